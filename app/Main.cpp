@@ -1,0 +1,16 @@
+// Program entry: library start-up, the main window, the message loop, shut-down.
+#include <windows.h>
+
+#include "app/ZemForm3.h"
+#include "framework/Application.h"
+#include "framework/Units.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    orv::RegisterFrameworkUnits();
+    orv::InitializeUnits();
+    orv::Application->Initialize();
+    orv::Application->CreateForm<TZemForm3>();
+    orv::Application->Run();
+    orv::FinalizeUnits();
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The program's main window and its registry probe.
+#include "framework/Forms.h"
+
+class TProbeCommandButton;
+namespace orv {
+class TPanel;
+}
+
+class TZemForm3 : public orv::TForm {
+public:
+    ORV_CLASS_NAME(TZemForm3)
+    explicit TZemForm3(orv::TComponent* owner);
+
+    // The probe: reports whether the value exists under the key, in a message box.
+    void OrvGlowButton1Click(orv::TObject* sender);
+    void FormCreate(orv::TObject* sender);
+
+    orv::TPanel* OrvToolBarPlace = nullptr;
+    TProbeCommandButton* OrvGlowButton1 = nullptr;
+};
+
+// The probe's fixed texts.
+extern const wchar_t* const kProbeKeyPath;
+extern const wchar_t* const kProbeValueName;
+extern const wchar_t* const kProbeFoundMessage;
+extern const wchar_t* const kProbeNotFoundMessage;

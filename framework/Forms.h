@@ -1,0 +1,94 @@
+#pragma once
+// TForm: a top-level window. OnCreate runs after the form's components exist and before
+// the window shows ("old creation order"); the stored client size is applied when the
+// window is made, once its final frame is known.
+#include "framework/WinControl.h"
+
+namespace orv {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TBorderIconFlag : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = uint8_t;
+
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+
+class TForm : public TWinControl {
+public:
+    ORV_CLASS_NAME(TForm)
+    explicit TForm(TComponent* owner);
+
+    void AfterConstruction() override;
+
+    TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TBorderIcons GetBorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons value);
+    TPosition GetPosition() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TFormStyle GetFormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TWindowState GetWindowState() const;
+    void SetWindowState(TWindowState value);
+
+    void SetClientWidth(int value);
+    void SetClientHeight(int value);
+    TRect ClientRect() const override;
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+
+    void SetVisible(bool value) override;
+    bool Showing() const override;
+    void Close();
+    int ShowModal();
+    int GetModalResult() const { return FModalResult; }
+    void SetModalResult(int value) { FModalResult = value; }
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void BeforeDestruction() override;
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleDone() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    virtual void DoCreate();
+    virtual void DoClose(TCloseAction& action);
+    virtual bool CloseQuery();
+    virtual void Activate();
+    virtual void Deactivate();
+
+private:
+    void ApplyClientSize();
+    void ApplyPosition();
+    TRect FrameInsets() const;
+
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TPosition FPosition = TPosition::poDesigned;
+    TFormStyle FFormStyle = TFormStyle::fsNormal;
+    TWindowState FWindowState = TWindowState::wsNormal;
+    int FClientWidth = -1;
+    int FClientHeight = -1;
+    bool FPositioned = false;
+    TWinControl* FActiveControl = nullptr;
+    int FModalResult = 0;
+    bool FInModal = false;
+};
+
+// The form a control sits on (walking up the parents), or null.
+TForm* GetParentForm(const TControl* control);
+
+}  // namespace orv

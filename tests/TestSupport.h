@@ -1,0 +1,84 @@
+#pragma once
+// Shared by the test executables: library start-up around the whole run, message
+// pumping, and a scratch HKEY_CURRENT_USER so registry tests never touch the real one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "framework/Application.h"
+#include "framework/Units.h"
+
+namespace orv {
+inline void PrintTo(const TRect& r, std::ostream* os) {
+    *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+}  // namespace orv
+
+namespace orvtest {
+
+class TLibraryEnvironment : public ::testing::Environment {
+public:
+    explicit TLibraryEnvironment(std::function<void()> registerUnits = nullptr)
+        : FRegisterUnits(std::move(registerUnits)) {}
+    void SetUp() override {
+        orv::RegisterFrameworkUnits();
+        if (FRegisterUnits) FRegisterUnits();
+        orv::InitializeUnits();
+    }
+    void TearDown() override { orv::FinalizeUnits(); }
+
+private:
+    std::function<void()> FRegisterUnits;
+};
+
+// Dispatches messages until done() holds or the time is up; returns done().
+inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
+    auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (done && done()) return true;
+        auto elapsed = std::chrono::steady_clock::now() - start;
+        if (elapsed > std::chrono::milliseconds(timeoutMs)) return done ? done() : true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+inline void PumpFor(int ms) { PumpUntil(nullptr, ms); }
+
+// Redirects HKEY_CURRENT_USER to a fresh scratch key for the lifetime of the object.
+class TScratchCurrentUser {
+public:
+    TScratchCurrentUser() {
+        FPath = L"Software\\OrvTestScratch\\" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(++Counter());
+        RegCreateKeyExW(HKEY_CURRENT_USER, FPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey, nullptr);
+        RegOverridePredefKey(HKEY_CURRENT_USER, FKey);
+    }
+    ~TScratchCurrentUser() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(FKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, FPath.c_str());
+    }
+    TScratchCurrentUser(const TScratchCurrentUser&) = delete;
+    TScratchCurrentUser& operator=(const TScratchCurrentUser&) = delete;
+    HKEY Key() const { return FKey; }
+
+private:
+    static int& Counter() {
+        static int n = 0;
+        return n;
+    }
+    std::wstring FPath;
+    HKEY FKey = nullptr;
+};
+
+}  // namespace orvtest
