@@ -7,6 +7,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     orv::RegisterFrameworkUnits();
+    orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
     orv::InitializeUnits();
     orv::Application->Initialize();
     orv::Application->CreateForm<TZemForm3>();

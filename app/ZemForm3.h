@@ -7,6 +7,7 @@ namespace orv {
 class TPanel;
 }
 
+// Built from its stored layout (resources/layouts/ZemForm3.layout).
 class TZemForm3 : public orv::TForm {
 public:
     ORV_CLASS_NAME(TZemForm3)
@@ -16,9 +17,13 @@ public:
     void OrvGlowButton1Click(orv::TObject* sender);
     void FormCreate(orv::TObject* sender);
 
-    orv::TPanel* OrvToolBarPlace = nullptr;
+    // Published fields, bound by name when the layout is read.
+    orv::TPanel* OrvToolBar1 = nullptr;
     TProbeCommandButton* OrvGlowButton1 = nullptr;
 };
+
+// The program's classes, for its stored layouts.
+void RegisterAppClasses();
 
 // The probe's fixed texts.
 extern const wchar_t* const kProbeKeyPath;

@@ -18,8 +18,7 @@ public:
     void Initialize() {}
     template <class T>
     T* CreateForm() {
-        T* form = new T(this);
-        form->AfterConstruction();
+        T* form = Make<T>(this);
         if (!FMainForm) FMainForm = form;
         return form;
     }

@@ -108,10 +108,17 @@ private:
 };
 
 // Creates a component and runs its after-construction step.
+// Creates a component and runs its after-construction step (which reads a form's or
+// frame's layout); when that fails, the component is freed and the error passed on.
 template <class T, class... A>
 T* Make(A&&... args) {
     T* c = new T(std::forward<A>(args)...);
-    c->AfterConstruction();
+    try {
+        c->AfterConstruction();
+    } catch (...) {
+        c->Free();
+        throw;
+    }
     return c;
 }
 

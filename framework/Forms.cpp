@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Application.h"
+#include "framework/LayoutReader.h"
 #include "framework/SysUtils.h"
 
 namespace orv {
@@ -23,7 +24,32 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 void TForm::AfterConstruction() {
     TWinControl::AfterConstruction();
+    ReadLayoutResource(this);
     DoCreate();
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    // A stored visible form shows once it is complete, not while it is being read.
+    if (FVisible && !Showing()) SetVisible(true);
+}
+
+TFrame::TFrame(TComponent* owner) : TCustomControl(owner) {
+    FControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    FParentColor = true;
+    FWidth = 320;
+    FHeight = 240;
+}
+
+void TFrame::AfterConstruction() {
+    TCustomControl::AfterConstruction();
+    ReadLayoutResource(this);
+}
+
+TWinControl* GetParentFormOrFrame(const TControl* control) {
+    for (const TControl* c = control; c; c = c->Parent())
+        if (dynamic_cast<const TForm*>(c) || dynamic_cast<const TFrame*>(c)) return const_cast<TWinControl*>(static_cast<const TWinControl*>(c));
+    return nullptr;
 }
 
 void TForm::DoCreate() { OnCreate(this); }
@@ -180,6 +206,10 @@ void TForm::SetWindowState(TWindowState value) {
 bool TForm::Showing() const { return HandleAllocated() && IsWindowVisible(FHandle); }
 
 void TForm::SetVisible(bool value) {
+    if (IsLoading()) {
+        FVisible = value;
+        return;
+    }
     if (value) {
         FVisible = true;
         HandleNeeded();

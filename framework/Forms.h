@@ -23,6 +23,7 @@ public:
     explicit TForm(TComponent* owner);
 
     void AfterConstruction() override;
+    void Loaded() override;
 
     TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
@@ -88,7 +89,20 @@ private:
     bool FInModal = false;
 };
 
+// TFrame: a container control built from its own stored layout when it is made; it
+// can be placed in a form (also inline in the form's layout) and moved between windows.
+class TFrame : public TCustomControl {
+public:
+    ORV_CLASS_NAME(TFrame)
+    explicit TFrame(TComponent* owner);
+    // Reads the frame's layout (when its class has one); subclasses run their
+    // construction code after calling this.
+    void AfterConstruction() override;
+};
+
 // The form a control sits on (walking up the parents), or null.
 TForm* GetParentForm(const TControl* control);
+// The nearest enclosing form or frame.
+TWinControl* GetParentFormOrFrame(const TControl* control);
 
 }  // namespace orv

@@ -3,12 +3,72 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cwchar>
+
+#include "framework/SysUtils.h"
 
 namespace orv {
 
 TColor ColorToRGB(TColor color) {
     if (IsSystemColor(color)) return static_cast<TColor>(GetSysColor(color & 0xFF));
     return color;
+}
+
+namespace {
+struct TColorName {
+    TColor Color;
+    const wchar_t* Name;
+};
+const TColorName kColorNames[] = {
+    {clBlack, L"clBlack"}, {clMaroon, L"clMaroon"}, {clGreen, L"clGreen"}, {clOlive, L"clOlive"},
+    {clNavy, L"clNavy"}, {clPurple, L"clPurple"}, {clTeal, L"clTeal"}, {clGray, L"clGray"},
+    {clSilver, L"clSilver"}, {clRed, L"clRed"}, {clLime, L"clLime"}, {clYellow, L"clYellow"},
+    {clBlue, L"clBlue"}, {clFuchsia, L"clFuchsia"}, {clAqua, L"clAqua"}, {clWhite, L"clWhite"},
+    {0xC0DCC0, L"clMoneyGreen"}, {0xF0CAA6, L"clSkyBlue"}, {0xF0FBFF, L"clCream"}, {0xA4A0A0, L"clMedGray"},
+    {clScrollBar, L"clScrollBar"}, {clBackground, L"clBackground"}, {clActiveCaption, L"clActiveCaption"},
+    {clInactiveCaption, L"clInactiveCaption"}, {clMenu, L"clMenu"}, {clWindow, L"clWindow"},
+    {clWindowFrame, L"clWindowFrame"}, {clMenuText, L"clMenuText"}, {clWindowText, L"clWindowText"},
+    {clCaptionText, L"clCaptionText"}, {clActiveBorder, L"clActiveBorder"}, {clInactiveBorder, L"clInactiveBorder"},
+    {clAppWorkSpace, L"clAppWorkSpace"}, {clHighlight, L"clHighlight"}, {clHighlightText, L"clHighlightText"},
+    {clBtnFace, L"clBtnFace"}, {clBtnShadow, L"clBtnShadow"}, {clGrayText, L"clGrayText"},
+    {clBtnText, L"clBtnText"}, {clInactiveCaptionText, L"clInactiveCaptionText"}, {clBtnHighlight, L"clBtnHighlight"},
+    {cl3DDkShadow, L"cl3DDkShadow"}, {cl3DLight, L"cl3DLight"}, {clInfoText, L"clInfoText"}, {clInfoBk, L"clInfoBk"},
+    {clHotLight, L"clHotLight"}, {clGradientActiveCaption, L"clGradientActiveCaption"},
+    {clGradientInactiveCaption, L"clGradientInactiveCaption"}, {clMenuHighlight, L"clMenuHighlight"},
+    {clMenuBar, L"clMenuBar"}, {clNone, L"clNone"}, {clDefault, L"clDefault"},
+};
+}  // namespace
+
+bool ColorToIdent(TColor color, std::wstring& ident) {
+    for (const auto& c : kColorNames)
+        if (c.Color == color) {
+            ident = c.Name;
+            return true;
+        }
+    return false;
+}
+
+bool IdentToColor(const std::wstring& ident, TColor& color) {
+    for (const auto& c : kColorNames)
+        if (SameText(ident, c.Name)) {
+            color = c.Color;
+            return true;
+        }
+    return false;
+}
+
+std::wstring ColorToString(TColor color) {
+    std::wstring ident;
+    if (ColorToIdent(color, ident)) return ident;
+    wchar_t buffer[16];
+    swprintf(buffer, 16, L"$%08x", static_cast<unsigned>(color));
+    return buffer;
+}
+
+TColor StringToColor(const std::wstring& text) {
+    TColor c;
+    if (IdentToColor(text, c)) return c;
+    return StrToInt(text);
 }
 
 int ScreenPixelsPerInch() {

@@ -16,6 +16,13 @@ class TCanvas;
 // (clNone included).
 TColor ColorToRGB(TColor color);
 int ScreenPixelsPerInch();
+// Colour names: the standard and system colours ("clWhite", "clBtnFace", "clNone").
+bool ColorToIdent(TColor color, std::wstring& ident);
+bool IdentToColor(const std::wstring& ident, TColor& color);
+// A name when the colour has one, else "$" and eight lowercase hex digits.
+std::wstring ColorToString(TColor color);
+// Names or numbers ("$00BBGGRR", decimal); raises EConvertError otherwise.
+TColor StringToColor(const std::wstring& text);
 
 enum TFontStyleFlag : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint8_t;

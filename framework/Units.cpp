@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/FrameworkClasses.h"
 
 namespace orv {
 
@@ -62,6 +63,7 @@ void RegisterFrameworkUnits() {
         [] {
             INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
             InitCommonControlsEx(&icc);
+            RegisterFrameworkClasses();
         },
         nullptr);
 }

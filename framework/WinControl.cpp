@@ -432,6 +432,10 @@ int TWinControl::GetTabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int value) {
+    if (ComponentState() & csReading) {
+        FPendingTabOrder = value;
+        return;
+    }
     if (!FParent) return;
     auto& list = FParent->FTabList;
     auto it = std::find(list.begin(), list.end(), this);
@@ -439,6 +443,22 @@ void TWinControl::SetTabOrder(int value) {
     list.erase(it);
     value = std::clamp(value, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + value, this);
+}
+
+void TWinControl::ApplyPendingTabOrders() {
+    std::vector<TWinControl*> pending;
+    for (TWinControl* w : FTabList)
+        if (w->FPendingTabOrder >= 0) pending.push_back(w);
+    if (pending.empty()) return;
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->FPendingTabOrder < b->FPendingTabOrder; });
+    // Stored ones first, in their order; the rest keep theirs behind them.
+    std::vector<TWinControl*> rest;
+    for (TWinControl* w : FTabList)
+        if (w->FPendingTabOrder < 0) rest.push_back(w);
+    FTabList = pending;
+    FTabList.insert(FTabList.end(), rest.begin(), rest.end());
+    for (TWinControl* w : pending) w->FPendingTabOrder = -1;
 }
 
 // --- painting -------------------------------------------------------------------------------

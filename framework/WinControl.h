@@ -72,7 +72,10 @@ public:
     bool GetTabStop() const { return FTabStop; }
     void SetTabStop(bool value) { FTabStop = value; }
     int GetTabOrder() const;
+    // While a layout is read, the value is kept as a sort key and applied once all
+    // siblings exist (ApplyPendingTabOrders): stored values may exceed the count.
     void SetTabOrder(int value);
+    void ApplyPendingTabOrders();
 
     // --- painting -------------------------------------------------------------------------
     void Invalidate() override;
@@ -140,6 +143,7 @@ protected:
     bool FTrackingLeave = false;
     int FAlignLevel = 0;
     bool FCreatingHandle = false;
+    int FPendingTabOrder = -1;
 
 private:
     friend class TControl;

@@ -1,0 +1,597 @@
+#include "framework/LayoutParser.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <cwctype>
+
+namespace orv {
+
+namespace {
+
+std::string Utf8(const std::wstring& text) { return LayoutTextToUtf8(text); }
+
+bool IsIdentStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
+bool IsIdentChar(wchar_t c) { return IsIdentStart(c) || (c >= L'0' && c <= L'9'); }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+int HexValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    return -1;
+}
+
+bool SameIdent(const std::wstring& a, const wchar_t* b) {
+    size_t n = 0;
+    for (; b[n]; ++n) {
+        if (n >= a.size()) return false;
+        wchar_t x = a[n], y = b[n];
+        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x - L'A' + L'a');
+        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y - L'A' + L'a');
+        if (x != y) return false;
+    }
+    return n == a.size();
+}
+
+void AppendCodePoint(std::wstring& out, uint32_t cp) {
+    if (sizeof(wchar_t) == 2 && cp > 0xFFFF) {
+        cp -= 0x10000;
+        out += static_cast<wchar_t>(0xD800 + (cp >> 10));
+        out += static_cast<wchar_t>(0xDC00 + (cp & 0x3FF));
+    } else {
+        out += static_cast<wchar_t>(cp);
+    }
+}
+
+constexpr int kMaxDepth = 100;
+
+class TParser {
+public:
+    TParser(const std::wstring& text, const std::wstring& name) : FText(text), FName(name) {}
+
+    TLayoutObject ParseRoot() {
+        SkipSpace();
+        TLayoutObject root = ParseObject(0);
+        SkipSpace();
+        if (!AtEnd()) Fail(L"Text after the end of the root object");
+        return root;
+    }
+
+private:
+    [[noreturn]] void Fail(const std::wstring& what) const { throw ELayoutError(FName, FLine, FColumn, what); }
+    [[noreturn]] void FailAt(int line, int column, const std::wstring& what) const {
+        throw ELayoutError(FName, line, column, what);
+    }
+
+    bool AtEnd() const { return FPos >= FText.size(); }
+    wchar_t Peek(size_t ahead = 0) const { return FPos + ahead < FText.size() ? FText[FPos + ahead] : L'\0'; }
+    wchar_t Next() {
+        wchar_t c = FText[FPos++];
+        if (c == L'\n') {
+            ++FLine;
+            FColumn = 1;
+        } else {
+            ++FColumn;
+        }
+        return c;
+    }
+
+    void SkipSpace() {
+        for (;;) {
+            while (!AtEnd() && (Peek() == L' ' || Peek() == L'\t' || Peek() == L'\r' || Peek() == L'\n' ||
+                                Peek() == 0xFEFF))
+                Next();
+            if (Peek() == L'/' && Peek(1) == L'/') {
+                while (!AtEnd() && Peek() != L'\n') Next();
+                continue;
+            }
+            return;
+        }
+    }
+
+    std::wstring ReadIdent(bool dotted) {
+        if (!IsIdentStart(Peek())) Fail(L"Identifier expected");
+        std::wstring s;
+        for (;;) {
+            while (IsIdentChar(Peek())) s += Next();
+            if (dotted && Peek() == L'.' && IsIdentStart(Peek(1))) {
+                s += Next();
+                continue;
+            }
+            return s;
+        }
+    }
+
+    void Expect(wchar_t c, const wchar_t* what) {
+        SkipSpace();
+        if (Peek() != c) Fail(std::wstring(L"'") + c + L"' expected " + what);
+        Next();
+    }
+
+    TLayoutObject ParseObject(int depth) {
+        if (depth > kMaxDepth) Fail(L"Objects nested too deeply");
+        TLayoutObject obj;
+        obj.Line = FLine;
+        obj.Column = FColumn;
+        if (!IsIdentStart(Peek())) Fail(L"'object' expected");
+        std::wstring keyword = ReadIdent(false);
+        if (SameIdent(keyword, L"inline")) obj.Inline = true;
+        else if (!SameIdent(keyword, L"object")) FailAt(obj.Line, obj.Column, L"'object' expected but '" + keyword + L"' found");
+        SkipSpace();
+        obj.Name = ReadIdent(false);
+        Expect(L':', L"after the object name");
+        SkipSpace();
+        obj.ClassName = ReadIdent(false);
+        for (;;) {
+            SkipSpace();
+            if (AtEnd()) FailAt(obj.Line, obj.Column, L"Unterminated object " + obj.Name + L": 'end' expected");
+            int line = FLine, column = FColumn;
+            if (!IsIdentStart(Peek())) Fail(std::wstring(L"Unexpected character '") + Peek() + L"'");
+            size_t save = FPos;
+            int saveLine = FLine, saveColumn = FColumn;
+            std::wstring word = ReadIdent(true);
+            if (SameIdent(word, L"end")) return obj;
+            if (SameIdent(word, L"object") || SameIdent(word, L"inline")) {
+                FPos = save;
+                FLine = saveLine;
+                FColumn = saveColumn;
+                obj.Children.push_back(ParseObject(depth + 1));
+                continue;
+            }
+            obj.Properties.push_back(ParseProperty(word, line, column, depth));
+        }
+    }
+
+    TLayoutProperty ParseProperty(const std::wstring& path, int line, int column, int depth) {
+        TLayoutProperty p;
+        p.Path = path;
+        p.Line = line;
+        p.Column = column;
+        Expect(L'=', (L"after " + path).c_str());
+        SkipSpace();
+        p.Value = ParseValue(depth);
+        return p;
+    }
+
+    TLayoutValue ParseValue(int depth) {
+        TLayoutValue v;
+        v.Line = FLine;
+        v.Column = FColumn;
+        wchar_t c = Peek();
+        if (AtEnd()) Fail(L"Value expected");
+        if (c == L'\'' || c == L'#') {
+            v.Kind = TLayoutValue::TKind::String;
+            v.Text = ParseString();
+        } else if (IsDigit(c) || c == L'-' || c == L'+' || c == L'$') {
+            ParseNumber(v);
+        } else if (IsIdentStart(c)) {
+            std::wstring ident = ReadIdent(true);
+            SkipSpace();
+            if (SameIdent(ident, L"resource") && Peek() == L'(') {
+                Next();
+                SkipSpace();
+                if (Peek() != L'\'') Fail(L"Resource name expected");
+                v.Kind = TLayoutValue::TKind::Resource;
+                v.Text = ParseString();
+                Expect(L')', L"after the resource name");
+            } else {
+                v.Kind = TLayoutValue::TKind::Ident;
+                v.Text = ident;
+            }
+        } else if (c == L'[') {
+            Next();
+            v.Kind = TLayoutValue::TKind::Set;
+            SkipSpace();
+            if (Peek() == L']') {
+                Next();
+                return v;
+            }
+            for (;;) {
+                SkipSpace();
+                v.Idents.push_back(ReadIdent(false));
+                SkipSpace();
+                if (Peek() == L',') {
+                    Next();
+                    continue;
+                }
+                if (Peek() == L']') {
+                    Next();
+                    return v;
+                }
+                Fail(L"',' or ']' expected in a set");
+            }
+        } else if (c == L'<') {
+            Next();
+            v.Kind = TLayoutValue::TKind::Collection;
+            ParseItems(v, depth);
+        } else if (c == L'{') {
+            Next();
+            v.Kind = TLayoutValue::TKind::Binary;
+            ParseBinary(v);
+        } else if (c == L'(') {
+            Next();
+            v.Kind = TLayoutValue::TKind::StringList;
+            for (;;) {
+                SkipSpace();
+                if (AtEnd()) FailAt(v.Line, v.Column, L"Unterminated string list: ')' expected");
+                if (Peek() == L')') {
+                    Next();
+                    return v;
+                }
+                if (Peek() != L'\'' && Peek() != L'#') Fail(L"String expected in a string list");
+                v.Strings.push_back(ParseString());
+            }
+        } else {
+            Fail(std::wstring(L"Value expected but '") + c + L"' found");
+        }
+        return v;
+    }
+
+    // 'text' pieces and #codes, adjacent or joined with +.
+    std::wstring ParseString() {
+        int line = FLine, column = FColumn;
+        std::wstring out;
+        for (;;) {
+            if (Peek() == L'\'') {
+                Next();
+                for (;;) {
+                    if (AtEnd() || Peek() == L'\n' || Peek() == L'\r')
+                        FailAt(line, column, L"Unterminated string");
+                    wchar_t ch = Next();
+                    if (ch == L'\'') {
+                        if (Peek() == L'\'') {
+                            Next();
+                            out += L'\'';
+                            continue;
+                        }
+                        break;
+                    }
+                    out += ch;
+                }
+            } else if (Peek() == L'#') {
+                Next();
+                uint64_t code = 0;
+                int digits = 0;
+                if (Peek() == L'$') {
+                    Next();
+                    while (HexValue(Peek()) >= 0 && digits < 9) {
+                        code = code * 16 + static_cast<uint64_t>(HexValue(Next()));
+                        ++digits;
+                    }
+                } else {
+                    while (IsDigit(Peek()) && digits < 10) {
+                        code = code * 10 + static_cast<uint64_t>(Next() - L'0');
+                        ++digits;
+                    }
+                }
+                if (digits == 0) Fail(L"Character code expected after '#'");
+                if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF && sizeof(wchar_t) != 2))
+                    Fail(L"Character code out of range");
+                AppendCodePoint(out, static_cast<uint32_t>(code));
+            } else {
+                return out;
+            }
+            // Pieces that touch ('a'#13'b') make one string, and so do pieces joined
+            // with '+'; pieces apart are separate strings (a string list's entries).
+            if (Peek() == L'\'' || Peek() == L'#') continue;
+            size_t save = FPos;
+            int saveLine = FLine, saveColumn = FColumn;
+            SkipSpace();
+            if (Peek() == L'+') {
+                Next();
+                SkipSpace();
+                if (Peek() != L'\'' && Peek() != L'#') Fail(L"String expected after '+'");
+                continue;
+            }
+            FPos = save;
+            FLine = saveLine;
+            FColumn = saveColumn;
+            return out;
+        }
+    }
+
+    void ParseNumber(TLayoutValue& v) {
+        bool negative = false;
+        if (Peek() == L'-' || Peek() == L'+') negative = Next() == L'-';
+        if (Peek() == L'$' || (Peek() == L'0' && (Peek(1) == L'x' || Peek(1) == L'X'))) {
+            if (Peek() == L'$') Next();
+            else {
+                Next();
+                Next();
+            }
+            uint64_t value = 0;
+            int digits = 0;
+            while (HexValue(Peek()) >= 0) {
+                if (++digits > 16) Fail(L"Hexadecimal number too long");
+                value = value * 16 + static_cast<uint64_t>(HexValue(Next()));
+            }
+            if (digits == 0) Fail(L"Hexadecimal digits expected");
+            if (IsIdentChar(Peek())) Fail(L"Invalid number");
+            v.Kind = TLayoutValue::TKind::Integer;
+            v.Integer = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
+            return;
+        }
+        std::wstring digits;
+        bool isFloat = false;
+        while (IsDigit(Peek())) digits += Next();
+        if (Peek() == L'.' && IsDigit(Peek(1))) {
+            isFloat = true;
+            digits += Next();
+            while (IsDigit(Peek())) digits += Next();
+        }
+        if ((Peek() == L'e' || Peek() == L'E') && (IsDigit(Peek(1)) || ((Peek(1) == L'-' || Peek(1) == L'+') && IsDigit(Peek(2))))) {
+            isFloat = true;
+            digits += Next();
+            if (Peek() == L'-' || Peek() == L'+') digits += Next();
+            while (IsDigit(Peek())) digits += Next();
+        }
+        if (digits.empty() || !IsDigit(digits[0])) Fail(L"Invalid number");
+        if (IsIdentChar(Peek())) Fail(L"Invalid number");
+        if (isFloat) {
+            v.Kind = TLayoutValue::TKind::Float;
+            v.Float = std::strtod(Utf8(digits).c_str(), nullptr);
+            if (negative) v.Float = -v.Float;
+            if (!std::isfinite(v.Float)) Fail(L"Number out of range");
+            return;
+        }
+        if (digits.size() > 19) Fail(L"Integer out of range");
+        uint64_t value = 0;
+        for (wchar_t d : digits) value = value * 10 + static_cast<uint64_t>(d - L'0');
+        if (value > static_cast<uint64_t>(INT64_MAX)) Fail(L"Integer out of range");
+        v.Kind = TLayoutValue::TKind::Integer;
+        v.Integer = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
+    }
+
+    void ParseItems(TLayoutValue& v, int depth) {
+        if (depth > kMaxDepth) Fail(L"Collections nested too deeply");
+        for (;;) {
+            SkipSpace();
+            if (AtEnd()) FailAt(v.Line, v.Column, L"Unterminated collection: '>' expected");
+            if (Peek() == L'>') {
+                Next();
+                return;
+            }
+            TLayoutItem item;
+            item.Line = FLine;
+            item.Column = FColumn;
+            if (!IsIdentStart(Peek())) Fail(L"'item' expected");
+            std::wstring word = ReadIdent(false);
+            if (!SameIdent(word, L"item")) FailAt(item.Line, item.Column, L"'item' expected but '" + word + L"' found");
+            for (;;) {
+                SkipSpace();
+                if (AtEnd()) FailAt(item.Line, item.Column, L"Unterminated item: 'end' expected");
+                int line = FLine, column = FColumn;
+                if (!IsIdentStart(Peek())) Fail(std::wstring(L"Unexpected character '") + Peek() + L"'");
+                std::wstring path = ReadIdent(true);
+                if (SameIdent(path, L"end")) break;
+                item.Properties.push_back(ParseProperty(path, line, column, depth + 1));
+            }
+            v.Items.push_back(std::move(item));
+        }
+    }
+
+    void ParseBinary(TLayoutValue& v) {
+        int high = -1;
+        for (;;) {
+            SkipSpace();
+            if (AtEnd()) FailAt(v.Line, v.Column, L"Unterminated binary data: '}' expected");
+            wchar_t c = Peek();
+            if (c == L'}') {
+                Next();
+                if (high >= 0) Fail(L"Odd number of hexadecimal digits in binary data");
+                return;
+            }
+            int h = HexValue(c);
+            if (h < 0) Fail(std::wstring(L"Invalid hexadecimal digit '") + c + L"' in binary data");
+            Next();
+            if (high < 0) {
+                high = h;
+            } else {
+                v.Bytes.push_back(static_cast<uint8_t>(high * 16 + h));
+                high = -1;
+            }
+        }
+    }
+
+    const std::wstring& FText;
+    std::wstring FName;
+    size_t FPos = 0;
+    int FLine = 1;
+    int FColumn = 1;
+};
+
+// --- writing ------------------------------------------------------------------
+
+std::wstring Indent(int n) { return std::wstring(static_cast<size_t>(n) * 2, L' '); }
+
+std::wstring QuoteString(const std::wstring& s) {
+    if (s.empty()) return L"''";
+    std::wstring out;
+    bool inQuotes = false;
+    for (wchar_t c : s) {
+        bool plain = c >= 32 && c != 127 && !(c >= 0xD800 && c <= 0xDFFF);
+        if (plain) {
+            if (!inQuotes) {
+                out += L'\'';
+                inQuotes = true;
+            }
+            if (c == L'\'') out += L"''";
+            else out += c;
+        } else {
+            if (inQuotes) {
+                out += L'\'';
+                inQuotes = false;
+            }
+            out += L'#' + std::to_wstring(static_cast<uint32_t>(c));
+        }
+    }
+    if (inQuotes) out += L'\'';
+    return out;
+}
+
+void WriteObject(const TLayoutObject& o, int depth, std::wstring& out);
+
+void WriteProperties(const std::vector<TLayoutProperty>& props, int depth, std::wstring& out) {
+    for (const auto& p : props) out += Indent(depth) + p.Path + L" = " + FormatLayoutValue(p.Value, depth) + L"\n";
+}
+
+void WriteObject(const TLayoutObject& o, int depth, std::wstring& out) {
+    out += Indent(depth) + (o.Inline ? L"inline " : L"object ") + o.Name + L": " + o.ClassName + L"\n";
+    WriteProperties(o.Properties, depth + 1, out);
+    for (const auto& c : o.Children) WriteObject(c, depth + 1, out);
+    out += Indent(depth) + L"end\n";
+}
+
+}  // namespace
+
+ELayoutError::ELayoutError(const std::wstring& layout, int line, int column, const std::wstring& what)
+    : std::runtime_error(Utf8(layout + L"(" + std::to_wstring(line) + L":" + std::to_wstring(column) + L"): " + what)),
+      FMessage(layout + L"(" + std::to_wstring(line) + L":" + std::to_wstring(column) + L"): " + what),
+      FFault(what),
+      FLine(line),
+      FColumn(column) {}
+
+TLayoutObject ParseLayout(const std::wstring& text, const std::wstring& layoutName) {
+    TParser parser(text, layoutName);
+    return parser.ParseRoot();
+}
+
+std::wstring FormatLayoutValue(const TLayoutValue& v, int depth) {
+    switch (v.Kind) {
+        case TLayoutValue::TKind::Integer:
+            if (v.Hex && v.Integer >= 0 && v.Integer <= 0xFFFFFFFFLL) {
+                wchar_t buffer[16];
+                std::swprintf(buffer, 16, L"$%08X", static_cast<unsigned>(v.Integer));
+                return buffer;
+            }
+            return std::to_wstring(v.Integer);
+        case TLayoutValue::TKind::Float: {
+            wchar_t buffer[64];
+            std::swprintf(buffer, 64, L"%.17g", v.Float);
+            std::wstring s = buffer;
+            if (s.find_first_of(L".eEn") == std::wstring::npos) s += L".0";
+            return s;
+        }
+        case TLayoutValue::TKind::String: return QuoteString(v.Text);
+        case TLayoutValue::TKind::Ident: return v.Text;
+        case TLayoutValue::TKind::Resource: return L"resource(" + QuoteString(v.Text) + L")";
+        case TLayoutValue::TKind::Set: {
+            std::wstring s = L"[";
+            for (size_t i = 0; i < v.Idents.size(); ++i) s += (i ? L", " : L"") + v.Idents[i];
+            return s + L"]";
+        }
+        case TLayoutValue::TKind::StringList: {
+            std::wstring s = L"(";
+            for (size_t i = 0; i < v.Strings.size(); ++i) s += L"\n" + Indent(depth + 1) + QuoteString(v.Strings[i]);
+            return s + L")";
+        }
+        case TLayoutValue::TKind::Binary: {
+            static const wchar_t* kHex = L"0123456789ABCDEF";
+            std::wstring s = L"{";
+            for (size_t i = 0; i < v.Bytes.size(); ++i) {
+                if (i % 32 == 0) s += L"\n" + Indent(depth + 1);
+                s += kHex[v.Bytes[i] >> 4];
+                s += kHex[v.Bytes[i] & 15];
+            }
+            return s + L"}";
+        }
+        case TLayoutValue::TKind::Collection: {
+            std::wstring s = L"<";
+            for (const auto& item : v.Items) {
+                s += L"\n" + Indent(depth + 1) + L"item\n";
+                std::wstring props;
+                WriteProperties(item.Properties, depth + 2, props);
+                s += props + Indent(depth + 1) + L"end";
+            }
+            return s + L">";
+        }
+    }
+    return {};
+}
+
+std::wstring WriteLayout(const TLayoutObject& root) {
+    std::wstring out;
+    WriteObject(root, 0, out);
+    return out;
+}
+
+std::wstring LayoutTextFromUtf8(const std::string& bytes) {
+    std::wstring out;
+    size_t i = 0, n = bytes.size();
+    if (n >= 3 && static_cast<uint8_t>(bytes[0]) == 0xEF && static_cast<uint8_t>(bytes[1]) == 0xBB &&
+        static_cast<uint8_t>(bytes[2]) == 0xBF)
+        i = 3;
+    while (i < n) {
+        uint8_t b = static_cast<uint8_t>(bytes[i]);
+        uint32_t cp;
+        size_t len;
+        if (b < 0x80) {
+            cp = b;
+            len = 1;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F;
+            len = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F;
+            len = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07;
+            len = 4;
+        } else {
+            out += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        if (i + len > n) {
+            out += static_cast<wchar_t>(0xFFFD);
+            break;
+        }
+        bool ok = true;
+        for (size_t k = 1; k < len; ++k) {
+            uint8_t c = static_cast<uint8_t>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80) ok = false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            out += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        AppendCodePoint(out, cp);
+        i += len;
+    }
+    return out;
+}
+
+std::string LayoutTextToUtf8(const std::wstring& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t cp = static_cast<uint32_t>(text[i]);
+        if (sizeof(wchar_t) == 2 && cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
+            uint32_t lo = static_cast<uint32_t>(text[i + 1]);
+            if (lo >= 0xDC00 && lo <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
+                ++i;
+            }
+        }
+        if (cp > 0x10FFFF) cp = 0xFFFD;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace orv

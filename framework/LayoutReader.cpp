@@ -1,0 +1,396 @@
+#include "framework/LayoutReader.h"
+
+#include <windows.h>
+
+#include <climits>
+
+#include "framework/Graphics.h"
+#include "framework/SysUtils.h"
+#include "framework/WinControl.h"
+
+namespace orv {
+
+namespace {
+
+const wchar_t* KindName(TLayoutValue::TKind kind) {
+    switch (kind) {
+        case TLayoutValue::TKind::Integer: return L"an integer";
+        case TLayoutValue::TKind::Float: return L"a number";
+        case TLayoutValue::TKind::String: return L"a string";
+        case TLayoutValue::TKind::Ident: return L"an identifier";
+        case TLayoutValue::TKind::Set: return L"a set";
+        case TLayoutValue::TKind::Collection: return L"a collection";
+        case TLayoutValue::TKind::Binary: return L"binary data";
+        case TLayoutValue::TKind::Resource: return L"a resource";
+        case TLayoutValue::TKind::StringList: return L"a string list";
+    }
+    return L"a value";
+}
+
+const wchar_t* PropKindName(TPropKind kind) {
+    switch (kind) {
+        case TPropKind::Integer: return L"an integer";
+        case TPropKind::Float: return L"a number";
+        case TPropKind::Bool: return L"True or False";
+        case TPropKind::String: return L"a string";
+        case TPropKind::Enum: return L"an identifier";
+        case TPropKind::Set: return L"a set";
+        case TPropKind::Color: return L"a colour";
+        case TPropKind::Object: return L"its fields (Name.Field = value)";
+        case TPropKind::Collection: return L"a collection";
+        case TPropKind::Component: return L"a component name";
+        case TPropKind::Event: return L"a handler name";
+        case TPropKind::StringList: return L"a string list";
+        case TPropKind::Binary: return L"binary data or a resource";
+    }
+    return L"a value";
+}
+
+std::vector<std::wstring> SplitPath(const std::wstring& path) {
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t dot = path.find(L'.', start);
+        parts.push_back(path.substr(start, dot == std::wstring::npos ? std::wstring::npos : dot - start));
+        if (dot == std::wstring::npos) return parts;
+        start = dot + 1;
+    }
+}
+
+std::wstring MessageOf(const std::exception& e) {
+    if (auto* ex = dynamic_cast<const Exception*>(&e)) return ex->Message();
+    return FromUtf8(e.what());
+}
+
+}  // namespace
+
+bool LoadEmbeddedResource(const std::wstring& name, std::vector<uint8_t>& bytes) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    std::wstring upper = UpperCase(name);
+    HRSRC res = FindResourceW(module, upper.c_str(), MAKEINTRESOURCEW(10));  // raw data
+    if (!res) return false;
+    HGLOBAL global = LoadResource(module, res);
+    DWORD size = SizeofResource(module, res);
+    const void* data = global ? LockResource(global) : nullptr;
+    if (!data) return false;
+    bytes.assign(static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + size);
+    return true;
+}
+
+TLayoutReader::TLayoutReader(std::wstring layoutName, TLayoutResourceLoader loader)
+    : FName(std::move(layoutName)), FLoader(std::move(loader)) {}
+
+void TLayoutReader::Fail(int line, int column, const std::wstring& what) const {
+    throw ELayoutError(FName, line, column, what);
+}
+
+void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
+    FRoot = root;
+    const TClassInfo* info = TClassRegistry::FindFor(root);
+    if (!info) Fail(tree.Line, tree.Column, std::wstring(L"Class ") + root->ClassName() + L" is not registered");
+    if (!SameText(tree.ClassName, root->ClassName()))
+        Fail(tree.Line, tree.Column, L"Layout of class " + tree.ClassName + L" cannot be read into " + root->ClassName());
+    root->IncludeState(csLoading | csReading);
+    FCreated.push_back(root);
+    std::vector<TComponent*> loadOrder;
+    try {
+        if (!tree.Name.empty() && root->GetName().empty()) {
+            try {
+                root->SetName(tree.Name);
+            } catch (const std::exception& e) {
+                Fail(tree.Line, tree.Column, MessageOf(e));
+            }
+        }
+        ApplyProperties(root, tree.Properties, root);
+        for (const auto& child : tree.Children) ReadChild(child, root);
+        ApplyTabOrders(root);
+        for (const auto& f : FFixups) ResolveFixup(f);
+        FFixups.clear();
+    } catch (...) {
+        // Everything this read made goes, last made first (children before parents).
+        for (size_t i = FCreated.size(); i-- > 1;) FCreated[i]->Free();
+        FCreated.resize(1);
+        FFixups.clear();
+        root->ExcludeState(csLoading | csReading);
+        throw;
+    }
+    for (TComponent* c : FCreated) c->ExcludeState(csReading);
+    // An embedded frame had its Loaded pass when it read its own layout.
+    for (size_t i = 0; i < FCreated.size(); ++i)
+        if (i == 0 || !(FCreated[i]->ComponentState() & csInline)) FCreated[i]->Loaded();
+}
+
+void TLayoutReader::ReadProperties(TObject* target, const std::vector<TLayoutProperty>& properties, TComponent* scope) {
+    FRoot = scope;
+    ApplyProperties(target, properties, scope);
+    for (const auto& f : FFixups) ResolveFixup(f);
+    FFixups.clear();
+}
+
+void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
+    const TClassInfo* info = TClassRegistry::Find(node.ClassName);
+    if (!info || !info->Create) Fail(node.Line, node.Column, L"Unknown class " + node.ClassName);
+    TComponent* c = nullptr;
+    try {
+        c = info->Create(FRoot);
+    } catch (const std::exception& e) {
+        Fail(node.Line, node.Column, MessageOf(e));
+    }
+    FCreated.push_back(c);
+    try {
+        if (node.Inline) {
+            c->IncludeState(csInline);
+        } else {
+            c->IncludeState(csLoading | csReading);
+        }
+        c->SetName(node.Name);
+        if (const TClassInfo* rootInfo = TClassRegistry::FindFor(FRoot))
+            if (const TFieldInfo* field = rootInfo->FindField(node.Name))
+                if (!field->Bind(FRoot, c))
+                    Fail(node.Line, node.Column, L"Field " + node.Name + L" of " + FRoot->ClassName() +
+                                                     L" cannot hold a " + node.ClassName);
+        c->SetParentComponent(parent);
+        // A frame builds itself from its own layout here; the stored values below then
+        // override it like ordinary assignments.
+        c->AfterConstruction();
+    } catch (const ELayoutError&) {
+        throw;
+    } catch (const std::exception& e) {
+        Fail(node.Line, node.Column, MessageOf(e));
+    }
+    ApplyProperties(c, node.Properties, FRoot);
+    for (const auto& child : node.Children) {
+        if (node.Inline) ReadOverride(child, c);
+        else ReadChild(child, c);
+    }
+    ApplyTabOrders(c);
+}
+
+void TLayoutReader::ReadOverride(const TLayoutObject& node, TComponent* scope) {
+    TComponent* existing = scope->FindComponent(node.Name);
+    if (!existing)
+        Fail(node.Line, node.Column, L"Component " + node.Name + L" not found in " + scope->GetName());
+    if (!SameText(existing->ClassName(), node.ClassName))
+        Fail(node.Line, node.Column, L"Component " + node.Name + L" is a " + existing->ClassName() + L", not a " +
+                                         node.ClassName);
+    ApplyProperties(existing, node.Properties, scope);
+    for (const auto& child : node.Children) ReadOverride(child, scope);
+}
+
+void TLayoutReader::ApplyProperties(TObject* target, const std::vector<TLayoutProperty>& props, TComponent* scope) {
+    for (const auto& p : props) ApplyProperty(target, p, scope);
+}
+
+void TLayoutReader::ApplyProperty(TObject* target, const TLayoutProperty& p, TComponent* scope) {
+    std::vector<std::wstring> parts = SplitPath(p.Path);
+    TObject* obj = target;
+    const TClassInfo* info = TClassRegistry::FindFor(obj);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (!info) Fail(p.Line, p.Column, std::wstring(L"Class ") + obj->ClassName() + L" is not registered");
+        const TPropInfo* prop = info->FindProp(parts[i]);
+        if (!prop) Fail(p.Line, p.Column, L"Unknown property " + parts[i] + L" of class " + info->Name);
+        if (i + 1 < parts.size()) {
+            if (prop->Kind != TPropKind::Object) Fail(p.Line, p.Column, L"Property " + parts[i] + L" has no fields");
+            obj = prop->GetNested(obj);
+            info = TClassRegistry::FindFor(obj);
+            continue;
+        }
+        if (prop->Kind == TPropKind::Component || prop->Kind == TPropKind::Event) {
+            if (p.Value.Kind != TLayoutValue::TKind::Ident)
+                Fail(p.Value.Line, p.Value.Column, L"Property " + p.Path + L" expects " + PropKindName(prop->Kind) +
+                                                       L" but found " + KindName(p.Value.Kind));
+            FFixups.push_back({obj, prop, &p, scope});
+            return;
+        }
+        try {
+            ApplyValue(obj, *prop, p, p.Value, scope);
+        } catch (const ELayoutError&) {
+            throw;
+        } catch (const std::exception& e) {
+            Fail(p.Line, p.Column, L"Property " + p.Path + L": " + MessageOf(e));
+        }
+    }
+}
+
+void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLayoutProperty& p,
+                               const TLayoutValue& v, TComponent* scope) {
+    using K = TLayoutValue::TKind;
+    auto mismatch = [&]() {
+        Fail(v.Line, v.Column, L"Property " + p.Path + L" expects " + PropKindName(info.Kind) + L" but found " +
+                                   KindName(v.Kind));
+    };
+    switch (info.Kind) {
+        case TPropKind::Integer:
+            if (v.Kind != K::Integer) mismatch();
+            if (v.Integer < INT_MIN || v.Integer > INT_MAX) Fail(v.Line, v.Column, L"Integer out of range for " + p.Path);
+            info.SetInt(target, v.Integer);
+            return;
+        case TPropKind::Bool:
+            if (v.Kind != K::Ident) mismatch();
+            if (SameText(v.Text, L"True")) info.SetInt(target, 1);
+            else if (SameText(v.Text, L"False")) info.SetInt(target, 0);
+            else Fail(v.Line, v.Column, L"Property " + p.Path + L" expects True or False but found " + v.Text);
+            return;
+        case TPropKind::Float:
+            if (v.Kind == K::Integer) info.SetFloat(target, static_cast<double>(v.Integer));
+            else if (v.Kind == K::Float) info.SetFloat(target, v.Float);
+            else mismatch();
+            return;
+        case TPropKind::String:
+            if (v.Kind != K::String) mismatch();
+            info.SetString(target, v.Text);
+            return;
+        case TPropKind::Enum: {
+            if (v.Kind != K::Ident) mismatch();
+            int index = info.Enum->IndexOf(v.Text);
+            if (index < 0) Fail(v.Line, v.Column, L"Unknown value " + v.Text + L" for property " + p.Path);
+            info.SetInt(target, index);
+            return;
+        }
+        case TPropKind::Set: {
+            if (v.Kind != K::Set) mismatch();
+            int64_t bits = 0;
+            for (const auto& ident : v.Idents) {
+                int index = info.Enum->IndexOf(ident);
+                if (index < 0 || index > 62) Fail(v.Line, v.Column, L"Unknown value " + ident + L" for property " + p.Path);
+                bits |= int64_t(1) << index;
+            }
+            info.SetInt(target, bits);
+            return;
+        }
+        case TPropKind::Color: {
+            if (v.Kind == K::Integer) {
+                if (v.Integer < INT_MIN || v.Integer > 0xFFFFFFFFLL) Fail(v.Line, v.Column, L"Colour out of range");
+                info.SetInt(target, static_cast<TColor>(static_cast<uint32_t>(v.Integer)));
+                return;
+            }
+            TColor color;
+            if (v.Kind != K::Ident) mismatch();
+            if (!IdentToColor(v.Text, color)) Fail(v.Line, v.Column, L"Unknown colour " + v.Text);
+            info.SetInt(target, color);
+            return;
+        }
+        case TPropKind::Object:
+            mismatch();
+            return;
+        case TPropKind::Collection: {
+            if (v.Kind != K::Collection) mismatch();
+            info.UpdateItems(target, true);
+            try {
+                info.ClearItems(target);
+                for (const auto& item : v.Items) {
+                    TPersistent* obj = info.AddItem(target);
+                    ApplyProperties(obj, item.Properties, scope);
+                }
+            } catch (...) {
+                info.UpdateItems(target, false);
+                throw;
+            }
+            info.UpdateItems(target, false);
+            return;
+        }
+        case TPropKind::StringList:
+            if (v.Kind == K::StringList) info.SetStrings(target, v.Strings);
+            else if (v.Kind == K::String) info.SetStrings(target, {v.Text});
+            else mismatch();
+            return;
+        case TPropKind::Binary: {
+            if (v.Kind == K::Binary) {
+                info.SetBytes(target, v.Bytes);
+                return;
+            }
+            if (v.Kind != K::Resource) mismatch();
+            std::vector<uint8_t> bytes;
+            if (!FLoader || !FLoader(v.Text, bytes)) Fail(v.Line, v.Column, L"Resource '" + v.Text + L"' not found");
+            info.SetBytes(target, bytes);
+            return;
+        }
+        case TPropKind::Component:
+        case TPropKind::Event:
+            return;  // resolved after the whole tree is read
+    }
+}
+
+TComponent* TLayoutReader::FindReference(const std::wstring& name, TComponent* scope) const {
+    std::vector<std::wstring> parts = SplitPath(name);
+    TComponent* c = nullptr;
+    for (TComponent* s : {scope, FRoot}) {
+        if (!s) continue;
+        c = SameText(s->GetName(), parts[0]) ? s : s->FindComponent(parts[0]);
+        if (c) break;
+    }
+    for (size_t i = 1; c && i < parts.size(); ++i) c = c->FindComponent(parts[i]);
+    return c;
+}
+
+void TLayoutReader::ResolveFixup(const TFixup& f) {
+    const TLayoutValue& v = f.Source->Value;
+    try {
+        if (f.Prop->Kind == TPropKind::Component) {
+            if (SameText(v.Text, L"nil")) {
+                f.Prop->SetComponent(f.Target, nullptr);
+                return;
+            }
+            TComponent* c = FindReference(v.Text, f.Scope);
+            if (!c) Fail(v.Line, v.Column, L"Unresolved reference " + v.Text + L" in " + f.Source->Path);
+            f.Prop->SetComponent(f.Target, c);
+            return;
+        }
+        if (SameText(v.Text, L"nil")) return;
+        const TClassInfo* rootInfo = TClassRegistry::FindFor(FRoot);
+        const TMethodInfo* method = rootInfo ? rootInfo->FindMethod(v.Text) : nullptr;
+        if (!method) Fail(v.Line, v.Column, L"Unknown handler " + v.Text + L" for " + f.Source->Path);
+        f.Prop->SetEvent(f.Target, method->Make(FRoot));
+    } catch (const TPropTypeMismatch&) {
+        Fail(v.Line, v.Column, v.Text + L" does not fit property " + f.Source->Path);
+    } catch (const ELayoutError&) {
+        throw;
+    } catch (const std::exception& e) {
+        Fail(f.Source->Line, f.Source->Column, L"Property " + f.Source->Path + L": " + MessageOf(e));
+    }
+}
+
+void TLayoutReader::ApplyTabOrders(TComponent* parent) {
+    if (auto* w = dynamic_cast<TWinControl*>(parent)) w->ApplyPendingTabOrders();
+}
+
+void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstring& layoutName) {
+    TLayoutObject tree = ParseLayout(text, layoutName);
+    TLayoutReader reader(layoutName);
+    reader.ReadRoot(root, tree);
+}
+
+namespace {
+TLayoutSource& LayoutSource() {
+    static TLayoutSource source;
+    return source;
+}
+}  // namespace
+
+TLayoutSource SetLayoutSource(TLayoutSource source) {
+    TLayoutSource old = std::move(LayoutSource());
+    LayoutSource() = std::move(source);
+    return old;
+}
+
+bool HasStoredLayout(const std::wstring& className) {
+    std::wstring text;
+    if (LayoutSource()) return LayoutSource()(className, text);
+    std::vector<uint8_t> bytes;
+    return LoadEmbeddedResource(className, bytes);
+}
+
+bool ReadLayoutResource(TComponent* root) {
+    std::wstring text;
+    if (LayoutSource()) {
+        if (!LayoutSource()(root->ClassName(), text)) return false;
+    } else {
+        std::vector<uint8_t> bytes;
+        if (!LoadEmbeddedResource(root->ClassName(), bytes)) return false;
+        text = LayoutTextFromUtf8(std::string(bytes.begin(), bytes.end()));
+    }
+    ReadLayoutText(root, text, root->ClassName());
+    return true;
+}
+
+}  // namespace orv

@@ -1,0 +1,82 @@
+#pragma once
+// Restores component trees from stored layouts (and writes them back).
+//
+// Reading a root: each stored component is created by its registered class with the
+// root as owner, named, bound to the root's field of that name, marked loading, given
+// its parent, and has its properties set in stored order; then its children follow.
+// References to other components and handler names are resolved after the whole tree
+// is read (in stored order: their setters may have effects), then every created
+// component receives Loaded, in creation order. A fault raises ELayoutError naming
+// the layout, line and column, after everything the read had made is freed.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/ClassRegistry.h"
+#include "framework/LayoutParser.h"
+
+namespace orv {
+
+// Bytes of a file embedded as a resource, for resource('name') values.
+using TLayoutResourceLoader = std::function<bool(const std::wstring& name, std::vector<uint8_t>& bytes)>;
+// The default loader: the executable's raw-data resource of that name.
+bool LoadEmbeddedResource(const std::wstring& name, std::vector<uint8_t>& bytes);
+
+class TLayoutReader {
+public:
+    explicit TLayoutReader(std::wstring layoutName, TLayoutResourceLoader loader = LoadEmbeddedResource);
+
+    // Reads tree into root, an already constructed instance of the tree's class.
+    void ReadRoot(TComponent* root, const TLayoutObject& tree);
+    // Reads properties into an existing object (no children); references resolve in scope.
+    void ReadProperties(TObject* target, const std::vector<TLayoutProperty>& properties, TComponent* scope);
+
+private:
+    struct TFixup {
+        TObject* Target;
+        const TPropInfo* Prop;
+        const TLayoutProperty* Source;
+        TComponent* Scope;
+    };
+
+    void ReadChild(const TLayoutObject& node, TComponent* parent);
+    void ReadOverride(const TLayoutObject& node, TComponent* scope);
+    void ApplyProperties(TObject* target, const std::vector<TLayoutProperty>& props, TComponent* scope);
+    void ApplyProperty(TObject* target, const TLayoutProperty& p, TComponent* scope);
+    void ApplyValue(TObject* target, const TPropInfo& info, const TLayoutProperty& p, const TLayoutValue& v,
+                    TComponent* scope);
+    void ResolveFixup(const TFixup& f);
+    TComponent* FindReference(const std::wstring& name, TComponent* scope) const;
+    void ApplyTabOrders(TComponent* parent);
+    [[noreturn]] void Fail(int line, int column, const std::wstring& what) const;
+
+    std::wstring FName;
+    TLayoutResourceLoader FLoader;
+    TComponent* FRoot = nullptr;
+    std::vector<TComponent*> FCreated;
+    std::vector<TFixup> FFixups;
+};
+
+// Parses text and reads it into root.
+void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstring& layoutName);
+// Where ReadLayoutResource finds the text of a class's layout; by default the
+// executable's resources. Tests and tools may supply layouts of their own.
+using TLayoutSource = std::function<bool(const std::wstring& className, std::wstring& text)>;
+TLayoutSource SetLayoutSource(TLayoutSource source);
+
+// Whether a class has a stored layout of its own (through the layout source).
+bool HasStoredLayout(const std::wstring& className);
+
+// Reads the layout embedded for root's class (a raw-data resource named after the
+// class, upper case); false when there is none.
+bool ReadLayoutResource(TComponent* root);
+
+// Writes root and the components it owns as a layout tree. A value is left out only
+// when it equals what a freshly constructed instance has.
+TLayoutObject WriteComponentTree(TComponent* root);
+std::wstring WriteComponentLayout(TComponent* root);
+// Writes the published properties of one object (the clipboard form of a record).
+std::vector<TLayoutProperty> WriteObjectProperties(TObject* object, TObject* reference, TComponent* scope);
+
+}  // namespace orv
