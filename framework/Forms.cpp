@@ -262,19 +262,21 @@ void TForm::Close() {
     if (action == TCloseAction::caFree && Application) Application->ReleaseLater(this);
 }
 
+namespace {
+// Modal loops disable the thread's other visible windows (and enable them again after).
+BOOL CALLBACK DisableTaskWindow(HWND window, LPARAM param) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+        EnableWindow(window, FALSE);
+    }
+    return TRUE;
+}
+}  // namespace
+
 int TForm::ShowModal() {
     if (FInModal) throw EInvalidOperation(L"Cannot make a visible window modal");
     std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM l) -> BOOL {
-            if (IsWindowVisible(h) && IsWindowEnabled(h)) {
-                reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
-                EnableWindow(h, FALSE);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, reinterpret_cast<LPARAM>(&disabled));
     FModalResult = 0;
     FInModal = true;
     Show();

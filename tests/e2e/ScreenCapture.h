@@ -1,0 +1,12 @@
+#pragma once
+// Screenshots of the whole screen, for looking at what the program showed
+// when nobody watched (scripts/run without a display).
+
+#include <string>
+
+namespace e2e {
+
+// Writes the screen as a 24-bit .bmp file; throws StepFailed on failure.
+void SaveScreenBmp(const std::wstring& path);
+
+}  // namespace e2e
