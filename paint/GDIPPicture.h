@@ -1,0 +1,175 @@
+#pragma once
+// Pictures kept as the bytes of a complete image file (PNG, JPEG, GIF, BMP, ICO, TIFF, EMF,
+// WMF) and decoded by GDI+ on every draw or size query; nothing decoded is kept between
+// calls. The persisted "Data" property is exactly those bytes.
+//   TOrvGDIPPicture: draws on a canvas or a GDI+ surface, with colour-keyed BMPs and tiled
+//                    fills; ignores empty data.
+//   TGDIPPicture:    the plain variant (no transparency, no pixel information).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "framework/Streams.h"
+#include "paint/OrvGDIP.h"
+
+struct HINSTANCE__;
+
+namespace orv {
+
+class TBitmap;
+
+// What the two pictures share: the data, its loading and saving, and decoding.
+class TCustomGDIPPicture : public TGraphic {
+public:
+    ORV_CLASS_NAME(TCustomGDIPPicture)
+    TCustomGDIPPicture() = default;
+    TCustomGDIPPicture(const TCustomGDIPPicture&) = delete;
+    TCustomGDIPPicture& operator=(const TCustomGDIPPicture&) = delete;
+
+    bool Empty() const override { return FIsEmpty; }
+    int Width() const override { return FWidth; }
+    int Height() const override { return FHeight; }
+    // The size is the image's own; setting it does nothing.
+    void SetWidth(int /*value*/) {}
+    void SetHeight(int /*value*/) {}
+
+    // Copies the data of another picture (either class), a TBitmap (as BMP bytes), or
+    // clears with null. Any other source empties the picture and drops its bytes.
+    void Assign(const TPersistent* source) override;
+
+    // Swallows every error: a missing or unreadable file leaves the picture empty.
+    void LoadFromFile(const std::wstring& fileName);
+    // Null does nothing.
+    virtual void LoadFromStream(TStream* stream) = 0;
+    // Writes the data bytes; nothing for an empty picture or a null stream.
+    void SaveToStream(TStream* stream) const;
+    // The raw-data resource of that name; nothing when the module has none.
+    void LoadFromResourceName(HINSTANCE__* module, const std::wstring& name);
+    // Raises EResNotFound when the module has no raw-data resource of that number.
+    void LoadFromResourceID(HINSTANCE__* module, int id);
+    // "RES://name" (program module) or "FILE://path", prefixes in any case; else nothing.
+    void LoadFromURL(const std::wstring& url);
+    // Decodes and stores the natural size (0 x 0 for undecodable data); true when an image
+    // was decoded. Raises EImageMemoryError when the memory block cannot be had.
+    bool GetImageSizes();
+
+    // The persisted "Data" property; written only when the picture is not empty.
+    std::vector<uint8_t> GetData() const { return FDatastream.Bytes(); }
+    virtual void SetData(const std::vector<uint8_t>& value) = 0;
+    bool IsDataStored() const { return !FIsEmpty; }
+
+    bool GetDoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+
+    TNotifyEvent OnClear;
+
+protected:
+    // The decoded image with the COM stream it reads from; the image goes first.
+    struct TDecoded {
+        explicit TDecoded(TComStream stream) : Stream(std::move(stream)), Image(Stream.Get()) {}
+        TComStream Stream;
+        TGPImage Image;
+    };
+    // Null when there is nothing to decode (empty or no bytes).
+    std::unique_ptr<TDecoded> Decode() const;
+    bool HasBytes() const { return !FIsEmpty && FDatastream.GetSizeConst() > 0; }
+    // Replaces the bytes and marks the picture loaded.
+    void SetBytes(std::vector<uint8_t> bytes);
+    // Drops the bytes and the size: an empty picture keeps nothing.
+    void DropBytes();
+    virtual void SizeAfterFileLoad(const std::wstring& fileName) = 0;
+    // Fills a framework bitmap with a decoded BMP, for drawing on a classic canvas.
+    static void RenderBitmap(TGPImage& image, TBitmap& bitmap);
+
+    TMemoryStream FDatastream;
+    bool FIsEmpty = true;
+    int FWidth = 0;
+    int FHeight = 0;
+    bool FDoubleBuffered = false;
+};
+
+enum TTransparentMode { tmAuto, tmFixed };
+
+class TOrvGDIPPicture : public TCustomGDIPPicture {
+public:
+    ORV_CLASS_NAME(TOrvGDIPPicture)
+
+    // A stream of length 0 is ignored (no event).
+    void LoadFromStream(TStream* stream) override;
+    // Length 0 is ignored; otherwise loaded like a stream, without the change event.
+    void SetData(const std::vector<uint8_t>& value) override;
+    // The early size from the data's header, reader chosen by the name's extension.
+    void GetImageSizesFromFileName(const std::wstring& fileName);
+
+    // A BMP goes through a classic bitmap (transparent by its bottom-left pixel), drawn in
+    // natural size at the rectangle's top-left; other formats are scaled into the rectangle.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+    // Onto a GDI+ surface. A BMP with Transparent set is colour-keyed and drawn in natural
+    // size at the top-left corner; anything else is scaled into the rectangle.
+    void GDIPDraw(TGPGraphics& graphics, const TRect& rect);
+    // As above, but a keyed BMP is scaled into the rectangle too; ignored while a draw of
+    // this picture is running (a draw that repaints the same picture).
+    void GDIPDraw(TGPGraphics& graphics, const TGPRectF& rect);
+    // Tiles the picture from the surface origin over the rectangle or path.
+    void FillRect(TGPGraphics& graphics, const TGPRectF& rect);
+    void FillPath(TGPGraphics& graphics, const TGPGraphicsPath& path);
+
+    TTransparentMode GetTransparentMode() const { return FBitmapTransparentMode; }
+    void SetTransparentMode(TTransparentMode value) { FBitmapTransparentMode = value; }
+    TColor GetTransparentColor() const { return FBitmapTransparentColor; }
+    void SetTransparentColor(TColor value) { FBitmapTransparentColor = value; }
+    const std::wstring& GetID() const { return FID; }
+    void SetID(const std::wstring& value) { FID = value; }
+    // Filled in by GDIPDraw.
+    int PixelDepth() const { return FPixelDepth; }
+    bool HasAlpha() const { return FHasAlpha; }
+    bool HasPalette() const { return FHasPalette; }
+    int PixelFormat() const { return FPixelFormat; }
+
+protected:
+    void SizeAfterFileLoad(const std::wstring& fileName) override { GetImageSizesFromFileName(fileName); }
+
+private:
+    // Draws the decoded image into dest; keyed BMPs use natural size unless scaleKeyed.
+    void DrawDecoded(TGPGraphics& graphics, TDecoded& decoded, const TGPRectF& dest, bool scaleKeyed);
+    ARGB KeyColor(TDecoded& decoded);
+
+    bool FDrawing = false;
+    TTransparentMode FBitmapTransparentMode = tmAuto;
+    TColor FBitmapTransparentColor = clWhite;
+    std::wstring FID;
+    int FPixelDepth = 0;
+    bool FHasAlpha = false;
+    bool FHasPalette = false;
+    int FPixelFormat = 0;
+};
+
+class TGDIPPicture : public TCustomGDIPPicture {
+public:
+    ORV_CLASS_NAME(TGDIPPicture)
+
+    // A stream of length 0 is loaded too: the picture is then non-empty with size 0 x 0.
+    void LoadFromStream(TStream* stream) override;
+    // Loads any data; the size stays as it was until GetImageSizes or a draw.
+    void SetData(const std::vector<uint8_t>& value) override;
+
+    // A BMP goes through a classic bitmap stretched into the rectangle; other formats are
+    // drawn scaled into it by GDI+.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+    // Natural size at (x, y), and scaled into (x, y, width, height).
+    void DrawImage(TGPGraphics& graphics, int x, int y);
+    void DrawImageRect(TGPGraphics& graphics, int x, int y, int width, int height);
+
+    TColor GetBackgroundColor() const { return FBackgroundColor; }
+    void SetBackgroundColor(TColor value) { FBackgroundColor = value; }
+
+protected:
+    void SizeAfterFileLoad(const std::wstring& /*fileName*/) override { GetImageSizes(); }
+
+private:
+    TColor FBackgroundColor = clNone;
+};
+
+}  // namespace orv

@@ -1,0 +1,5 @@
+#include "TestSupport.h"
+#include "paint/OrvGDIP.h"
+
+static ::testing::Environment* const gEnvironment =
+    ::testing::AddGlobalTestEnvironment(new orvtest::TLibraryEnvironment([] { orv::RegisterPaintUnits(); }));
