@@ -1,4 +1,5 @@
 #include "paint/OrvGDIP.h"
+#include "paint/PaintClasses.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -235,6 +236,7 @@ bool GdiplusStarted() { return gStarted; }
 
 void RegisterPaintUnits() {
     RegisterUnit(L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
+    RegisterUnit(L"Pictures", RegisterPaintClasses, nullptr);
 }
 
 namespace {

@@ -1,0 +1,30 @@
+#pragma once
+// Pictures and image-list images on GDI+, with the colour keys the component families
+// expect. A missing picture, list, surface or canvas draws nothing.
+#include "framework/Canvas.h"
+
+namespace orv {
+
+class TGPGraphics;
+class TImageList;
+class TCustomGDIPPicture;
+
+// The image drawn from the list (with its enabled look) in its natural size; the
+// colour of its bottom-left pixel is transparent. Index -1 draws nothing.
+void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageList, int imageIndex, bool enabled);
+// Toolbar-family form: with no surface, an anti-aliased one is made for the canvas.
+void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList,
+                        int imageIndex, bool enabled);
+
+// Natural size; a bitmap picture is keyed by its bottom-left pixel, other formats use
+// their own transparency.
+void DrawPictureAt(TGPGraphics* graphics, TPoint origin, TCustomGDIPPicture* picture);
+// A bitmap picture goes through a classic bitmap (automatic transparency) stretched on
+// the canvas; other formats are scaled into rect on the surface.
+void DrawPictureStretched(TGPGraphics* graphics, TCanvas* canvas, const TRect& rect, TCustomGDIPPicture* picture);
+// Toolbar family: with transparent set and a format other than PNG the top-left pixel is
+// the key. Makes its own anti-aliased surface when only a canvas is given.
+void DrawGraphicAt(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TCustomGDIPPicture* graphic,
+                   bool transparent);
+
+}  // namespace orv

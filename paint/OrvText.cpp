@@ -1,0 +1,164 @@
+#include "paint/OrvText.h"
+
+#include <cmath>
+#include <set>
+
+#include "framework/SysUtils.h"
+#include "paint/OrvColors.h"
+#include "paint/OrvGDIP.h"
+
+namespace orv {
+
+namespace {
+
+int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
+    reinterpret_cast<std::set<std::wstring>*>(data)->insert(UpperCase(font->lfFaceName));
+    return 1;
+}
+
+// The installed font faces, upper-cased; re-read when a name is not found, so fonts
+// installed while the program runs are seen.
+bool FontInstalled(const std::wstring& name) {
+    static std::set<std::wstring> faces;
+    std::wstring key = UpperCase(name);
+    if (faces.count(key)) return true;
+    TWindowDC screen(nullptr);
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    faces.clear();
+    EnumFontFamiliesExW(screen.Get(), &query, CollectFontFace, reinterpret_cast<LPARAM>(&faces), 0);
+    return faces.count(key) != 0;
+}
+
+TGPRectF ToRectF(const TRect& r) {
+    return MakeRect(static_cast<float>(r.Left), static_cast<float>(r.Top), static_cast<float>(r.Width()),
+                    static_cast<float>(r.Height()));
+}
+
+TRect RoundToPixels(const TGPRectF& box) {
+    return {static_cast<int>(std::lround(box.X)), static_cast<int>(std::lround(box.Y)),
+            static_cast<int>(std::lround(box.X + box.Width)), static_cast<int>(std::lround(box.Y + box.Height))};
+}
+
+// Drops the last character, and a marker that would be left dangling before it.
+void DropLastCharacter(std::wstring& text) {
+    text.pop_back();
+    while (!text.empty() && text.back() == L'&') text.pop_back();
+}
+
+}  // namespace
+
+THotKeyText StripHotKeyMarkers(const std::wstring& caption) {
+    THotKeyText result;
+    result.Text.reserve(caption.size());
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != L'&') {
+            result.Text += caption[i];
+            continue;
+        }
+        if (i + 1 >= caption.size()) break;  // a trailing marker marks nothing
+        if (caption[i + 1] == L'&') {
+            result.Text += L'&';
+            ++i;
+            continue;
+        }
+        result.AcceleratorIndex = static_cast<int>(result.Text.size());
+    }
+    return result;
+}
+
+void DrawHotKeyText(TCanvas& canvas, const std::wstring& text, TPoint origin) {
+    if (!canvas.Handle()) return;
+    THotKeyText stripped = StripHotKeyMarkers(text);
+    int oldOrientation = canvas.Font().GetOrientation();
+    canvas.Font().SetOrientation(-900);
+    canvas.TextOut(origin.X, origin.Y, stripped.Text);
+    if (stripped.AcceleratorIndex >= 0) {
+        int h = canvas.TextHeight(stripped.Text);
+        int w1 = canvas.TextWidth(stripped.Text.substr(0, static_cast<size_t>(stripped.AcceleratorIndex)));
+        int w2 = canvas.TextWidth(stripped.Text.substr(static_cast<size_t>(stripped.AcceleratorIndex), 1));
+        canvas.Pen().SetColor(canvas.Font().GetColor());
+        canvas.MoveTo(origin.X - h + 1, origin.Y + w1);
+        canvas.LineTo(origin.X - h + 1, origin.Y + w1 + w2);
+    }
+    canvas.Font().SetOrientation(oldOrientation);
+}
+
+bool IsTrueTypeFont(TCanvas* canvas) {
+    if (!canvas) return false;
+    HDC dc = canvas->Handle();
+    if (!dc) return false;
+    canvas->TextExtent(L"");  // selects the canvas font
+    TEXTMETRICW metrics{};
+    if (!GetTextMetricsW(dc, &metrics)) return false;
+    bool vector = (metrics.tmPitchAndFamily & TMPF_VECTOR) != 0;
+    bool device = (metrics.tmPitchAndFamily & TMPF_DEVICE) != 0;
+    return vector && !device && FontInstalled(canvas->Font().GetName());
+}
+
+TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
+                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias,
+                   bool ellipsis, bool wordWrap) {
+    TRect result;
+    if (text.empty() || !canvas.Handle()) return result;
+    canvas.Font().SetName(font.GetName());
+    if (antiAlias == aaNone || !IsTrueTypeFont(&canvas)) {
+        TRect measured{0, 0, 1000, 100};
+        canvas.DrawText(text, measured, DT_CALCRECT | DT_SINGLELINE);
+        result = measured;
+        if (draw) {
+            TRect target = rect;
+            canvas.DrawText(text, target, format);
+        }
+        return result;
+    }
+
+    TGPGraphics graphics(canvas.Handle());
+    TStatus familyStatus = TStatus::Ok;
+    TGPFont gpFont = MakeGPFont(font, &familyStatus);
+    if (familyStatus != TStatus::Ok || !gpFont.Native()) {
+        TFont fallback;
+        fallback.Assign(&font);
+        fallback.SetName(L"Arial");
+        gpFont = MakeGPFont(fallback);
+    }
+    graphics.SetSmoothingMode(SmoothingModeAntiAlias);
+    graphics.SetTextRenderingHint(antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
+                                                           : TextRenderingHintAntiAlias);
+    TGPSolidBrush brush(enabled ? ColorToARGB(font.GetColor()) : 0xFF808080u);
+
+    bool wraps = wordWrap && !ellipsis;
+    TGPStringFormat stringFormat(wraps ? 0 : StringFormatFlagsNoWrap);
+    stringFormat.SetAlignment(alignment == TTextAlignment::taRightJustify ? StringAlignmentFar
+                              : alignment == TTextAlignment::taCenter     ? StringAlignmentCenter
+                                                                          : StringAlignmentNear);
+    stringFormat.SetLineAlignment(StringAlignmentCenter);
+    stringFormat.SetHotkeyPrefix(HotkeyPrefixShow);
+
+    TGPRectF layout = ToRectF(rect);
+    TGPRectF oneLine = MakeRect(layout.X, layout.Y, 1000, layout.Height);
+    auto measure = [&](const std::wstring& s, const TGPRectF& box) {
+        TGPRectF bounds;
+        graphics.MeasureString(s, gpFont, box, &stringFormat, bounds);
+        return bounds;
+    };
+    result = RoundToPixels(measure(text, (!draw || wraps) ? layout : oneLine));
+    if (!draw) return result;
+
+    std::wstring shown = text;
+    if (!wraps && measure(shown, oneLine).Width > layout.Width) {
+        // Cut until it fits; an empty remainder ends the search (a box narrower than
+        // "..." or without width fits nothing).
+        std::wstring cut = text;
+        for (;;) {
+            DropLastCharacter(cut);
+            shown = ellipsis ? cut + L"..." : cut;
+            if (cut.empty() || measure(shown, oneLine).Width <= layout.Width) break;
+        }
+        if (cut.empty() && measure(shown, oneLine).Width > layout.Width) shown.clear();
+    }
+    if (!shown.empty()) graphics.DrawString(shown, gpFont, layout, &stringFormat, brush);
+    return result;
+}
+
+}  // namespace orv

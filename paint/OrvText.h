@@ -1,0 +1,38 @@
+#pragma once
+// Caption text: accelerator markers, the rotated caption with a hand-drawn accelerator
+// underline, and text drawn with GDI+ font rendering (falling back to classic text for
+// fonts that are not TrueType).
+#include <string>
+
+#include "framework/Canvas.h"
+
+namespace orv {
+
+// A caption without its markers and the index (in the stripped text) of the character
+// the last single "&" marks, -1 when none. "&&" is a literal ampersand; a single "&" at
+// the very end marks nothing and is dropped.
+struct THotKeyText {
+    std::wstring Text;
+    int AcceleratorIndex = -1;
+};
+THotKeyText StripHotKeyMarkers(const std::wstring& caption);
+
+// Writes the caption running top to bottom (font rotated by -90 degrees) at origin and
+// underlines its accelerator by hand in the font colour.
+void DrawHotKeyText(TCanvas& canvas, const std::wstring& text, TPoint origin);
+
+// True when the canvas font is a vector, non-device font installed on the system.
+bool IsTrueTypeFont(TCanvas* canvas);
+
+enum class TTextAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TTextAntiAlias { aaNone = 0, aaClearType = 1, aaAntiAlias = 2 };
+
+// Measures (and with draw, draws) text in rect. With anti-aliasing and a TrueType font
+// GDI+ draws it, vertically centred; too long single-line text is cut from the end
+// (with "..." when ellipsis) until it fits or nothing is left. Otherwise the classic
+// routine draws with format (DT_ flags). Returns the measured box, empty for no text.
+TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
+                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias,
+                   bool ellipsis, bool wordWrap);
+
+}  // namespace orv

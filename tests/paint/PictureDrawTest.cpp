@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "TestImages.h"
+#include "framework/Bitmap.h"
+#include "framework/GdiHandles.h"
+#include "framework/ImageList.h"
+#include "paint/GDIPPicture.h"
+#include "paint/OrvGDIP.h"
+#include "paint/OrvPictureDraw.h"
+
+using namespace orv;
+
+namespace {
+
+void Fill(TBitmap& bitmap, TColor color) {
+    bitmap.Canvas().Brush().SetColor(color);
+    bitmap.Canvas().FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+// 16 x 16: white background (the bottom-left key) with a black bar.
+void AddGlyph(TImageList& list) {
+    TBitmap glyph(16, 16);
+    Fill(glyph, clWhite);
+    glyph.Canvas().Brush().SetColor(clBlack);
+    glyph.Canvas().FillRect({4, 6, 12, 10});
+    list.Add(glyph);
+}
+
+}  // namespace
+
+TEST(DrawImageListImage, KeysOutTheBottomLeftColourAndIgnoresMissingInput) {
+    TOwnedPtr<TImageList> list(Make<TImageList>(nullptr));
+    AddGlyph(*list);
+    TBitmap target(20, 20);
+    Fill(target, clLime);
+    int gdi = GdiLiveTotal();
+    {
+        TGPGraphics graphics(target.Canvas().Handle());
+        int gdip = GdipLiveTotal();
+        DrawImageListImage(&graphics, {2, 2}, list.get(), -1, true);
+        DrawImageListImage(&graphics, {2, 2}, nullptr, 0, true);
+        DrawImageListImage(nullptr, {2, 2}, list.get(), 0, true);
+        DrawImageListImage(&graphics, {2, 2}, list.get(), 7, true);
+        DrawImageListImage(&graphics, {2, 2}, list.get(), 0, true);
+        EXPECT_EQ(GdipLiveTotal(), gdip);
+    }
+    EXPECT_EQ(GdiLiveTotal(), gdi);
+    EXPECT_EQ(target.PixelColor(3, 3), clLime) << "the white background is keyed out";
+    EXPECT_EQ(target.PixelColor(10, 10), clBlack) << "the glyph is drawn in natural size at the origin";
+    EXPECT_EQ(target.PixelColor(5, 10), clLime);
+
+    Fill(target, clLime);
+    DrawImageListImage(nullptr, &target.Canvas(), {2, 2}, list.get(), 0, false);
+    TColor greyed = target.PixelColor(10, 10);
+    EXPECT_NE(greyed, clBlack) << "disabled look";
+    EXPECT_EQ(greyed & 0xFF, (greyed >> 8) & 0xFF);
+    EXPECT_EQ(target.PixelColor(3, 3), clLime);
+}
+
+TEST(DrawPictureAt, PngKeepsItsOwnTransparency) {
+    TGDIPPicture picture;
+    picture.SetData(orvtest::kPngBytes);
+    TBitmap target(12, 8);
+    Fill(target, clBlue);
+    {
+        TGPGraphics graphics(target.Canvas().Handle());
+        DrawPictureAt(&graphics, {1, 1}, &picture);
+        DrawPictureAt(&graphics, {1, 1}, nullptr);
+    }
+    EXPECT_EQ(target.PixelColor(2, 2), clRed);
+    EXPECT_EQ(target.PixelColor(5, 2), clBlue) << "transparent columns";
+    EXPECT_EQ(target.PixelColor(0, 0), clBlue);
+}
