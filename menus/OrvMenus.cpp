@@ -1,0 +1,530 @@
+#include "menus/OrvMenus.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+
+#include "framework/Forms.h"
+#include "menus/OrvMenuPainter.h"
+
+namespace orv::menus {
+
+// --- TCustomOrvMenuStyler
+// ----------------------------------------------------------------------
+
+TCustomOrvMenuStyler::TCustomOrvMenuStyler(TComponent* owner) : TComponent(owner) {
+    GetSystemMenuFont(FFont);
+    GetSystemMenuFont(FNotesFont);
+    FNotesFont.SetSize(FNotesFont.GetSize() - 2);
+    FNotesFont.SetColor(0x808080);
+    TNotifyEvent changed = TNotifyEvent::Bind(this, &TCustomOrvMenuStyler::RecordChanged);
+    FBackground.OnChange = changed;
+    FIconBar.OnChange = changed;
+    FSelectedItem.OnChange = changed;
+    FRootItem.OnChange = changed;
+    FGlyphs.OnChange = changed;
+    FSideBar.OnChange = changed;
+    FSeparator.OnChange = changed;
+    FButtonAppearance.OnChange = changed;
+    FFont.OnChange = changed;
+    FNotesFont.OnChange = changed;
+}
+
+void TCustomOrvMenuStyler::BeforeDestruction() {
+    SetMenu(nullptr);
+    TComponent::BeforeDestruction();
+}
+
+void TCustomOrvMenuStyler::RecordChanged(TObject*) { Changed(); }
+
+void TCustomOrvMenuStyler::Changed() {
+    FBackgroundStale = true;
+    // A visible menu bar shows the new look at once; popups pick it up when they
+    // open.
+    if (auto* main = dynamic_cast<TMainMenu*>(FMenu); main && main->GetForm() && main->GetForm()->HandleAllocated())
+        DrawMenuBar(main->GetForm()->Handle());
+}
+
+void TCustomOrvMenuStyler::SetUseSystemFont(bool value) {
+    if (FUseSystemFont == value) return;
+    FUseSystemFont = value;
+    Changed();
+}
+
+void TCustomOrvMenuStyler::SetMenuBorderColor(TColor value) {
+    if (FMenuBorderColor == value) return;
+    FMenuBorderColor = value;
+    Changed();
+}
+
+void TCustomOrvMenuStyler::SetAntiAlias(TAntiAlias value) {
+    if (FAntiAlias == value) return;
+    FAntiAlias = value;
+    Changed();
+}
+
+void TCustomOrvMenuStyler::SetMenu(TMenu* menu) {
+    if (FMenu == menu) return;
+    // No free notification of its own: the menu already watches this styler, and
+    // that (mutual) link also tells this styler when the menu goes. A menu that
+    // lets go of the styler clears the reference itself.
+    FMenu = menu;
+    for (TGradientBar* record :
+         std::initializer_list<TGradientBar*>{&FBackground, &FIconBar, &FSelectedItem, &FRootItem, &FSeparator})
+        record->SetMenu(menu);
+}
+
+void TCustomOrvMenuStyler::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMenu) SetMenu(nullptr);
+}
+
+TBitmap* TCustomOrvMenuStyler::BackgroundBitmap(int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
+    if (FBackgroundBitmap && !FBackgroundStale && FBackgroundBitmap->Width() == width &&
+        FBackgroundBitmap->Height() == height)
+        return FBackgroundBitmap.get();
+    if (!FBackgroundBitmap) FBackgroundBitmap = std::make_unique<TBitmap>();
+    FBackgroundBitmap->SetSize(width, height);
+    TCanvas& canvas = FBackgroundBitmap->Canvas();
+    TRect area{0, 0, width, height};
+    area = area.Inflate(-FBackground.GetMarginX(), -FBackground.GetMarginY());
+    TBitmap& picture = FBackground.Image();
+    TBackgroundPosition position = FBackground.GetPosition();
+    bool covers = (position == bpTiled || position == bpStretched) && !picture.GetTransparent();
+    if (!covers)
+        DrawSpanGradient(canvas, FBackground.GetColor(), FBackground.GetColorTo(), FBackground.GetGradientDirection(),
+                         {0, 0, width, height});
+    if (!picture.Empty()) {
+        if (position == bpTiled) {
+            for (int y = 0; y < height; y += picture.Height())
+                for (int x = 0; x < width; x += picture.Width())
+                    canvas.Draw(x, y, picture);
+        } else if (position == bpStretched) {
+            canvas.StretchDraw(area, picture);
+        } else {
+            TPoint p = BackgroundPicturePosition(position, area, FBackground.GetOffsetX(), FBackground.GetOffsetY(),
+                                                 picture.Width(), picture.Height());
+            canvas.Draw(p.X, p.Y, picture);
+        }
+    }
+    FBackgroundStale = false;
+    return FBackgroundBitmap.get();
+}
+
+// --- menu windows
+// ----------------------------------------------------------------------------------
+
+namespace {
+
+struct TTreatedWindow {
+    WNDPROC OldProc = nullptr;
+};
+std::map<HWND, TTreatedWindow>& TreatedWindows() {
+    static std::map<HWND, TTreatedWindow> windows;
+    return windows;
+}
+
+void ReleaseMenuWindow(HWND window) {
+    auto& windows = TreatedWindows();
+    auto it = windows.find(window);
+    if (it == windows.end()) return;
+    SetWindowRgn(window, nullptr, FALSE);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.OldProc));
+    windows.erase(it);
+}
+
+LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto& windows = TreatedWindows();
+    auto it = windows.find(window);
+    if (it == windows.end()) return DefWindowProcW(window, msg, wParam, lParam);
+    WNDPROC old = it->second.OldProc;
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;  // the items paint everything
+        case WM_SHOWWINDOW:
+            if (!wParam) ReleaseMenuWindow(window);
+            break;
+        case WM_CLOSE:
+        case WM_DESTROY:
+        case WM_NCDESTROY: ReleaseMenuWindow(window); break;
+        default: break;
+    }
+    return CallWindowProcW(old, window, msg, wParam, lParam);
+}
+
+void FrameMenuWindow(HWND window, TCustomOrvMenuStyler& styler, const TMenuItem& item) {
+    RECT windowRect;
+    GetWindowRect(window, &windowRect);
+    int width = windowRect.right - windowRect.left;
+    int height = windowRect.bottom - windowRect.top;
+    HDC windowDC = GetWindowDC(window);
+    if (!windowDC) return;
+    TCanvas canvas;
+    canvas.SetHandle(windowDC);
+    TRect outer{1, 1, width - 1 - kMenuWindowCut, height - 1};
+    auto frame = [&](const TRect& r, TColor color) {
+        if (color == clNone) return;
+        TGdiBrush brush(CreateSolidBrush(ToColorRef(color)));
+        RECT rr{r.Left, r.Top, r.Right, r.Bottom};
+        FrameRect(windowDC, &rr, brush.Get());
+    };
+    frame(outer, styler.GetMenuBorderColor());
+    frame(outer.Inflate(-1, -1), styler.Background().GetColor());
+    // A drop-down joins its bar item: no border under the item.
+    TMenuItem* parent = item.Parent();
+    if (parent && IsBarItem(*parent)) {
+        auto* main = dynamic_cast<TMainMenu*>(parent->GetParentMenu());
+        if (main && main->GetForm() && main->GetForm()->HandleAllocated()) {
+            HWND form = main->GetForm()->Handle();
+            HMENU bar = GetMenu(form);
+            int index = -1;
+            for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i)
+                if (GetMenuItemID(bar, i) == parent->Command() || GetSubMenu(bar, i) == parent->CurrentHandle())
+                    index = i;
+            RECT itemRect;
+            if (index >= 0 && GetMenuItemRect(form, bar, static_cast<UINT>(index), &itemRect)) {
+                int left = itemRect.left - windowRect.left + 1;
+                int right = itemRect.right - windowRect.left - 1;
+                if (right > left) {
+                    TGdiBrush brush(CreateSolidBrush(ToColorRef(styler.Background().GetColor())));
+                    RECT line{std::max(left, outer.Left), outer.Top, std::min(right, outer.Right), outer.Top + 1};
+                    FillRect(windowDC, &line, brush.Get());
+                }
+            }
+        }
+    }
+    canvas.SetHandle(nullptr);
+    ReleaseDC(window, windowDC);
+}
+
+// Once per showing: the window keeps its items' background, loses the 17
+// measured pixels on the right and moves to join its parent.
+void TreatMenuWindow(HWND window, const TMenuItem& item) {
+    auto& windows = TreatedWindows();
+    if (windows.count(window)) return;
+    auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    if (!old) return;
+    windows[window] = {old};
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StyledMenuWindowProc));
+    RECT r;
+    GetWindowRect(window, &r);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    // The system owns the region once it is set.
+    HRGN region = CreateRectRgn(1, 1, width - 1 - kMenuWindowCut, height - 1);
+    if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+    TMenuItem* parent = item.Parent();
+    if (parent && IsBarItem(*parent)) {
+        SetWindowPos(window, nullptr, r.left - 1, r.top - 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (parent && parent->Parent()) {
+        SetWindowPos(window, nullptr, r.left - kMenuWindowCut + 3, r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The area the menu's items share: the window's client area, or a bitmap's
+// extent.
+TRect MenuAreaOf(HDC dc, HWND window, const TRect& itemRect) {
+    if (window) {
+        RECT client;
+        GetClientRect(window, &client);
+        return {client.left, client.top, client.right - kMenuWindowCut, client.bottom};
+    }
+    BITMAP info{};
+    if (auto bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+        bitmap && GetObjectW(bitmap, sizeof(info), &info) && info.bmWidth > 1)
+        return {0, 0, itemRect.Right, std::abs(info.bmHeight)};
+    return itemRect;
+}
+
+}  // namespace
+
+// --- TOrvMenuCore
+// ------------------------------------------------------------------------------
+
+TOrvMenuCore::TOrvMenuCore(TMenu& menu) : FMenu(menu) {}
+
+void TOrvMenuCore::CreateInternalStyler() {
+    if (!FInternalStyler) {
+        FInternalStyler = new TCustomOrvMenuStyler(&FMenu);
+        FInternalStyler->SetName(L"InternalMenuStyler");
+        FInternalStyler->SetSubComponent(true);
+    }
+    FCurrentStyler = FInternalStyler;
+    FCurrentStyler->SetMenu(&FMenu);
+}
+
+void TOrvMenuCore::SetMenuStyler(TCustomOrvMenuStyler* value) {
+    if (FExternalStyler == value) return;
+    if (FExternalStyler) {
+        if (FExternalStyler->GetMenu() == &FMenu) FExternalStyler->SetMenu(nullptr);
+        FMenu.RemoveFreeNotification(FExternalStyler);
+    }
+    FExternalStyler = value;
+    if (value) {
+        if (FInternalStyler && !FInternalStyler->IsLoading()) {
+            TCustomOrvMenuStyler* internal = FInternalStyler;
+            FInternalStyler = nullptr;
+            internal->Free();
+        }
+        FMenu.FreeNotification(value);
+        FCurrentStyler = value;
+        FCurrentStyler->SetMenu(&FMenu);
+    } else {
+        CreateInternalStyler();
+    }
+}
+
+void TOrvMenuCore::SetDisabledImages(TImageList* value) {
+    if (FDisabledImages == value) return;
+    if (FDisabledImages) FMenu.RemoveFreeNotification(FDisabledImages);
+    FDisabledImages = value;
+    if (value) FMenu.FreeNotification(value);
+}
+
+void TOrvMenuCore::BeginUpdate() {
+    ++FUpdateCount;
+    FUpdating = true;
+}
+
+void TOrvMenuCore::EndUpdate() {
+    if (FUpdateCount == 0) return;
+    if (--FUpdateCount == 0) {
+        HookItems();
+        FUpdating = false;
+    }
+}
+
+void TOrvMenuCore::HookItem(TMenuItem* item) {
+    if (!item || FMenu.IsLoading() || item->IsLoading()) return;
+    auto draw = TAdvancedMenuDrawItemEvent::Bind(this, &TOrvMenuCore::DrawItemHandler);
+    if (!(item->OnAdvancedDrawItem == draw)) {
+        if (!item->OnMeasureItem)
+            item->OnMeasureItem = TMenuMeasureItemEvent::Bind(this, &TOrvMenuCore::MeasureItemHandler);
+        if (!item->OnDrawItem && !item->OnAdvancedDrawItem) item->OnAdvancedDrawItem = draw;
+    }
+    for (int i = 0; i < item->Count(); ++i)
+        HookItem(item->Items(i));
+}
+
+void TOrvMenuCore::HookItems() {
+    TMenuItem* root = FMenu.Items();
+    for (int i = 0; root && i < root->Count(); ++i)
+        HookItem(root->Items(i));
+}
+
+TMenuDrawContext TOrvMenuCore::DrawContext() const {
+    TMenuDrawContext context;
+    context.Menu = &FMenu;
+    context.Styler = FCurrentStyler;
+    context.ShowNotes = FShowNotes;
+    context.IntlKeybShortCuts = FIntlKeybShortCuts;
+    context.DisabledImages = FDisabledImages;
+    return context;
+}
+
+namespace {
+// The context of the item's top menu when it is a styled one, else of the
+// hooking menu.
+TMenuDrawContext ContextFor(TMenuItem& item, const TOrvMenuCore& fallback) {
+    if (auto* core = dynamic_cast<TOrvMenuCore*>(item.GetParentMenu())) return core->DrawContext();
+    return fallback.DrawContext();
+}
+}  // namespace
+
+void TOrvMenuCore::MeasureItemHandler(TObject* sender, TCanvas* canvas, int& width, int& height) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!item || !canvas) return;
+    MeasureStyledItem(*item, *canvas, ContextFor(*item, *this), width, height);
+}
+
+void TOrvMenuCore::DrawItemHandler(TObject* sender, TCanvas* canvas, TRect rect, TOwnerDrawState state) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!item || !canvas) return;
+    TMenuDrawContext context = ContextFor(*item, *this);
+    if (!context.Styler) return;
+    HDC dc = canvas->Handle();
+    bool bar = IsBarItem(*item);
+    HWND window = bar ? nullptr : WindowFromDC(dc);
+    if (!bar) rect.Right -= kMenuWindowCut;
+    TRect menuRect = MenuAreaOf(dc, window, rect);
+    DrawStyledItem(*item, *canvas, rect, state, context, menuRect);
+    if (window) {
+        TreatMenuWindow(window, *item);
+        FrameMenuWindow(window, *context.Styler, *item);
+    }
+}
+
+void TOrvMenuCore::CoreNotification(TComponent* component, TOperation operation) {
+    if (operation != TOperation::opRemove) return;
+    if (component == FExternalStyler) {
+        FExternalStyler = nullptr;
+        if (!FMenu.IsDestroying())
+            CreateInternalStyler();
+        else
+            FCurrentStyler = FInternalStyler;
+    } else if (component == FInternalStyler) {
+        FInternalStyler = nullptr;
+        if (FCurrentStyler == component) FCurrentStyler = FExternalStyler;
+    }
+    if (component == FDisabledImages) FDisabledImages = nullptr;
+}
+
+void TOrvMenuCore::CoreLoaded() {
+    HookItems();
+    if (FInternalStyler && FCurrentStyler != FInternalStyler) {
+        TCustomOrvMenuStyler* internal = FInternalStyler;
+        FInternalStyler = nullptr;
+        internal->Free();
+    }
+}
+
+void TOrvMenuCore::CoreDestroying() {
+    if (FCurrentStyler && FCurrentStyler->GetMenu() == &FMenu) FCurrentStyler->SetMenu(nullptr);
+    if (FExternalStyler) FMenu.RemoveFreeNotification(FExternalStyler);
+    FExternalStyler = nullptr;
+    FCurrentStyler = FInternalStyler;
+}
+
+// --- TOrvMainMenu
+// ------------------------------------------------------------------------------
+
+TOrvMainMenu::TOrvMainMenu(TComponent* owner) : TMainMenu(owner), TOrvMenuCore(static_cast<TMenu&>(*this)) {
+    TMainMenu::SetOwnerDraw(true);
+    CreateInternalStyler();
+}
+
+void TOrvMainMenu::SetOwnerDraw(bool) { TMainMenu::SetOwnerDraw(true); }
+
+void TOrvMainMenu::MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) {
+    if (source && FUpdating) HookItem(source);
+    TMainMenu::MenuChanged(sender, source, rebuild);
+}
+
+void TOrvMainMenu::Refresh() {
+    HookItems();
+    if (GetForm() && GetForm()->HandleAllocated()) {
+        Items()->RebuildHandle();
+        AttachToWindow();
+    }
+}
+
+void TOrvMainMenu::Loaded() {
+    TMainMenu::SetOwnerDraw(true);
+    TMainMenu::Loaded();
+    CoreLoaded();
+    // The first bar item hidden and shown again rebuilds the bar owner-drawn.
+    if (Items()->Count() > 0) {
+        TMenuItem* first = Items()->Items(0);
+        bool visible = first->GetVisible();
+        first->SetVisible(!visible);
+        first->SetVisible(visible);
+    }
+}
+
+void TOrvMainMenu::Notification(TComponent* component, TOperation operation) {
+    TMainMenu::Notification(component, operation);
+    CoreNotification(component, operation);
+}
+
+bool TOrvMainMenu::FormMessage(TMessage& message) {
+    // Items added without a handler (outside an update) are hooked before they
+    // measure.
+    if (message.Msg == WM_INITMENUPOPUP || message.Msg == WM_INITMENU || message.Msg == WM_MEASUREITEM) HookItems();
+    return TMainMenu::FormMessage(message);
+}
+
+void TOrvMainMenu::BeforeDestruction() {
+    CoreDestroying();
+    TMainMenu::BeforeDestruction();
+}
+
+// --- TOrvPopupMenu
+// -----------------------------------------------------------------------------
+
+TOrvPopupMenu::TOrvPopupMenu(TComponent* owner) : TPopupMenu(owner), TOrvMenuCore(static_cast<TMenu&>(*this)) {
+    TPopupMenu::SetOwnerDraw(true);
+    CreateInternalStyler();
+}
+
+void TOrvPopupMenu::SetOwnerDraw(bool) { TPopupMenu::SetOwnerDraw(true); }
+
+void TOrvPopupMenu::MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) {
+    if (source && !FUpdating) HookItem(source);
+    TPopupMenu::MenuChanged(sender, source, rebuild);
+}
+
+void TOrvPopupMenu::Loaded() {
+    TPopupMenu::SetOwnerDraw(true);
+    TPopupMenu::Loaded();
+    CoreLoaded();
+}
+
+void TOrvPopupMenu::Notification(TComponent* component, TOperation operation) {
+    TPopupMenu::Notification(component, operation);
+    CoreNotification(component, operation);
+}
+
+void TOrvPopupMenu::BeforeDestruction() {
+    CoreDestroying();
+    TPopupMenu::BeforeDestruction();
+}
+
+int StyledPopupX(int x, int itemWidth, TPopupAlignment alignment, int desktopWidth) {
+    if (alignment == TPopupAlignment::paRight && x - itemWidth - 34 >= 0)
+        x += kMenuWindowCut;
+    else if (alignment == TPopupAlignment::paLeft && itemWidth + x + 51 >= desktopWidth)
+        x += kMenuWindowCut;
+    else if (alignment == TPopupAlignment::paCenter)
+        x += 8;
+    return std::min(x, desktopWidth - 1);
+}
+
+void TOrvPopupMenu::Popup(int x, int y) {
+    HookItems();
+    if (Items()->Count() > 0) {
+        // The first item measured as its menu window will measure it.
+        int width = 0;
+        int height = 0;
+        TWindowDC dc(nullptr);
+        TCanvas canvas;
+        canvas.SetHandle(dc.Get());
+        GetSystemMenuFont(canvas.Font());
+        Items()->Items(0)->MeasureItem(canvas, width, height);
+        canvas.SetHandle(nullptr);
+        x = StyledPopupX(x, width, GetAlignment(), GetSystemMetrics(SM_CXSCREEN));
+    }
+    TPopupMenu::Popup(x, y);
+}
+
+// --- menu animation
+// --------------------------------------------------------------------------------
+
+namespace {
+bool gAnimationSaved = false;
+BOOL gSavedAnimation = FALSE;
+}  // namespace
+
+void SwitchMenuAnimationOff() {
+    BOOL current = FALSE;
+    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &current, 0)) return;
+    gSavedAnimation = current;
+    gAnimationSaved = true;
+    // For this session only: the user's profile keeps its setting.
+    if (current) SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(FALSE), SPIF_SENDCHANGE);
+}
+
+void RestoreMenuAnimation() {
+    if (!gAnimationSaved) return;
+    gAnimationSaved = false;
+    if (!gSavedAnimation) return;
+    BOOL current = TRUE;
+    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &current, 0)) return;
+    // Someone else changed it meanwhile (another instance, the user): theirs
+    // stands.
+    if (current) return;
+    SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(TRUE), SPIF_SENDCHANGE);
+}
+
+}  // namespace orv::menus
