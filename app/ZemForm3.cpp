@@ -1,6 +1,6 @@
 #include "app/ZemForm3.h"
 
-#include "app/ProbeCommandButton.h"
+#include "buttons/OrvGlowButton.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
@@ -30,7 +30,6 @@ void TZemForm3::OrvGlowButton1Click(TObject*) {
 }
 
 void RegisterAppClasses() {
-    TClassBuilder<TProbeCommandButton>(L"TProbeCommandButton", L"TCustomControl").Factory();
     TClassBuilder<TZemForm3>(L"TZemForm3", L"TForm")
         .Factory()
         .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)

@@ -2,9 +2,9 @@
 // The program's main window and its registry probe.
 #include "framework/Forms.h"
 
-class TProbeCommandButton;
 namespace orv {
 class TPanel;
+class TOrvGlowButton;
 }
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
@@ -19,7 +19,7 @@ public:
 
     // Published fields, bound by name when the layout is read.
     orv::TPanel* OrvToolBar1 = nullptr;
-    TProbeCommandButton* OrvGlowButton1 = nullptr;
+    orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
 };
 
 // The program's classes, for its stored layouts.

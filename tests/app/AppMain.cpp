@@ -1,6 +1,14 @@
 // Library start-up and shut-down around the whole program test run.
 #include "TestSupport.h"
 #include "app/ZemForm3.h"
+#include "buttons/OrvGlowButton.h"
+#include "menus/MenusUnits.h"
+#include "paint/OrvGDIP.h"
 
 static ::testing::Environment* const gEnvironment =
-    ::testing::AddGlobalTestEnvironment(new orvtest::TLibraryEnvironment([] { orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr); }));
+    ::testing::AddGlobalTestEnvironment(new orvtest::TLibraryEnvironment([] {
+        orv::RegisterPaintUnits();
+        orv::RegisterMenusUnits();
+        orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+        orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
+    }));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/ProbeCommandButton.h"
+#include "buttons/OrvGlowButton.h"
 #include "app/ZemForm3.h"
 
 using namespace orv;

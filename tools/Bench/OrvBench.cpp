@@ -1,6 +1,9 @@
 // OrvBench: median time of the gradient routines over many calls, each as a ratio to
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
+#include "GlowButtonBench.h"
+#include "buttons/OrvGlowButton.h"
+#include "menus/MenusUnits.h"
 #include <windows.h>
 
 #include <algorithm>
@@ -49,6 +52,8 @@ struct TCase {
 int main() {
     RegisterFrameworkUnits();
     RegisterPaintUnits();
+    RegisterMenusUnits();
+    RegisterUnit(L"Buttons", RegisterButtonsClasses, nullptr);
     InitializeUnits();
     {
         TBitmap bitmap(kArea.Width(), kArea.Height());
@@ -96,6 +101,8 @@ int main() {
         std::printf("live GDI objects before %d, after %d; live GDI+ objects before %d, after %d\n", gdiBefore,
                     GdiLiveTotal(), gdipBefore, GdipLiveTotal());
     }
+    std::printf("\n");
+    orvtools::RunGlowButtonBench();
     FinalizeUnits();
     return 0;
 }

@@ -3,6 +3,8 @@
 //   OrvRender --list              names and what each picture shows
 //   OrvRender <name> <out.png>    one picture
 //   OrvRender --all <dir>         one PNG per name, <dir>\<name>.png
+#include "buttons/OrvGlowButton.h"
+#include "menus/MenusUnits.h"
 #include <windows.h>
 #include <shellapi.h>
 
@@ -77,6 +79,8 @@ int main() {
 
     orv::RegisterFrameworkUnits();
     orv::RegisterPaintUnits();
+    orv::RegisterMenusUnits();
+    orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
     orv::InitializeUnits();
     int result = 1;
     try {

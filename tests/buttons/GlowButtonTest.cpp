@@ -1,0 +1,570 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "buttons/GlowButtonPresets.h"
+#include "buttons/OrvGlowButton.h"
+#include "framework/Bitmap.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/LayoutReader.h"
+#include "framework/Menus.h"
+#include "hints/ShortCutHintWindow.h"
+#include "paint/OrvColors.h"
+#include "paint/OrvGDIP.h"
+
+using namespace orv;
+
+namespace {
+
+struct TFixture {
+    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
+    TFixture() {
+        Form->SetBounds(100, 100, 400, 300);
+        Form->Show();
+    }
+    TOrvGlowButton* Add(int left, int top, int width = 100, int height = 41, TWinControl* parent = nullptr) {
+        auto* b = new TOrvGlowButton(Form.get());
+        b->SetBounds(left, top, width, height);
+        b->SetParent(parent ? parent : Form.get());
+        return b;
+    }
+};
+
+void Press(TWinControl* c, int x, int y) {
+    HWND h = c->Handle();
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+}
+void Release(TWinControl* c, int x, int y) { SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+void ClickAt(TWinControl* c, int x, int y) {
+    Press(c, x, y);
+    Release(c, x, y);
+}
+void Tick(TWinControl* c) { SendMessageW(c->Handle(), WM_TIMER, 1, 0); }
+
+// Paints the control into a fresh bitmap of its size (client coordinates).
+std::unique_ptr<TBitmap> Snapshot(TWinControl* c) {
+    auto bmp = std::make_unique<TBitmap>(c->Width(), c->Height());
+    bmp->Canvas().Brush().SetColor(clFuchsia);
+    bmp->Canvas().FillRect({0, 0, c->Width(), c->Height()});
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp->Canvas().Handle()), 0);
+    return bmp;
+}
+
+int Channel(TColor c, int shift) { return (c >> shift) & 0xFF; }
+// Each channel within tolerance.
+::testing::AssertionResult Near(TColor actual, TColor expected, int tolerance = 6) {
+    for (int s : {0, 8, 16})
+        if (std::abs(Channel(actual, s) - Channel(expected, s)) > tolerance)
+            return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not near 0x" << expected;
+    return ::testing::AssertionSuccess();
+}
+
+// Records where it was asked to pop up instead of running a modal menu.
+class TRecordingMenu : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    void Popup(int x, int y) override {
+        ++Shown;
+        At = {x, y};
+        if (WhileOpen) WhileOpen();
+    }
+    int Shown = 0;
+    TPoint At;
+    std::function<void()> WhileOpen;
+};
+
+}  // namespace
+
+TEST(GlowButtonAppearance, DefaultsAreComputedAndEveryChangeIsAnnounced) {
+    TGlowButtonAppearance a;
+    EXPECT_EQ(a.GetColorDown(), 0xF5D8CA);
+    EXPECT_EQ(a.GetColorDownTo(), 0xF9BDA0);
+    EXPECT_EQ(a.GetColorMirrorDown(), 0xF5B49C);
+    EXPECT_EQ(a.GetColorMirrorDownTo(), 0xFFDFDC);
+    EXPECT_EQ(a.GetColorCheckedTo(), 0xF9BDA0);
+    EXPECT_EQ(a.GetColorDisabled(), 0xF2F2F2);
+    EXPECT_EQ(a.GetColorMirrorDisabled(), 0xB6B6B6);
+    EXPECT_EQ(a.GetGradientMirrorChecked(), ggVertical);
+    EXPECT_EQ(a.GetGradientDisabled(), ggRadial);
+    EXPECT_TRUE(a.GetSystemFont());
+
+    int changes = 0;
+    a.OnChange = [&](TObject*) { ++changes; };
+    a.SetColorHot(0x123456);
+    a.SetColorHot(0x123456);
+    a.SetGradientMirrorDown(ggVertical);
+    EXPECT_EQ(changes, 2) << "only changing setters fire";
+
+    TGlowButtonAppearance other;
+    other.SetColor(0x010203);
+    other.SetGradientHot(ggDiagonalForward);
+    changes = 0;
+    a.Assign(&other);
+    EXPECT_EQ(changes, 1) << "Assign fires once at the end";
+    EXPECT_EQ(a.GetColor(), 0x010203);
+    EXPECT_EQ(a.GetColorHot(), 0xF5F0E1);
+    EXPECT_EQ(a.GetGradientHot(), ggDiagonalForward);
+    a.SetColor(0);
+    EXPECT_EQ(changes, 2) << "the record keeps its own change hook after Assign";
+}
+
+TEST(GlowButtonAppearance, PresetsLoadTheirColoursAndKeepWhatTheyLeaveOut) {
+    TGlowButtonAppearance a;
+    int changes = 0;
+    a.OnChange = [&](TObject*) { ++changes; };
+    ApplyGlowButtonPreset(a, tsOffice2010Blue);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(a.GetColor(), 0xFDF6EF);
+    EXPECT_EQ(a.GetBorderColorHot(), 0x58CAF1);
+    EXPECT_EQ(a.GetColorMirrorDownTo(), 0x6CD0FF);
+    EXPECT_EQ(a.GetBorderColorChecked(), 0x308AC2);
+    EXPECT_EQ(a.GetGradientHot(), ggVertical);
+    EXPECT_EQ(a.GetGradientMirrorChecked(), ggVertical);
+    EXPECT_EQ(a.GetGradientDisabled(), ggRadial) << "the disabled set is no preset's";
+
+    TGlowButtonAppearance b;
+    b.SetBorderColorChecked(0x111111);
+    ApplyGlowButtonPreset(b, tsOffice2003Blue);
+    EXPECT_EQ(b.GetBorderColorChecked(), 0x111111) << "a dash keeps the value";
+    EXPECT_EQ(b.GetColorHotTo(), 0xACECFF);
+
+    TGlowButtonAppearance t;
+    t.SetBorderColor(0x222222);
+    ApplyGlowButtonPreset(t, tsTerminal);
+    EXPECT_EQ(t.GetColor(), clBtnFace);
+    EXPECT_EQ(t.GetBorderColor(), 0x222222);
+    EXPECT_EQ(t.GetGradientHot(), ggRadial) << "terminal keeps the gradients";
+    EXPECT_EQ(t.GetBorderColorDown(), clHighlight);
+
+    TGlowButtonAppearance c;
+    changes = 0;
+    c.OnChange = [&](TObject*) { ++changes; };
+    ApplyGlowButtonPreset(c, tsCustom);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST(GlowButtonPaint, ANewButtonShowsWhiteGlassWithARoundedSilverFrame) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetCaption(L"Go");
+    EXPECT_EQ(b->Width(), 100);
+    EXPECT_EQ(b->Height(), 41);
+    auto bmp = Snapshot(b.get());
+    EXPECT_TRUE(Near(bmp->PixelColor(10, 4), clWhite)) << "upper half";
+    EXPECT_TRUE(Near(bmp->PixelColor(10, 16), clWhite));
+    EXPECT_TRUE(Near(bmp->PixelColor(10, 21), clWhite, 12)) << "lower half starts white";
+    EXPECT_TRUE(Near(bmp->PixelColor(10, 38), 0xC0C0C0, 14)) << "lower half ends silver";
+    EXPECT_LT(Channel(bmp->PixelColor(10, 30), 0), 0xF8) << "and runs between";
+    EXPECT_GT(Channel(bmp->PixelColor(10, 30), 0), 0xC0);
+    EXPECT_TRUE(Near(bmp->PixelColor(50, 0), 0xC0C0C0, 40)) << "frame on the top edge";
+    EXPECT_TRUE(Near(bmp->PixelColor(0, 20), 0xC0C0C0, 40)) << "frame on the left edge";
+    // Rounded: the very corner is not the frame colour (the line curves inwards).
+    EXPECT_NE(bmp->PixelColor(0, 0), bmp->PixelColor(50, 0));
+}
+
+TEST(GlowButtonPaint, PaintsReleaseEverythingTheyMake) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10, 138, 61);
+    b->SetCaption(L"Test\\nTwo");
+    b->SetDropDownButton(true);
+    b->NotesFont();
+    b->SetNotes({L"notes"});
+    auto bmp = std::make_unique<TBitmap>(138, 61);
+    HDC dc = bmp->Canvas().Handle();
+    b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    int gdi = GdiLiveTotal(), gdip = GdipLiveTotal();
+    for (int i = 0; i < 30; ++i) {
+        b->Perform(CM_MOUSEENTER);
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        b->Perform(CM_MOUSELEAVE);
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    }
+    EXPECT_EQ(GdiLiveTotal(), gdi);
+    EXPECT_EQ(GdipLiveTotal(), gdip);
+}
+
+TEST(GlowButtonAnimation, HoverFadesInAndOutInFiveSteps) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    const TGlowButtonAppearance& a = b->Appearance();
+    b->Perform(CM_MOUSEENTER);
+    ASSERT_TRUE(b->Animating());
+    EXPECT_EQ(b->CurrentColors().Color, a.GetColor()) << "the fade starts at the normal look";
+    for (int step = 20; step <= 100; step += 20) {
+        Tick(b);
+        EXPECT_EQ(b->StepHover(), step);
+        EXPECT_EQ(b->CurrentColors().Color, BlendColor(a.GetColorHot(), a.GetColor(), step));
+        EXPECT_EQ(b->CurrentColors().BorderColor, BlendColor(a.GetBorderColorHot(), a.GetBorderColor(), step));
+        EXPECT_TRUE(b->Animating());
+    }
+    Tick(b);
+    EXPECT_FALSE(b->Animating()) << "the run ends after 100";
+    EXPECT_EQ(b->CurrentColors(), a.Look(glHot));
+
+    b->Perform(CM_MOUSELEAVE);
+    ASSERT_TRUE(b->Animating());
+    for (int step = 80; step >= 0; step -= 20) {
+        Tick(b);
+        EXPECT_EQ(b->StepHover(), step);
+    }
+    Tick(b);
+    EXPECT_FALSE(b->Animating());
+    EXPECT_EQ(b->CurrentColors(), a.Look(glNormal));
+}
+
+TEST(GlowButtonAnimation, TheRealTimerRunsTheFadeToItsEnd) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    b->Perform(CM_MOUSEENTER);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !b->Animating(); }, 2000));
+    EXPECT_EQ(b->StepHover(), 100);
+}
+
+TEST(GlowButtonMouse, AReleaseInsideClicksOnceAndOutsideNot) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    Press(b, 20, 20);
+    EXPECT_EQ(b->State(), absDown);
+    Release(b, 20, 20);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(b->State(), absUp);
+    Press(b, 20, 20);
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 20));
+    EXPECT_EQ(b->State(), absUp) << "dragged outside";
+    Release(b, 150, 20);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(GlowButtonGroup, DownNeedsAGroupOrCheckStyle) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetDown(true);
+    EXPECT_FALSE(b->GetDown());
+    b->SetStyle(bsCheck);
+    b->SetDown(true);
+    EXPECT_TRUE(b->GetDown());
+    EXPECT_EQ(b->State(), absDown);
+}
+
+TEST(GlowButtonGroup, DownOnAGroupedButtonWithoutParentSkipsTheBroadcast) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetGroupIndex(3);
+    b->SetDown(true);
+    EXPECT_TRUE(b->GetDown());
+    EXPECT_EQ(b->State(), absExclusive);
+}
+
+TEST(GlowButtonGroup, PressingOneRaisesTheOtherAndTheDownOneStaysDownUnlessAllowAllUp) {
+    TFixture f;
+    auto* panel = new TPanel(f.Form.get());
+    panel->SetBounds(0, 0, 300, 100);
+    panel->SetParent(f.Form.get());
+    TOrvGlowButton* first = f.Add(0, 0, 100, 41, panel);
+    TOrvGlowButton* second = f.Add(110, 0, 100, 41, panel);
+    TOrvGlowButton* elsewhere = f.Add(0, 150);  // same index, other parent
+    for (TOrvGlowButton* b : {first, second, elsewhere}) b->SetGroupIndex(1);
+    first->SetDown(true);
+    elsewhere->SetDown(true);
+    ClickAt(second, 20, 20);
+    EXPECT_TRUE(second->GetDown());
+    EXPECT_FALSE(first->GetDown());
+    EXPECT_EQ(first->State(), absUp);
+    EXPECT_TRUE(elsewhere->GetDown()) << "groups are per parent";
+    ClickAt(second, 20, 20);
+    EXPECT_TRUE(second->GetDown()) << "a group's down button cannot raise itself";
+    second->SetAllowAllUp(true);
+    ClickAt(second, 20, 20);
+    EXPECT_FALSE(second->GetDown());
+}
+
+TEST(GlowButtonDropDown, SplitHitZonesAreFourteenForPressAndTwelveForHover) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10, 100, 41);
+    b->SetDropDownButton(true);
+    auto* menu = new TRecordingMenu(f.Form.get());
+    b->SetDropDownMenu(menu);
+    int clicks = 0, dropDowns = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    b->OnDropDown = [&](TObject*) { ++dropDowns; };
+
+    ClickAt(b, 90, 20);
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_EQ(menu->Shown, 1);
+    EXPECT_EQ(clicks, 0) << "the drop-down press is no click";
+    EXPECT_EQ(menu->At, b->ClientToScreen({0, 41})) << "below the bottom-left corner";
+    ClickAt(b, 80, 20);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(menu->Shown, 1);
+
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - 13, 20));
+    EXPECT_FALSE(b->InDropDownPart()) << "x = width - 13 is outside the 12-pixel hover strip";
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - 11, 20));
+    EXPECT_TRUE(b->InDropDownPart());
+    ClickAt(b, 100 - 13, 20);
+    EXPECT_EQ(menu->Shown, 2) << "but the press zone is 14 pixels";
+
+    b->SetDropDownDirection(ddRight);
+    ClickAt(b, 95, 20);
+    EXPECT_EQ(menu->At, b->ClientToScreen({100, 0})) << "to the right: the top-right corner";
+}
+
+TEST(GlowButtonDropDown, ANonSplitButtonOpensFromAnywhereAndLooksPressedMeanwhile) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10, 100, 41);
+    b->SetDropDownButton(true);
+    b->SetDropDownSplit(false);
+    auto* menu = new TRecordingMenu(f.Form.get());
+    b->SetDropDownMenu(menu);
+    bool droppedWhileOpen = false;
+    TGlowColorSet colorsWhileOpen;
+    menu->WhileOpen = [&] {
+        droppedWhileOpen = b->IsDroppedDown();
+        orvtest::PumpUntil([&] { return !b->Animating(); }, 1000);
+        colorsWhileOpen = b->CurrentColors();
+    };
+    ClickAt(b, 5, 5);
+    EXPECT_EQ(menu->Shown, 1);
+    EXPECT_TRUE(droppedWhileOpen);
+    EXPECT_EQ(colorsWhileOpen, b->Appearance().Look(glDown)) << "the pressed look after the fade";
+    EXPECT_FALSE(b->IsDroppedDown());
+}
+
+TEST(GlowButtonSize, AutoSizeFollowsSpacingMarginsAndTheDropDownPart) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetCaption(L"Caption");
+    b->SetAutoSize(true);
+    int w = b->Width(), h = b->Height();
+    EXPECT_NE(w, 100) << "auto-size ran";
+    b->SetSpacing(5);
+    // 3 x spacing outside, one spacing inside the content.
+    EXPECT_EQ(b->Width(), w + 4 * 3);
+    EXPECT_EQ(b->Height(), h + 3 * 3);
+    b->SetMarginHorz(2);
+    b->SetMarginVert(3);
+    EXPECT_EQ(b->Width(), w + 12 + 2);
+    EXPECT_EQ(b->Height(), h + 9 + 4);
+    b->SetDropDownButton(true);
+    EXPECT_EQ(b->Width(), w + 12 + 2 + 14);
+    b->SetDropDownPosition(dpBottom);
+    EXPECT_EQ(b->Width(), w + 12 + 2);
+    EXPECT_EQ(b->Height(), h + 9 + 4 + 14);
+}
+
+TEST(GlowButtonSize, TheLineBreakEscapeBreaksOnlyAtLargeSize) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetAutoSize(true);
+    b->SetCaption(L"Line one\\nLine two");
+    TSize broken = b->GetSizeForState(bsLarge);
+    TSize label = b->GetSizeForState(bsLabel);
+    b->SetCaption(L"Line one Line two");
+    TSize oneLine = b->GetSizeForState(bsLarge);
+    EXPECT_GT(broken.cy, oneLine.cy) << "two lines";
+    EXPECT_LT(broken.cx, oneLine.cx);
+    EXPECT_EQ(label, oneLine) << "a space at label size";
+    EXPECT_LT(b->GetSizeForState(bsGlyph).cx, label.cx) << "no caption at glyph size";
+}
+
+TEST(GlowButtonSize, SizeStatesClampAndRestoreTheLayout) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->SetAutoSize(true);
+    b->SetCaption(L"Wide caption");
+    b->SetLayout(blGlyphTop);
+    b->SetDropDownButton(true);
+    b->SetDropDownPosition(dpBottom);
+    b->SetButtonSizeState(bsGlyph);
+    EXPECT_EQ(b->GetLayout(), blGlyphLeft);
+    EXPECT_EQ(b->GetDropDownPosition(), dpRight);
+    b->SetMinButtonSizeState(bsLabel);
+    EXPECT_EQ(b->GetButtonSizeState(), bsLabel);
+    b->SetMinButtonSizeState(bsGlyph);
+    EXPECT_EQ(b->GetButtonSizeState(), bsLabel) << "a smaller minimum does not shrink";
+    b->SetMaxButtonSizeState(bsLarge);
+    EXPECT_EQ(b->GetButtonSizeState(), bsLarge);
+    EXPECT_EQ(b->GetLayout(), blGlyphTop);
+    EXPECT_EQ(b->GetDropDownPosition(), dpBottom);
+    EXPECT_EQ(b->GetSizeForState(bsLarge), (TSize{b->Width(), b->Height()}));
+}
+
+TEST(GlowButtonLooks, DisabledAndTransparentButtons) {
+    TFixture f;
+    auto* panel = new TPanel(f.Form.get());
+    panel->SetBounds(0, 0, 300, 100);
+    panel->SetColor(clRed);
+    panel->SetParent(f.Form.get());
+    TOrvGlowButton* b = f.Add(20, 20, 100, 41, panel);
+    b->SetEnabled(false);
+    Snapshot(b);
+    EXPECT_EQ(b->CurrentColors(), b->Appearance().Look(glDisabled));
+    b->SetShowDisabled(false);
+    EXPECT_EQ(b->CurrentColors(), b->Appearance().Look(glNormal));
+    b->SetEnabled(true);
+
+    b->SetTransparent(true);
+    auto idle = Snapshot(b);
+    EXPECT_EQ(idle->PixelColor(50, 20), clRed) << "the parent shows through";
+    EXPECT_EQ(idle->PixelColor(50, 0), clRed) << "and no frame";
+    b->Perform(CM_MOUSEENTER);
+    auto hot = Snapshot(b);
+    EXPECT_NE(hot->PixelColor(50, 20), clRed) << "hovered: the face is drawn";
+    b->Perform(CM_MOUSELEAVE);
+    b->SetFocusType(ftHot);
+    b->SetTabStop(true);
+    b->SetFocus();
+    auto focused = Snapshot(b);
+    EXPECT_NE(focused->PixelColor(50, 20), clRed) << "focused with a hot focus type";
+
+    b->SetTransparent(false);
+    auto opaque = Snapshot(b);
+    EXPECT_EQ(opaque->PixelColor(0, 0), clRed) << "the rounded corner pixel is the parent's";
+}
+
+TEST(GlowButtonKeyboard, EnterOnTheFocusedButtonClicksOnceAndEscapeClicksTheCancelButton) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    TOrvGlowButton* cancel = f.Add(10, 60);
+    cancel->SetCancel(true);
+    int clicks = 0, cancels = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    b->SetTabStop(true);
+    b->SetFocus();
+    SendMessageW(b->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(b->Handle(), WM_CHAR, L'\r', 0);
+    SendMessageW(b->Handle(), WM_KEYUP, VK_RETURN, 0);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(b->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(b->State(), absDown);
+    SendMessageW(b->Handle(), WM_CHAR, L' ', 0);
+    SendMessageW(b->Handle(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(b->State(), absUp);
+    SendMessageW(b->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(GlowButtonKeyboard, CheckButtonsToggleOnClickAndOnRelease) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    b->SetStyle(bsCheck);
+    ClickAt(b, 20, 20);
+    EXPECT_TRUE(b->GetDown());
+    ClickAt(b, 20, 20);
+    EXPECT_FALSE(b->GetDown());
+    Press(b, 20, 20);
+    Release(b, 300, 20);
+    EXPECT_FALSE(b->GetDown()) << "a release outside takes the check back";
+}
+
+TEST(GlowButtonRepeat, HeldButtonsRepeatTheirClick) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10);
+    b->SetRepeatClick(true);
+    b->SetInitRepeatPause(50);
+    b->SetRepeatPause(20);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    Press(b, 20, 20);
+    ASSERT_EQ(GetCapture(), b->Handle());
+    orvtest::PumpUntil([&] { return clicks >= 3; }, 2000);
+    Release(b, 20, 20);
+    EXPECT_GE(clicks, 4) << "repeats plus the release click";
+    int after = clicks;
+    orvtest::PumpFor(150);
+    EXPECT_EQ(clicks, after) << "the release stops the repeat";
+}
+
+TEST(GlowButtonActions, TheActionDrivesCaptionCheckedStateAndTheClick) {
+    TFixture f;
+    auto* list = new TActionList(f.Form.get());
+    auto* action = new TAction(f.Form.get());
+    action->SetActionList(list);
+    action->SetCaption(L"Act");
+    action->SetGroupIndex(2);
+    int executed = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+    TOrvGlowButton* b = f.Add(10, 10);
+    b->SetAction(action);
+    EXPECT_EQ(b->GetCaption(), L"Act");
+    EXPECT_EQ(b->GetGroupIndex(), 2);
+    action->SetChecked(true);
+    EXPECT_TRUE(b->GetDown());
+    action->SetCaption(L"Renamed");
+    EXPECT_EQ(b->GetCaption(), L"Renamed");
+    ClickAt(b, 20, 20);
+    EXPECT_EQ(executed, 1);
+    action->Free();
+    EXPECT_EQ(b->GetAction(), nullptr) << "the link is dropped with the action";
+    ClickAt(b, 20, 20);
+    EXPECT_EQ(executed, 2) << "the click keeps the handler it took from the action";
+}
+
+TEST(GlowButtonKeyTips, HintWindowsArePlacedByPosition) {
+    struct TCase {
+        TShortCutHintPos Pos;
+        TPoint At;
+    };
+    // Button at (100, 200), 60 x 40; window 20 x 10.
+    const TCase cases[] = {
+        {shpLeft, {106, 215}},        {shpTop, {120, 195}},          {shpRight, {150, 215}},
+        {shpBottom, {120, 235}},      {shpCenter, {120, 215}},       {shpAuto, {120, 195}},
+        {shpTopLeft, {106, 195}},     {shpTopRight, {141, 195}},     {shpAboveTop, {120, 190}},
+        {shpAboveTopLeft, {106, 190}}, {shpAboveTopRight, {141, 190}}, {shpBottomLeft, {106, 235}},
+        {shpBottomRight, {141, 235}}, {shpBelowBottom, {120, 240}},  {shpBelowBottomLeft, {106, 240}},
+        {shpBelowBottomRight, {141, 240}}, {shpBelowBottomCenter, {120, 240}},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(ShortCutHintOrigin(c.Pos, 100, 200, 60, 40, 20, 10), c.At) << "position " << c.Pos;
+    EXPECT_EQ(ShortCutHintOrigin(shpTop, 0, 0, 5, 4, 10, 7), (TPoint{-2, -3})) << "div 2 truncates toward zero";
+
+    TFixture f;
+    TOrvGlowButton* b = f.Add(30, 40, 138, 61);
+    b->SetShortCutHint(L"T");
+    b->SetShortCutHintPos(shpBelowBottom);
+    b->ShowShortCutHint();
+    TShortCutHintWindow* w = b->ShortCutHintWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(IsWindowVisible(w->Handle()));
+    RECT r;
+    GetWindowRect(w->Handle(), &r);
+    TPoint origin = b->ClientToScreen({0, 0});
+    EXPECT_EQ(r.top, origin.Y + 61);
+    EXPECT_EQ(r.left, origin.X + (138 - (r.right - r.left)) / 2);
+    EXPECT_EQ(w->GetColorTo(), b->Appearance().GetColor());
+    b->SetComponentStyle(tsOffice2010Blue);
+    EXPECT_EQ(w->GetColorTo(), 0xFDF6EF) << "the key tip follows the style";
+    b->HideShortCutHint();
+    EXPECT_FALSE(IsWindowVisible(w->Handle()));
+}
+
+TEST(GlowButtonLayout, StoredValuesAreRestoredAndDownIsAppliedAfterLoading) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    ReadLayoutText(form.get(),
+                   L"object Form1: TForm\n"
+                   L"  object B: TOrvGlowButton\n"
+                   L"    Caption = 'Stored'\n"
+                   L"    Down = True\n"
+                   L"    GroupIndex = 4\n"
+                   L"    FocusType = ftHot\n"
+                   L"    ShortCutHintPos = shpBelowBottomRight\n"
+                   L"    Notes = ('first' 'second')\n"
+                   L"    NotesFont.Height = -13\n"
+                   L"    Appearance.Color = $00FDF6EF\n"
+                   L"    Appearance.GradientHot = ggVertical\n"
+                   L"  end\n"
+                   L"end\n",
+                   L"test");
+    auto* b = dynamic_cast<TOrvGlowButton*>(form->FindComponent(L"B"));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->GetCaption(), L"Stored");
+    EXPECT_TRUE(b->GetDown()) << "Down read before GroupIndex still counts";
+    EXPECT_EQ(b->GetFocusType(), ftHot);
+    EXPECT_EQ(b->GetShortCutHintPos(), shpBelowBottomRight);
+    EXPECT_EQ(b->GetNotes(), (std::vector<std::wstring>{L"first", L"second"}));
+    EXPECT_EQ(b->NotesFont().GetHeight(), -13);
+    EXPECT_EQ(b->Appearance().GetColor(), 0xFDF6EF);
+    EXPECT_EQ(b->Appearance().GetGradientHot(), ggVertical);
+    std::wstring written = WriteComponentLayout(form.get());
+    EXPECT_NE(written.find(L"Appearance.GradientHot = ggVertical"), std::wstring::npos) << std::string(written.begin(), written.end());
+}
