@@ -65,6 +65,22 @@ private:
     std::unique_ptr<TWindowDC> FWindowDC;
 };
 
+// Lends a paint DC to a control's canvas for one paint; the canvas lets go of it (and
+// of the pens, brushes and fonts it made) when the scope ends, also on an exception.
+class TCanvasPaintScope {
+public:
+    TCanvasPaintScope(TControlCanvas& canvas, HDC dc) : FCanvas(canvas) {
+        FCanvas.FreeHandle();
+        FCanvas.SetHandle(dc);
+    }
+    ~TCanvasPaintScope() { FCanvas.SetHandle(nullptr); }
+    TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+    TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+private:
+    TControlCanvas& FCanvas;
+};
+
 class TControl : public TComponent {
 public:
     ORV_CLASS_NAME(TControl)
