@@ -288,6 +288,10 @@ TEST(Layout, EveryValueKindIsReadWrittenAndReadBackTheSame) {
     // Tab orders are sort keys: 7 and 0 among two siblings.
     EXPECT_EQ(form->Widget2->GetTabOrder(), 0);
     EXPECT_EQ(w.GetTabOrder(), 1);
+    // Stored order is stacking order: the later sibling's window is on top.
+    form->Show();
+    EXPECT_EQ(GetWindow(form->Handle(), GW_CHILD), form->Widget2->Handle());
+    form->Hide();
 
     std::wstring written = WriteComponentLayout(form.get());
     EXPECT_NE(written.find(L"Width = 75"), std::wstring::npos) << written;
