@@ -76,16 +76,16 @@ void TGlowButtonAppearance::Assign(const TPersistent* source) {
 TGlowColorSet TGlowButtonAppearance::Look(TGlowLook look) const {
     switch (look) {
         case glHot:
-            return {FColorHot, FColorHotTo, FColorMirrorHot, FColorMirrorHotTo, FBorderColorHot, FGradientHot,
-                    FGradientMirrorHot};
+            return {FColorHot,       FColorHotTo,  FColorMirrorHot,   FColorMirrorHotTo,
+                    FBorderColorHot, FGradientHot, FGradientMirrorHot};
         case glDown:
-            return {FColorDown, FColorDownTo, FColorMirrorDown, FColorMirrorDownTo, FBorderColorDown, FGradientDown,
-                    FGradientMirrorDown};
+            return {FColorDown,       FColorDownTo,  FColorMirrorDown,   FColorMirrorDownTo,
+                    FBorderColorDown, FGradientDown, FGradientMirrorDown};
         case glChecked:
-            return {FColorChecked, FColorCheckedTo, FColorMirrorChecked, FColorMirrorCheckedTo, FBorderColorChecked,
-                    FGradientChecked, FGradientMirrorChecked};
+            return {FColorChecked,       FColorCheckedTo,  FColorMirrorChecked,   FColorMirrorCheckedTo,
+                    FBorderColorChecked, FGradientChecked, FGradientMirrorChecked};
         case glDisabled:
-            return {FColorDisabled, FColorDisabledTo, FColorMirrorDisabled, FColorMirrorDisabledTo,
+            return {FColorDisabled,       FColorDisabledTo,  FColorMirrorDisabled,   FColorMirrorDisabledTo,
                     FBorderColorDisabled, FGradientDisabled, FGradientMirrorDisabled};
         case glNormal:
         default:

@@ -41,8 +41,12 @@ public:
     void SetLook(TGlowLook look, const TGlowColorSet& value);
 
 #define ORV_GLOW_PROP(Type, Name) \
-    Type Get##Name() const { return F##Name; } \
-    void Set##Name(Type value) { Store(F##Name, value); }
+    Type Get##Name() const {      \
+        return F##Name;           \
+    }                             \
+    void Set##Name(Type value) {  \
+        Store(F##Name, value);    \
+    }
     ORV_GLOW_PROP(TColor, BorderColor)
     ORV_GLOW_PROP(TColor, BorderColorHot)
     ORV_GLOW_PROP(TColor, BorderColorDown)

@@ -15,7 +15,9 @@ namespace orv {
 
 namespace {
 
-int Rnd(float v) { return static_cast<int>(std::lround(v)); }
+int Rnd(float v) {
+    return static_cast<int>(std::lround(v));
+}
 
 TGlowColorSet Darker(TGlowColorSet s) {
     s.Color = DarkerColor(s.Color, -10);
@@ -126,8 +128,7 @@ bool IsVerticalLayout(TButtonLayout l) {
 TSize GlowContentSize(TButtonLayout layout, float tw, float th, float nw, float nh, int gw, int gh, int spacing,
                       bool hasCaption) {
     if (!hasCaption) return {gw, gh};
-    if (IsVerticalLayout(layout))
-        return {std::max(Rnd(tw) + spacing, gw + spacing), Rnd(th) + gh + spacing};
+    if (IsVerticalLayout(layout)) return {std::max(Rnd(tw) + spacing, gw + spacing), Rnd(th) + gh + spacing};
     return {std::max(Rnd(tw), Rnd(nw)) + gw + spacing, std::max(Rnd(th) + spacing + Rnd(nh), gh + spacing)};
 }
 
@@ -193,8 +194,10 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
     TRect dd{};
     if (p.DropDownButton) {
         dd = DropDownPartRect(r, p.DropDownPosition);
-        if (p.DropDownPosition == dpBottom) content.Bottom = dd.Top;
-        else content.Right = dd.Left;
+        if (p.DropDownPosition == dpBottom)
+            content.Bottom = dd.Top;
+        else
+            content.Right = dd.Left;
     }
     TButtonLayout layout = p.Notes.empty() ? p.Layout : blGlyphLeftAdjusted;
 
@@ -260,9 +263,10 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             format.SetTrimming(p.Trimming);
             g.SetTextRenderingHint(p.AntiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                               : TextRenderingHintAntiAlias);
-            TGPRectF layoutRect = p.Measure ? MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top), 4096, 4096)
-                                            : MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top),
-                                                       static_cast<float>(m), static_cast<float>(n));
+            TGPRectF layoutRect =
+                p.Measure ? MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top), 4096, 4096)
+                          : MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top),
+                                     static_cast<float>(m), static_cast<float>(n));
             g.MeasureString(caption, gpFont, layoutRect, &format, textBox);
             // Place the measured box by the alignment ourselves: not every GDI+ moves it.
             if (!p.Measure) {
@@ -279,8 +283,8 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             if (!notes.empty()) g.MeasureString(notes, gpNotesFont, layoutRect, &format, notesBox);
             result.TextBottom = Rnd(textBox.Y + textBox.Height);
             if (p.Measure) {
-                result.Content = GlowContentSize(layout, textBox.Width, textBox.Height, notesBox.Width,
-                                                 notesBox.Height, gw, gh, p.Spacing, true);
+                result.Content = GlowContentSize(layout, textBox.Width, textBox.Height, notesBox.Width, notesBox.Height,
+                                                 gw, gh, p.Spacing, true);
                 return result;
             }
             TGPRectF local = textBox;
@@ -292,7 +296,9 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             box.Y += static_cast<float>(content.Top);
             if (!notes.empty()) {
                 format.SetLineAlignment(StringAlignmentNear);
-                box.Y += (box.Height - static_cast<float>(Rnd(textBox.Height)) - static_cast<float>(Rnd(notesBox.Height))) / 2;
+                box.Y +=
+                    (box.Height - static_cast<float>(Rnd(textBox.Height)) - static_cast<float>(Rnd(notesBox.Height))) /
+                    2;
             }
             TColor textColor = p.Enabled ? font.GetColor() : TColor(0x808080);
             TGPSolidBrush brush(ColorToARGB(ColorToRGB(textColor)));
@@ -329,8 +335,10 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
                                             content.Top + std::max(0, (nn - glyphH) / 2)};
             placed.Glyph = at;
             if (hasPicture) {
-                if (p.ForcedGlyphSize.cx > 0) p.Picture->DrawImageRect(g, at.X, at.Y, glyphW, glyphH);
-                else p.Picture->DrawImage(g, at.X, at.Y);
+                if (p.ForcedGlyphSize.cx > 0)
+                    p.Picture->DrawImageRect(g, at.X, at.Y, glyphW, glyphH);
+                else
+                    p.Picture->DrawImage(g, at.X, at.Y);
             } else {
                 glyphByList = true;
             }
@@ -338,8 +346,8 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
         if (p.DropDownButton && p.Highlighted && p.DropDownSplit) {
             TGPPen pen(ColorToARGB(ColorToRGB(p.Colors.BorderColor)));
             if (p.DropDownPosition == dpBottom)
-                g.DrawLine(pen, static_cast<float>(dd.Left), static_cast<float>(dd.Top), static_cast<float>(dd.Right - 1),
-                           static_cast<float>(dd.Top));
+                g.DrawLine(pen, static_cast<float>(dd.Left), static_cast<float>(dd.Top),
+                           static_cast<float>(dd.Right - 1), static_cast<float>(dd.Top));
             else
                 g.DrawLine(pen, static_cast<float>(dd.Left), static_cast<float>(dd.Top), static_cast<float>(dd.Left),
                            static_cast<float>(dd.Bottom - 1));
@@ -358,7 +366,7 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
         if (p.WordWrap) {
             TRect calc{0, 0, box.Width(), 0};
             canvas.DrawText(caption, calc, DT_WORDBREAK | DT_CALCRECT);
-            int top = layout == blGlyphTop ? box.Top
+            int top = layout == blGlyphTop              ? box.Top
                       : layout == blGlyphBottomAdjusted ? box.Bottom - calc.Height()
                                                         : box.Top + (box.Height() - calc.Height()) / 2;
             box.Top = top;
@@ -383,7 +391,7 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
     if (p.DropDownButton) {
         int x = dd.Left + (dd.Width() - 5) / 2;
         int y = (p.DropDownPosition == dpBottom || !hasCaption) ? dd.Top + 1 + (dd.Height() - 3) / 2
-                                                                 : result.TextBottom - 8;
+                                                                : result.TextBottom - 8;
         DrawDropDownArrow(canvas, {x, y}, p.Enabled ? clBlack : TColor(0x808080), clWhite,
                           p.DropDownDirection == ddDown);
     }

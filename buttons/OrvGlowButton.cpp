@@ -33,24 +33,39 @@ void BlendFills(TGlowColorSet& out, const TGlowColorSet& a, const TGlowColorSet&
 TPoint ShortCutHintOrigin(TShortCutHintPos pos, int sx, int sy, int bw, int bh, int w, int h) {
     int centreX = sx + (bw - w) / 2, leftX = sx + 6, rightX = sx + bw - w + 1;
     switch (pos) {
-        case shpLeft: return {leftX, sy + (bh - h) / 2};
-        case shpRight: return {sx + bw - w / 2, sy + (bh - h) / 2};
-        case shpBottom: return {centreX, sy + bh - h / 2};
-        case shpCenter: return {centreX, sy + (bh - h) / 2};
-        case shpTopLeft: return {leftX, sy - h / 2};
-        case shpTopRight: return {rightX, sy - h / 2};
-        case shpAboveTop: return {centreX, sy - h};
-        case shpAboveTopLeft: return {leftX, sy - h};
-        case shpAboveTopRight: return {rightX, sy - h};
-        case shpBottomLeft: return {leftX, sy + bh - h / 2};
-        case shpBottomRight: return {rightX, sy + bh - h / 2};
+        case shpLeft:
+            return {leftX, sy + (bh - h) / 2};
+        case shpRight:
+            return {sx + bw - w / 2, sy + (bh - h) / 2};
+        case shpBottom:
+            return {centreX, sy + bh - h / 2};
+        case shpCenter:
+            return {centreX, sy + (bh - h) / 2};
+        case shpTopLeft:
+            return {leftX, sy - h / 2};
+        case shpTopRight:
+            return {rightX, sy - h / 2};
+        case shpAboveTop:
+            return {centreX, sy - h};
+        case shpAboveTopLeft:
+            return {leftX, sy - h};
+        case shpAboveTopRight:
+            return {rightX, sy - h};
+        case shpBottomLeft:
+            return {leftX, sy + bh - h / 2};
+        case shpBottomRight:
+            return {rightX, sy + bh - h / 2};
         case shpBelowBottom:
-        case shpBelowBottomCenter: return {centreX, sy + bh};
-        case shpBelowBottomLeft: return {leftX, sy + bh};
-        case shpBelowBottomRight: return {rightX, sy + bh};
+        case shpBelowBottomCenter:
+            return {centreX, sy + bh};
+        case shpBelowBottomLeft:
+            return {leftX, sy + bh};
+        case shpBelowBottomRight:
+            return {rightX, sy + bh};
         case shpTop:
         case shpAuto:
-        default: return {centreX, sy - h / 2};
+        default:
+            return {centreX, sy - h / 2};
     }
 }
 
@@ -183,7 +198,9 @@ void TOrvCustomGlowButton::SetDefault(bool value) {
     FActive = focused == this || (value && !dynamic_cast<TOrvCustomGlowButton*>(focused));
 }
 
-void TOrvCustomGlowButton::SetImageIndex(int value) { StoreAndInvalidate(FImageIndex, value); }
+void TOrvCustomGlowButton::SetImageIndex(int value) {
+    StoreAndInvalidate(FImageIndex, value);
+}
 
 void TOrvCustomGlowButton::SetNotes(const std::vector<std::wstring>& value) {
     if (FNotes == value) return;
@@ -191,7 +208,9 @@ void TOrvCustomGlowButton::SetNotes(const std::vector<std::wstring>& value) {
     ContentChanged();
 }
 
-void TOrvCustomGlowButton::SetAppearance(const TGlowButtonAppearance& value) { FAppearance.Assign(&value); }
+void TOrvCustomGlowButton::SetAppearance(const TGlowButtonAppearance& value) {
+    FAppearance.Assign(&value);
+}
 
 void TOrvCustomGlowButton::AppearanceChanged(TObject*) {
     UpdateHintColors();
@@ -220,8 +239,10 @@ void TOrvCustomGlowButton::SetDropDownButton(bool value) {
 void TOrvCustomGlowButton::SetDropDownPosition(TDropDownPosition value) {
     if (FDropDownPosition == value) return;
     FDropDownPosition = value;
-    if (FDropDownButton) ContentChanged();
-    else Invalidate();
+    if (FDropDownButton)
+        ContentChanged();
+    else
+        Invalidate();
 }
 
 void TOrvCustomGlowButton::SetDropDownMenu(TPopupMenu* value) {
@@ -267,7 +288,8 @@ void TOrvCustomGlowButton::UpdateExclusive() {
     if (!FParent || FGroupIndex == 0) return;
     TWinControl* parent = FParent;
     for (int i = 0; i < parent->ControlCount(); ++i)
-        parent->Controls(i)->Perform(CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this));
+        parent->Controls(i)->Perform(CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex),
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 void TOrvCustomGlowButton::ButtonPressed(int groupIndex, TOrvCustomGlowButton* sender) {
@@ -329,7 +351,9 @@ TSize TOrvCustomGlowButton::AutoSizeFor(const TGlowButtonPaint& paint) {
     return {w, h};
 }
 
-TSize TOrvCustomGlowButton::GetSizeForState(TButtonSizeState state) { return AutoSizeFor(BuildPaint(true, state)); }
+TSize TOrvCustomGlowButton::GetSizeForState(TButtonSizeState state) {
+    return AutoSizeFor(BuildPaint(true, state));
+}
 
 void TOrvCustomGlowButton::ApplyAutoSize() {
     FDoAutoSize = false;
@@ -435,9 +459,12 @@ TGlowButtonPaint TOrvCustomGlowButton::BuildPaint(bool measure, TButtonSizeState
     }
     p.Images = list;
     p.ImageIndex = imageIndex;
-    if (!enabled && !FDisabledPicture->Empty()) p.Picture = FDisabledPicture.get();
-    else if (FHot && !FHotPicture->Empty()) p.Picture = FHotPicture.get();
-    else p.Picture = FPicture.get();
+    if (!enabled && !FDisabledPicture->Empty())
+        p.Picture = FDisabledPicture.get();
+    else if (FHot && !FHotPicture->Empty())
+        p.Picture = FHotPicture.get();
+    else
+        p.Picture = FPicture.get();
 
     // Size states, for auto-sized buttons only.
     p.Layout = FLayout;
@@ -579,8 +606,10 @@ void TOrvCustomGlowButton::StopRepeat() {
 }
 
 void TOrvCustomGlowButton::WindowTimer(UINT_PTR id) {
-    if (id == kGlowTimer && FTimerActive) GlowTick();
-    else if (id == kRepeatTimer && FRepeatActive) RepeatTick();
+    if (id == kGlowTimer && FTimerActive)
+        GlowTick();
+    else if (id == kRepeatTimer && FRepeatActive)
+        RepeatTick();
 }
 
 // --- mouse -------------------------------------------------------------------------------------------
@@ -605,8 +634,8 @@ void TOrvCustomGlowButton::MouseDown(TMouseButton button, TShiftState shift, int
     FGlowState = gsPush;
     StartGlow();
     bool inPart = InDropDownPressZone(FDropDownPosition, FWidth, FHeight, x, y);
-    bool opens = FDropDownButton &&
-                 ((FDropDownSplit && inPart) || (!FDropDownSplit && FStyle == bsButton && FGroupIndex < 1));
+    bool opens =
+        FDropDownButton && ((FDropDownSplit && inPart) || (!FDropDownSplit && FStyle == bsButton && FGroupIndex < 1));
     if (opens) {
         // The press belongs to the menu: its release is no click.
         FClicked = false;
@@ -712,8 +741,10 @@ void TOrvCustomGlowButton::Click() {
     if (TForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
     OnInternalClick(this);
     TBasicAction* action = GetAction();
-    if (action && (!OnClick || OnClick == action->OnExecute)) FActionLink->Execute(this);
-    else OnClick(this);
+    if (action && (!OnClick || OnClick == action->OnExecute))
+        FActionLink->Execute(this);
+    else
+        OnClick(this);
 }
 
 void TOrvCustomGlowButton::PopupDropDownMenu() {
@@ -734,8 +765,10 @@ void TOrvCustomGlowButton::DoDropDown() {
 
 void TOrvCustomGlowButton::KeyboardClick() {
     if (FDropDownButton && FStyle == bsButton && FGroupIndex <= 0 && !FDropDownSplit) {
-        if (FDropDownMenu) DoDropDown();
-        else Click();
+        if (FDropDownMenu)
+            DoDropDown();
+        else
+            Click();
         return;
     }
     if (FStyle == bsCheck) {
@@ -775,7 +808,9 @@ void TOrvCustomGlowButton::KeyPress(wchar_t& key) {
     }
 }
 
-LRESULT TOrvCustomGlowButton::DialogCode() { return OnInternalKeyDown ? DLGC_WANTALLKEYS : 0; }
+LRESULT TOrvCustomGlowButton::DialogCode() {
+    return OnInternalKeyDown ? DLGC_WANTALLKEYS : 0;
+}
 
 void TOrvCustomGlowButton::DoEnter() {
     FHasFocus = true;
@@ -827,13 +862,17 @@ void TOrvCustomGlowButton::WndProc(TMessage& m) {
             StartGlow();
             return;
         case CM_BUTTONPRESSED:
-            ButtonPressed(static_cast<int>(m.WParam), dynamic_cast<TOrvCustomGlowButton*>(reinterpret_cast<TControl*>(m.LParam)));
+            ButtonPressed(static_cast<int>(m.WParam),
+                          dynamic_cast<TOrvCustomGlowButton*>(reinterpret_cast<TControl*>(m.LParam)));
             return;
         case CM_FOCUSCHANGED: {
             auto* focused = reinterpret_cast<TControl*>(m.LParam);
-            if (focused == this) FActive = true;
-            else if (dynamic_cast<TOrvCustomGlowButton*>(focused)) FActive = false;
-            else FActive = FDefault;
+            if (focused == this)
+                FActive = true;
+            else if (dynamic_cast<TOrvCustomGlowButton*>(focused))
+                FActive = false;
+            else
+                FActive = FDefault;
             break;
         }
         case CM_DIALOGKEY: {
@@ -857,8 +896,10 @@ void TOrvCustomGlowButton::WndProc(TMessage& m) {
                 std::towupper(static_cast<wint_t>(m.WParam)) ==
                     std::towupper(static_cast<wint_t>(hot.Text[static_cast<size_t>(hot.AcceleratorIndex)]))) {
                 m.Result = 1;
-                if (FDropDownMenu) DoDropDown();
-                else Click();
+                if (FDropDownMenu)
+                    DoDropDown();
+                else
+                    Click();
                 return;
             }
             break;

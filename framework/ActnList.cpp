@@ -191,8 +191,12 @@ void TBasicActionLink::SetAction(TBasicAction* value) {
     if (FAction) FAction->RegisterChanges(this);
 }
 
-bool TBasicActionLink::Execute(TComponent*) { return FAction && FAction->Execute(); }
-bool TBasicActionLink::Update() { return FAction && FAction->Update(); }
+bool TBasicActionLink::Execute(TComponent*) {
+    return FAction && FAction->Execute();
+}
+bool TBasicActionLink::Update() {
+    return FAction && FAction->Update();
+}
 
 TControlActionLink::TControlActionLink(TControl* client) : TActionLink(client), FControl(client) {}
 
@@ -212,7 +216,9 @@ bool TControlActionLink::IsVisibleLinked() {
     TCustomAction* a = Custom();
     return a && FControl->GetVisible() == a->GetVisible();
 }
-bool TControlActionLink::IsOnExecuteLinked() { return FAction && FControl->OnClick == FAction->OnExecute; }
+bool TControlActionLink::IsOnExecuteLinked() {
+    return FAction && FControl->OnClick == FAction->OnExecute;
+}
 
 void TControlActionLink::SetCaption(const std::wstring& value) {
     if (IsCaptionLinked()) FControl->SetCaption(value);

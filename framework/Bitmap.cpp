@@ -22,7 +22,9 @@ void TBitmapCanvas::FreeHandle() {
 }
 
 TBitmap::TBitmap() = default;
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 TBitmap::~TBitmap() {
     if (FCanvas) FCanvas->FreeHandle();
 }

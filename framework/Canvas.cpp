@@ -31,7 +31,9 @@ TCanvas::TCanvas() {
     FFont.OnChange = TNotifyEvent::Bind(this, &TCanvas::FontChanged);
 }
 
-TCanvas::~TCanvas() { ReleaseObjects(); }
+TCanvas::~TCanvas() {
+    ReleaseObjects();
+}
 
 HDC TCanvas::Handle() {
     if (!FHandle) CreateHandle();
@@ -90,7 +92,8 @@ void TCanvas::RequirePen() {
         pen = GetStockObject(NULL_PEN);
     } else {
         static const int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-        FPenHandle.Reset(CreatePen(kStyles[static_cast<int>(FPen.GetStyle())], FPen.GetWidth(), ToColorRef(FPen.GetColor())));
+        FPenHandle.Reset(
+            CreatePen(kStyles[static_cast<int>(FPen.GetStyle())], FPen.GetWidth(), ToColorRef(FPen.GetColor())));
         pen = FPenHandle.Get();
     }
     FOldPen = SelectObject(dc, pen);

@@ -62,7 +62,9 @@ bool TClassRegistry::Publishes(const std::wstring& className, const std::wstring
     return info && info->FindProp(propName);
 }
 
-const TClassInfo* TClassInfo::Parent() const { return ParentName.empty() ? nullptr : TClassRegistry::Find(ParentName); }
+const TClassInfo* TClassInfo::Parent() const {
+    return ParentName.empty() ? nullptr : TClassRegistry::Find(ParentName);
+}
 
 bool TClassInfo::InheritsFrom(const std::wstring& className) const {
     int guard = 0;

@@ -21,7 +21,21 @@ namespace orv {
 // A wrong-kind component or handler met by a typed setter; the reader reports it.
 struct TPropTypeMismatch {};
 
-enum class TPropKind { Integer, Float, Bool, String, Enum, Set, Color, Object, Collection, Component, Event, StringList, Binary };
+enum class TPropKind {
+    Integer,
+    Float,
+    Bool,
+    String,
+    Enum,
+    Set,
+    Color,
+    Object,
+    Collection,
+    Component,
+    Event,
+    StringList,
+    Binary
+};
 
 // Identifiers of an enumeration, by ordinal.
 struct TEnumInfo {
@@ -211,15 +225,19 @@ public:
         p.Item = [get](TObject* o, int i) -> TPersistent* { return Deref(std::invoke(get, Self(o))).Items(i); };
         p.UpdateItems = [get](TObject* o, bool begin) {
             auto& c = Deref(std::invoke(get, Self(o)));
-            if (begin) c.BeginUpdate();
-            else c.EndUpdate();
+            if (begin)
+                c.BeginUpdate();
+            else
+                c.EndUpdate();
         };
         return Add(std::move(p));
     }
     // Makes the last property's storing depend on the object's state.
     template <class P>
     TClassBuilder& StoredIf(P predicate) {
-        FInfo.Props.back().IsStored = [predicate](TObject* o) { return static_cast<bool>(std::invoke(predicate, Self(o))); };
+        FInfo.Props.back().IsStored = [predicate](TObject* o) {
+            return static_cast<bool>(std::invoke(predicate, Self(o)));
+        };
         return *this;
     }
     // Root classes: a published field bound when a component of that name is created.

@@ -6,7 +6,9 @@ namespace orv {
 
 // --- TCollectionItem ---------------------------------------------------------------------
 
-TCollectionItem::TCollectionItem(TCollection* collection) { SetCollection(collection); }
+TCollectionItem::TCollectionItem(TCollection* collection) {
+    SetCollection(collection);
+}
 
 TCollectionItem::~TCollectionItem() {
     if (FCollection) FCollection->RemoveItem(this);
@@ -18,7 +20,9 @@ void TCollectionItem::SetCollection(TCollection* value) {
     if (value) value->InsertItem(this);
 }
 
-int TCollectionItem::GetIndex() const { return FCollection ? FCollection->IndexOf(this) : -1; }
+int TCollectionItem::GetIndex() const {
+    return FCollection ? FCollection->IndexOf(this) : -1;
+}
 
 void TCollectionItem::SetIndex(int value) {
     if (!FCollection) return;
@@ -29,7 +33,9 @@ void TCollectionItem::SetIndex(int value) {
     Changed(true);
 }
 
-TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
+TPersistent* TCollectionItem::GetOwner() const {
+    return FCollection;
+}
 
 void TCollectionItem::Changed(bool allItems) {
     if (FCollection) FCollection->ItemChanged(allItems ? nullptr : this);
@@ -64,7 +70,9 @@ void TCollection::Assign(const TPersistent* source) {
     EndUpdate();
 }
 
-TCollectionItem* TCollection::Add() { return FFactory(this); }
+TCollectionItem* TCollection::Add() {
+    return FFactory(this);
+}
 
 TCollectionItem* TCollection::Insert(int index) {
     BeginUpdate();
@@ -80,7 +88,9 @@ TCollectionItem* TCollection::Insert(int index) {
     return item;
 }
 
-void TCollection::Delete(int index) { delete Items(index); }
+void TCollection::Delete(int index) {
+    delete Items(index);
+}
 
 void TCollection::Clear() {
     if (FItems.empty()) return;
@@ -90,8 +100,7 @@ void TCollection::Clear() {
 }
 
 TCollectionItem* TCollection::Items(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError(L"List index out of bounds (" + IntToStr(index) + L")");
+    if (index < 0 || index >= Count()) throw EListError(L"List index out of bounds (" + IntToStr(index) + L")");
     return FItems[static_cast<size_t>(index)];
 }
 
@@ -106,7 +115,9 @@ int TCollection::IndexOf(const TCollectionItem* item) const {
     return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
 }
 
-void TCollection::BeginUpdate() { ++FUpdateCount; }
+void TCollection::BeginUpdate() {
+    ++FUpdateCount;
+}
 
 void TCollection::EndUpdate() {
     if (FUpdateCount > 0) --FUpdateCount;
@@ -118,7 +129,9 @@ void TCollection::EndUpdate() {
 
 void TCollection::Update(TCollectionItem* /*item*/) {}
 
-void TCollection::Changed() { ItemChanged(nullptr); }
+void TCollection::Changed() {
+    ItemChanged(nullptr);
+}
 
 void TCollection::InsertItem(TCollectionItem* item) {
     FItems.push_back(item);

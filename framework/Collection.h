@@ -13,7 +13,9 @@
 
 namespace orv {
 
-class EListError : public Exception { using Exception::Exception; };
+class EListError : public Exception {
+    using Exception::Exception;
+};
 
 class TCollection;
 

@@ -10,7 +10,9 @@ namespace {
 int gLiveComponents = 0;
 }
 
-int TComponent::LiveCount() { return gLiveComponents; }
+int TComponent::LiveCount() {
+    return gLiveComponents;
+}
 
 TComponent::TComponent(TComponent* owner) {
     ++gLiveComponents;
@@ -142,10 +144,14 @@ void TComponent::RemoveFreeNotifications() {
 }
 
 void TComponent::SetSubComponent(bool value) {
-    if (value) FComponentStyle |= csSubComponent;
-    else FComponentStyle &= ~csSubComponent;
+    if (value)
+        FComponentStyle |= csSubComponent;
+    else
+        FComponentStyle &= ~csSubComponent;
 }
 
-void TComponent::Loaded() { FComponentState &= ~csLoading; }
+void TComponent::Loaded() {
+    FComponentState &= ~csLoading;
+}
 
 }  // namespace orv

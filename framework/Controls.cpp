@@ -10,17 +10,38 @@ namespace orv {
 HCURSOR CursorHandle(TCursor cursor) {
     LPCWSTR id = IDC_ARROW;
     switch (cursor) {
-        case crCross: id = IDC_CROSS; break;
-        case crIBeam: id = IDC_IBEAM; break;
-        case crSizeNESW: id = IDC_SIZENESW; break;
-        case crSizeNS: id = IDC_SIZENS; break;
-        case crSizeNWSE: id = IDC_SIZENWSE; break;
-        case crSizeWE: id = IDC_SIZEWE; break;
-        case crHourGlass: id = IDC_WAIT; break;
-        case crNo: id = IDC_NO; break;
-        case crHandPoint: id = IDC_HAND; break;
-        case crSizeAll: id = IDC_SIZEALL; break;
-        default: break;
+        case crCross:
+            id = IDC_CROSS;
+            break;
+        case crIBeam:
+            id = IDC_IBEAM;
+            break;
+        case crSizeNESW:
+            id = IDC_SIZENESW;
+            break;
+        case crSizeNS:
+            id = IDC_SIZENS;
+            break;
+        case crSizeNWSE:
+            id = IDC_SIZENWSE;
+            break;
+        case crSizeWE:
+            id = IDC_SIZEWE;
+            break;
+        case crHourGlass:
+            id = IDC_WAIT;
+            break;
+        case crNo:
+            id = IDC_NO;
+            break;
+        case crHandPoint:
+            id = IDC_HAND;
+            break;
+        case crSizeAll:
+            id = IDC_SIZEALL;
+            break;
+        default:
+            break;
     }
     return LoadCursorW(nullptr, id);
 }
@@ -86,7 +107,9 @@ void TControl::Loaded() {
     RequestAlign();
 }
 
-TComponent* TControl::GetParentComponent() const { return FParent; }
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
 
 void TControl::SetParentComponent(TComponent* parent) {
     if (auto* win = dynamic_cast<TWinControl*>(parent)) SetParent(win);
@@ -152,7 +175,9 @@ void TControl::SetVisible(bool value) {
     }
 }
 
-bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
 
 void TControl::SetEnabled(bool value) {
     if (FEnabled == value) return;
@@ -252,8 +277,10 @@ bool TControl::GetMouseCapture() const {
 void TControl::SetMouseCapture(bool value) {
     if (GetMouseCapture() == value) return;
     if (auto* self = dynamic_cast<TWinControl*>(this)) {
-        if (value) SetCapture(self->Handle());
-        else ReleaseCapture();
+        if (value)
+            SetCapture(self->Handle());
+        else
+            ReleaseCapture();
         return;
     }
     if (!FParent) return;
@@ -266,14 +293,30 @@ void TControl::SetMouseCapture(bool value) {
     }
 }
 
-void TControl::Click() { OnClick(this); }
-void TControl::DblClick() { OnDblClick(this); }
-void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) { OnMouseDown(this, b, s, x, y); }
-void TControl::MouseMove(TShiftState s, int x, int y) { OnMouseMove(this, s, x, y); }
-void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) { OnMouseUp(this, b, s, x, y); }
-void TControl::MouseEnter() { OnMouseEnter(this); }
-void TControl::MouseLeave() { OnMouseLeave(this); }
-void TControl::Resize() { OnResize(this); }
+void TControl::Click() {
+    OnClick(this);
+}
+void TControl::DblClick() {
+    OnDblClick(this);
+}
+void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) {
+    OnMouseDown(this, b, s, x, y);
+}
+void TControl::MouseMove(TShiftState s, int x, int y) {
+    OnMouseMove(this, s, x, y);
+}
+void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) {
+    OnMouseUp(this, b, s, x, y);
+}
+void TControl::MouseEnter() {
+    OnMouseEnter(this);
+}
+void TControl::MouseLeave() {
+    OnMouseLeave(this);
+}
+void TControl::Resize() {
+    OnResize(this);
+}
 void TControl::DefaultHandler(TMessage&) {}
 
 void TControl::HandleMouseMessage(TMessage& m) {

@@ -48,11 +48,14 @@ void TFrame::AfterConstruction() {
 
 TWinControl* GetParentFormOrFrame(const TControl* control) {
     for (const TControl* c = control; c; c = c->Parent())
-        if (dynamic_cast<const TForm*>(c) || dynamic_cast<const TFrame*>(c)) return const_cast<TWinControl*>(static_cast<const TWinControl*>(c));
+        if (dynamic_cast<const TForm*>(c) || dynamic_cast<const TFrame*>(c))
+            return const_cast<TWinControl*>(static_cast<const TWinControl*>(c));
     return nullptr;
 }
 
-void TForm::DoCreate() { OnCreate(this); }
+void TForm::DoCreate() {
+    OnCreate(this);
+}
 
 void TForm::BeforeDestruction() {
     Destroying();
@@ -70,12 +73,21 @@ void TForm::CreateParams(TCreateParams& p) {
     p.Style = WS_CLIPCHILDREN;
     p.ExStyle = 0;
     switch (FBorderStyle) {
-        case TFormBorderStyle::bsNone: p.Style |= WS_POPUP; break;
+        case TFormBorderStyle::bsNone:
+            p.Style |= WS_POPUP;
+            break;
         case TFormBorderStyle::bsSingle:
-        case TFormBorderStyle::bsToolWindow: p.Style |= WS_CAPTION | WS_BORDER; break;
+        case TFormBorderStyle::bsToolWindow:
+            p.Style |= WS_CAPTION | WS_BORDER;
+            break;
         case TFormBorderStyle::bsSizeable:
-        case TFormBorderStyle::bsSizeToolWin: p.Style |= WS_CAPTION | WS_THICKFRAME; break;
-        case TFormBorderStyle::bsDialog: p.Style |= WS_CAPTION | WS_DLGFRAME; p.ExStyle |= WS_EX_DLGMODALFRAME; break;
+        case TFormBorderStyle::bsSizeToolWin:
+            p.Style |= WS_CAPTION | WS_THICKFRAME;
+            break;
+        case TFormBorderStyle::bsDialog:
+            p.Style |= WS_CAPTION | WS_DLGFRAME;
+            p.ExStyle |= WS_EX_DLGMODALFRAME;
+            break;
     }
     if (FBorderStyle == TFormBorderStyle::bsToolWindow || FBorderStyle == TFormBorderStyle::bsSizeToolWin)
         p.ExStyle |= WS_EX_TOOLWINDOW;
@@ -114,7 +126,8 @@ TRect TForm::ClientRect() const {
 
 void TForm::SetClientWidth(int value) {
     FClientWidth = value;
-    if (HandleAllocated()) ApplyClientSize();
+    if (HandleAllocated())
+        ApplyClientSize();
     else {
         TRect in = FrameInsets();
         FWidth = value + in.Left + in.Right;
@@ -124,7 +137,8 @@ void TForm::SetClientWidth(int value) {
 
 void TForm::SetClientHeight(int value) {
     FClientHeight = value;
-    if (HandleAllocated()) ApplyClientSize();
+    if (HandleAllocated())
+        ApplyClientSize();
     else {
         TRect in = FrameInsets();
         FHeight = value + in.Top + in.Bottom;
@@ -203,7 +217,9 @@ void TForm::SetWindowState(TWindowState value) {
     }
 }
 
-bool TForm::Showing() const { return HandleAllocated() && IsWindowVisible(FHandle); }
+bool TForm::Showing() const {
+    return HandleAllocated() && IsWindowVisible(FHandle);
+}
 
 void TForm::SetVisible(bool value) {
     if (IsLoading()) {
@@ -242,7 +258,9 @@ bool TForm::CloseQuery() {
     return canClose;
 }
 
-void TForm::DoClose(TCloseAction& action) { OnClose(this, action); }
+void TForm::DoClose(TCloseAction& action) {
+    OnClose(this, action);
+}
 
 void TForm::Close() {
     if (FInModal) {
@@ -257,8 +275,10 @@ void TForm::Close() {
         Application->Terminate();
         return;
     }
-    if (action == TCloseAction::caMinimize) SetWindowState(TWindowState::wsMinimized);
-    else Hide();
+    if (action == TCloseAction::caMinimize)
+        SetWindowState(TWindowState::wsMinimized);
+    else
+        Hide();
     if (action == TCloseAction::caFree && Application) Application->ReleaseLater(this);
 }
 
@@ -287,8 +307,12 @@ int TForm::ShowModal() {
     return FModalResult;
 }
 
-void TForm::Activate() { OnActivate(this); }
-void TForm::Deactivate() { OnDeactivate(this); }
+void TForm::Activate() {
+    OnActivate(this);
+}
+void TForm::Deactivate() {
+    OnDeactivate(this);
+}
 
 void TForm::WndProc(TMessage& m) {
     switch (m.Msg) {

@@ -11,7 +11,8 @@ const TEnumInfo kAnchorIdents{{L"akLeft", L"akTop", L"akRight", L"akBottom"}};
 const TEnumInfo kFontStyleIdents{{L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"}};
 
 namespace {
-const TEnumInfo kBorderStyleIdents{{L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}};
+const TEnumInfo kBorderStyleIdents{
+    {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}};
 const TEnumInfo kPositionIdents{
     {L"poDesigned", L"poDefault", L"poDefaultPosOnly", L"poDefaultSizeOnly", L"poScreenCenter", L"poDesktopCenter"}};
 const TEnumInfo kWindowStateIdents{{L"wsNormal", L"wsMinimized", L"wsMaximized"}};
@@ -84,8 +85,10 @@ void RegisterFrameworkClasses() {
         .Factory()
         .Set(L"BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons, kBorderIconIdents)
         .Enum(L"BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle, kBorderStyleIdents)
-        .Int(L"ClientHeight", [](TForm* f) { return f->ClientHeight(); }, &TForm::SetClientHeight)
-        .Int(L"ClientWidth", [](TForm* f) { return f->ClientWidth(); }, &TForm::SetClientWidth)
+        .Int(
+            L"ClientHeight", [](TForm* f) { return f->ClientHeight(); }, &TForm::SetClientHeight)
+        .Int(
+            L"ClientWidth", [](TForm* f) { return f->ClientWidth(); }, &TForm::SetClientWidth)
         .Enum(L"FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle, kFormStyleIdents)
         .Enum(L"Position", &TForm::GetPosition, &TForm::SetPosition, kPositionIdents)
         .Enum(L"WindowState", &TForm::GetWindowState, &TForm::SetWindowState, kWindowStateIdents)

@@ -9,7 +9,9 @@ namespace {
 std::array<int, static_cast<size_t>(TGdiKind::Count)> gLive{};
 }  // namespace
 
-int GdiLiveCount(TGdiKind kind) { return gLive[static_cast<size_t>(kind)]; }
+int GdiLiveCount(TGdiKind kind) {
+    return gLive[static_cast<size_t>(kind)];
+}
 
 int GdiLiveTotal() {
     int total = 0;
@@ -18,8 +20,12 @@ int GdiLiveTotal() {
 }
 
 namespace detail {
-void GdiCountUp(TGdiKind kind) { ++gLive[static_cast<size_t>(kind)]; }
-void GdiCountDown(TGdiKind kind) { --gLive[static_cast<size_t>(kind)]; }
+void GdiCountUp(TGdiKind kind) {
+    ++gLive[static_cast<size_t>(kind)];
+}
+void GdiCountDown(TGdiKind kind) {
+    --gLive[static_cast<size_t>(kind)];
+}
 }  // namespace detail
 
 TWindowDC::TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {

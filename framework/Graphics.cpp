@@ -20,22 +20,58 @@ struct TColorName {
     const wchar_t* Name;
 };
 const TColorName kColorNames[] = {
-    {clBlack, L"clBlack"}, {clMaroon, L"clMaroon"}, {clGreen, L"clGreen"}, {clOlive, L"clOlive"},
-    {clNavy, L"clNavy"}, {clPurple, L"clPurple"}, {clTeal, L"clTeal"}, {clGray, L"clGray"},
-    {clSilver, L"clSilver"}, {clRed, L"clRed"}, {clLime, L"clLime"}, {clYellow, L"clYellow"},
-    {clBlue, L"clBlue"}, {clFuchsia, L"clFuchsia"}, {clAqua, L"clAqua"}, {clWhite, L"clWhite"},
-    {0xC0DCC0, L"clMoneyGreen"}, {0xF0CAA6, L"clSkyBlue"}, {0xF0FBFF, L"clCream"}, {0xA4A0A0, L"clMedGray"},
-    {clScrollBar, L"clScrollBar"}, {clBackground, L"clBackground"}, {clActiveCaption, L"clActiveCaption"},
-    {clInactiveCaption, L"clInactiveCaption"}, {clMenu, L"clMenu"}, {clWindow, L"clWindow"},
-    {clWindowFrame, L"clWindowFrame"}, {clMenuText, L"clMenuText"}, {clWindowText, L"clWindowText"},
-    {clCaptionText, L"clCaptionText"}, {clActiveBorder, L"clActiveBorder"}, {clInactiveBorder, L"clInactiveBorder"},
-    {clAppWorkSpace, L"clAppWorkSpace"}, {clHighlight, L"clHighlight"}, {clHighlightText, L"clHighlightText"},
-    {clBtnFace, L"clBtnFace"}, {clBtnShadow, L"clBtnShadow"}, {clGrayText, L"clGrayText"},
-    {clBtnText, L"clBtnText"}, {clInactiveCaptionText, L"clInactiveCaptionText"}, {clBtnHighlight, L"clBtnHighlight"},
-    {cl3DDkShadow, L"cl3DDkShadow"}, {cl3DLight, L"cl3DLight"}, {clInfoText, L"clInfoText"}, {clInfoBk, L"clInfoBk"},
-    {clHotLight, L"clHotLight"}, {clGradientActiveCaption, L"clGradientActiveCaption"},
-    {clGradientInactiveCaption, L"clGradientInactiveCaption"}, {clMenuHighlight, L"clMenuHighlight"},
-    {clMenuBar, L"clMenuBar"}, {clNone, L"clNone"}, {clDefault, L"clDefault"},
+    {clBlack, L"clBlack"},
+    {clMaroon, L"clMaroon"},
+    {clGreen, L"clGreen"},
+    {clOlive, L"clOlive"},
+    {clNavy, L"clNavy"},
+    {clPurple, L"clPurple"},
+    {clTeal, L"clTeal"},
+    {clGray, L"clGray"},
+    {clSilver, L"clSilver"},
+    {clRed, L"clRed"},
+    {clLime, L"clLime"},
+    {clYellow, L"clYellow"},
+    {clBlue, L"clBlue"},
+    {clFuchsia, L"clFuchsia"},
+    {clAqua, L"clAqua"},
+    {clWhite, L"clWhite"},
+    {0xC0DCC0, L"clMoneyGreen"},
+    {0xF0CAA6, L"clSkyBlue"},
+    {0xF0FBFF, L"clCream"},
+    {0xA4A0A0, L"clMedGray"},
+    {clScrollBar, L"clScrollBar"},
+    {clBackground, L"clBackground"},
+    {clActiveCaption, L"clActiveCaption"},
+    {clInactiveCaption, L"clInactiveCaption"},
+    {clMenu, L"clMenu"},
+    {clWindow, L"clWindow"},
+    {clWindowFrame, L"clWindowFrame"},
+    {clMenuText, L"clMenuText"},
+    {clWindowText, L"clWindowText"},
+    {clCaptionText, L"clCaptionText"},
+    {clActiveBorder, L"clActiveBorder"},
+    {clInactiveBorder, L"clInactiveBorder"},
+    {clAppWorkSpace, L"clAppWorkSpace"},
+    {clHighlight, L"clHighlight"},
+    {clHighlightText, L"clHighlightText"},
+    {clBtnFace, L"clBtnFace"},
+    {clBtnShadow, L"clBtnShadow"},
+    {clGrayText, L"clGrayText"},
+    {clBtnText, L"clBtnText"},
+    {clInactiveCaptionText, L"clInactiveCaptionText"},
+    {clBtnHighlight, L"clBtnHighlight"},
+    {cl3DDkShadow, L"cl3DDkShadow"},
+    {cl3DLight, L"cl3DLight"},
+    {clInfoText, L"clInfoText"},
+    {clInfoBk, L"clInfoBk"},
+    {clHotLight, L"clHotLight"},
+    {clGradientActiveCaption, L"clGradientActiveCaption"},
+    {clGradientInactiveCaption, L"clGradientInactiveCaption"},
+    {clMenuHighlight, L"clMenuHighlight"},
+    {clMenuBar, L"clMenuBar"},
+    {clNone, L"clNone"},
+    {clDefault, L"clDefault"},
 };
 }  // namespace
 
@@ -106,7 +142,9 @@ bool TFont::SameAs(const TFont& o) const {
            FCharset == o.FCharset && FOrientation == o.FOrientation;
 }
 
-void TFont::Changed() { OnChange(this); }
+void TFont::Changed() {
+    OnChange(this);
+}
 
 void TFont::SetName(const std::wstring& value) {
     if (FName == value || value.empty()) return;
@@ -124,7 +162,9 @@ int TFont::GetSize() const {
     return static_cast<int>(std::lround(-static_cast<double>(FHeight) * 72.0 / ScreenPixelsPerInch()));
 }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72));
+}
 
 void TFont::SetStyle(TFontStyles value) {
     if (FStyle == value) return;
@@ -162,7 +202,9 @@ void TPen::Assign(const TPersistent* source) {
     }
     TPersistent::Assign(source);
 }
-void TPen::Changed() { OnChange(this); }
+void TPen::Changed() {
+    OnChange(this);
+}
 void TPen::SetColor(TColor value) {
     if (FColor == value) return;
     FColor = value;
@@ -188,7 +230,9 @@ void TBrush::Assign(const TPersistent* source) {
     }
     TPersistent::Assign(source);
 }
-void TBrush::Changed() { OnChange(this); }
+void TBrush::Changed() {
+    OnChange(this);
+}
 void TBrush::SetColor(TColor value) {
     if (FColor == value && FStyle == TBrushStyle::bsSolid) return;
     FColor = value;
@@ -209,6 +253,8 @@ void TGraphic::SetTransparent(bool value) {
     FTransparent = value;
     Changed();
 }
-void TGraphic::Changed() { OnChange(this); }
+void TGraphic::Changed() {
+    OnChange(this);
+}
 
 }  // namespace orv

@@ -24,7 +24,9 @@ uint32_t DisabledGrey(uint32_t pixel) {
 
 }  // namespace
 
-int ImageListLiveCount() { return LiveImageLists(); }
+int ImageListLiveCount() {
+    return LiveImageLists();
+}
 
 TImageListHandle::TImageListHandle(HIMAGELIST handle) : FHandle(handle) {
     if (FHandle) ++LiveImageLists();
@@ -51,7 +53,9 @@ TChangeLink::~TChangeLink() {
     if (FSender) FSender->UnRegisterChanges(this);
 }
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner) { CreateList(); }
+TImageList::TImageList(TComponent* owner) : TComponent(owner) {
+    CreateList();
+}
 
 void TImageList::BeforeDestruction() {
     Destroying();
@@ -65,8 +69,12 @@ void TImageList::CreateList() {
     FHandle.Reset(ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 4, 4));
 }
 
-void TImageList::SetWidth(int value) { SetSize(value, FHeight); }
-void TImageList::SetHeight(int value) { SetSize(FWidth, value); }
+void TImageList::SetWidth(int value) {
+    SetSize(value, FHeight);
+}
+void TImageList::SetHeight(int value) {
+    SetSize(FWidth, value);
+}
 
 void TImageList::SetSize(int width, int height) {
     width = std::max(width, 1);
@@ -78,7 +86,9 @@ void TImageList::SetSize(int width, int height) {
     Change();
 }
 
-int TImageList::Count() const { return FHandle.Get() ? ImageList_GetImageCount(FHandle.Get()) : 0; }
+int TImageList::Count() const {
+    return FHandle.Get() ? ImageList_GetImageCount(FHandle.Get()) : 0;
+}
 
 int TImageList::Add(TBitmap& image, TBitmap* mask) {
     if (image.Empty() || !FHandle.Get()) return -1;

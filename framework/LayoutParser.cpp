@@ -9,11 +9,19 @@ namespace orv {
 
 namespace {
 
-std::string Utf8(const std::wstring& text) { return LayoutTextToUtf8(text); }
+std::string Utf8(const std::wstring& text) {
+    return LayoutTextToUtf8(text);
+}
 
-bool IsIdentStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
-bool IsIdentChar(wchar_t c) { return IsIdentStart(c) || (c >= L'0' && c <= L'9'); }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsIdentStart(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_';
+}
+bool IsIdentChar(wchar_t c) {
+    return IsIdentStart(c) || (c >= L'0' && c <= L'9');
+}
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 int HexValue(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
     if (c >= L'a' && c <= L'f') return c - L'a' + 10;
@@ -78,8 +86,8 @@ private:
 
     void SkipSpace() {
         for (;;) {
-            while (!AtEnd() && (Peek() == L' ' || Peek() == L'\t' || Peek() == L'\r' || Peek() == L'\n' ||
-                                Peek() == 0xFEFF))
+            while (!AtEnd() &&
+                   (Peek() == L' ' || Peek() == L'\t' || Peek() == L'\r' || Peek() == L'\n' || Peek() == 0xFEFF))
                 Next();
             if (Peek() == L'/' && Peek(1) == L'/') {
                 while (!AtEnd() && Peek() != L'\n') Next();
@@ -115,8 +123,10 @@ private:
         obj.Column = FColumn;
         if (!IsIdentStart(Peek())) Fail(L"'object' expected");
         std::wstring keyword = ReadIdent(false);
-        if (SameIdent(keyword, L"inline")) obj.Inline = true;
-        else if (!SameIdent(keyword, L"object")) FailAt(obj.Line, obj.Column, L"'object' expected but '" + keyword + L"' found");
+        if (SameIdent(keyword, L"inline"))
+            obj.Inline = true;
+        else if (!SameIdent(keyword, L"object"))
+            FailAt(obj.Line, obj.Column, L"'object' expected but '" + keyword + L"' found");
         SkipSpace();
         obj.Name = ReadIdent(false);
         Expect(L':', L"after the object name");
@@ -235,8 +245,7 @@ private:
             if (Peek() == L'\'') {
                 Next();
                 for (;;) {
-                    if (AtEnd() || Peek() == L'\n' || Peek() == L'\r')
-                        FailAt(line, column, L"Unterminated string");
+                    if (AtEnd() || Peek() == L'\n' || Peek() == L'\r') FailAt(line, column, L"Unterminated string");
                     wchar_t ch = Next();
                     if (ch == L'\'') {
                         if (Peek() == L'\'') {
@@ -294,7 +303,8 @@ private:
         bool negative = false;
         if (Peek() == L'-' || Peek() == L'+') negative = Next() == L'-';
         if (Peek() == L'$' || (Peek() == L'0' && (Peek(1) == L'x' || Peek(1) == L'X'))) {
-            if (Peek() == L'$') Next();
+            if (Peek() == L'$')
+                Next();
             else {
                 Next();
                 Next();
@@ -319,7 +329,8 @@ private:
             digits += Next();
             while (IsDigit(Peek())) digits += Next();
         }
-        if ((Peek() == L'e' || Peek() == L'E') && (IsDigit(Peek(1)) || ((Peek(1) == L'-' || Peek(1) == L'+') && IsDigit(Peek(2))))) {
+        if ((Peek() == L'e' || Peek() == L'E') &&
+            (IsDigit(Peek(1)) || ((Peek(1) == L'-' || Peek(1) == L'+') && IsDigit(Peek(2))))) {
             isFloat = true;
             digits += Next();
             if (Peek() == L'-' || Peek() == L'+') digits += Next();
@@ -402,7 +413,9 @@ private:
 
 // --- writing ------------------------------------------------------------------
 
-std::wstring Indent(int n) { return std::wstring(static_cast<size_t>(n) * 2, L' '); }
+std::wstring Indent(int n) {
+    return std::wstring(static_cast<size_t>(n) * 2, L' ');
+}
 
 std::wstring QuoteString(const std::wstring& s) {
     if (s.empty()) return L"''";
@@ -415,8 +428,10 @@ std::wstring QuoteString(const std::wstring& s) {
                 out += L'\'';
                 inQuotes = true;
             }
-            if (c == L'\'') out += L"''";
-            else out += c;
+            if (c == L'\'')
+                out += L"''";
+            else
+                out += c;
         } else {
             if (inQuotes) {
                 out += L'\'';
@@ -472,9 +487,12 @@ std::wstring FormatLayoutValue(const TLayoutValue& v, int depth) {
             if (s.find_first_of(L".eEn") == std::wstring::npos) s += L".0";
             return s;
         }
-        case TLayoutValue::TKind::String: return QuoteString(v.Text);
-        case TLayoutValue::TKind::Ident: return v.Text;
-        case TLayoutValue::TKind::Resource: return L"resource(" + QuoteString(v.Text) + L")";
+        case TLayoutValue::TKind::String:
+            return QuoteString(v.Text);
+        case TLayoutValue::TKind::Ident:
+            return v.Text;
+        case TLayoutValue::TKind::Resource:
+            return L"resource(" + QuoteString(v.Text) + L")";
         case TLayoutValue::TKind::Set: {
             std::wstring s = L"[";
             for (size_t i = 0; i < v.Idents.size(); ++i) s += (i ? L", " : L"") + v.Idents[i];

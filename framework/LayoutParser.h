@@ -49,11 +49,11 @@ struct TLayoutValue {
     int64_t Integer = 0;
     bool Hex = false;  // written as $XXXXXXXX (colours)
     double Float = 0;
-    std::wstring Text;                 // String, Ident (may be dotted), Resource name
-    std::vector<std::wstring> Idents;  // Set
-    std::vector<std::wstring> Strings; // StringList
-    std::vector<uint8_t> Bytes;        // Binary
-    std::vector<TLayoutItem> Items;    // Collection
+    std::wstring Text;                  // String, Ident (may be dotted), Resource name
+    std::vector<std::wstring> Idents;   // Set
+    std::vector<std::wstring> Strings;  // StringList
+    std::vector<uint8_t> Bytes;         // Binary
+    std::vector<TLayoutItem> Items;     // Collection
     int Line = 0;
     int Column = 0;
 };

@@ -14,34 +14,56 @@ namespace {
 
 const wchar_t* KindName(TLayoutValue::TKind kind) {
     switch (kind) {
-        case TLayoutValue::TKind::Integer: return L"an integer";
-        case TLayoutValue::TKind::Float: return L"a number";
-        case TLayoutValue::TKind::String: return L"a string";
-        case TLayoutValue::TKind::Ident: return L"an identifier";
-        case TLayoutValue::TKind::Set: return L"a set";
-        case TLayoutValue::TKind::Collection: return L"a collection";
-        case TLayoutValue::TKind::Binary: return L"binary data";
-        case TLayoutValue::TKind::Resource: return L"a resource";
-        case TLayoutValue::TKind::StringList: return L"a string list";
+        case TLayoutValue::TKind::Integer:
+            return L"an integer";
+        case TLayoutValue::TKind::Float:
+            return L"a number";
+        case TLayoutValue::TKind::String:
+            return L"a string";
+        case TLayoutValue::TKind::Ident:
+            return L"an identifier";
+        case TLayoutValue::TKind::Set:
+            return L"a set";
+        case TLayoutValue::TKind::Collection:
+            return L"a collection";
+        case TLayoutValue::TKind::Binary:
+            return L"binary data";
+        case TLayoutValue::TKind::Resource:
+            return L"a resource";
+        case TLayoutValue::TKind::StringList:
+            return L"a string list";
     }
     return L"a value";
 }
 
 const wchar_t* PropKindName(TPropKind kind) {
     switch (kind) {
-        case TPropKind::Integer: return L"an integer";
-        case TPropKind::Float: return L"a number";
-        case TPropKind::Bool: return L"True or False";
-        case TPropKind::String: return L"a string";
-        case TPropKind::Enum: return L"an identifier";
-        case TPropKind::Set: return L"a set";
-        case TPropKind::Color: return L"a colour";
-        case TPropKind::Object: return L"its fields (Name.Field = value)";
-        case TPropKind::Collection: return L"a collection";
-        case TPropKind::Component: return L"a component name";
-        case TPropKind::Event: return L"a handler name";
-        case TPropKind::StringList: return L"a string list";
-        case TPropKind::Binary: return L"binary data or a resource";
+        case TPropKind::Integer:
+            return L"an integer";
+        case TPropKind::Float:
+            return L"a number";
+        case TPropKind::Bool:
+            return L"True or False";
+        case TPropKind::String:
+            return L"a string";
+        case TPropKind::Enum:
+            return L"an identifier";
+        case TPropKind::Set:
+            return L"a set";
+        case TPropKind::Color:
+            return L"a colour";
+        case TPropKind::Object:
+            return L"its fields (Name.Field = value)";
+        case TPropKind::Collection:
+            return L"a collection";
+        case TPropKind::Component:
+            return L"a component name";
+        case TPropKind::Event:
+            return L"a handler name";
+        case TPropKind::StringList:
+            return L"a string list";
+        case TPropKind::Binary:
+            return L"binary data or a resource";
     }
     return L"a value";
 }
@@ -89,7 +111,8 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
     const TClassInfo* info = TClassRegistry::FindFor(root);
     if (!info) Fail(tree.Line, tree.Column, std::wstring(L"Class ") + root->ClassName() + L" is not registered");
     if (!SameText(tree.ClassName, root->ClassName()))
-        Fail(tree.Line, tree.Column, L"Layout of class " + tree.ClassName + L" cannot be read into " + root->ClassName());
+        Fail(tree.Line, tree.Column,
+             L"Layout of class " + tree.ClassName + L" cannot be read into " + root->ClassName());
     root->IncludeState(csLoading | csReading);
     FCreated.push_back(root);
     std::vector<TComponent*> loadOrder;
@@ -147,8 +170,8 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
         if (const TClassInfo* rootInfo = TClassRegistry::FindFor(FRoot))
             if (const TFieldInfo* field = rootInfo->FindField(node.Name))
                 if (!field->Bind(FRoot, c))
-                    Fail(node.Line, node.Column, L"Field " + node.Name + L" of " + FRoot->ClassName() +
-                                                     L" cannot hold a " + node.ClassName);
+                    Fail(node.Line, node.Column,
+                         L"Field " + node.Name + L" of " + FRoot->ClassName() + L" cannot hold a " + node.ClassName);
         c->SetParentComponent(parent);
         // A frame builds itself from its own layout here; the stored values below then
         // override it like ordinary assignments.
@@ -160,19 +183,20 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
     }
     ApplyProperties(c, node.Properties, FRoot);
     for (const auto& child : node.Children) {
-        if (node.Inline) ReadOverride(child, c);
-        else ReadChild(child, c);
+        if (node.Inline)
+            ReadOverride(child, c);
+        else
+            ReadChild(child, c);
     }
     ApplyTabOrders(c);
 }
 
 void TLayoutReader::ReadOverride(const TLayoutObject& node, TComponent* scope) {
     TComponent* existing = scope->FindComponent(node.Name);
-    if (!existing)
-        Fail(node.Line, node.Column, L"Component " + node.Name + L" not found in " + scope->GetName());
+    if (!existing) Fail(node.Line, node.Column, L"Component " + node.Name + L" not found in " + scope->GetName());
     if (!SameText(existing->ClassName(), node.ClassName))
-        Fail(node.Line, node.Column, L"Component " + node.Name + L" is a " + existing->ClassName() + L", not a " +
-                                         node.ClassName);
+        Fail(node.Line, node.Column,
+             L"Component " + node.Name + L" is a " + existing->ClassName() + L", not a " + node.ClassName);
     ApplyProperties(existing, node.Properties, scope);
     for (const auto& child : node.Children) ReadOverride(child, scope);
 }
@@ -197,8 +221,9 @@ void TLayoutReader::ApplyProperty(TObject* target, const TLayoutProperty& p, TCo
         }
         if (prop->Kind == TPropKind::Component || prop->Kind == TPropKind::Event) {
             if (p.Value.Kind != TLayoutValue::TKind::Ident)
-                Fail(p.Value.Line, p.Value.Column, L"Property " + p.Path + L" expects " + PropKindName(prop->Kind) +
-                                                       L" but found " + KindName(p.Value.Kind));
+                Fail(p.Value.Line, p.Value.Column,
+                     L"Property " + p.Path + L" expects " + PropKindName(prop->Kind) + L" but found " +
+                         KindName(p.Value.Kind));
             FFixups.push_back({obj, prop, &p, scope});
             return;
         }
@@ -212,29 +237,36 @@ void TLayoutReader::ApplyProperty(TObject* target, const TLayoutProperty& p, TCo
     }
 }
 
-void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLayoutProperty& p,
-                               const TLayoutValue& v, TComponent* scope) {
+void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLayoutProperty& p, const TLayoutValue& v,
+                               TComponent* scope) {
     using K = TLayoutValue::TKind;
     auto mismatch = [&]() {
-        Fail(v.Line, v.Column, L"Property " + p.Path + L" expects " + PropKindName(info.Kind) + L" but found " +
-                                   KindName(v.Kind));
+        Fail(v.Line, v.Column,
+             L"Property " + p.Path + L" expects " + PropKindName(info.Kind) + L" but found " + KindName(v.Kind));
     };
     switch (info.Kind) {
         case TPropKind::Integer:
             if (v.Kind != K::Integer) mismatch();
-            if (v.Integer < INT_MIN || v.Integer > INT_MAX) Fail(v.Line, v.Column, L"Integer out of range for " + p.Path);
+            if (v.Integer < INT_MIN || v.Integer > INT_MAX)
+                Fail(v.Line, v.Column, L"Integer out of range for " + p.Path);
             info.SetInt(target, v.Integer);
             return;
         case TPropKind::Bool:
             if (v.Kind != K::Ident) mismatch();
-            if (SameText(v.Text, L"True")) info.SetInt(target, 1);
-            else if (SameText(v.Text, L"False")) info.SetInt(target, 0);
-            else Fail(v.Line, v.Column, L"Property " + p.Path + L" expects True or False but found " + v.Text);
+            if (SameText(v.Text, L"True"))
+                info.SetInt(target, 1);
+            else if (SameText(v.Text, L"False"))
+                info.SetInt(target, 0);
+            else
+                Fail(v.Line, v.Column, L"Property " + p.Path + L" expects True or False but found " + v.Text);
             return;
         case TPropKind::Float:
-            if (v.Kind == K::Integer) info.SetFloat(target, static_cast<double>(v.Integer));
-            else if (v.Kind == K::Float) info.SetFloat(target, v.Float);
-            else mismatch();
+            if (v.Kind == K::Integer)
+                info.SetFloat(target, static_cast<double>(v.Integer));
+            else if (v.Kind == K::Float)
+                info.SetFloat(target, v.Float);
+            else
+                mismatch();
             return;
         case TPropKind::String:
             if (v.Kind != K::String) mismatch();
@@ -252,7 +284,8 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
             int64_t bits = 0;
             for (const auto& ident : v.Idents) {
                 int index = info.Enum->IndexOf(ident);
-                if (index < 0 || index > 62) Fail(v.Line, v.Column, L"Unknown value " + ident + L" for property " + p.Path);
+                if (index < 0 || index > 62)
+                    Fail(v.Line, v.Column, L"Unknown value " + ident + L" for property " + p.Path);
                 bits |= int64_t(1) << index;
             }
             info.SetInt(target, bits);
@@ -290,9 +323,12 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
             return;
         }
         case TPropKind::StringList:
-            if (v.Kind == K::StringList) info.SetStrings(target, v.Strings);
-            else if (v.Kind == K::String) info.SetStrings(target, {v.Text});
-            else mismatch();
+            if (v.Kind == K::StringList)
+                info.SetStrings(target, v.Strings);
+            else if (v.Kind == K::String)
+                info.SetStrings(target, {v.Text});
+            else
+                mismatch();
             return;
         case TPropKind::Binary: {
             if (v.Kind == K::Binary) {

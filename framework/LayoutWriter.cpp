@@ -224,7 +224,9 @@ TLayoutObject WriteComponentTree(TComponent* root) {
     return writer.WriteComponent(root, true);
 }
 
-std::wstring WriteComponentLayout(TComponent* root) { return WriteLayout(WriteComponentTree(root)); }
+std::wstring WriteComponentLayout(TComponent* root) {
+    return WriteLayout(WriteComponentTree(root));
+}
 
 std::vector<TLayoutProperty> WriteObjectProperties(TObject* object, TObject* reference, TComponent* scope) {
     TWriter writer(scope);

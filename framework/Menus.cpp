@@ -232,7 +232,9 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
 }
 
-int TMenuItem::GetMenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
+int TMenuItem::GetMenuIndex() const {
+    return FParent ? FParent->IndexOf(this) : -1;
+}
 
 void TMenuItem::SetMenuIndex(int value) {
     if (!FParent) return;
@@ -251,7 +253,9 @@ TMenuItem* TMenuItem::Find(const std::wstring& caption) const {
     return nullptr;
 }
 
-void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+void TMenuItem::Add(TMenuItem* item) {
+    Insert(Count(), item);
+}
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
     if (!item) return;
@@ -270,8 +274,7 @@ void TMenuItem::Remove(TMenuItem* item) {
     // The native entries go at once: the child's own sub-menu may be destroyed
     // next.
     if (FHandle)
-        while (GetMenuItemCount(FHandle) > 0)
-            RemoveMenu(FHandle, 0, MF_BYPOSITION);
+        while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
     FItems.erase(FItems.begin() + index);
     item->FParent = nullptr;
     Changed(true);
@@ -284,14 +287,12 @@ void TMenuItem::Delete(int index) {
 }
 
 void TMenuItem::Clear() {
-    while (!FItems.empty())
-        Delete(Count() - 1);
+    while (!FItems.empty()) Delete(Count() - 1);
 }
 
 TMenu* TMenuItem::GetParentMenu() const {
     const TMenuItem* root = this;
-    while (root->FParent)
-        root = root->FParent;
+    while (root->FParent) root = root->FParent;
     return root->FMenu;
 }
 
@@ -376,7 +377,9 @@ TBitmap& TMenuItem::Bitmap() {
     return *FBitmap;
 }
 
-bool TMenuItem::HasBitmap() const { return FBitmap && !FBitmap->Empty(); }
+bool TMenuItem::HasBitmap() const {
+    return FBitmap && !FBitmap->Empty();
+}
 
 void TMenuItem::SetBitmap(const TBitmap& value) {
     Bitmap().Assign(&value);
@@ -398,8 +401,7 @@ void TMenuItem::SetBreak(TMenuBreak value) {
 
 void TMenuItem::Changed(bool rebuild) {
     if (rebuild)
-        for (TMenuItem* p = this; p; p = p->FParent)
-            p->FHandleStale = true;
+        for (TMenuItem* p = this; p; p = p->FParent) p->FHandleStale = true;
     MenuChanged(rebuild);
 }
 
@@ -434,8 +436,7 @@ void TMenuItem::RebuildHandle() {
         return;
     }
     FHandleStale = false;
-    while (GetMenuItemCount(FHandle) > 0)
-        RemoveMenu(FHandle, 0, MF_BYPOSITION);
+    while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
     TMenu* menu = GetParentMenu();
     bool ownerDraw = menu && menu->GetOwnerDraw();
     UINT position = 0;
@@ -472,8 +473,7 @@ void TMenuItem::RebuildHandle() {
 void TMenuItem::DestroyHandle() {
     if (!FHandle) return;
     // The children own their sub-menus: take them out before the menu goes.
-    while (GetMenuItemCount(FHandle) > 0)
-        RemoveMenu(FHandle, 0, MF_BYPOSITION);
+    while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
     DestroyMenu(FHandle);
     FHandle = nullptr;
     FHandleStale = true;
@@ -609,7 +609,9 @@ void TMenu::SetImages(TImageList* value) {
     MenuChanged(this, nullptr, false);
 }
 
-void TMenu::ImageListChange(TObject*) { MenuChanged(this, nullptr, false); }
+void TMenu::ImageListChange(TObject*) {
+    MenuChanged(this, nullptr, false);
+}
 
 void TMenu::SetOwnerDraw(bool value) {
     if (FOwnerDraw == value) return;
@@ -621,8 +623,7 @@ void TMenu::SetOwnerDraw(bool value) {
 
 void TMenu::MarkTreeStale(TMenuItem* item) {
     item->FHandleStale = true;
-    for (TMenuItem* child : item->FItems)
-        MarkTreeStale(child);
+    for (TMenuItem* child : item->FItems) MarkTreeStale(child);
 }
 
 TMenuItem* TMenu::FindItem(uint16_t command) const {
@@ -708,12 +709,15 @@ void TMainMenu::HandleRebuilt() {
 
 bool TMainMenu::FormMessage(TMessage& message) {
     switch (message.Msg) {
-        case WM_CREATE: AttachToWindow(); return false;
+        case WM_CREATE:
+            AttachToWindow();
+            return false;
         case WM_DESTROY:
             // A window destroys its attached menu; ours outlives the window.
             if (FForm && FForm->HandleAllocated()) SetMenu(FForm->Handle(), nullptr);
             return false;
-        default: return DispatchMenuMessage(message);
+        default:
+            return DispatchMenuMessage(message);
     }
 }
 
@@ -736,7 +740,9 @@ void TMainMenu::BeforeDestruction() {
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
-void TPopupMenu::DoPopup(TObject* sender) { OnPopup(sender); }
+void TPopupMenu::DoPopup(TObject* sender) {
+    OnPopup(sender);
+}
 
 void TPopupMenu::Popup(int x, int y) {
     DoPopup(this);
@@ -744,9 +750,15 @@ void TPopupMenu::Popup(int x, int y) {
     if (GetMenuItemCount(menu) <= 0) return;
     UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
     switch (FAlignment) {
-        case TPopupAlignment::paLeft: flags |= TPM_LEFTALIGN; break;
-        case TPopupAlignment::paRight: flags |= TPM_RIGHTALIGN; break;
-        case TPopupAlignment::paCenter: flags |= TPM_CENTERALIGN; break;
+        case TPopupAlignment::paLeft:
+            flags |= TPM_LEFTALIGN;
+            break;
+        case TPopupAlignment::paRight:
+            flags |= TPM_RIGHTALIGN;
+            break;
+        case TPopupAlignment::paCenter:
+            flags |= TPM_CENTERALIGN;
+            break;
     }
     HWND owner = MenuMessageWindow();
     UINT command = static_cast<UINT>(TrackPopupMenuEx(menu, flags, x, y, owner, nullptr));
@@ -755,7 +767,9 @@ void TPopupMenu::Popup(int x, int y) {
     if (command != 0) DispatchCommand(static_cast<uint16_t>(command));
 }
 
-void TPopupMenu::CloseActive() { EndMenu(); }
+void TPopupMenu::CloseActive() {
+    EndMenu();
+}
 
 // --- native message routing
 // ----------------------------------------------------------------------
@@ -868,7 +882,8 @@ bool DispatchMenuMessage(TMessage& message) {
             }
             return false;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -17,8 +17,10 @@ protected:
 };
 
 // Declares the run-time class name of a framework class.
-#define ORV_CLASS_NAME(Name) \
-    const wchar_t* ClassName() const override { return L## #Name; }
+#define ORV_CLASS_NAME(Name)                    \
+    const wchar_t* ClassName() const override { \
+        return L## #Name;                       \
+    }
 
 class TPersistent : public TObject {
 public:

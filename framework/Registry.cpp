@@ -88,7 +88,8 @@ int TRegistry::ReadInteger(const std::wstring& name) {
 
 void TRegistry::WriteInteger(const std::wstring& name, int value) {
     DWORD data = static_cast<DWORD>(value);
-    LONG rc = RegSetValueExW(FCurrentKey, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data));
+    LONG rc =
+        RegSetValueExW(FCurrentKey, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data));
     FLastError = rc;
     if (rc != ERROR_SUCCESS) throw ERegistryException(L"Failed to set data for '" + name + L"'");
 }

@@ -4,9 +4,13 @@
 
 namespace orv {
 
-HINSTANCE__* MainInstance() { return GetModuleHandleW(nullptr); }
+HINSTANCE__* MainInstance() {
+    return GetModuleHandleW(nullptr);
+}
 
-const wchar_t* RawDataResourceType() { return RT_RCDATA; }
+const wchar_t* RawDataResourceType() {
+    return RT_RCDATA;
+}
 
 TResourceBytes FindResourceBytes(HINSTANCE__* module, const wchar_t* name, const wchar_t* type) {
     HRSRC info = FindResourceW(module, name, type);

@@ -18,7 +18,9 @@ int64_t TStream::GetSize() {
     return size;
 }
 
-void TStream::SetSize(int64_t /*size*/) { throw EStreamError(std::wstring(ClassName()) + L" cannot change its size"); }
+void TStream::SetSize(int64_t /*size*/) {
+    throw EStreamError(std::wstring(ClassName()) + L" cannot change its size");
+}
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
     if (count > 0 && Read(buffer, count) != count) throw EReadError(L"Stream read error");
@@ -100,7 +102,9 @@ void TMemoryStream::LoadFromStream(TStream& source) {
     SetBytes(std::move(bytes));
 }
 
-void TMemoryStream::SaveToStream(TStream& dest) const { dest.WriteBuffer(FData.data(), static_cast<int64_t>(FData.size())); }
+void TMemoryStream::SaveToStream(TStream& dest) const {
+    dest.WriteBuffer(FData.data(), static_cast<int64_t>(FData.size()));
+}
 
 void TMemoryStream::LoadFromFile(const std::wstring& fileName) {
     TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
@@ -133,7 +137,9 @@ TFileStream::TFileStream(const std::wstring& fileName, uint32_t mode) : FFileNam
     FHandle = h;
 }
 
-TFileStream::~TFileStream() { CloseHandle(FHandle); }
+TFileStream::~TFileStream() {
+    CloseHandle(FHandle);
+}
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
     int64_t total = 0;

@@ -37,9 +37,13 @@ int CompareText(const std::wstring& a, const std::wstring& b) {
     return r - CSTR_EQUAL;
 }
 
-bool SameText(const std::wstring& a, const std::wstring& b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
 
-std::wstring IntToStr(long long value) { return std::to_wstring(value); }
+std::wstring IntToStr(long long value) {
+    return std::to_wstring(value);
+}
 
 int StrToInt(const std::wstring& text) {
     std::wstring s = text;
@@ -61,10 +65,14 @@ int StrToInt(const std::wstring& text) {
     for (; i < s.size(); ++i) {
         wchar_t c = s[i];
         int digit;
-        if (c >= L'0' && c <= L'9') digit = c - L'0';
-        else if (base == 16 && c >= L'a' && c <= L'f') digit = c - L'a' + 10;
-        else if (base == 16 && c >= L'A' && c <= L'F') digit = c - L'A' + 10;
-        else throw EConvertError(L"'" + text + L"' is not a valid integer value");
+        if (c >= L'0' && c <= L'9')
+            digit = c - L'0';
+        else if (base == 16 && c >= L'a' && c <= L'f')
+            digit = c - L'a' + 10;
+        else if (base == 16 && c >= L'A' && c <= L'F')
+            digit = c - L'A' + 10;
+        else
+            throw EConvertError(L"'" + text + L"' is not a valid integer value");
         value = value * base + digit;
         // Hexadecimal may spell the full unsigned 32-bit range (colours such as $FF00000F).
         if (value > (base == 16 ? 0xFFFFFFFFLL : 0x80000000LL))

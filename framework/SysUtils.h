@@ -15,13 +15,27 @@ private:
     std::wstring FMessage;
 };
 
-class EConvertError : public Exception { using Exception::Exception; };
-class EComponentError : public Exception { using Exception::Exception; };
-class EInvalidOperation : public Exception { using Exception::Exception; };
-class EReadError : public Exception { using Exception::Exception; };
-class EResNotFound : public Exception { using Exception::Exception; };
-class EOutOfResources : public Exception { using Exception::Exception; };
-class ERegistryException : public Exception { using Exception::Exception; };
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
+class EComponentError : public Exception {
+    using Exception::Exception;
+};
+class EInvalidOperation : public Exception {
+    using Exception::Exception;
+};
+class EReadError : public Exception {
+    using Exception::Exception;
+};
+class EResNotFound : public Exception {
+    using Exception::Exception;
+};
+class EOutOfResources : public Exception {
+    using Exception::Exception;
+};
+class ERegistryException : public Exception {
+    using Exception::Exception;
+};
 
 std::string ToUtf8(const std::wstring& text);
 std::wstring FromUtf8(const std::string& text);

@@ -17,9 +17,13 @@ struct TTimerDispatch {
     static void CALLBACK Proc(HWND, UINT, UINT_PTR id, DWORD) { TTimer::DispatchTick(id); }
 };
 
-int TTimer::LiveTimers() { return static_cast<int>(Timers().size()); }
+int TTimer::LiveTimers() {
+    return static_cast<int>(Timers().size());
+}
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) { UpdateTimer(); }
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+    UpdateTimer();
+}
 
 TTimer::~TTimer() {
     if (FId) {
@@ -59,7 +63,9 @@ void TTimer::UpdateTimer() {
     }
 }
 
-void TTimer::Timer() { OnTimer(this); }
+void TTimer::Timer() {
+    OnTimer(this);
+}
 
 void TTimer::DispatchTick(uintptr_t id) {
     auto it = Timers().find(id);

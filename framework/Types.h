@@ -28,7 +28,9 @@ constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<uint32_t>(index)); }
+constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0xFF000000u | static_cast<uint32_t>(index));
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);
@@ -60,7 +62,9 @@ constexpr TColor clGradientInactiveCaption = SystemColor(28);
 constexpr TColor clMenuHighlight = SystemColor(29);
 constexpr TColor clMenuBar = SystemColor(30);
 
-constexpr bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSystemColor(TColor c) {
+    return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
+}
 
 struct TPoint {
     int X = 0;
@@ -90,7 +94,9 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline TRect Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
 
 // Keyboard and mouse modifier state of an input event.
 enum TShiftStateFlag : uint16_t {

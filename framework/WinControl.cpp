@@ -30,7 +30,9 @@ std::wstring RegisterWindowClass(const TCreateParams& p) {
     return name;
 }
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && msg != WM_MOUSEWHEEL; }
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && msg != WM_MOUSEWHEEL;
+}
 
 }  // namespace
 
@@ -121,7 +123,8 @@ void TWinControl::CreateParams(TCreateParams& p) {
 void TWinControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
-    if ((p.Style & WS_CHILD) && !p.WndParent) throw EInvalidOperation(std::wstring(L"Control '") + GetName().c_str() + L"' has no parent window");
+    if ((p.Style & WS_CHILD) && !p.WndParent)
+        throw EInvalidOperation(std::wstring(L"Control '") + GetName().c_str() + L"' has no parent window");
     std::wstring cls = RegisterWindowClass(p);
     HWND h = CreateWindowExW(p.ExStyle, cls.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width, p.Height,
                              p.WndParent, nullptr, GetModuleHandleW(nullptr), this);
@@ -265,19 +268,23 @@ void TWinControl::Realign() {
 void TWinControl::AlignControls(TControl*, TRect& r) {
     // Order: top, bottom, left, right, then client; ties go by current position, then
     // by list order (a stable sort keeps it).
-    static const TAlign kOrder[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
-                                    TAlign::alClient};
+    static const TAlign kOrder[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient};
     for (TAlign align : kOrder) {
         std::vector<TControl*> list;
         for (TControl* c : FControls)
             if (c->FAlign == align && c->FVisible) list.push_back(c);
         auto key = [align](const TControl* c) {
             switch (align) {
-                case TAlign::alTop: return c->FTop;
-                case TAlign::alBottom: return -(c->FTop + c->FHeight);
-                case TAlign::alLeft: return c->FLeft;
-                case TAlign::alRight: return -(c->FLeft + c->FWidth);
-                default: return 0;
+                case TAlign::alTop:
+                    return c->FTop;
+                case TAlign::alBottom:
+                    return -(c->FTop + c->FHeight);
+                case TAlign::alLeft:
+                    return c->FLeft;
+                case TAlign::alRight:
+                    return -(c->FLeft + c->FWidth);
+                default:
+                    return 0;
             }
         };
         std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
@@ -536,7 +543,9 @@ bool TWinControl::CanFocus() const {
     return true;
 }
 
-bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+bool TWinControl::Focused() const {
+    return FHandle && GetFocus() == FHandle;
+}
 
 void TWinControl::SetFocus() {
     if (!CanFocus()) return;
@@ -583,11 +592,21 @@ void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabSt
     if (TWinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
 }
 
-void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
-void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
-void TWinControl::KeyPress(wchar_t& key) { OnKeyPress(this, key); }
-void TWinControl::DoEnter() { OnEnter(this); }
-void TWinControl::DoExit() { OnExit(this); }
+void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {
+    OnKeyDown(this, key, shift);
+}
+void TWinControl::KeyUp(uint16_t& key, TShiftState shift) {
+    OnKeyUp(this, key, shift);
+}
+void TWinControl::KeyPress(wchar_t& key) {
+    OnKeyPress(this, key);
+}
+void TWinControl::DoEnter() {
+    OnEnter(this);
+}
+void TWinControl::DoExit() {
+    OnExit(this);
+}
 
 void TWinControl::HandleKey(TMessage& m) {
     TShiftState shift = KeyboardShiftState();
@@ -597,9 +616,9 @@ void TWinControl::HandleKey(TMessage& m) {
         if (key == 0) return;
         // Keys this control does not want become dialog keys of its form.
         LRESULT code = Perform(WM_GETDLGCODE, m.WParam, 0);
-        bool wanted = (code & DLGC_WANTALLKEYS) ||
-                      (key == VK_TAB && (code & DLGC_WANTTAB)) ||
-                      ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) && (code & DLGC_WANTARROWS));
+        bool wanted =
+            (code & DLGC_WANTALLKEYS) || (key == VK_TAB && (code & DLGC_WANTTAB)) ||
+            ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) && (code & DLGC_WANTARROWS));
         bool dialogKey = key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN ||
                          key == VK_RETURN || key == VK_ESCAPE || key == VK_MENU || key == VK_F10;
         if (dialogKey && !wanted) {
@@ -671,7 +690,9 @@ void TWinControl::RouteMouse(TMessage& m) {
 
 // --- timers and hooks ------------------------------------------------------------------------
 
-void TWinControl::StartTimer(UINT_PTR id, UINT intervalMs) { ::SetTimer(Handle(), id, intervalMs, nullptr); }
+void TWinControl::StartTimer(UINT_PTR id, UINT intervalMs) {
+    ::SetTimer(Handle(), id, intervalMs, nullptr);
+}
 
 void TWinControl::StopTimer(UINT_PTR id) {
     if (FHandle) ::KillTimer(FHandle, id);

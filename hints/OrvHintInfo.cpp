@@ -7,7 +7,9 @@ namespace orv {
 TOrvHintInfo::TOrvHintInfo() : FPicture(std::make_unique<TGDIPPicture>()) {}
 TOrvHintInfo::~TOrvHintInfo() = default;
 
-void TOrvHintInfo::SetPicture(const TGDIPPicture* value) { FPicture->Assign(value); }
+void TOrvHintInfo::SetPicture(const TGDIPPicture* value) {
+    FPicture->Assign(value);
+}
 
 void TOrvHintInfo::Assign(const TPersistent* source) {
     auto* other = dynamic_cast<const TOrvHintInfo*>(source);

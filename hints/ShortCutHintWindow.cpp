@@ -42,7 +42,9 @@ TSize TShortCutHintWindow::TextSize(const std::wstring& text) {
     return {size.cx, size.cy};
 }
 
-int TShortCutHintWindow::MinWidth() { return TextSize(L"O").cx + 8; }
+int TShortCutHintWindow::MinWidth() {
+    return TextSize(L"O").cx + 8;
+}
 
 TRect TShortCutHintWindow::CalcHintRect(const std::wstring& text) {
     TSize size = TextSize(text.empty() ? L"O" : text);

@@ -56,7 +56,9 @@ TBackground::TBackground() : FImage(std::make_unique<TBitmap>()) {
     FImage->OnChange = [this](TObject*) { Changed(); };
 }
 
-void TBackground::SetImage(const TBitmap& value) { FImage->Assign(&value); }
+void TBackground::SetImage(const TBitmap& value) {
+    FImage->Assign(&value);
+}
 
 void TBackground::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TBackground*>(source)) {
@@ -170,7 +172,9 @@ void TRootItem::Assign(const TPersistent* source) {
 // --- TSeparator
 // --------------------------------------------------------------------------------
 
-TSeparator::TSeparator() { FColors = {0x8F6D6E, clNone, clNone, clNone}; }
+TSeparator::TSeparator() {
+    FColors = {0x8F6D6E, clNone, clNone, clNone};
+}
 
 void TSeparator::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TSeparator*>(source)) {

@@ -20,12 +20,14 @@ namespace orv::menus {
 
 // Get/Set pair over field F<Name>; the setter stores a differing value and
 // reports it.
-#define ORV_MENU_PROP(Type, Name)              \
-    Type Get##Name() const { return F##Name; } \
-    void Set##Name(Type value) {               \
-        if (F##Name == value) return;          \
-        F##Name = value;                       \
-        Changed();                             \
+#define ORV_MENU_PROP(Type, Name)     \
+    Type Get##Name() const {          \
+        return F##Name;               \
+    }                                 \
+    void Set##Name(Type value) {      \
+        if (F##Name == value) return; \
+        F##Name = value;              \
+        Changed();                    \
     }
 
 // A colour group of N values with indexed access.
@@ -44,10 +46,12 @@ struct TColorGroup {
     }
 };
 
-#define ORV_MENU_COLOR_GROUP(Group, Field)                              \
-    TColor Get##Group##At(int index) const { return Field.Get(index); } \
-    void Set##Group##At(int index, TColor value) {                      \
-        if (Field.Set(index, value)) Changed();                         \
+#define ORV_MENU_COLOR_GROUP(Group, Field)         \
+    TColor Get##Group##At(int index) const {       \
+        return Field.Get(index);                   \
+    }                                              \
+    void Set##Group##At(int index, TColor value) { \
+        if (Field.Set(index, value)) Changed();    \
     }
 
 class TMenuRecord : public TPersistent {

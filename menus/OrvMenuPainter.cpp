@@ -28,7 +28,9 @@ bool HasNotes(const TMenuItem& item, const TMenuDrawContext& context) {
     return context.ShowNotes && item.GetCaption().find(L'\n') != std::wstring::npos;
 }
 
-TImageList* ImagesOf(const TMenuDrawContext& context) { return context.Menu ? context.Menu->GetImages() : nullptr; }
+TImageList* ImagesOf(const TMenuDrawContext& context) {
+    return context.Menu ? context.Menu->GetImages() : nullptr;
+}
 
 // The font an item's caption uses; system: the platform's menu font.
 void ItemFont(const TMenuItem& item, const TMenuDrawContext& context, bool selected, TFont& font) {
@@ -143,8 +145,10 @@ bool SideBarVisibleFor(const TMenuItem& item, const TMenuDrawContext& context) {
             if (!menu->IsMenuBar() || !parent || !IsBarItem(*parent)) return false;
             return IsFirstVisibleItem(*parent);
         }
-        case viFirstLevel: return parent && (parent == menu->Items() || IsBarItem(*parent));
-        case viAnyLevel: return true;
+        case viFirstLevel:
+            return parent && (parent == menu->Items() || IsBarItem(*parent));
+        case viAnyLevel:
+            return true;
     }
     return false;
 }

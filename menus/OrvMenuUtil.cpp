@@ -92,24 +92,38 @@ TPoint BackgroundPicturePosition(TBackgroundPosition position, const TRect& area
     TPoint p{area.Left, area.Top};
     switch (position) {
         case bpTopLeft:
-        case bpBottomLeft: p.X = area.Left + offsetX; break;
+        case bpBottomLeft:
+            p.X = area.Left + offsetX;
+            break;
         case bpTopRight:
-        case bpBottomRight: p.X = area.Left + w + offsetX - pictureWidth; break;
+        case bpBottomRight:
+            p.X = area.Left + w + offsetX - pictureWidth;
+            break;
         case bpTopCenter:
         case bpBottomCenter:
-        case bpCenter: p.X = area.Left + (w - pictureWidth) / 2 + offsetX; break;
-        case bpXY: return {offsetX, offsetY};
+        case bpCenter:
+            p.X = area.Left + (w - pictureWidth) / 2 + offsetX;
+            break;
+        case bpXY:
+            return {offsetX, offsetY};
         case bpTiled:
-        case bpStretched: return p;
+        case bpStretched:
+            return p;
     }
     switch (position) {
         case bpTopLeft:
         case bpTopRight:
-        case bpTopCenter: p.Y = area.Top + offsetY; break;
+        case bpTopCenter:
+            p.Y = area.Top + offsetY;
+            break;
         case bpBottomLeft:
         case bpBottomRight:
-        case bpBottomCenter: p.Y = area.Top + h + offsetY - pictureHeight; break;
-        default: p.Y = area.Top + (h - pictureHeight) / 2 + offsetY; break;
+        case bpBottomCenter:
+            p.Y = area.Top + h + offsetY - pictureHeight;
+            break;
+        default:
+            p.Y = area.Top + (h - pictureHeight) / 2 + offsetY;
+            break;
     }
     return p;
 }

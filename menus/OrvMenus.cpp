@@ -36,7 +36,9 @@ void TCustomOrvMenuStyler::BeforeDestruction() {
     TComponent::BeforeDestruction();
 }
 
-void TCustomOrvMenuStyler::RecordChanged(TObject*) { Changed(); }
+void TCustomOrvMenuStyler::RecordChanged(TObject*) {
+    Changed();
+}
 
 void TCustomOrvMenuStyler::Changed() {
     FBackgroundStale = true;
@@ -99,8 +101,7 @@ TBitmap* TCustomOrvMenuStyler::BackgroundBitmap(int width, int height) {
     if (!picture.Empty()) {
         if (position == bpTiled) {
             for (int y = 0; y < height; y += picture.Height())
-                for (int x = 0; x < width; x += picture.Width())
-                    canvas.Draw(x, y, picture);
+                for (int x = 0; x < width; x += picture.Width()) canvas.Draw(x, y, picture);
         } else if (position == bpStretched) {
             canvas.StretchDraw(area, picture);
         } else {
@@ -141,14 +142,18 @@ LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPAR
     if (it == windows.end()) return DefWindowProcW(window, msg, wParam, lParam);
     WNDPROC old = it->second.OldProc;
     switch (msg) {
-        case WM_ERASEBKGND: return 1;  // the items paint everything
+        case WM_ERASEBKGND:
+            return 1;  // the items paint everything
         case WM_SHOWWINDOW:
             if (!wParam) ReleaseMenuWindow(window);
             break;
         case WM_CLOSE:
         case WM_DESTROY:
-        case WM_NCDESTROY: ReleaseMenuWindow(window); break;
-        default: break;
+        case WM_NCDESTROY:
+            ReleaseMenuWindow(window);
+            break;
+        default:
+            break;
     }
     return CallWindowProcW(old, window, msg, wParam, lParam);
 }
@@ -304,14 +309,12 @@ void TOrvMenuCore::HookItem(TMenuItem* item) {
             item->OnMeasureItem = TMenuMeasureItemEvent::Bind(this, &TOrvMenuCore::MeasureItemHandler);
         if (!item->OnDrawItem && !item->OnAdvancedDrawItem) item->OnAdvancedDrawItem = draw;
     }
-    for (int i = 0; i < item->Count(); ++i)
-        HookItem(item->Items(i));
+    for (int i = 0; i < item->Count(); ++i) HookItem(item->Items(i));
 }
 
 void TOrvMenuCore::HookItems() {
     TMenuItem* root = FMenu.Items();
-    for (int i = 0; root && i < root->Count(); ++i)
-        HookItem(root->Items(i));
+    for (int i = 0; root && i < root->Count(); ++i) HookItem(root->Items(i));
 }
 
 TMenuDrawContext TOrvMenuCore::DrawContext() const {
@@ -395,7 +398,9 @@ TOrvMainMenu::TOrvMainMenu(TComponent* owner) : TMainMenu(owner), TOrvMenuCore(s
     CreateInternalStyler();
 }
 
-void TOrvMainMenu::SetOwnerDraw(bool) { TMainMenu::SetOwnerDraw(true); }
+void TOrvMainMenu::SetOwnerDraw(bool) {
+    TMainMenu::SetOwnerDraw(true);
+}
 
 void TOrvMainMenu::MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) {
     if (source && FUpdating) HookItem(source);
@@ -448,7 +453,9 @@ TOrvPopupMenu::TOrvPopupMenu(TComponent* owner) : TPopupMenu(owner), TOrvMenuCor
     CreateInternalStyler();
 }
 
-void TOrvPopupMenu::SetOwnerDraw(bool) { TPopupMenu::SetOwnerDraw(true); }
+void TOrvPopupMenu::SetOwnerDraw(bool) {
+    TPopupMenu::SetOwnerDraw(true);
+}
 
 void TOrvPopupMenu::MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) {
     if (source && !FUpdating) HookItem(source);

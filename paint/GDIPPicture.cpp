@@ -32,8 +32,7 @@ std::vector<uint8_t> BitmapFileBytes(const TBitmap& source) {
     std::vector<uint8_t> bytes(file.bfSize);
     std::memcpy(bytes.data(), &file, sizeof(file));
     std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    for (int y = 0; y < h; ++y)
-        std::memcpy(bytes.data() + file.bfOffBits + row * (h - 1 - y), bitmap.ScanLine(y), row);
+    for (int y = 0; y < h; ++y) std::memcpy(bytes.data() + file.bfOffBits + row * (h - 1 - y), bitmap.ScanLine(y), row);
     return bytes;
 }
 
@@ -230,8 +229,8 @@ void TOrvGDIPPicture::DrawDecoded(TGPGraphics& graphics, TDecoded& decoded, cons
         ARGB key = KeyColor(decoded);
         TGPImageAttributes attributes;
         attributes.SetColorKey(key, key, ColorAdjustTypeDefault);
-        TGPRectF target = scaleKeyed ? dest
-                                     : TGPRectF{dest.X, dest.Y, static_cast<float>(FWidth), static_cast<float>(FHeight)};
+        TGPRectF target =
+            scaleKeyed ? dest : TGPRectF{dest.X, dest.Y, static_cast<float>(FWidth), static_cast<float>(FHeight)};
         graphics.DrawImage(image, target, 0, 0, static_cast<float>(FWidth), static_cast<float>(FHeight), UnitPixel,
                            &attributes);
         return;
@@ -285,7 +284,9 @@ void TGDIPPicture::LoadFromStream(TStream* stream) {
     Changed();
 }
 
-void TGDIPPicture::SetData(const std::vector<uint8_t>& value) { SetBytes(value); }
+void TGDIPPicture::SetData(const std::vector<uint8_t>& value) {
+    SetBytes(value);
+}
 
 void TGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {
     auto decoded = Decode();

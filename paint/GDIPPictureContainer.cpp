@@ -39,7 +39,9 @@ TOrvGDIPPicture* TGDIPPictureContainer::FindPicture(const std::wstring& name) {
     return nullptr;
 }
 
-std::wstring TGDIPPictureContainer::GetVersion() const { return VersionString(kVersion); }
+std::wstring TGDIPPictureContainer::GetVersion() const {
+    return VersionString(kVersion);
+}
 
 std::wstring TGDIPPictureContainer::VersionString(uint32_t packed) {
     return IntToStr(packed >> 24) + L"." + IntToStr((packed >> 16) & 0xFF) + L"." + IntToStr((packed >> 8) & 0xFF) +

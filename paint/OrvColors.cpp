@@ -15,7 +15,9 @@ int SaturateByte(long double value) {
     return static_cast<int>(value);
 }
 
-int SaturateByte(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, 0, 255)); }
+int SaturateByte(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, 0, 255));
+}
 
 template <class F>
 TColor PerChannel(TColor color, F channel) {
@@ -49,7 +51,9 @@ int64_t MulDivRound(int64_t a, int64_t b, int64_t c) {
     return negative ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
 }
 
-TColor DarkerColor(TColor color, int percent) { return AdjustColorChannels(color, percent, percent, percent); }
+TColor DarkerColor(TColor color, int percent) {
+    return AdjustColorChannels(color, percent, percent, percent);
+}
 
 TColor AdjustColorChannels(TColor color, int percentR, int percentG, int percentB) {
     TColor c = ColorToRGB(color);
@@ -90,6 +94,8 @@ TARGB MakeAlphaColor(uint8_t alpha, TColor color) {
            (static_cast<TARGB>(GreenOf(c)) << 8) | BlueOf(c);
 }
 
-TARGB ColorToARGB(TColor color) { return MakeAlphaColor(0xFF, color); }
+TARGB ColorToARGB(TColor color) {
+    return MakeAlphaColor(0xFF, color);
+}
 
 }  // namespace orv

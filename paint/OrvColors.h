@@ -18,9 +18,15 @@ long double RoundHalfEven(long double value);
 // a * b / c in 64 bits, the quotient rounded half away from zero; 0 when c is 0.
 int64_t MulDivRound(int64_t a, int64_t b, int64_t c);
 
-inline uint8_t RedOf(TColor c) { return static_cast<uint8_t>(c & 0xFF); }
-inline uint8_t GreenOf(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
-inline uint8_t BlueOf(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
+inline uint8_t RedOf(TColor c) {
+    return static_cast<uint8_t>(c & 0xFF);
+}
+inline uint8_t GreenOf(TColor c) {
+    return static_cast<uint8_t>((c >> 8) & 0xFF);
+}
+inline uint8_t BlueOf(TColor c) {
+    return static_cast<uint8_t>((c >> 16) & 0xFF);
+}
 inline TColor RGBColor(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }

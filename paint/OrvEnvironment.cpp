@@ -9,7 +9,8 @@ bool VisualStylesAvailable() {
     HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
     if (!comctl) comctl = LoadLibraryW(L"comctl32.dll");
     if (!comctl) return false;
-    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
+    auto getVersion =
+        reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
     if (!getVersion) return false;
     DLLVERSIONINFO info{};
     info.cbSize = sizeof(info);

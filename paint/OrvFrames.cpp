@@ -8,7 +8,9 @@ namespace orv {
 
 namespace {
 
-float F(int value) { return static_cast<float>(value); }
+float F(int value) {
+    return static_cast<float>(value);
+}
 
 void AddRoundedPath(TGPGraphicsPath& path, int x, int y, int w, int h, int radius) {
     int d = 2 * radius, yb = y + h;
@@ -101,8 +103,7 @@ void DrawGroupFrameMiddle(TGPGraphics& graphics, TColor color, int x, int y, int
     DrawLeftSeparator(graphics, color, x, y, yb, emphasized);
 }
 
-void DrawGroupFrameRight(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius,
-                         bool emphasized) {
+void DrawGroupFrameRight(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius, bool emphasized) {
     int d = 2 * radius, yb = y + h;
     {
         TGPGraphicsPath path;

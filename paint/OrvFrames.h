@@ -22,9 +22,8 @@ void AddRectOutline(TGPGraphics& graphics, const TGPPen& pen, int x, int y, int 
 // (followScenicMode); the toolbar family's frames always draw it full height.
 void DrawGroupFrameLeft(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius,
                         bool followScenicMode = true);
-void DrawGroupFrameMiddle(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius,
-                          bool emphasized, bool followScenicMode = true);
-void DrawGroupFrameRight(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius,
-                         bool emphasized);
+void DrawGroupFrameMiddle(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius, bool emphasized,
+                          bool followScenicMode = true);
+void DrawGroupFrameRight(TGPGraphics& graphics, TColor color, int x, int y, int w, int h, int radius, bool emphasized);
 
 }  // namespace orv

@@ -78,9 +78,9 @@ int WINAPI GdipMeasureString(GpGraphics* graphics, const WCHAR* text, int length
                              int* lines);
 int WINAPI GdipDrawImageI(GpGraphics* graphics, GpImage* image, int x, int y);
 int WINAPI GdipDrawImageRect(GpGraphics* graphics, GpImage* image, float x, float y, float w, float h);
-int WINAPI GdipDrawImageRectRect(GpGraphics* graphics, GpImage* image, float dx, float dy, float dw, float dh,
-                                 float sx, float sy, float sw, float sh, int srcUnit,
-                                 const GpImageAttributes* attributes, void* abort, void* abortData);
+int WINAPI GdipDrawImageRectRect(GpGraphics* graphics, GpImage* image, float dx, float dy, float dw, float dh, float sx,
+                                 float sy, float sw, float sh, int srcUnit, const GpImageAttributes* attributes,
+                                 void* abort, void* abortData);
 
 int WINAPI GdipCreatePath(int fillMode, GpPath** path);
 int WINAPI GdipDeletePath(GpPath* path);
@@ -116,8 +116,7 @@ int WINAPI GdipCreatePathGradientFromPath(const GpPath* path, GpBrush** brush);
 int WINAPI GdipSetPathGradientCenterPoint(GpBrush* brush, const TGPPointF* point);
 int WINAPI GdipSetPathGradientCenterColor(GpBrush* brush, orv::ARGB color);
 int WINAPI GdipSetPathGradientSurroundColorsWithCount(GpBrush* brush, const orv::ARGB* colors, int* count);
-int WINAPI GdipSetPathGradientPresetBlend(GpBrush* brush, const orv::ARGB* colors, const float* positions,
-                                          int count);
+int WINAPI GdipSetPathGradientPresetBlend(GpBrush* brush, const orv::ARGB* colors, const float* positions, int count);
 int WINAPI GdipSetPathGradientWrapMode(GpBrush* brush, int wrap);
 int WINAPI GdipCreateHatchBrush(int style, orv::ARGB fore, orv::ARGB back, GpBrush** brush);
 int WINAPI GdipCreateTexture(GpImage* image, int wrap, GpBrush** brush);
@@ -175,7 +174,9 @@ namespace {
 std::array<int, static_cast<size_t>(TGdipKind::Count)> gGdipLive{};
 }  // namespace
 
-int GdipLiveCount(TGdipKind kind) { return gGdipLive[static_cast<size_t>(kind)]; }
+int GdipLiveCount(TGdipKind kind) {
+    return gGdipLive[static_cast<size_t>(kind)];
+}
 
 int GdipLiveTotal() {
     int total = 0;
@@ -184,19 +185,45 @@ int GdipLiveTotal() {
 }
 
 namespace detail {
-void GdipCountUp(TGdipKind kind) { ++gGdipLive[static_cast<size_t>(kind)]; }
-void GdipCountDown(TGdipKind kind) { --gGdipLive[static_cast<size_t>(kind)]; }
-void GdipDestroy(GpGraphics* p) { GdipDeleteGraphics(p); }
-void GdipDestroy(GpPath* p) { GdipDeletePath(p); }
-void GdipDestroy(GpRegion* p) { GdipDeleteRegion(p); }
-void GdipDestroy(GpPen* p) { GdipDeletePen(p); }
-void GdipDestroy(GpBrush* p) { GdipDeleteBrush(p); }
-void GdipDestroy(GpFontFamily* p) { GdipDeleteFontFamily(p); }
-void GdipDestroy(GpFont* p) { GdipDeleteFont(p); }
-void GdipDestroy(GpStringFormat* p) { GdipDeleteStringFormat(p); }
-void GdipDestroy(GpImage* p) { GdipDisposeImage(p); }
-void GdipDestroy(GpImageAttributes* p) { GdipDisposeImageAttributes(p); }
-void GdipDestroy(GpMatrix* p) { GdipDeleteMatrix(p); }
+void GdipCountUp(TGdipKind kind) {
+    ++gGdipLive[static_cast<size_t>(kind)];
+}
+void GdipCountDown(TGdipKind kind) {
+    --gGdipLive[static_cast<size_t>(kind)];
+}
+void GdipDestroy(GpGraphics* p) {
+    GdipDeleteGraphics(p);
+}
+void GdipDestroy(GpPath* p) {
+    GdipDeletePath(p);
+}
+void GdipDestroy(GpRegion* p) {
+    GdipDeleteRegion(p);
+}
+void GdipDestroy(GpPen* p) {
+    GdipDeletePen(p);
+}
+void GdipDestroy(GpBrush* p) {
+    GdipDeleteBrush(p);
+}
+void GdipDestroy(GpFontFamily* p) {
+    GdipDeleteFontFamily(p);
+}
+void GdipDestroy(GpFont* p) {
+    GdipDeleteFont(p);
+}
+void GdipDestroy(GpStringFormat* p) {
+    GdipDeleteStringFormat(p);
+}
+void GdipDestroy(GpImage* p) {
+    GdipDisposeImage(p);
+}
+void GdipDestroy(GpImageAttributes* p) {
+    GdipDisposeImageAttributes(p);
+}
+void GdipDestroy(GpMatrix* p) {
+    GdipDeleteMatrix(p);
+}
 }  // namespace detail
 
 // --- start-up -----------------------------------------------------------------------------
@@ -232,10 +259,13 @@ void StopGdiplus() {
     gStarted = false;
 }
 
-bool GdiplusStarted() { return gStarted; }
+bool GdiplusStarted() {
+    return gStarted;
+}
 
 void RegisterPaintUnits() {
-    RegisterUnit(L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
+    RegisterUnit(
+        L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
     RegisterUnit(L"Pictures", RegisterPaintClasses, nullptr);
 }
 
@@ -245,7 +275,9 @@ namespace {
 void EnsureStarted() {
     if (!gStarted) StartGdiplus();
 }
-int TextLength(const std::wstring& text) { return static_cast<int>(text.size()); }
+int TextLength(const std::wstring& text) {
+    return static_cast<int>(text.size());
+}
 }  // namespace
 
 // --- image formats ------------------------------------------------------------------------
@@ -257,17 +289,28 @@ TGPImageFormat ImageFormatFromGuid(const void* guid16) {
     static const unsigned char kTail[8] = {0x9D, 0x7B, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E};
     if (g.Data2 != 0x0728 || g.Data3 != 0x11D3 || std::memcmp(g.Data4, kTail, 8) != 0) return ifUndefined;
     switch (g.Data1) {
-        case 0xB96B3CAA: return ifMemoryBMP;
-        case 0xB96B3CAB: return ifBMP;
-        case 0xB96B3CAC: return ifEMF;
-        case 0xB96B3CAD: return ifWMF;
-        case 0xB96B3CAE: return ifJPEG;
-        case 0xB96B3CAF: return ifPNG;
-        case 0xB96B3CB0: return ifGIF;
-        case 0xB96B3CB1: return ifTIFF;
-        case 0xB96B3CB2: return ifEXIF;
-        case 0xB96B3CB5: return ifIcon;
-        default: return ifUndefined;
+        case 0xB96B3CAA:
+            return ifMemoryBMP;
+        case 0xB96B3CAB:
+            return ifBMP;
+        case 0xB96B3CAC:
+            return ifEMF;
+        case 0xB96B3CAD:
+            return ifWMF;
+        case 0xB96B3CAE:
+            return ifJPEG;
+        case 0xB96B3CAF:
+            return ifPNG;
+        case 0xB96B3CB0:
+            return ifGIF;
+        case 0xB96B3CB1:
+            return ifTIFF;
+        case 0xB96B3CB2:
+            return ifEXIF;
+        case 0xB96B3CB5:
+            return ifIcon;
+        default:
+            return ifUndefined;
     }
 }
 
@@ -290,7 +333,9 @@ HDC__* TGPGraphics::GetHDC() {
     SetStatus(GdipGetDC(nativeGraphics.Get(), &dc));
     return dc;
 }
-void TGPGraphics::ReleaseHDC(HDC__* dc) { SetStatus(GdipReleaseDC(nativeGraphics.Get(), dc)); }
+void TGPGraphics::ReleaseHDC(HDC__* dc) {
+    SetStatus(GdipReleaseDC(nativeGraphics.Get(), dc));
+}
 TStatus TGPGraphics::SetSmoothingMode(TSmoothingMode mode) {
     return SetStatus(GdipSetSmoothingMode(nativeGraphics.Get(), mode));
 }
@@ -308,9 +353,15 @@ TStatus TGPGraphics::SetClip(const TGPRegion& region, TCombineMode mode) {
 TStatus TGPGraphics::SetClip(const TGPGraphicsPath& path, TCombineMode mode) {
     return SetStatus(GdipSetClipPath(nativeGraphics.Get(), path.Native(), mode));
 }
-TStatus TGPGraphics::ResetClip() { return SetStatus(GdipResetClip(nativeGraphics.Get())); }
-TStatus TGPGraphics::Clear(ARGB color) { return SetStatus(GdipGraphicsClear(nativeGraphics.Get(), color)); }
-TStatus TGPGraphics::ResetTransform() { return SetStatus(GdipResetWorldTransform(nativeGraphics.Get())); }
+TStatus TGPGraphics::ResetClip() {
+    return SetStatus(GdipResetClip(nativeGraphics.Get()));
+}
+TStatus TGPGraphics::Clear(ARGB color) {
+    return SetStatus(GdipGraphicsClear(nativeGraphics.Get(), color));
+}
+TStatus TGPGraphics::ResetTransform() {
+    return SetStatus(GdipResetWorldTransform(nativeGraphics.Get()));
+}
 TStatus TGPGraphics::TranslateTransform(float dx, float dy) {
     return SetStatus(GdipTranslateWorldTransform(nativeGraphics.Get(), dx, dy, 0));
 }
@@ -375,9 +426,8 @@ TStatus TGPGraphics::DrawString(const std::wstring& text, const TGPFont& font, c
 TStatus TGPGraphics::MeasureString(const std::wstring& text, const TGPFont& font, const TGPRectF& layoutRect,
                                    const TGPStringFormat* format, TGPRectF& boundingBox) {
     boundingBox = {};
-    return SetStatus(GdipMeasureString(nativeGraphics.Get(), text.c_str(), TextLength(text), font.Native(),
-                                       &layoutRect, format ? format->Native() : nullptr, &boundingBox, nullptr,
-                                       nullptr));
+    return SetStatus(GdipMeasureString(nativeGraphics.Get(), text.c_str(), TextLength(text), font.Native(), &layoutRect,
+                                       format ? format->Native() : nullptr, &boundingBox, nullptr, nullptr));
 }
 
 TStatus TGPGraphics::DrawImage(TGPImage& image, int x, int y) {
@@ -411,14 +461,18 @@ TGPGraphicsPath::TGPGraphicsPath(TFillMode fillMode) {
 TStatus TGPGraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
     return SetStatus(GdipAddPathLine(nativePath.Get(), x1, y1, x2, y2));
 }
-TStatus TGPGraphicsPath::AddLine(const TGPPointF& p1, const TGPPointF& p2) { return AddLine(p1.X, p1.Y, p2.X, p2.Y); }
+TStatus TGPGraphicsPath::AddLine(const TGPPointF& p1, const TGPPointF& p2) {
+    return AddLine(p1.X, p1.Y, p2.X, p2.Y);
+}
 TStatus TGPGraphicsPath::AddArc(float x, float y, float width, float height, float startAngle, float sweepAngle) {
     return SetStatus(GdipAddPathArc(nativePath.Get(), x, y, width, height, startAngle, sweepAngle));
 }
 TStatus TGPGraphicsPath::AddArc(const TGPRectF& r, float startAngle, float sweepAngle) {
     return AddArc(r.X, r.Y, r.Width, r.Height, startAngle, sweepAngle);
 }
-TStatus TGPGraphicsPath::AddEllipse(const TGPRectF& r) { return AddEllipse(r.X, r.Y, r.Width, r.Height); }
+TStatus TGPGraphicsPath::AddEllipse(const TGPRectF& r) {
+    return AddEllipse(r.X, r.Y, r.Width, r.Height);
+}
 TStatus TGPGraphicsPath::AddEllipse(float x, float y, float width, float height) {
     return SetStatus(GdipAddPathEllipse(nativePath.Get(), x, y, width, height));
 }
@@ -439,11 +493,15 @@ TStatus TGPGraphicsPath::AddCurve(const TGPPoint* points, int count, float tensi
 }
 TStatus TGPGraphicsPath::AddString(const std::wstring& text, const TGPFontFamily& family, int style, float emSize,
                                    const TGPRectF& layoutRect, const TGPStringFormat* format) {
-    return SetStatus(GdipAddPathString(nativePath.Get(), text.c_str(), TextLength(text), family.Native(), style,
-                                       emSize, &layoutRect, format ? format->Native() : nullptr));
+    return SetStatus(GdipAddPathString(nativePath.Get(), text.c_str(), TextLength(text), family.Native(), style, emSize,
+                                       &layoutRect, format ? format->Native() : nullptr));
 }
-TStatus TGPGraphicsPath::CloseFigure() { return SetStatus(GdipClosePathFigure(nativePath.Get())); }
-TStatus TGPGraphicsPath::Reset() { return SetStatus(GdipResetPath(nativePath.Get())); }
+TStatus TGPGraphicsPath::CloseFigure() {
+    return SetStatus(GdipClosePathFigure(nativePath.Get()));
+}
+TStatus TGPGraphicsPath::Reset() {
+    return SetStatus(GdipResetPath(nativePath.Get()));
+}
 int TGPGraphicsPath::GetPointCount() {
     int count = 0;
     SetStatus(GdipGetPointCount(nativePath.Get(), &count));
@@ -548,8 +606,12 @@ TGPPen::TGPPen(const TGPBrush& brush, float width) {
     GpPen* p = nullptr;
     Created(GdipCreatePen2(brush.Native(), width, UnitWorld, &p), nativePen, p);
 }
-TStatus TGPPen::SetDashStyle(TDashStyle style) { return SetStatus(GdipSetPenDashStyle(nativePen.Get(), style)); }
-TStatus TGPPen::SetEndCap(TLineCap cap) { return SetStatus(GdipSetPenEndCap(nativePen.Get(), cap)); }
+TStatus TGPPen::SetDashStyle(TDashStyle style) {
+    return SetStatus(GdipSetPenDashStyle(nativePen.Get(), style));
+}
+TStatus TGPPen::SetEndCap(TLineCap cap) {
+    return SetStatus(GdipSetPenEndCap(nativePen.Get(), cap));
+}
 
 // --- text ---------------------------------------------------------------------------------------
 
@@ -602,7 +664,8 @@ TStatus TGPStringFormat::SetHotkeyPrefix(THotkeyPrefix prefix) {
 TGPImage::TGPImage(IStream* stream, bool useEmbeddedColorManagement) {
     EnsureStarted();
     GpImage* i = nullptr;
-    int status = useEmbeddedColorManagement ? GdipLoadImageFromStreamICM(stream, &i) : GdipLoadImageFromStream(stream, &i);
+    int status =
+        useEmbeddedColorManagement ? GdipLoadImageFromStreamICM(stream, &i) : GdipLoadImageFromStream(stream, &i);
     loadStatus = Created(status, nativeImage, i);
 }
 TGPImage::TGPImage(const std::wstring& fileName, bool useEmbeddedColorManagement) {
@@ -632,15 +695,21 @@ TPixelFormat TGPImage::GetPixelFormat() {
     SetStatus(GdipGetImagePixelFormat(nativeImage.Get(), &format));
     return format;
 }
-int TGPImage::GetPixelDepth() { return (GetPixelFormat() >> 8) & 0xFF; }
-bool TGPImage::HasAlphaChannel() { return (GetPixelFormat() & PixelFormatAlpha) != 0; }
-bool TGPImage::HasPalette() { return (GetPixelFormat() & PixelFormatIndexed) != 0; }
+int TGPImage::GetPixelDepth() {
+    return (GetPixelFormat() >> 8) & 0xFF;
+}
+bool TGPImage::HasAlphaChannel() {
+    return (GetPixelFormat() & PixelFormatAlpha) != 0;
+}
+bool TGPImage::HasPalette() {
+    return (GetPixelFormat() & PixelFormatIndexed) != 0;
+}
 
 TGPBitmap::TGPBitmap(IStream* stream, bool useEmbeddedColorManagement) {
     EnsureStarted();
     GpImage* i = nullptr;
-    int status = useEmbeddedColorManagement ? GdipCreateBitmapFromStreamICM(stream, &i)
-                                            : GdipCreateBitmapFromStream(stream, &i);
+    int status =
+        useEmbeddedColorManagement ? GdipCreateBitmapFromStreamICM(stream, &i) : GdipCreateBitmapFromStream(stream, &i);
     loadStatus = Created(status, nativeImage, i);
 }
 TGPBitmap::TGPBitmap(int width, int height, TPixelFormat format) {
@@ -703,7 +772,9 @@ TGlobalAllocFn& AllocatorHook() {
 }
 }  // namespace
 
-void SetImageMemoryAllocator(TGlobalAllocFn allocator) { AllocatorHook() = std::move(allocator); }
+void SetImageMemoryAllocator(TGlobalAllocFn allocator) {
+    AllocatorHook() = std::move(allocator);
+}
 
 TComStream CreateImageStream(const void* data, size_t size) {
     auto& hook = AllocatorHook();

@@ -57,8 +57,12 @@ struct TGPRect {
     int32_t Height = 0;
 };
 
-inline TGPPointF MakePoint(float x, float y) { return {x, y}; }
-inline TGPRectF MakeRect(float x, float y, float width, float height) { return {x, y, width, height}; }
+inline TGPPointF MakePoint(float x, float y) {
+    return {x, y};
+}
+inline TGPRectF MakeRect(float x, float y, float width, float height) {
+    return {x, y, width, height};
+}
 
 // GDI+ enumerations with their platform ordinals.
 enum class TStatus : int {
@@ -232,18 +236,52 @@ void GdipDestroy(GpStringFormat* p);
 void GdipDestroy(GpImage* p);
 void GdipDestroy(GpImageAttributes* p);
 void GdipDestroy(GpMatrix* p);
-template <class T> constexpr TGdipKind KindOf();
-template <> constexpr TGdipKind KindOf<GpGraphics>() { return TGdipKind::Graphics; }
-template <> constexpr TGdipKind KindOf<GpPath>() { return TGdipKind::Path; }
-template <> constexpr TGdipKind KindOf<GpRegion>() { return TGdipKind::Region; }
-template <> constexpr TGdipKind KindOf<GpPen>() { return TGdipKind::Pen; }
-template <> constexpr TGdipKind KindOf<GpBrush>() { return TGdipKind::Brush; }
-template <> constexpr TGdipKind KindOf<GpFontFamily>() { return TGdipKind::FontFamily; }
-template <> constexpr TGdipKind KindOf<GpFont>() { return TGdipKind::Font; }
-template <> constexpr TGdipKind KindOf<GpStringFormat>() { return TGdipKind::StringFormat; }
-template <> constexpr TGdipKind KindOf<GpImage>() { return TGdipKind::Image; }
-template <> constexpr TGdipKind KindOf<GpImageAttributes>() { return TGdipKind::ImageAttributes; }
-template <> constexpr TGdipKind KindOf<GpMatrix>() { return TGdipKind::Matrix; }
+template <class T>
+constexpr TGdipKind KindOf();
+template <>
+constexpr TGdipKind KindOf<GpGraphics>() {
+    return TGdipKind::Graphics;
+}
+template <>
+constexpr TGdipKind KindOf<GpPath>() {
+    return TGdipKind::Path;
+}
+template <>
+constexpr TGdipKind KindOf<GpRegion>() {
+    return TGdipKind::Region;
+}
+template <>
+constexpr TGdipKind KindOf<GpPen>() {
+    return TGdipKind::Pen;
+}
+template <>
+constexpr TGdipKind KindOf<GpBrush>() {
+    return TGdipKind::Brush;
+}
+template <>
+constexpr TGdipKind KindOf<GpFontFamily>() {
+    return TGdipKind::FontFamily;
+}
+template <>
+constexpr TGdipKind KindOf<GpFont>() {
+    return TGdipKind::Font;
+}
+template <>
+constexpr TGdipKind KindOf<GpStringFormat>() {
+    return TGdipKind::StringFormat;
+}
+template <>
+constexpr TGdipKind KindOf<GpImage>() {
+    return TGdipKind::Image;
+}
+template <>
+constexpr TGdipKind KindOf<GpImageAttributes>() {
+    return TGdipKind::ImageAttributes;
+}
+template <>
+constexpr TGdipKind KindOf<GpMatrix>() {
+    return TGdipKind::Matrix;
+}
 }  // namespace detail
 
 // The single owner of one native GDI+ object.
@@ -295,9 +333,7 @@ public:
     TGdiplusBase(const TGdiplusBase&) = delete;
     TGdiplusBase& operator=(const TGdiplusBase&) = delete;
     // The status of the last failing call (Ok when none failed); resets it to Ok.
-    TStatus GetLastStatus() {
-        return std::exchange(lastResult, TStatus::Ok);
-    }
+    TStatus GetLastStatus() { return std::exchange(lastResult, TStatus::Ok); }
 
 protected:
     TGdiplusBase() = default;

@@ -10,7 +10,9 @@ namespace orv {
 
 namespace {
 
-int RoundInt(long double value) { return static_cast<int>(RoundHalfEven(value)); }
+int RoundInt(long double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
 
 }  // namespace
 
@@ -39,8 +41,8 @@ void DrawGradient(TCanvas& canvas, TColor fromColor, TColor toColor, int steps, 
     TSelectGuard brush(dc, GetStockObject(DC_BRUSH));
     TColor band = from;
     for (int i = 0; i < steps; ++i) {
-        band = RGBColor(RedOf(from) + RoundInt(i * dR), GreenOf(from) + RoundInt(i * dG),
-                        BlueOf(from) + RoundInt(i * dB));
+        band =
+            RGBColor(RedOf(from) + RoundInt(i * dR), GreenOf(from) + RoundInt(i * dG), BlueOf(from) + RoundInt(i * dB));
         COLORREF ref = static_cast<COLORREF>(band);
         SetDCPenColor(dc, ref);
         SetDCBrushColor(dc, ref);
@@ -62,8 +64,8 @@ void DrawVistaGradient(TCanvas& canvas, const TRect& rect, int splitOffset, TCol
                        TColor bottomFromColor, TColor bottomToColor, TColor borderColor, int cornerRadius) {
     DrawGradient(canvas, topFromColor, topToColor, 40, {rect.Left, rect.Top, rect.Right, rect.Top + splitOffset + 1},
                  false, gvInsetFarEdge);
-    DrawGradient(canvas, bottomFromColor, bottomToColor, 40, {rect.Left, rect.Top + splitOffset, rect.Right, rect.Bottom},
-                 false, gvInsetFarEdge);
+    DrawGradient(canvas, bottomFromColor, bottomToColor, 40,
+                 {rect.Left, rect.Top + splitOffset, rect.Right, rect.Bottom}, false, gvInsetFarEdge);
     if (borderColor == clNone) return;
     HDC dc = canvas.Handle();
     if (!dc) return;
@@ -81,9 +83,12 @@ namespace {
 
 TLinearGradientMode LinearModeOf(TGDIPGradient gradient) {
     switch (gradient) {
-        case ggDiagonalForward: return LinearGradientModeForwardDiagonal;
-        case ggDiagonalBackward: return LinearGradientModeBackwardDiagonal;
-        default: return LinearGradientModeVertical;
+        case ggDiagonalForward:
+            return LinearGradientModeForwardDiagonal;
+        case ggDiagonalBackward:
+            return LinearGradientModeBackwardDiagonal;
+        default:
+            return LinearGradientModeVertical;
     }
 }
 
@@ -99,7 +104,9 @@ TGPPathGradientBrush GlowBrush(const TGPRectF& ellipse, TGPPointF centre, TARGB 
     return brush;
 }
 
-float F(int value) { return static_cast<float>(value); }
+float F(int value) {
+    return static_cast<float>(value);
+}
 
 }  // namespace
 
@@ -113,8 +120,8 @@ void DrawGDIPGradient(TGPGraphics& graphics, const TRect& rect, TColor colorA, T
         graphics.FillRectangle(solid, fillBox);
     }
     if (gradient == ggRadial) {
-        TGPRectF ellipse = upperPart ? MakeRect(F(rect.Left), F(rect.Top - h / 2 + 2), F(rect.Right), F(rect.Bottom))
-                                     : fillBox;
+        TGPRectF ellipse =
+            upperPart ? MakeRect(F(rect.Left), F(rect.Top - h / 2 + 2), F(rect.Right), F(rect.Bottom)) : fillBox;
         TGPPointF centre = MakePoint(F(rect.Left + w / 2), F(upperPart ? rect.Top : rect.Bottom));
         TGPPathGradientBrush glow = GlowBrush(ellipse, centre, upperPart ? b : a, upperPart ? a : b);
         graphics.FillRectangle(glow, fillBox);
@@ -142,8 +149,9 @@ void DrawMirroredGradient(TCanvas& canvas, const TRect& rect, TColor color, TCol
     // The lower fill boxes are cut at the rectangle's bottom: as laid out they would run
     // one or two rows past it and paint over whatever lies below.
     if (gradientMirror == ggRadial) {
-        TGPPathGradientBrush glow = GlowBrush(MakeRect(F(l), F(t + q), F(w), F(h)), MakePoint(F(l + w / 2), F(rect.Bottom)),
-                                              ColorToARGB(colorMirrorTo), ColorToARGB(colorMirror));
+        TGPPathGradientBrush glow =
+            GlowBrush(MakeRect(F(l), F(t + q), F(w), F(h)), MakePoint(F(l + w / 2), F(rect.Bottom)),
+                      ColorToARGB(colorMirrorTo), ColorToARGB(colorMirror));
         graphics.FillRectangle(glow, F(l + 1), F(t + q), F(w - 1), F(std::min(q + 1, rect.Bottom - (t + q))));
     } else {
         TGPLinearGradientBrush linear(MakeRect(F(l), F(t + q), F(w), F(q)), ColorToARGB(colorMirror),
@@ -156,8 +164,8 @@ void DrawMirroredGradient(TCanvas& canvas, const TRect& rect, TColor color, TCol
         graphics.FillRectangle(glow, F(l + 1), F(t + 1), F(w - 1), F(q - 1));
     } else {
         int boxHeight = gradient == ggVertical ? q : h;
-        TGPLinearGradientBrush linear(MakeRect(F(l), F(t), F(w), F(boxHeight)), ColorToARGB(color), ColorToARGB(colorTo),
-                                      LinearModeOf(gradient));
+        TGPLinearGradientBrush linear(MakeRect(F(l), F(t), F(w), F(boxHeight)), ColorToARGB(color),
+                                      ColorToARGB(colorTo), LinearModeOf(gradient));
         graphics.FillRectangle(linear, F(l + 1), F(t + 1), F(w - 1), F(q - 1));
     }
     if (borderColor != clNone) {

@@ -58,8 +58,9 @@ void DrawKeyed(TGPGraphics& graphics, TGPBitmap& image, TPoint origin, int keyX,
     image.GetPixel(keyX, keyY, key);
     TGPImageAttributes attributes;
     attributes.SetColorKey(key, key);
-    graphics.DrawImage(image, MakeRect(static_cast<float>(origin.X), static_cast<float>(origin.Y),
-                                       static_cast<float>(w), static_cast<float>(h)),
+    graphics.DrawImage(image,
+                       MakeRect(static_cast<float>(origin.X), static_cast<float>(origin.Y), static_cast<float>(w),
+                                static_cast<float>(h)),
                        0, 0, static_cast<float>(w), static_cast<float>(h), UnitPixel, &attributes);
 }
 
@@ -98,8 +99,8 @@ void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageL
     if (decoded) DrawKeyed(*graphics, decoded->Image, origin, 0, offscreen.Height() - 1);
 }
 
-void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList,
-                        int imageIndex, bool enabled) {
+void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList, int imageIndex,
+                        bool enabled) {
     if (!imageList || imageIndex < 0) return;
     TSurfaceFor surface(graphics, canvas);
     DrawImageListImage(surface.Get(), origin, imageList, imageIndex, enabled);

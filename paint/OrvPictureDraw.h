@@ -13,8 +13,8 @@ class TCustomGDIPPicture;
 // colour of its bottom-left pixel is transparent. Index -1 draws nothing.
 void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageList, int imageIndex, bool enabled);
 // Toolbar-family form: with no surface, an anti-aliased one is made for the canvas.
-void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList,
-                        int imageIndex, bool enabled);
+void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList, int imageIndex,
+                        bool enabled);
 
 // Natural size; a bitmap picture is keyed by its bottom-left pixel, other formats use
 // their own transparency.

@@ -97,8 +97,8 @@ bool IsTrueTypeFont(TCanvas* canvas) {
 }
 
 TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
-                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias,
-                   bool ellipsis, bool wordWrap) {
+                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias, bool ellipsis,
+                   bool wordWrap) {
     TRect result;
     if (text.empty() || !canvas.Handle()) return result;
     canvas.Font().SetName(font.GetName());

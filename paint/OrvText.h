@@ -32,7 +32,7 @@ enum TTextAntiAlias { aaNone = 0, aaClearType = 1, aaAntiAlias = 2 };
 // (with "..." when ellipsis) until it fits or nothing is left. Otherwise the classic
 // routine draws with format (DT_ flags). Returns the measured box, empty for no text.
 TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
-                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias,
-                   bool ellipsis, bool wordWrap);
+                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias, bool ellipsis,
+                   bool wordWrap);
 
 }  // namespace orv

@@ -52,7 +52,9 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
     }
 }
 
-inline void PumpFor(int ms) { PumpUntil(nullptr, ms); }
+inline void PumpFor(int ms) {
+    PumpUntil(nullptr, ms);
+}
 
 // Redirects HKEY_CURRENT_USER to a fresh scratch key for the lifetime of the object.
 class TScratchCurrentUser {

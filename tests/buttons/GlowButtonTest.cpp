@@ -35,12 +35,16 @@ void Press(TWinControl* c, int x, int y) {
     SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
 }
-void Release(TWinControl* c, int x, int y) { SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+void Release(TWinControl* c, int x, int y) {
+    SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
 void ClickAt(TWinControl* c, int x, int y) {
     Press(c, x, y);
     Release(c, x, y);
 }
-void Tick(TWinControl* c) { SendMessageW(c->Handle(), WM_TIMER, 1, 0); }
+void Tick(TWinControl* c) {
+    SendMessageW(c->Handle(), WM_TIMER, 1, 0);
+}
 
 // Paints the control into a fresh bitmap of its size (client coordinates).
 std::unique_ptr<TBitmap> Snapshot(TWinControl* c) {
@@ -51,7 +55,9 @@ std::unique_ptr<TBitmap> Snapshot(TWinControl* c) {
     return bmp;
 }
 
-int Channel(TColor c, int shift) { return (c >> shift) & 0xFF; }
+int Channel(TColor c, int shift) {
+    return (c >> shift) & 0xFF;
+}
 // Each channel within tolerance.
 ::testing::AssertionResult Near(TColor actual, TColor expected, int tolerance = 6) {
     for (int s : {0, 8, 16})
@@ -507,12 +513,23 @@ TEST(GlowButtonKeyTips, HintWindowsArePlacedByPosition) {
     };
     // Button at (100, 200), 60 x 40; window 20 x 10.
     const TCase cases[] = {
-        {shpLeft, {106, 215}},        {shpTop, {120, 195}},          {shpRight, {150, 215}},
-        {shpBottom, {120, 235}},      {shpCenter, {120, 215}},       {shpAuto, {120, 195}},
-        {shpTopLeft, {106, 195}},     {shpTopRight, {141, 195}},     {shpAboveTop, {120, 190}},
-        {shpAboveTopLeft, {106, 190}}, {shpAboveTopRight, {141, 190}}, {shpBottomLeft, {106, 235}},
-        {shpBottomRight, {141, 235}}, {shpBelowBottom, {120, 240}},  {shpBelowBottomLeft, {106, 240}},
-        {shpBelowBottomRight, {141, 240}}, {shpBelowBottomCenter, {120, 240}},
+        {shpLeft, {106, 215}},
+        {shpTop, {120, 195}},
+        {shpRight, {150, 215}},
+        {shpBottom, {120, 235}},
+        {shpCenter, {120, 215}},
+        {shpAuto, {120, 195}},
+        {shpTopLeft, {106, 195}},
+        {shpTopRight, {141, 195}},
+        {shpAboveTop, {120, 190}},
+        {shpAboveTopLeft, {106, 190}},
+        {shpAboveTopRight, {141, 190}},
+        {shpBottomLeft, {106, 235}},
+        {shpBottomRight, {141, 235}},
+        {shpBelowBottom, {120, 240}},
+        {shpBelowBottomLeft, {106, 240}},
+        {shpBelowBottomRight, {141, 240}},
+        {shpBelowBottomCenter, {120, 240}},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ShortCutHintOrigin(c.Pos, 100, 200, 60, 40, 20, 10), c.At) << "position " << c.Pos;
@@ -566,5 +583,6 @@ TEST(GlowButtonLayout, StoredValuesAreRestoredAndDownIsAppliedAfterLoading) {
     EXPECT_EQ(b->Appearance().GetColor(), 0xFDF6EF);
     EXPECT_EQ(b->Appearance().GetGradientHot(), ggVertical);
     std::wstring written = WriteComponentLayout(form.get());
-    EXPECT_NE(written.find(L"Appearance.GradientHot = ggVertical"), std::wstring::npos) << std::string(written.begin(), written.end());
+    EXPECT_NE(written.find(L"Appearance.GradientHot = ggVertical"), std::wstring::npos)
+        << std::string(written.begin(), written.end());
 }

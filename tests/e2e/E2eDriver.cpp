@@ -29,8 +29,7 @@ using e2e::StepFailed;
 constexpr wchar_t kKeyPath[] = L"SoftWare\\Quillan_HKCU";
 constexpr wchar_t kValueName[] = L"Value_Quillan_HKCU";
 constexpr wchar_t kCommandText[] = L"Test HKEY_CURRENT_USER";
-constexpr wchar_t kFoundText[] =
-    L"OK! Found: Value_Quillan_HKCU in \rHKEY_CURRENT_USER\\SoftWare\\Quillan_HKCU";
+constexpr wchar_t kFoundText[] = L"OK! Found: Value_Quillan_HKCU in \rHKEY_CURRENT_USER\\SoftWare\\Quillan_HKCU";
 constexpr wchar_t kNotFoundText[] =
     L"ERROR! Not found: Value_Quillan_HKCU in \rHKEY_CURRENT_USER\\SoftWare\\Quillan_HKCU";
 
@@ -55,13 +54,11 @@ void PrepareRegistry(bool present) {
     if (KeyExists()) throw StepFailed("could not remove HKCU\\SoftWare\\Quillan_HKCU before the run");
     if (!present) return;
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         throw StepFailed("could not create HKCU\\SoftWare\\Quillan_HKCU");
     const std::wstring data = L"written by E2eDriver";
-    const LONG status =
-        RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    const LONG status = RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) throw StepFailed("could not write Value_Quillan_HKCU");
 }
@@ -112,8 +109,7 @@ void RunScenario(const std::wstring& exe, bool present) {
     if (!present && KeyExists())
         throw StepFailed("the program created HKCU\\SoftWare\\Quillan_HKCU; it must only read");
 
-    std::printf("e2e %s: passed (first message box after %llu ms)\n",
-                present ? "present" : "absent", firstBoxMs);
+    std::printf("e2e %s: passed (first message box after %llu ms)\n", present ? "present" : "absent", firstBoxMs);
 }
 
 // Time for the program to paint what it just showed.

@@ -15,19 +15,18 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
 }
 
 std::string Describe(HWND hwnd) {
     char handle[32];
     std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(hwnd));
-    return std::string("window ") + handle + " class \"" + Printable(ClassNameOf(hwnd)) +
-           "\" text \"" + Printable(TextOf(hwnd)) + "\"";
+    return std::string("window ") + handle + " class \"" + Printable(ClassNameOf(hwnd)) + "\" text \"" +
+           Printable(TextOf(hwnd)) + "\"";
 }
 
 struct EnumState {
@@ -69,10 +68,18 @@ std::string Printable(const std::wstring& text) {
     std::wstring shown;
     for (wchar_t c : text) {
         switch (c) {
-            case L'\r': shown += L"\\r"; break;
-            case L'\n': shown += L"\\n"; break;
-            case L'\t': shown += L"\\t"; break;
-            case L'\\': shown += L"\\\\"; break;
+            case L'\r':
+                shown += L"\\r";
+                break;
+            case L'\n':
+                shown += L"\\n";
+                break;
+            case L'\t':
+                shown += L"\\t";
+                break;
+            case L'\\':
+                shown += L"\\\\";
+                break;
             default:
                 if (c < 0x20) {
                     wchar_t escape[8];
@@ -103,19 +110,19 @@ std::wstring ClassNameOf(HWND hwnd) {
 
 std::wstring TextOf(HWND hwnd) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &length))
-        return {};
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied))
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kMessageTimeoutMs, &copied))
         return {};
     text.resize(static_cast<size_t>(copied));
     return text;
 }
 
-bool IsMessageBoxWindow(HWND hwnd) { return ClassNameOf(hwnd) == L"#32770"; }
+bool IsMessageBoxWindow(HWND hwnd) {
+    return ClassNameOf(hwnd) == L"#32770";
+}
 
 std::wstring MessageBoxText(HWND box) {
     HWND label = GetDlgItem(box, kMessageBoxTextId);
@@ -136,12 +143,10 @@ void PressOk(HWND box, DWORD timeoutMs) {
     }
     if (!button) throw StepFailed("the message box has no OK button: " + Describe(box));
     // What the button itself sends its dialog when clicked.
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (IsWindow(box) && IsWindowVisible(box)) {
-        if (GetTickCount64() > deadline)
-            throw StepFailed("the message box did not close after OK was pressed");
+        if (GetTickCount64() > deadline) throw StepFailed("the message box did not close after OK was pressed");
         Sleep(kPollMs);
     }
 }
@@ -165,8 +170,7 @@ void ClickLikeAUser(HWND control) {
     const ULONGLONG deadline = GetTickCount64() + 5000;
     HWND hit = WindowFromPoint(centre);
     while (!IsSameOrDescendant(hit, control)) {
-        if (GetTickCount64() > deadline)
-            throw StepFailed("the middle of the command is covered by " + Describe(hit));
+        if (GetTickCount64() > deadline) throw StepFailed("the middle of the command is covered by " + Describe(hit));
         Sleep(kPollMs);
         hit = WindowFromPoint(centre);
     }
@@ -195,8 +199,7 @@ RunningProgram::RunningProgram(const std::wstring& exePath) {
     startup.cb = sizeof startup;
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &FInfo))
-        throw StepFailed("could not start " + Printable(exePath) + " (error " +
-                         std::to_string(GetLastError()) + ")");
+        throw StepFailed("could not start " + Printable(exePath) + " (error " + std::to_string(GetLastError()) + ")");
     FStartTick = GetTickCount64();
 }
 
@@ -210,7 +213,9 @@ RunningProgram::~RunningProgram() {
     CloseHandle(FInfo.hProcess);
 }
 
-ULONGLONG RunningProgram::ElapsedMs() const { return GetTickCount64() - FStartTick; }
+ULONGLONG RunningProgram::ElapsedMs() const {
+    return GetTickCount64() - FStartTick;
+}
 
 std::vector<HWND> RunningProgram::VisibleTopLevels() const {
     EnumState state{FInfo.dwProcessId, {}};
@@ -222,8 +227,8 @@ void RunningProgram::ThrowIfExited(const char* waitingFor) const {
     if (WaitForSingleObject(FInfo.hProcess, 0) != WAIT_OBJECT_0) return;
     DWORD code = 0;
     GetExitCodeProcess(FInfo.hProcess, &code);
-    throw StepFailed(std::string("the program exited (code ") + std::to_string(code) +
-                     ") while waiting for " + waitingFor);
+    throw StepFailed(std::string("the program exited (code ") + std::to_string(code) + ") while waiting for " +
+                     waitingFor);
 }
 
 std::string RunningProgram::DescribeScreen() const {
@@ -244,8 +249,8 @@ HWND RunningProgram::WaitForMessageBox(DWORD timeoutMs) const {
             if (IsMessageBoxWindow(hwnd)) return hwnd;
         ThrowIfExited("a message box");
         if (GetTickCount64() > deadline)
-            throw StepFailed("no message box appeared within " + std::to_string(timeoutMs) +
-                             " ms; " + DescribeScreen());
+            throw StepFailed("no message box appeared within " + std::to_string(timeoutMs) + " ms; " +
+                             DescribeScreen());
         Sleep(kPollMs);
     }
 }

@@ -70,23 +70,23 @@ TEST(Component, OwnerFreesWhatItOwnsOnceEvenWhenSomeWereFreedEarly) {
 TEST(Component, LinkedComponentIsToldAndClearsItsLinkAcrossOwners) {
     int before = TComponent::LiveCount();
     {
-    TOwnedPtr<TComponent> formA(new TComponent(nullptr));
-    TOwnedPtr<TComponent> formB(new TComponent(nullptr));
-    auto* linker = new TLinker(formA.get());
-    auto* target = new TSpecial(formB.get());
-    linker->SetLink(target);
+        TOwnedPtr<TComponent> formA(new TComponent(nullptr));
+        TOwnedPtr<TComponent> formB(new TComponent(nullptr));
+        auto* linker = new TLinker(formA.get());
+        auto* target = new TSpecial(formB.get());
+        linker->SetLink(target);
 
-    target->Free();
-    EXPECT_EQ(linker->Link, nullptr);
+        target->Free();
+        EXPECT_EQ(linker->Link, nullptr);
 
-    // Mutual registration: freeing the watcher first must not leave a dangling entry
-    // in the target's list (the target's later free would then call a dead object).
-    auto* target2 = new TSpecial(formB.get());
-    linker->SetLink(target2);
-    linker->Free();
-    target2->Free();
-    EXPECT_EQ(formA->ComponentCount(), 0);
-    EXPECT_EQ(formB->ComponentCount(), 0);
+        // Mutual registration: freeing the watcher first must not leave a dangling entry
+        // in the target's list (the target's later free would then call a dead object).
+        auto* target2 = new TSpecial(formB.get());
+        linker->SetLink(target2);
+        linker->Free();
+        target2->Free();
+        EXPECT_EQ(formA->ComponentCount(), 0);
+        EXPECT_EQ(formB->ComponentCount(), 0);
     }
     EXPECT_EQ(TComponent::LiveCount(), before);
 }

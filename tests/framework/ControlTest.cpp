@@ -47,7 +47,9 @@ TOwnedPtr<TForm> MakeForm(int clientWidth, int clientHeight) {
     return form;
 }
 
-LPARAM Pt(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM Pt(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 }  // namespace
 

@@ -23,7 +23,9 @@ void MakeStrip(TBitmap& strip) {
     c.FillRect({16, 6, 32, 10});
 }
 
-bool IsGrey(TColor c) { return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF); }
+bool IsGrey(TColor c) {
+    return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF);
+}
 
 }  // namespace
 

@@ -208,7 +208,8 @@ private:
     TLayoutSource FOld;
 };
 
-const wchar_t* const kFormLayout = LR"(object TestForm: TTestForm
+const wchar_t* const kFormLayout =
+    LR"(object TestForm: TTestForm
   Caption = 'Kinds'
   ClientWidth = 300
   ClientHeight = 200
@@ -311,7 +312,8 @@ TEST(Layout, LoadedRunsOnceEachInCreationOrderThenOnCreate) {
     TLayouts layouts;
     layouts.Set(L"TTestForm", kFormLayout);
     TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
-    EXPECT_EQ(gLog, (std::vector<std::wstring>{L"Loaded TestForm", L"Loaded Widget1", L"Loaded Widget2", L"FormCreate"}));
+    EXPECT_EQ(gLog,
+              (std::vector<std::wstring>{L"Loaded TestForm", L"Loaded Widget1", L"Loaded Widget2", L"FormCreate"}));
     EXPECT_TRUE(form->ChildLoadingDuringRootLoaded) << "children still load while their parent's Loaded runs";
     EXPECT_TRUE(form->Widget1->GetBuddy() && form->Widget1->BuddyLoadingWhenSet)
         << "references are fixed up before Loaded";
@@ -321,7 +323,8 @@ TEST(Layout, LoadedRunsOnceEachInCreationOrderThenOnCreate) {
 
 TEST(Layout, AnInlineFrameIsBuiltFromItsOwnLayoutThenOverridden) {
     TLayouts layouts;
-    layouts.Set(L"TTestFrame", LR"(object TestFrame: TTestFrame
+    layouts.Set(L"TTestFrame",
+                LR"(object TestFrame: TTestFrame
   Width = 200
   Height = 100
   object FrameWidget: TWidget
@@ -332,7 +335,8 @@ TEST(Layout, AnInlineFrameIsBuiltFromItsOwnLayoutThenOverridden) {
   end
 end
 )");
-    layouts.Set(L"TTestForm", LR"(object TestForm: TTestForm
+    layouts.Set(L"TTestForm",
+                LR"(object TestForm: TTestForm
   inline Frame1: TTestFrame
     Left = 48
     Top = 17
@@ -380,16 +384,24 @@ TEST(Layout, MalformedLayoutsNameTheLayoutLineColumnAndFault) {
     };
     const TCase cases[] = {
         {L"object F: TTestForm\n  object W: TNoSuchClass\n  end\nend", 2, 3, L"Unknown class TNoSuchClass"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Colour = 1\n  end\nend", 3, 5, L"Unknown property Colour of class TWidget"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Count = 'ten'\n  end\nend", 3, 13, L"Property Count expects an integer but found a string"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Mode = mdWarp\n  end\nend", 3, 12, L"Unknown value mdWarp for property Mode"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Colour = 1\n  end\nend", 3, 5,
+         L"Unknown property Colour of class TWidget"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Count = 'ten'\n  end\nend", 3, 13,
+         L"Property Count expects an integer but found a string"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Mode = mdWarp\n  end\nend", 3, 12,
+         L"Unknown value mdWarp for property Mode"},
         {L"object F: TTestForm\n  object W: TWidget\n    Text = 'open\n  end\nend", 3, 12, L"Unterminated string"},
         {L"object F: TTestForm\n  object W: TWidget\n    Count = 1\n", 2, 3, L"Unterminated object W: 'end' expected"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Buddy = Nobody\n  end\nend", 3, 13, L"Unresolved reference Nobody in Buddy"},
-        {L"object F: TTestForm\n  object W: TWidget\n    OnPing = Pong\n  end\nend", 3, 14, L"Unknown handler Pong for OnPing"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Outer.Nope.Size = 1\n  end\nend", 3, 5, L"Unknown property Nope of class TOuter"},
-        {L"object F: TTestForm\n  object W: TWidget\n    Data = resource('missing.png')\n  end\nend", 3, 12, L"Resource 'missing.png' not found"},
-        {L"object F: TTestForm\n  object Widget1: TPanel\n  end\nend", 2, 3, L"Field Widget1 of TTestForm cannot hold a TPanel"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Buddy = Nobody\n  end\nend", 3, 13,
+         L"Unresolved reference Nobody in Buddy"},
+        {L"object F: TTestForm\n  object W: TWidget\n    OnPing = Pong\n  end\nend", 3, 14,
+         L"Unknown handler Pong for OnPing"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Outer.Nope.Size = 1\n  end\nend", 3, 5,
+         L"Unknown property Nope of class TOuter"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Data = resource('missing.png')\n  end\nend", 3, 12,
+         L"Resource 'missing.png' not found"},
+        {L"object F: TTestForm\n  object Widget1: TPanel\n  end\nend", 2, 3,
+         L"Field Widget1 of TTestForm cannot hold a TPanel"},
         {L"object F: TWidget\nend", 1, 1, L"Layout of class TWidget cannot be read into TTestForm"},
     };
     for (const TCase& c : cases) {
@@ -413,15 +425,20 @@ TEST(Layout, AFailedReadLeavesNoComponentWindowOrHandleBehind) {
     auto countWindows = [&] {
         int n = 0;
         EnumChildWindows(
-            form->Handle(), [](HWND, LPARAM p) -> BOOL { ++*reinterpret_cast<int*>(p); return TRUE; },
+            form->Handle(),
+            [](HWND, LPARAM p) -> BOOL {
+                ++*reinterpret_cast<int*>(p);
+                return TRUE;
+            },
             reinterpret_cast<LPARAM>(&n));
         return n;
     };
     int components = TComponent::LiveCount();
     int windows = countWindows();
     int handles = GdiLiveTotal();
-    const wchar_t* text = L"object F: TTestForm\n  object Widget1: TWidget\n    object Inner: TPanel\n    end\n  end\n"
-                          L"  object Widget2: TWidget\n    Buddy = Missing\n  end\nend";
+    const wchar_t* text =
+        L"object F: TTestForm\n  object Widget1: TWidget\n    object Inner: TPanel\n    end\n  end\n"
+        L"  object Widget2: TWidget\n    Buddy = Missing\n  end\nend";
     EXPECT_THROW(ReadLayoutText(form.get(), text, L"Half"), ELayoutError);
     EXPECT_EQ(TComponent::LiveCount(), components);
     EXPECT_EQ(form->ComponentCount(), 0);

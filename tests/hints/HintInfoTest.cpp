@@ -9,7 +9,7 @@ using namespace orv;
 namespace {
 // A tiny valid BMP (1 x 1, 24-bit, red).
 std::vector<uint8_t> RedPixelBmp() {
-    return {0x42, 0x4D, 0x3A, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0, 0x28, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0x18,
+    return {0x42, 0x4D, 0x3A, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0, 0x28, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0,    0x18,
             0,    0,    0,    0, 0, 4, 0, 0, 0, 0, 0,    0, 0, 0, 0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0};
 }
 }  // namespace

@@ -124,14 +124,12 @@ TEST(StyledMenuDraw, SelectedCheckedItemAndSubMenuArrow) {
     EXPECT_EQ(bitmap.PixelColor(4, 4), s->SelectedItem().GetCheckColor());
     int black = 0;
     for (int y = 0; y < 22; ++y)
-        for (int x = 4; x < 20; ++x)
-            black += bitmap.PixelColor(x, y) == clBlack;
+        for (int x = 4; x < 20; ++x) black += bitmap.PixelColor(x, y) == clBlack;
     EXPECT_GE(black, 10) << "check glyph drawn";
     // The sub-menu arrow: black pixels 8..11 from the right edge.
     int arrow = 0;
     for (int y = 0; y < 22; ++y)
-        for (int x = width - 12; x < width - 6; ++x)
-            arrow += bitmap.PixelColor(x, y) == clBlack;
+        for (int x = width - 12; x < width - 6; ++x) arrow += bitmap.PixelColor(x, y) == clBlack;
     EXPECT_GE(arrow, 10);
 }
 
@@ -194,8 +192,7 @@ TEST(StyledMenuShortCut, KeyboardNamesOnlyWithIntlKeybShortCuts) {
     EXPECT_FALSE(KeyboardKeyName(VK_CONTROL).empty());
     // The rest of a key name is lower case.
     std::wstring control = KeyboardKeyName(VK_CONTROL);
-    for (size_t i = 1; i < control.size(); ++i)
-        EXPECT_FALSE(iswupper(control[i])) << control;
+    for (size_t i = 1; i < control.size(); ++i) EXPECT_FALSE(iswupper(control[i])) << control;
     EXPECT_EQ(MenuShortCutText(static_cast<TShortCut>(ShortCut('A', ssAlt) | scWin), false), L"Win+Alt+A");
     EXPECT_EQ(KeyboardKeyName(135), L"F24");
 }
@@ -222,7 +219,6 @@ TEST(StyledMenuDraw, DisabledItemAndSideBar) {
     // Disabled text is drawn in the button-shadow colour.
     int shadow = 0;
     for (int y = 0; y < size.cy; ++y)
-        for (int x = 60; x < bitmap.Width(); ++x)
-            shadow += bitmap.PixelColor(x, y) == ColorToRGB(clBtnShadow);
+        for (int x = 60; x < bitmap.Width(); ++x) shadow += bitmap.PixelColor(x, y) == ColorToRGB(clBtnShadow);
     EXPECT_GT(shadow, 5);
 }

@@ -23,8 +23,7 @@ TEST(MenuGradient, LinesFollowTheIntegerFormulaAndSlicesMatchTheWholeSpan) {
                      {0, 20, 10, 25});
     EXPECT_EQ(slice.PixelColor(5, 19), clWhite);
     EXPECT_EQ(slice.PixelColor(5, 25), clWhite);
-    for (int y = 20; y < 25; ++y)
-        EXPECT_EQ(slice.PixelColor(5, y), whole.PixelColor(5, y)) << "row " << y;
+    for (int y = 20; y < 25; ++y) EXPECT_EQ(slice.PixelColor(5, y), whole.PixelColor(5, y)) << "row " << y;
 
     TBitmap horizontal(30, 4);
     DrawSpanGradient(horizontal.Canvas(), RGBColor(255, 0, 0), RGBColor(0, 0, 255), gdHorizontal, {0, 0, 30, 4});

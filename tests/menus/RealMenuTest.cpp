@@ -21,8 +21,7 @@ void SaveBitmap(TBitmap& bitmap, const char* path) {
     uint32_t size = 54u + static_cast<uint32_t>(w * h * 4);
     uint8_t header[54] = {'B', 'M'};
     auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            header[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<uint8_t>(v >> (8 * i));
     };
     put32(2, size);
     put32(10, 54);
@@ -32,8 +31,7 @@ void SaveBitmap(TBitmap& bitmap, const char* path) {
     header[26] = 1;
     header[28] = 32;
     std::fwrite(header, 1, 54, file);
-    for (int y = 0; y < h; ++y)
-        std::fwrite(bitmap.ScanLine(y), 4, static_cast<size_t>(w), file);
+    for (int y = 0; y < h; ++y) std::fwrite(bitmap.ScanLine(y), 4, static_cast<size_t>(w), file);
     std::fclose(file);
 }
 

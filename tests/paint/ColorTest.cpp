@@ -7,7 +7,9 @@
 using namespace orv;
 
 namespace {
-TColor SysColor(int index) { return static_cast<TColor>(GetSysColor(index)); }
+TColor SysColor(int index) {
+    return static_cast<TColor>(GetSysColor(index));
+}
 }  // namespace
 
 TEST(Colors, RoundHalfEvenBreaksTiesTowardsTheEvenNeighbour) {

@@ -27,9 +27,7 @@ void ExpectGlyph(TBitmap& bitmap, const TPixelSet& body, const TPixelSet& highli
                  TColor highlightColor, TColor background) {
     for (int y = 0; y < bitmap.Height(); ++y)
         for (int x = 0; x < bitmap.Width(); ++x) {
-            TColor expected = body.count({x, y})        ? bodyColor
-                              : highlight.count({x, y}) ? highlightColor
-                                                        : background;
+            TColor expected = body.count({x, y}) ? bodyColor : highlight.count({x, y}) ? highlightColor : background;
             ASSERT_EQ(bitmap.PixelColor(x, y), expected) << "pixel (" << x << ", " << y << ")";
         }
 }
@@ -50,7 +48,7 @@ struct TScenicGuard {
 
 TEST(ArrowGlyphs, DropDownArrowPixelByPixelAndItsDiagonalMirror) {
     const int x = 3, y = 2;
-    TPixelSet body = {{x, y},     {x + 1, y},     {x + 2, y},    {x + 3, y}, {x + 4, y},
+    TPixelSet body = {{x, y},         {x + 1, y},     {x + 2, y},     {x + 3, y},    {x + 4, y},
                       {x + 1, y + 1}, {x + 2, y + 1}, {x + 3, y + 1}, {x + 2, y + 2}};
     TPixelSet highlight = {{x, y + 1}, {x + 4, y + 1}, {x + 1, y + 2}, {x + 3, y + 2}, {x + 2, y + 3}};
     TBitmap bitmap(10, 10);
@@ -69,7 +67,7 @@ TEST(ArrowGlyphs, DropDownArrowPixelByPixelAndItsDiagonalMirror) {
 
 TEST(ArrowGlyphs, SmallArrowIsTheSolidTriangleWithoutHighlight) {
     const int x = 1, y = 4;
-    TPixelSet body = {{x, y},     {x + 1, y},     {x + 2, y},    {x + 3, y}, {x + 4, y},
+    TPixelSet body = {{x, y},         {x + 1, y},     {x + 2, y},     {x + 3, y},    {x + 4, y},
                       {x + 1, y + 1}, {x + 2, y + 1}, {x + 3, y + 1}, {x + 2, y + 2}};
     TBitmap bitmap(8, 8);
     Fill(bitmap, clBlack);

@@ -31,7 +31,9 @@ struct TSurface {
     TBitmap Bitmap;
 };
 
-bool RunningOnWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+bool RunningOnWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 struct TLiveCounts {
     int Gdip = GdipLiveTotal();
@@ -92,7 +94,7 @@ TEST(GdipLayer, PathGradientRunsFromSurroundToCentre) {
         EXPECT_EQ(brush.SetSurroundColors(surround, count), TStatus::Ok);
         EXPECT_EQ(g.FillPath(brush, path), TStatus::Ok);
     }
-    EXPECT_TRUE(Near(s.At(20, 20), 0x00FFFF, 24)) << std::hex << s.At(20, 20);   // yellow centre
+    EXPECT_TRUE(Near(s.At(20, 20), 0x00FFFF, 24)) << std::hex << s.At(20, 20);  // yellow centre
     TColor nearEdge = s.At(20, 2);
     EXPECT_GT(nearEdge & 0xFF0000, 0x800000u) << "blue towards the path: " << std::hex << nearEdge;
     EXPECT_EQ(s.At(0, 0), clWhite) << "corner outside the ellipse";
@@ -241,9 +243,8 @@ TEST(GdipLayer, ImageFormatsAndPixelInformation) {
         TGPImageFormat Format;
         int Width, Height;
     } cases[] = {
-        {&orvtest::kPngBytes, ifPNG, 6, 4},  {&orvtest::kJpegBytes, ifJPEG, 8, 8},
-        {&orvtest::kGifBytes, ifGIF, 5, 3},  {&orvtest::kBmpBytes, ifBMP, 4, 4},
-        {&orvtest::kIcoBytes, ifIcon, 16, 16}, {&orvtest::kTiffBytes, ifTIFF, 7, 9},
+        {&orvtest::kPngBytes, ifPNG, 6, 4}, {&orvtest::kJpegBytes, ifJPEG, 8, 8},  {&orvtest::kGifBytes, ifGIF, 5, 3},
+        {&orvtest::kBmpBytes, ifBMP, 4, 4}, {&orvtest::kIcoBytes, ifIcon, 16, 16}, {&orvtest::kTiffBytes, ifTIFF, 7, 9},
     };
     TLiveCounts before;
     for (const auto& c : cases) {

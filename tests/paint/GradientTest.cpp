@@ -16,7 +16,9 @@ namespace {
 
 constexpr TColor kSentinel = 0x123456;
 
-TColor Grey(int v) { return RGBColor(v, v, v); }
+TColor Grey(int v) {
+    return RGBColor(v, v, v);
+}
 
 // A bitmap filled with a colour no routine under test paints.
 void Fill(TBitmap& bitmap, TColor color = kSentinel) {
@@ -216,8 +218,8 @@ TEST(DrawMirroredGradient, HalvesRunDownwardsAndTheEdgeKeepsTheSolidColours) {
     TBitmap bitmap(44, 44);
     Fill(bitmap);
     TCanvas& canvas = bitmap.Canvas();
-    DrawMirroredGradient(canvas, {0, 0, 40, 40}, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, clNone, ggVertical,
-                         ggVertical, false);
+    DrawMirroredGradient(canvas, {0, 0, 40, 40}, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, clNone, ggVertical, ggVertical,
+                         false);
     EXPECT_EQ(bitmap.PixelColor(0, 10), 0x0000FF) << "left column of the upper half";
     EXPECT_EQ(bitmap.PixelColor(10, 0), 0x0000FF) << "top row";
     EXPECT_EQ(bitmap.PixelColor(0, 30), 0xFF0000) << "left column of the lower half";
@@ -231,8 +233,8 @@ TEST(DrawMirroredGradient, HalvesRunDownwardsAndTheEdgeKeepsTheSolidColours) {
     EXPECT_EQ(canvas.Brush().GetStyle(), TBrushStyle::bsClear);
 
     Fill(bitmap);
-    DrawMirroredGradient(canvas, {0, 0, 40, 40}, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x000000, ggRadial,
-                         ggRadial, true);
+    DrawMirroredGradient(canvas, {0, 0, 40, 40}, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x000000, ggRadial, ggRadial,
+                         true);
     EXPECT_TRUE(PixelNear(bitmap, 20, 1, 0x00FF00, 40)) << "upper glow centre at the top edge";
     EXPECT_TRUE(PixelNear(bitmap, 20, 38, 0x00FFFF, 40)) << "lower glow centre at the bottom edge";
     EXPECT_TRUE(PixelNear(bitmap, 39, 20, 0x000000, 60)) << "border";
@@ -253,7 +255,9 @@ TEST(GradientResources, EveryRoutineReleasesWhatItMadeAlsoWhenGdiplusFails) {
     TBitmap bitmap(60, 60);
     TCanvas& canvas = bitmap.Canvas();
     canvas.Handle();
-    ExpectReleasesEverything("DrawGradient", [&] { DrawGradient(canvas, clBlack, clWhite, 40, {0, 0, 60, 60}, false); });
+    ExpectReleasesEverything("DrawGradient", [&] {
+        DrawGradient(canvas, clBlack, clWhite, 40, {0, 0, 60, 60}, false);
+    });
     ExpectReleasesEverything("DrawVistaGradient", [&] {
         DrawVistaGradient(canvas, {0, 0, 60, 60}, 20, clWhite, clSilver, clGray, clWhite, clBlack, 3);
     });
@@ -272,9 +276,10 @@ TEST(GradientResources, EveryRoutineReleasesWhatItMadeAlsoWhenGdiplusFails) {
                              ggDiagonalBackward, true);
     });
     ExpectReleasesEverything("DrawMirroredGradient one pixel high", [&] {
-        DrawMirroredGradient(canvas, {0, 0, 60, 1}, clWhite, clBlue, clBlue, clWhite, clBlack, ggVertical,
-                             ggVertical, false);
+        DrawMirroredGradient(canvas, {0, 0, 60, 1}, clWhite, clBlue, clBlue, clWhite, clBlack, ggVertical, ggVertical,
+                             false);
     });
-    ExpectReleasesEverything("DrawAlphaGradient",
-                             [&] { DrawAlphaGradient(canvas.Handle(), {0, 0, 60, 60}, clBlack, 10, 200); });
+    ExpectReleasesEverything("DrawAlphaGradient", [&] {
+        DrawAlphaGradient(canvas.Handle(), {0, 0, 60, 60}, clBlack, 10, 200);
+    });
 }

@@ -21,10 +21,13 @@ std::wstring Hex(const std::vector<uint8_t>& bytes) {
 
 TEST(PictureLayout, AContainerReadFromALayoutFindsItsPicturesAndWritesThemBack) {
     TOwnedPtr<TGDIPPictureContainer> container(new TGDIPPictureContainer(nullptr));
-    std::wstring text = L"object GDIPPictureContainer1: TGDIPPictureContainer\n  Items = <\n    item\n"
-                        L"      Picture.Data = {" + Hex(orvtest::kPngBytes) + L"}\n      Name = 'save.png'\n    end\n"
-                        L"    item\n      Picture.Data = resource('placeholder')\n      Name = 'Minutes.png'\n"
-                        L"      Tag = 7\n    end\n    item\n      Name = 'empty'\n    end>\nend\n";
+    std::wstring text =
+        L"object GDIPPictureContainer1: TGDIPPictureContainer\n  Items = <\n    item\n"
+        L"      Picture.Data = {" +
+        Hex(orvtest::kPngBytes) +
+        L"}\n      Name = 'save.png'\n    end\n"
+        L"    item\n      Picture.Data = resource('placeholder')\n      Name = 'Minutes.png'\n"
+        L"      Tag = 7\n    end\n    item\n      Name = 'empty'\n    end>\nend\n";
     ReadLayoutText(container.get(), text, L"Pictures");
     ASSERT_EQ(container->GetItems().Count(), 3);
     TOrvGDIPPicture* save = container->FindPicture(L"SAVE.PNG");

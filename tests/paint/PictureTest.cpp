@@ -83,9 +83,8 @@ TEST(Picture, EachFormatLoadsReportsItsSizeAndDraws) {
         int Width, Height;
         TColor Centre;
     } cases[] = {
-        {"PNG", &kPngBytes, 6, 4, kRed},       {"JPEG", &kJpegBytes, 8, 8, 0x00C000},
-        {"GIF", &kGifBytes, 5, 3, 0xFF0000},   {"BMP", &kBmpBytes, 4, 4, clWhite},
-        {"ICO", &kIcoBytes, 16, 16, 0xFFFF00},
+        {"PNG", &kPngBytes, 6, 4, kRed},    {"JPEG", &kJpegBytes, 8, 8, 0x00C000}, {"GIF", &kGifBytes, 5, 3, 0xFF0000},
+        {"BMP", &kBmpBytes, 4, 4, clWhite}, {"ICO", &kIcoBytes, 16, 16, 0xFFFF00},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -497,10 +496,8 @@ TEST(ImageHeaders, TruncatedHeadersGiveZeroByZero) {
         const std::vector<uint8_t>* Bytes;
         size_t HeaderEnd;  // bytes needed for the size
     } cases[] = {
-        {"PNG", PngHeaderSize, &kPngBytes, 24},
-        {"GIF", GifHeaderSize, &kGifBytes, 10},
-        {"BMP", BmpHeaderSize, &kBmpBytes, 26},
-        {"JPEG", JpegHeaderSize, &kJpegBytes, 0},
+        {"PNG", PngHeaderSize, &kPngBytes, 24},   {"GIF", GifHeaderSize, &kGifBytes, 10},
+        {"BMP", BmpHeaderSize, &kBmpBytes, 26},   {"JPEG", JpegHeaderSize, &kJpegBytes, 0},
         {"TIFF", TiffHeaderSize, &kTiffBytes, 0},
     };
     for (const auto& c : cases) {
@@ -542,10 +539,9 @@ TEST(ImageHeaders, InconsistentHeaders) {
     EXPECT_EQ(JpegHeaderSize(sof, sizeof(sof)), (TImageHeaderSize{9, 3})) << "fill bytes and stand-alone markers";
 
     // TIFF: the walk stops at the entry count even when a size tag follows in the data.
-    std::vector<uint8_t> tiff = {'I', 'I', 42, 0, 8, 0, 0, 0,
-                                 1, 0,                                     // one entry
-                                 0, 1, 3, 0, 1, 0, 0, 0, 7, 0, 0xEE, 0xEE,  // width 7 (SHORT, padding ignored)
-                                 1, 1, 4, 0, 1, 0, 0, 0, 9, 0, 0, 0};       // height, beyond the count
+    std::vector<uint8_t> tiff = {'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,              // one entry
+                                 0,   1,   3,  0, 1, 0, 0, 0, 7, 0, 0xEE, 0xEE,  // width 7 (SHORT, padding ignored)
+                                 1,   1,   4,  0, 1, 0, 0, 0, 9, 0, 0,    0};    // height, beyond the count
     EXPECT_EQ(TiffHeaderSize(tiff.data(), tiff.size()), TImageHeaderSize{});
     tiff[8] = 2;
     EXPECT_EQ(TiffHeaderSize(tiff.data(), tiff.size()), (TImageHeaderSize{7, 9}));

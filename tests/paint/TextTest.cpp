@@ -44,9 +44,9 @@ TEST(HotKeyText, MarkersAreStrippedAndTheLastSingleOneMarks) {
         const wchar_t* Text;
         int Index;
     } cases[] = {
-        {L"&File", L"File", 0},      {L"Save &As", L"Save As", 5}, {L"A&&B", L"A&B", -1},
-        {L"&a&b", L"ab", 1},         {L"&&&x", L"&x", 1},          {L"Tail&", L"Tail", -1},
-        {L"&", L"", -1},             {L"x&&", L"x&", -1},          {L"", L"", -1},
+        {L"&File", L"File", 0}, {L"Save &As", L"Save As", 5}, {L"A&&B", L"A&B", -1},
+        {L"&a&b", L"ab", 1},    {L"&&&x", L"&x", 1},          {L"Tail&", L"Tail", -1},
+        {L"&", L"", -1},        {L"x&&", L"x&", -1},          {L"", L"", -1},
     };
     for (const TCase& c : cases) {
         THotKeyText result = StripHotKeyMarkers(c.Caption);
@@ -101,8 +101,8 @@ TEST(GDIPText, MeasuresDrawsAndReleases) {
     EXPECT_GT(measured.Width(), 10);
     EXPECT_GT(measured.Height(), 5);
     EXPECT_EQ(CountOther(bitmap, {0, 0, 200, 40}, clWhite), 0) << "measuring draws nothing";
-    DrawGDIPText(canvas, TTextAlignment::taCenter, 0, {10, 10, 190, 30}, L"Hello", font, true, true, aaClearType,
-                 false, false);
+    DrawGDIPText(canvas, TTextAlignment::taCenter, 0, {10, 10, 190, 30}, L"Hello", font, true, true, aaClearType, false,
+                 false);
     EXPECT_GT(CountOther(bitmap, {10, 10, 190, 30}, clWhite), 10);
     EXPECT_EQ(CountOther(bitmap, {0, 0, 10, 40}, clWhite), 0) << "centred, inside the box";
     EXPECT_EQ(GdipLiveTotal(), gdip);
@@ -123,8 +123,8 @@ TEST(GDIPText, CuttingTextStopsWhenTheBoxCannotHoldAnything) {
     int gdip = GdipLiveTotal();
     for (int width : {0, 1, 4}) {
         for (bool ellipsis : {true, false}) {
-            DrawGDIPText(canvas, TTextAlignment::taLeftJustify, 0, {10, 5, 10 + width, 25}, L"Wide caption text",
-                         font, true, true, aaAntiAlias, ellipsis, false);
+            DrawGDIPText(canvas, TTextAlignment::taLeftJustify, 0, {10, 5, 10 + width, 25}, L"Wide caption text", font,
+                         true, true, aaAntiAlias, ellipsis, false);
         }
     }
     EXPECT_EQ(CountOther(bitmap, {0, 0, 60, 30}, clWhite), 0) << "nothing fits, so nothing is drawn";

@@ -84,9 +84,9 @@ void RunGlowButtonBench() {
         const char* Name;
         TOrvGlowButton* Button;
     };
-    const TRow rows[] = {{"glow button normal", normal}, {"glow button hot", hot},       {"glow button down", down},
-                         {"glow button checked", checked}, {"glow button disabled", disabled},
-                         {"glow button mid-fade (60%)", fade}};
+    const TRow rows[] = {{"glow button normal", normal},     {"glow button hot", hot},
+                         {"glow button down", down},         {"glow button checked", checked},
+                         {"glow button disabled", disabled}, {"glow button mid-fade (60%)", fade}};
     for (const TRow& r : rows) paint(r.Button);  // first paints run auto-size and first-use work
 
     double baseline = Median([&] { FillRect(dc, &rc, brush.Get()); });
@@ -98,8 +98,8 @@ void RunGlowButtonBench() {
     }
     int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
     for (int i = 0; i < kLeakPaints; ++i) paint(rows[i % 6].Button);
-    std::printf("%d paints: live GDI objects before %d, after %d; live GDI+ objects before %d, after %d\n",
-                kLeakPaints, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal());
+    std::printf("%d paints: live GDI objects before %d, after %d; live GDI+ objects before %d, after %d\n", kLeakPaints,
+                gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal());
 }
 
 }  // namespace orvtools

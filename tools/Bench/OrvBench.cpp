@@ -66,19 +66,23 @@ int main() {
             {"DrawGradient (40 steps)", [&] { DrawGradient(canvas, 0xFAF0E6, 0xD6A87C, 40, kArea, false); }},
             {"DrawVistaGradient (border r3)",
              [&] { DrawVistaGradient(canvas, kArea, 20, clWhite, 0xFAF0E6, 0xF0D9C2, 0xE4C8A8, 0xB99D7F, 3); }},
-            {"DrawGDIPGradient radial *", [&] {
+            {"DrawGDIPGradient radial *",
+             [&] {
                  TGPGraphics g(dc);
                  DrawGDIPGradient(g, kArea, 0xF0D9C2, clWhite, ggRadial, true);
              }},
-            {"DrawGDIPGradient vertical *", [&] {
+            {"DrawGDIPGradient vertical *",
+             [&] {
                  TGPGraphics g(dc);
                  DrawGDIPGradient(g, kArea, 0xF0D9C2, clWhite, ggVertical, true);
              }},
-            {"DrawMirroredGradient (radial)", [&] {
+            {"DrawMirroredGradient (radial)",
+             [&] {
                  DrawMirroredGradient(canvas, kArea, clWhite, 0xFAF0E6, 0xF0D9C2, 0xD6A87C, 0xB99D7F, ggRadial,
                                       ggRadial, true);
              }},
-            {"DrawMirroredGradient (vertical)", [&] {
+            {"DrawMirroredGradient (vertical)",
+             [&] {
                  DrawMirroredGradient(canvas, kArea, clWhite, 0xFAF0E6, 0xF0D9C2, 0xD6A87C, 0xB99D7F, ggVertical,
                                       ggVertical, false);
              }},
@@ -86,8 +90,8 @@ int main() {
 
         int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
         double baseline = MedianMicroseconds([&] { FillRect(dc, &rc, brush.Get()); });
-        std::printf("%d calls each over %d x %d; median per call; FillRect baseline %.2f us\n\n", kCalls,
-                    kArea.Width(), kArea.Height(), baseline);
+        std::printf("%d calls each over %d x %d; median per call; FillRect baseline %.2f us\n\n", kCalls, kArea.Width(),
+                    kArea.Height(), baseline);
         std::printf("%-34s %12s %10s\n", "routine", "median us", "x FillRect");
         std::printf("%-34s %12.2f %10.1f\n", "FillRect (baseline)", baseline, 1.0);
         for (const TCase& c : cases) {

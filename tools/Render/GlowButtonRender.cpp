@@ -59,7 +59,8 @@ void PaintAt(TBitmap& bmp, int col, int row, TOrvGlowButton* b) {
     HDC dc = bmp.Canvas().Handle();
     POINT old;
     TSaveDCGuard saved(dc);
-    IntersectClipRect(dc, col * kCellW + 6, row * kCellH + 6, col * kCellW + 6 + b->Width(), row * kCellH + 6 + b->Height());
+    IntersectClipRect(dc, col * kCellW + 6, row * kCellH + 6, col * kCellW + 6 + b->Width(),
+                      row * kCellH + 6 + b->Height());
     SetViewportOrgEx(dc, col * kCellW + 6, row * kCellH + 6, &old);
     b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
@@ -118,8 +119,8 @@ void PaintStates(TBitmap& bmp) {
 void PaintLayouts(TBitmap& bmp) {
     Background(bmp);
     THost host;
-    const wchar_t* names[] = {L"GlyphLeft", L"GlyphTop", L"GlyphRight", L"GlyphBottom", L"LeftAdjusted",
-                              L"RightAdjusted", L"TopAdjusted", L"BottomAdjusted"};
+    const wchar_t* names[] = {L"GlyphLeft",    L"GlyphTop",      L"GlyphRight",  L"GlyphBottom",
+                              L"LeftAdjusted", L"RightAdjusted", L"TopAdjusted", L"BottomAdjusted"};
     for (int i = 0; i < 8; ++i) {
         TOrvGlowButton* b = host.Button(names[i]);
         b->SetImages(host.Images);
@@ -210,14 +211,14 @@ void PaintGroupsAndSizes(TBitmap& bmp) {
 
 std::vector<TRenderItem> GlowButtonRenderItems() {
     return {
-        {L"GlowButtonStates", L"glow button: normal, hot, down, checked, disabled, mid-fade, focus, square",
-         3 * kCellW, 3 * kCellH, 2, PaintStates},
+        {L"GlowButtonStates", L"glow button: normal, hot, down, checked, disabled, mid-fade, focus, square", 3 * kCellW,
+         3 * kCellH, 2, PaintStates},
         {L"GlowButtonLayouts", L"glow button: the eight glyph layouts and notes", 3 * kCellW, 3 * kCellH, 2,
          PaintLayouts},
         {L"GlowButtonDropDowns", L"glow button: split and whole drop-down parts, right and bottom", 3 * kCellW,
          2 * kCellH, 2, PaintDropDowns},
-        {L"GlowButtonGroupsSizes", L"glow button: joined group, size states, transparent, default colours",
-         3 * kCellW, 3 * kCellH, 2, PaintGroupsAndSizes},
+        {L"GlowButtonGroupsSizes", L"glow button: joined group, size states, transparent, default colours", 3 * kCellW,
+         3 * kCellH, 2, PaintGroupsAndSizes},
     };
 }
 

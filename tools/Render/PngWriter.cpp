@@ -25,8 +25,7 @@ struct TImageCodecInfo {
 };
 int WINAPI GdipGetImageEncodersSize(UINT* count, UINT* size);
 int WINAPI GdipGetImageEncoders(UINT count, UINT size, TImageCodecInfo* encoders);
-int WINAPI GdipCreateBitmapFromScan0(INT width, INT height, INT stride, INT format, BYTE* scan0,
-                                     orv::GpImage** bitmap);
+int WINAPI GdipCreateBitmapFromScan0(INT width, INT height, INT stride, INT format, BYTE* scan0, orv::GpImage** bitmap);
 int WINAPI GdipSaveImageToFile(orv::GpImage* image, const WCHAR* fileName, const CLSID* encoder, const void* params);
 }
 

@@ -1,7 +1,6 @@
 #include "tools/Render/RenderCatalog.h"
 
 #include "tools/Render/GlowButtonRender.h"
-#include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/ImageList.h"
 #include "framework/SysUtils.h"
@@ -155,12 +154,12 @@ void PaintText(TBitmap& b) {
     for (const TRect& r : rows) box(r);
     DrawGDIPText(c, TTextAlignment::taLeftJustify, 0, rows[0], L"Anti-aliased &text", font, true, true, aaAntiAlias,
                  false, false);
-    DrawGDIPText(c, TTextAlignment::taCenter, 0, rows[1], L"ClearType, centred", font, true, true, aaClearType,
-                 false, false);
-    DrawGDIPText(c, TTextAlignment::taLeftJustify, 0, rows[2], L"Cut with an ellipsis", font, true, true,
-                 aaAntiAlias, true, false);
-    DrawGDIPText(c, TTextAlignment::taLeftJustify, 0, rows[3], L"Disabled text", font, false, true, aaAntiAlias,
+    DrawGDIPText(c, TTextAlignment::taCenter, 0, rows[1], L"ClearType, centred", font, true, true, aaClearType, false,
+                 false);
+    DrawGDIPText(c, TTextAlignment::taLeftJustify, 0, rows[2], L"Cut with an ellipsis", font, true, true, aaAntiAlias,
                  true, false);
+    DrawGDIPText(c, TTextAlignment::taLeftJustify, 0, rows[3], L"Disabled text", font, false, true, aaAntiAlias, true,
+                 false);
     c.Font().SetHeight(-11);
     c.Font().SetColor(clBlack);
     c.Brush().SetStyle(TBrushStyle::bsClear);
@@ -207,8 +206,8 @@ void PaintShortCutHint(TBitmap& b) {
 
 std::vector<TRenderItem> MakeCatalog() {
     return {
-        {L"DrawGradient", L"stepped band gradients: 4 and 40 steps, horizontal, inset (red box = rectangle), thin",
-         400, 140, 2, PaintGradients},
+        {L"DrawGradient", L"stepped band gradients: 4 and 40 steps, horizontal, inset (red box = rectangle), thin", 400,
+         140, 2, PaintGradients},
         {L"DrawVistaGradient", L"two-part toolbar background with rounded border, and without border", 440, 118, 2,
          PaintVista},
         {L"DrawGDIPGradient.Radial", L"glow button face: radial upper and lower halves", 120, 60, 3,
@@ -222,10 +221,10 @@ std::vector<TRenderItem> MakeCatalog() {
         {L"DrawMirroredGradient.Radial", L"mirrored gradient, radial glows, rounded border", 360, 70, 2,
          [](TBitmap& b) { PaintMirrored(b, ggRadial, true); }},
         {L"DrawAlphaGradient", L"white from alpha 0 to 180 over stripes", 200, 60, 2, PaintAlpha},
-        {L"Frames", L"round, square and dotted frames; a group of three (left, plain middle, emphasized right)",
-         140, 60, 4, PaintFrames},
-        {L"GroupFrames.Scenic", L"group frames of the glow button: top row normal, bottom row scenic mode", 68, 44,
-         8, PaintScenicGroup},
+        {L"Frames", L"round, square and dotted frames; a group of three (left, plain middle, emphasized right)", 140,
+         60, 4, PaintFrames},
+        {L"GroupFrames.Scenic", L"group frames of the glow button: top row normal, bottom row scenic mode", 68, 44, 8,
+         PaintScenicGroup},
         {L"Arrows", L"drop-down arrow down and right (white emboss), small arrow", 24, 9, 16, PaintArrows},
         {L"DrawHotKeyText", L"rotated captions with hand-drawn accelerator underline", 80, 90, 3, PaintHotKeyText},
         {L"DrawGDIPText", L"GDI+ text: anti-aliased, ClearType centred, ellipsis, disabled, classic", 200, 122, 2,
@@ -241,7 +240,6 @@ const std::vector<TRenderItem>& RenderCatalog() {
     static const std::vector<TRenderItem> catalog = [] {
         std::vector<TRenderItem> items = MakeCatalog();
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
-        for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
