@@ -7,6 +7,7 @@
 #include "framework/ImageList.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
+#include "paint/OrvPictureDraw.h"
 #include "paint/OrvFrames.h"
 #include "paint/OrvGlyphs.h"
 #include "paint/OrvGradients.h"
@@ -338,7 +339,7 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
                 if (p.ForcedGlyphSize.cx > 0)
                     p.Picture->DrawImageRect(g, at.X, at.Y, glyphW, glyphH);
                 else
-                    p.Picture->DrawImage(g, at.X, at.Y);
+                    DrawPictureAt(&g, at, p.Picture);  // a bitmap picture is keyed by its bottom-left pixel
             } else {
                 glyphByList = true;
             }

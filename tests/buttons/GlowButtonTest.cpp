@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "paint/TestImages.h"
+#include "paint/GDIPPicture.h"
 #include "buttons/GlowButtonPresets.h"
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
@@ -585,4 +587,20 @@ TEST(GlowButtonLayout, StoredValuesAreRestoredAndDownIsAppliedAfterLoading) {
     std::wstring written = WriteComponentLayout(form.get());
     EXPECT_NE(written.find(L"Appearance.GradientHot = ggVertical"), std::wstring::npos)
         << std::string(written.begin(), written.end());
+}
+
+TEST(GlowButtonPaint, ABitmapPictureIsKeyedByItsBottomLeftPixel) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->Picture().SetData(orvtest::kBmpBytes);  // 4 x 4: white rows over magenta rows
+    ASSERT_FALSE(b->Picture().Empty());
+    auto bmp = Snapshot(b.get());
+    int magenta = 0, white = 0;
+    for (int y = 4; y < b->Height() - 4; ++y)
+        for (int x = 4; x < b->Width() - 4; ++x) {
+            TColor c = bmp->PixelColor(x, y);
+            if (c == clFuchsia) ++magenta;
+            if (c == clWhite) ++white;
+        }
+    EXPECT_EQ(magenta, 0) << "the key colour must not be drawn";
+    EXPECT_GT(white, 0) << "the picture's other rows are drawn";
 }
