@@ -7,12 +7,14 @@
 #include "framework/Units.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
+#include "toolbar/OrvToolBarStylers.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     orv::RegisterFrameworkUnits();
     orv::RegisterPaintUnits();
     orv::RegisterMenusUnits();
     orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+    orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
     orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
     orv::InitializeUnits();
     orv::Application->Initialize();

@@ -5,6 +5,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Registry.h"
+#include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
 
@@ -18,7 +19,9 @@ const wchar_t* const kProbeNotFoundMessage =
 
 TZemForm3::TZemForm3(TComponent* owner) : TForm(owner) {}
 
-void TZemForm3::FormCreate(TObject*) { OrvGlowButton1Click(nullptr); }
+void TZemForm3::FormCreate(TObject*) {
+    OrvGlowButton1Click(nullptr);
+}
 
 void TZemForm3::OrvGlowButton1Click(TObject*) {
     // Read access: the probe only reads, and a key the user may only read must still
@@ -34,6 +37,7 @@ void RegisterAppClasses() {
         .Factory()
         .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)
         .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
+        .Field(L"OrvToolBarOfficeStyler1", &TZemForm3::OrvToolBarOfficeStyler1)
         .Method(L"OrvGlowButton1Click", &TZemForm3::OrvGlowButton1Click)
         .Method(L"FormCreate", &TZemForm3::FormCreate);
 }

@@ -5,7 +5,8 @@
 namespace orv {
 class TPanel;
 class TOrvGlowButton;
-}
+class TOrvToolBarOfficeStyler;
+}  // namespace orv
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
 class TZemForm3 : public orv::TForm {
@@ -20,6 +21,7 @@ public:
     // Published fields, bound by name when the layout is read.
     orv::TPanel* OrvToolBar1 = nullptr;
     orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
+    orv::TOrvToolBarOfficeStyler* OrvToolBarOfficeStyler1 = nullptr;
 };
 
 // The program's classes, for its stored layouts.

@@ -4,11 +4,13 @@
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
+#include "toolbar/OrvToolBarStylers.h"
 
 static ::testing::Environment* const gEnvironment =
     ::testing::AddGlobalTestEnvironment(new orvtest::TLibraryEnvironment([] {
         orv::RegisterPaintUnits();
         orv::RegisterMenusUnits();
         orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+        orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
         orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
     }));

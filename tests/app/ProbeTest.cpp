@@ -151,8 +151,7 @@ TEST(Probe, AKeyTheUserMayOnlyReadStillReportsItsValue) {
     // Whether or not this platform enforces the key's access list, a read-only probe
     // must find the value; where it is enforced, full access is refused here.
     EXPECT_EQ(StartupMessages(), std::vector<std::wstring>{kFound});
-    if (fullRc == ERROR_SUCCESS)
-        std::printf("note: this platform does not enforce registry key access lists\n");
+    if (fullRc == ERROR_SUCCESS) std::printf("note: this platform does not enforce registry key access lists\n");
 }
 
 TEST(Probe, EachPressOfTheCommandRunsTheProbeAgain) {

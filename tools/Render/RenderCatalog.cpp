@@ -1,6 +1,7 @@
 #include "tools/Render/RenderCatalog.h"
 
 #include "tools/Render/GlowButtonRender.h"
+#include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/ImageList.h"
 #include "framework/SysUtils.h"
@@ -240,6 +241,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
     static const std::vector<TRenderItem> catalog = [] {
         std::vector<TRenderItem> items = MakeCatalog();
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;

@@ -1,0 +1,21 @@
+#pragma once
+// The shared style vocabulary of every styler in the library: the named looks
+// (TZemStyle), the one-operation interface through which a component is told to switch
+// to one (IZemStyle), and the process-wide Office 2010 look flag.
+//
+// TZemStyle and IZemStyle live in buttons/ZemStyle.h, which the glow button (the first
+// receiver built) defined; this unit is where the rest of the library takes them from.
+#include "buttons/ZemStyle.h"
+
+namespace orv {
+
+// True while the last style broadcast of a toolbar styler carried one of the three
+// Office 2010 styles. Written by the styler's style broadcast on the user-interface
+// thread only; read by pagers, pages, the toolbar form and the shape button.
+inline bool Office2010Look = false;
+
+inline bool IsOffice2010Style(TZemStyle style) {
+    return style == tsOffice2010Blue || style == tsOffice2010Silver || style == tsOffice2010Black;
+}
+
+}  // namespace orv
