@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "framework/LayoutReader.h"
+#include "menus/OrvMenus.h"
+
+using namespace orv;
+using namespace orv::menus;
+
+namespace {
+
+// A root for the menu layouts: any component owns what a layout creates.
+class TMenuHost : public TComponent {
+public:
+    ORV_CLASS_NAME(TMenuHost)
+    using TComponent::TComponent;
+    int Opened = 0;
+    void OpenClick(TObject*) { ++Opened; }
+};
+
+const wchar_t* const kLayout = LR"(object Host: TMenuHost
+  object OrvMenuStyler1: TOrvMenuStyler
+    AntiAlias = aaAntiAlias
+    MenuBorderColor = $00102030
+    SelectedItem.Color = clRed
+    SideBar.Visible = True
+    Font.Name = 'Segoe UI'
+  end
+  object OrvPopupMenu1: TOrvPopupMenu
+    MenuStyler = OrvMenuStyler1
+    ShowNotes = False
+    object Open1: TMenuItem
+      Caption = '&Open'
+      ShortCut = 16463
+      OnClick = OpenClick
+    end
+    object Recent1: TMenuItem
+      Caption = 'Recent'
+      object First1: TMenuItem
+        Caption = 'First'
+        Checked = True
+      end
+    end
+  end
+end
+)";
+
+}  // namespace
+
+TEST(MenuLayout, StylersMenusAndItemsAreReadAndWrittenBack) {
+    TClassBuilder<TMenuHost>(L"TMenuHost", L"TComponent").Method(L"OpenClick", &TMenuHost::OpenClick);
+    TOwnedPtr<TMenuHost> host(new TMenuHost(nullptr));
+    ReadLayoutText(host.get(), kLayout, L"Menus");
+    auto* styler = dynamic_cast<TOrvMenuStyler*>(host->FindComponent(L"OrvMenuStyler1"));
+    auto* menu = dynamic_cast<TOrvPopupMenu*>(host->FindComponent(L"OrvPopupMenu1"));
+    ASSERT_NE(styler, nullptr);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(styler->GetAntiAlias(), aaAntiAlias);
+    EXPECT_EQ(styler->GetMenuBorderColor(), 0x00102030);
+    EXPECT_EQ(styler->SelectedItem().GetColor(), clRed);
+    EXPECT_EQ(styler->Font().GetName(), L"Segoe UI");
+    EXPECT_EQ(menu->GetMenuStyler(), styler);
+    EXPECT_FALSE(menu->GetShowNotes());
+    ASSERT_EQ(menu->Items()->Count(), 2) << "items are children of the menu's root item, in stored order";
+    EXPECT_EQ(menu->Items()->Items(0)->GetCaption(), L"&Open");
+    EXPECT_EQ(menu->Items()->Items(0)->GetShortCut(), 16463);
+    ASSERT_EQ(menu->Items()->Items(1)->Count(), 1);
+    EXPECT_TRUE(menu->Items()->Items(1)->Items(0)->GetChecked());
+    menu->Items()->Items(0)->Click();
+    EXPECT_EQ(host->Opened, 1);
+
+    std::wstring written = WriteComponentLayout(host.get());
+    TOwnedPtr<TMenuHost> again(new TMenuHost(nullptr));
+    ReadLayoutText(again.get(), written, L"Written");
+    EXPECT_EQ(WriteComponentLayout(again.get()), written);
+    auto* menu2 = dynamic_cast<TOrvPopupMenu*>(again->FindComponent(L"OrvPopupMenu1"));
+    ASSERT_NE(menu2, nullptr);
+    EXPECT_EQ(menu2->GetMenuStyler(), again->FindComponent(L"OrvMenuStyler1"));
+    ASSERT_EQ(menu2->Items()->Count(), 2);
+    EXPECT_EQ(menu2->Items()->Items(1)->Items(0)->GetCaption(), L"First");
+}
