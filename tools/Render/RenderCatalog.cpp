@@ -1,6 +1,7 @@
 #include "tools/Render/RenderCatalog.h"
 
 #include "tools/Render/GlowButtonRender.h"
+#include "tools/Render/MenuRender.h"
 #include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/ImageList.h"
@@ -242,6 +243,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         std::vector<TRenderItem> items = MakeCatalog();
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
+        for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
