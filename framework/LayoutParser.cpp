@@ -180,7 +180,7 @@ private:
             if (SameIdent(ident, L"resource") && Peek() == L'(') {
                 Next();
                 SkipSpace();
-                if (Peek() != L'\'') Fail(L"Resource name expected");
+                if (Peek() != L'\'' && Peek() != L'#') Fail(L"Resource name expected");
                 v.Kind = TLayoutValue::TKind::Resource;
                 v.Text = ParseString();
                 Expect(L')', L"after the resource name");
