@@ -46,6 +46,23 @@ void TCanvas::SetHandle(HDC dc) {
     FHandle = dc;
 }
 
+void TCanvas::DeselectObjects() {
+    HDC dc = FHandle;
+    ReleaseObjects();
+    FHandle = dc;
+}
+
+TCanvasStateGuard::TCanvasStateGuard(TCanvas& canvas) : FCanvas(canvas) {
+    FCanvas.DeselectObjects();
+    FDC = FCanvas.Handle();
+    FSaved = FDC ? SaveDC(FDC) : 0;
+}
+
+TCanvasStateGuard::~TCanvasStateGuard() {
+    FCanvas.DeselectObjects();
+    if (FSaved) RestoreDC(FDC, FSaved);
+}
+
 void TCanvas::ReleaseObjects() {
     if (FHandle) {
         if (FPenSelected) SelectObject(FHandle, FOldPen);

@@ -59,6 +59,11 @@ public:
 
     TRect ClipRect();
 
+    // Selects the DC's original objects back and forgets the ones made for the pen,
+    // brush and font; the next drawing call makes them again. Needed around anything
+    // that saves and restores the DC's state behind the canvas's back.
+    void DeselectObjects();
+
 protected:
     virtual void CreateHandle() {}
     // Lets go of the DC: the original objects go back into it, ours are deleted.
@@ -86,6 +91,22 @@ private:
     bool FBrushSelected = false;
     bool FFontSelected = false;
     TPoint FPenPos;
+};
+
+// Saves the DC state of a canvas (clip, origin, modes) and restores it, with the
+// canvas's own pen, brush and font let go on both sides, so the canvas never believes
+// an object is selected that the restore has replaced.
+class TCanvasStateGuard {
+public:
+    explicit TCanvasStateGuard(TCanvas& canvas);
+    ~TCanvasStateGuard();
+    TCanvasStateGuard(const TCanvasStateGuard&) = delete;
+    TCanvasStateGuard& operator=(const TCanvasStateGuard&) = delete;
+
+private:
+    TCanvas& FCanvas;
+    HDC FDC;
+    int FSaved;
 };
 
 // Makes a font handle for a font description.

@@ -321,7 +321,7 @@ void DrawSideBar(TCanvas& canvas, TSideBar& sideBar, const TRect& barRect) {
         }
         x += barRect.Left;
         y += barRect.Top;
-        TSaveDCGuard saved(canvas.Handle());
+        TCanvasStateGuard saved(canvas);
         IntersectClipRect(canvas.Handle(), barRect.Left, barRect.Top, barRect.Right, barRect.Bottom);
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         int depth = sideBar.GetDepth();
@@ -549,7 +549,7 @@ void DrawPopupItem(TMenuItem& item, TCanvas& canvas, TRect rect, TOwnerDrawState
 void DrawStyledItem(TMenuItem& item, TCanvas& canvas, const TRect& rect, TOwnerDrawState state,
                     const TMenuDrawContext& context, const TRect& menuRect) {
     if (!context.Styler || !item.GetVisible()) return;
-    TSaveDCGuard saved(canvas.Handle());
+    TCanvasStateGuard saved(canvas);
     if (IsBarItem(item))
         DrawBarItem(item, canvas, rect, state, context);
     else

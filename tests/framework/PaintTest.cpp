@@ -117,3 +117,25 @@ TEST(Canvas, PrimitivesHitExactPixels) {
     }
     EXPECT_EQ(GdiLiveTotal(), before) << "bitmap and canvas must release their handles";
 }
+
+TEST(Canvas, AStateGuardLeavesTheCanvasAndItsDCInAgreement) {
+    int before = GdiLiveTotal();
+    {
+        TBitmap bmp(10, 10);
+        TCanvas& c = bmp.Canvas();
+        c.Font().SetHeight(-30);
+        int wide = c.TextWidth(L"MMMM");
+        {
+            TCanvasStateGuard guard(c);
+            c.Font().SetHeight(-8);
+            EXPECT_LT(c.TextWidth(L"MMMM"), wide);
+            c.Font().SetHeight(-30);
+            c.TextWidth(L"M");  // the large font is selected again inside the saved state
+        }
+        // The restore put back the DC's earlier objects; the canvas must not think its
+        // own font is still selected.
+        EXPECT_EQ(c.TextWidth(L"MMMM"), wide);
+        c.Font().SetHeight(-11);
+    }
+    EXPECT_EQ(GdiLiveTotal(), before);
+}
