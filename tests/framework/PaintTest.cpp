@@ -123,18 +123,15 @@ TEST(Canvas, AStateGuardLeavesTheCanvasAndItsDCInAgreement) {
     {
         TBitmap bmp(10, 10);
         TCanvas& c = bmp.Canvas();
-        c.Font().SetHeight(-30);
-        int wide = c.TextWidth(L"MMMM");
+        c.Font().SetHeight(-30);  // described, not yet selected: the DC holds its stock font
+        int inside;
         {
             TCanvasStateGuard guard(c);
-            c.Font().SetHeight(-8);
-            EXPECT_LT(c.TextWidth(L"MMMM"), wide);
-            c.Font().SetHeight(-30);
-            c.TextWidth(L"M");  // the large font is selected again inside the saved state
+            inside = c.TextWidth(L"MMMM");
         }
-        // The restore put back the DC's earlier objects; the canvas must not think its
-        // own font is still selected.
-        EXPECT_EQ(c.TextWidth(L"MMMM"), wide);
+        // The restore put the stock font back into the DC; the canvas, whose font has
+        // not changed, must select it again rather than measure with the stock font.
+        EXPECT_EQ(c.TextWidth(L"MMMM"), inside);
         c.Font().SetHeight(-11);
     }
     EXPECT_EQ(GdiLiveTotal(), before);
