@@ -604,3 +604,35 @@ TEST(GlowButtonPaint, ABitmapPictureIsKeyedByItsBottomLeftPixel) {
     EXPECT_EQ(magenta, 0) << "the key colour must not be drawn";
     EXPECT_GT(white, 0) << "the picture's other rows are drawn";
 }
+
+TEST(GlowButtonKeyboard, TheCaptionAcceleratorClicksOrDropsDownAndF4DropsDown) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* plain = new TOrvGlowButton(form.get());
+    plain->SetCaption(L"&Go");
+    plain->SetParent(form.get());
+    int clicks = 0;
+    plain->OnClick = [&](TObject*) { ++clicks; };
+    auto* menuButton = new TOrvGlowButton(form.get());
+    menuButton->SetCaption(L"&Menu");
+    menuButton->SetBounds(0, 50, 100, 41);
+    menuButton->SetParent(form.get());
+    TRecordingMenu* menu = new TRecordingMenu(form.get());
+    menuButton->SetDropDownMenu(menu);
+    form->Show();
+
+    const LPARAM kAltHeld = LPARAM(1) << 29;
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', kAltHeld), 1) << "the accelerator is consumed";
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', 0), 0) << "without Alt it is not an accelerator";
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'x', kAltHeld), 0);
+    EXPECT_EQ(clicks, 1);
+
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'M', kAltHeld), 1);
+    EXPECT_EQ(menu->Shown, 1) << "a button with a drop-down menu opens it instead of clicking";
+    SendMessageW(menuButton->Handle(), WM_KEYDOWN, VK_F4, 0);
+    EXPECT_EQ(menu->Shown, 2);
+
+    plain->SetEnabled(false);
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', kAltHeld), 0) << "a button that cannot take the focus ignores it";
+    EXPECT_EQ(clicks, 1);
+}
