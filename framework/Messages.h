@@ -44,6 +44,9 @@ constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 28;
 // lParam: packed client point; Result non-zero when the point belongs to the control.
 constexpr UINT CM_HITTEST = CM_BASE + 29;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 30;
+// To the parent when a child is shown or hidden (insert and remove are CM_CONTROLCHANGE).
+// wParam: the child, lParam: non-zero when it became visible.
+constexpr UINT CM_CHILDVISIBLECHANGED = CM_BASE + 31;
 
 // Private posted messages of library units start here.
 constexpr UINT WM_ORV_FIRST = WM_APP + 0x100;
