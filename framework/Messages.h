@@ -47,6 +47,13 @@ constexpr UINT CM_MENUCHANGED = CM_BASE + 30;
 // To the parent when a child is shown or hidden (insert and remove are CM_CONTROLCHANGE).
 // wParam: the child, lParam: non-zero when it became visible.
 constexpr UINT CM_CHILDVISIBLECHANGED = CM_BASE + 31;
+// Before a hint's pause starts. wParam: 1 when a hint is up, lParam: int* pause in ms
+// the control may change.
+constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 32;
+// After the hint window showed the control's hint. lParam: the THintInfo shown.
+constexpr UINT CM_HINTSHOWN = CM_BASE + 33;
+// After the hint window shown for the control was hidden.
+constexpr UINT CM_HINTHIDDEN = CM_BASE + 34;
 
 // Private posted messages of library units start here.
 constexpr UINT WM_ORV_FIRST = WM_APP + 0x100;
