@@ -3,8 +3,10 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Menus.h"
+#include "hints/HintsClasses.h"
 #include "hints/OrvHintInfo.h"
 #include "paint/GDIPPicture.h"
+#include "paint/PaintClasses.h"
 
 namespace orv {
 
@@ -75,15 +77,8 @@ void RegisterAppearance() {
 
 // Records the library publishes in several places; registered once by whoever comes first.
 void RegisterSharedRecords() {
-    if (!TClassRegistry::Find(L"TGDIPPicture"))
-        TClassBuilder<TGDIPPicture>(L"TGDIPPicture", L"TPersistent")
-            .Binary(L"Data", &TGDIPPicture::GetData, &TGDIPPicture::SetData);
-    if (!TClassRegistry::Find(L"TOrvHintInfo"))
-        TClassBuilder<TOrvHintInfo>(L"TOrvHintInfo", L"TPersistent")
-            .String(L"Title", &TOrvHintInfo::GetTitle, &TOrvHintInfo::SetTitle)
-            .Strings(L"Notes", &TOrvHintInfo::GetNotes, &TOrvHintInfo::SetNotes)
-            .Object(L"Picture", [](TOrvHintInfo* h) -> TGDIPPicture& { return h->Picture(); })
-            .Bool(L"ShowHelp", &TOrvHintInfo::GetShowHelp, &TOrvHintInfo::SetShowHelp);
+    if (!TClassRegistry::Find(L"TGDIPPicture")) RegisterPaintClasses();
+    RegisterHintClasses();
     if (!TClassRegistry::Find(L"TImageList"))
         TClassBuilder<TImageList>(L"TImageList", L"TComponent")
             .Factory()
