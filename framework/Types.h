@@ -5,8 +5,8 @@
 
 namespace orv {
 
-// 0x00BBGGRR; a value whose top byte is 0xFF names a system colour whose low byte
-// indexes the system colour table.
+// 0x00BBGGRR; a negative value (0xFF000005, 0x80000005 alike) names a system colour whose
+// low byte indexes the system colour table.
 using TColor = int32_t;
 
 constexpr TColor clBlack = 0x000000;
@@ -63,7 +63,7 @@ constexpr TColor clMenuHighlight = SystemColor(29);
 constexpr TColor clMenuBar = SystemColor(30);
 
 constexpr bool IsSystemColor(TColor c) {
-    return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
+    return c < 0;
 }
 
 struct TPoint {

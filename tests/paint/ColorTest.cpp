@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/Graphics.h"
 #include "paint/OrvColors.h"
 
 using namespace orv;
@@ -87,4 +88,21 @@ TEST(Colors, GdiplusColoursAreOpaqueArgbOfTheResolvedColour) {
     EXPECT_EQ(MakeAlphaColor(0x80, 0x0000FF), 0x80FF0000u);
     EXPECT_EQ(MakeAlphaColor(0, clNone), 0x00FFFFFFu);
     EXPECT_EQ(MakeColor(1, 2, 3), 0xFF010203u);
+}
+
+TEST(Colors, EveryNegativeValueIsASystemColour) {
+    const TColor window = SysColor(COLOR_WINDOW), face = SysColor(COLOR_BTNFACE);
+    ASSERT_NE(window, 0x000005);
+    // The low byte indexes the system colours whatever the other high bits are.
+    EXPECT_EQ(ColorToRGB(static_cast<TColor>(0x80000005u)), window) << "the window colour, not dark red";
+    EXPECT_EQ(ColorToRGB(static_cast<TColor>(0x8000000Fu)), face);
+    EXPECT_EQ(ColorToRGB(static_cast<TColor>(0xFF00000Fu)), face);
+    EXPECT_EQ(ColorToARGB(static_cast<TColor>(0x80000005u)),
+              0xFF000000u | (static_cast<uint32_t>(RedOf(window)) << 16) |
+                  (static_cast<uint32_t>(GreenOf(window)) << 8) | BlueOf(window));
+    EXPECT_EQ(DarkerColor(static_cast<TColor>(0x80000005u), 0), DarkerColor(window, 0));
+    // Non-negative values pass through unchanged, top byte and all.
+    EXPECT_EQ(ColorToRGB(0x7F000005), 0x7F000005);
+    EXPECT_EQ(ColorToRGB(clNone), clNone);
+    EXPECT_EQ(ColorToRGB(0x00123456), 0x00123456);
 }
