@@ -16,18 +16,27 @@ int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LP
     return 1;
 }
 
-// The installed font faces, upper-cased; re-read when a name is not found, so fonts
-// installed while the program runs are seen.
+int gFontScans = 0;
+
+// Whether a face is installed, remembered per face: enumerating the installed fonts is slow,
+// and a caption in a face that is not installed is painted (and asked about) on every paint.
+// A face not yet asked about rescans once, so fonts installed while the program runs are
+// seen when first used.
 bool FontInstalled(const std::wstring& name) {
-    static std::set<std::wstring> faces;
+    static std::set<std::wstring> installed;
+    static std::set<std::wstring> missing;
     std::wstring key = UpperCase(name);
-    if (faces.count(key)) return true;
+    if (installed.count(key)) return true;
+    if (missing.count(key)) return false;
     TWindowDC screen(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    faces.clear();
-    EnumFontFamiliesExW(screen.Get(), &query, CollectFontFace, reinterpret_cast<LPARAM>(&faces), 0);
-    return faces.count(key) != 0;
+    installed.clear();
+    EnumFontFamiliesExW(screen.Get(), &query, CollectFontFace, reinterpret_cast<LPARAM>(&installed), 0);
+    ++gFontScans;
+    if (installed.count(key)) return true;
+    missing.insert(key);
+    return false;
 }
 
 TGPRectF ToRectF(const TRect& r) {
@@ -84,6 +93,10 @@ void DrawHotKeyText(TCanvas& canvas, const std::wstring& text, TPoint origin) {
     canvas.Font().SetOrientation(oldOrientation);
 }
 
+int InstalledFontScans() {
+    return gFontScans;
+}
+
 bool IsTrueTypeFont(TCanvas* canvas) {
     if (!canvas) return false;
     HDC dc = canvas->Handle();
@@ -128,7 +141,9 @@ TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, c
     TGPSolidBrush brush(enabled ? ColorToARGB(font.GetColor()) : 0xFF808080u);
 
     bool wraps = wordWrap && !ellipsis;
-    TGPStringFormat stringFormat(wraps ? 0 : StringFormatFlagsNoWrap);
+    // A measurement alone is taken within rect, wrapping there whatever WordWrap says; only a
+    // drawn single line is kept from wrapping (it is cut to fit instead).
+    TGPStringFormat stringFormat(draw && !wraps ? StringFormatFlagsNoWrap : 0);
     stringFormat.SetAlignment(alignment == TTextAlignment::taRightJustify ? StringAlignmentFar
                               : alignment == TTextAlignment::taCenter     ? StringAlignmentCenter
                                                                           : StringAlignmentNear);

@@ -21,8 +21,11 @@ THotKeyText StripHotKeyMarkers(const std::wstring& caption);
 // underlines its accelerator by hand in the font colour.
 void DrawHotKeyText(TCanvas& canvas, const std::wstring& text, TPoint origin);
 
-// True when the canvas font is a vector, non-device font installed on the system.
+// True when the canvas font is a vector, non-device font installed on the system. Whether a
+// face is installed is looked up once per face.
 bool IsTrueTypeFont(TCanvas* canvas);
+// How often the installed fonts were enumerated so far (tests prove the answer is kept).
+int InstalledFontScans();
 
 enum class TTextAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextAntiAlias { aaNone = 0, aaClearType = 1, aaAntiAlias = 2 };

@@ -154,3 +154,38 @@ TEST(GDIPText, MissingFacesFallBackToClassicText) {
     DropCanvasObjects(canvas);
     EXPECT_EQ(GdiLiveTotal(), gdi);
 }
+
+TEST(GDIPText, AMeasurementWithoutWordWrapStillWrapsWithinItsRectangle) {
+    TBitmap bitmap(200, 200);
+    Fill(bitmap, clWhite);
+    TCanvas& canvas = bitmap.Canvas();
+    TFont font = ArialFont();
+    canvas.Font().Assign(&font);
+    const int line = canvas.TextHeight(L"Ag");
+    ASSERT_GT(line, 8);
+    for (bool ellipsis : {false, true}) {
+        SCOPED_TRACE(ellipsis ? "with ellipsis" : "without ellipsis");
+        TRect measured = DrawGDIPText(canvas, TTextAlignment::taLeftJustify, 0, {0, 0, 60, 200},
+                                      L"one two three four five six", font, true, false, aaAntiAlias, ellipsis, false);
+        EXPECT_LE(measured.Width(), 60) << "kept within the rectangle's width";
+        EXPECT_GE(measured.Height(), 3 * line - 3) << "six short words take at least three lines of 60 pixels";
+    }
+    EXPECT_EQ(CountOther(bitmap, {0, 0, 200, 200}, clWhite), 0) << "measuring draws nothing";
+}
+
+TEST(GDIPText, WhetherAFaceIsInstalledIsLookedUpOncePerFace) {
+    TBitmap bitmap(20, 20);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Font().SetName(L"Face Nobody Installed 7");
+    int before = InstalledFontScans();
+    EXPECT_FALSE(IsTrueTypeFont(&canvas));
+    EXPECT_EQ(InstalledFontScans(), before + 1) << "a face not asked about yet is looked up";
+    for (int i = 0; i < 20; ++i) EXPECT_FALSE(IsTrueTypeFont(&canvas));
+    EXPECT_EQ(InstalledFontScans(), before + 1) << "a missing face does not rescan the fonts on every paint";
+
+    canvas.Font().SetName(L"Arial");
+    EXPECT_TRUE(IsTrueTypeFont(&canvas));
+    before = InstalledFontScans();
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsTrueTypeFont(&canvas));
+    EXPECT_EQ(InstalledFontScans(), before);
+}
