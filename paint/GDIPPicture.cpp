@@ -8,13 +8,35 @@
 #include "framework/Canvas.h"
 #include "framework/Resources.h"
 #include "paint/ImageHeaders.h"
+#include "paint/OrvColors.h"
 
 namespace orv {
 
 namespace {
-// A framework bitmap as the bytes of a 32-bit bottom-up BMP file.
-std::vector<uint8_t> BitmapFileBytes(const TBitmap& source) {
-    auto& bitmap = const_cast<TBitmap&>(source);
+// GDI+ leaves 0xFF in the unused top byte of each pixel; GDI's colour-keyed copy compares
+// whole pixels on some platforms, so the key would never match. Clear it.
+void ClearTopBytes(TBitmap& bitmap) {
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        uint32_t* row = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x) row[x] &= 0x00FFFFFF;
+    }
+}
+}  // namespace
+
+std::unique_ptr<TDecodedImage> DecodeImage(const uint8_t* data, size_t size) {
+    if (!data || size == 0) return nullptr;
+    // Pixels placed outside the data are not the picture's: such data never reaches the
+    // decoder, which would otherwise fail on it only after reading (and, under Wine, keep
+    // the stream and its copy of the bytes for good).
+    if (!ImageDataWithinBounds(data, size)) return nullptr;
+    auto decoded = std::make_unique<TDecodedImage>(CreateImageStream(data, size));
+    if (decoded->Image.GetLoadStatus() != TStatus::Ok || !decoded->Image.Native()) return nullptr;
+    return decoded;
+}
+
+std::vector<uint8_t> BmpFileBytes(const TBitmap& source) {
+    auto& bitmap = const_cast<TBitmap&>(source);  // ScanLine is not const; nothing is changed
+    if (bitmap.Empty()) return {};
     const int w = bitmap.Width(), h = bitmap.Height();
     const size_t row = static_cast<size_t>(w) * 4;
     BITMAPFILEHEADER file{};
@@ -36,23 +58,40 @@ std::vector<uint8_t> BitmapFileBytes(const TBitmap& source) {
     return bytes;
 }
 
-// Some GDI+ implementations report icons as BMP; only real BMP bytes take the BMP paths.
-bool IsBmp(TGPImage& image, const TMemoryStream& data) {
-    return image.GetFormat() == ifBMP && data.GetSizeConst() >= 2 && data.Memory()[0] == 'B' && data.Memory()[1] == 'M';
-}
-
-ARGB OpaqueARGB(TColor color) {
-    TColor rgb = ColorToRGB(color);
-    return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-}
-}  // namespace
-
 // --- TCustomGDIPPicture -------------------------------------------------------------------
 
-std::unique_ptr<TCustomGDIPPicture::TDecoded> TCustomGDIPPicture::Decode() const {
+std::unique_ptr<TDecodedImage> TCustomGDIPPicture::Decode() const {
     if (!HasBytes()) return nullptr;
-    const auto& bytes = FDatastream.Bytes();
-    return std::make_unique<TDecoded>(CreateImageStream(bytes.data(), bytes.size()));
+    return DecodeImage(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
+}
+
+TImageKind TCustomGDIPPicture::Kind() const {
+    if (!HasBytes()) return ikUnknown;
+    return ImageKindOf(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
+}
+
+bool TCustomGDIPPicture::DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool stretch) {
+    if (Kind() != ikBmp) return false;
+    auto decoded = Decode();
+    if (!decoded) return false;
+    TGPImage& image = decoded->Image;
+    FWidth = image.GetWidth();
+    FHeight = image.GetHeight();
+    TBitmap bitmap(FWidth, FHeight);
+    if (bitmap.Empty()) return false;
+    {
+        TGPGraphics graphics(bitmap.Canvas().Handle());
+        // Pixel for pixel: the image's own resolution must not rescale it.
+        graphics.DrawImageRect(image, 0, 0, FWidth, FHeight);
+    }
+    ClearTopBytes(bitmap);
+    bitmap.SetTransparentColor(clDefault);
+    bitmap.SetTransparent(true);
+    if (stretch)
+        canvas.StretchDraw(rect, bitmap);
+    else
+        canvas.Draw(rect.Left, rect.Top, bitmap);
+    return true;
 }
 
 void TCustomGDIPPicture::SetBytes(std::vector<uint8_t> bytes) {
@@ -82,7 +121,7 @@ void TCustomGDIPPicture::Assign(const TPersistent* source) {
         FWidth = FHeight = 0;
         Changed();
     } else if (auto* bitmap = dynamic_cast<const TBitmap*>(source); bitmap && !bitmap->Empty()) {
-        SetBytes(BitmapFileBytes(*bitmap));
+        SetBytes(BmpFileBytes(*bitmap));
         Changed();
     } else {
         // Nothing we can take: the picture is empty and keeps nothing of its old bytes.
@@ -141,25 +180,12 @@ void TCustomGDIPPicture::LoadFromURL(const std::wstring& url) {
 }
 
 bool TCustomGDIPPicture::GetImageSizes() {
+    if (!HasBytes()) return false;
     auto decoded = Decode();
-    if (!decoded) return false;
-    FWidth = decoded->Image.GetWidth();
-    FHeight = decoded->Image.GetHeight();
-    return decoded->Image.GetLoadStatus() == TStatus::Ok;
-}
-
-void TCustomGDIPPicture::RenderBitmap(TGPImage& image, TBitmap& bitmap) {
-    bitmap.SetSize(image.GetWidth(), image.GetHeight());
-    if (bitmap.Empty()) return;
-    TGPGraphics graphics(bitmap.Canvas().Handle());
-    // Pixel for pixel: the image's own resolution must not rescale it.
-    graphics.DrawImageRect(image, 0, 0, bitmap.Width(), bitmap.Height());
-    // GDI+ leaves 0xFF in the unused top byte of each pixel; GDI's colour-keyed copy compares
-    // whole pixels on some platforms, so the key would never match. Clear it.
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        uint32_t* row = bitmap.ScanLine(y);
-        for (int x = 0; x < bitmap.Width(); ++x) row[x] &= 0x00FFFFFF;
-    }
+    // Undecodable data measures 0 x 0, like an image the decoder refused.
+    FWidth = decoded ? decoded->Image.GetWidth() : 0;
+    FHeight = decoded ? decoded->Image.GetHeight() : 0;
+    return decoded != nullptr;
 }
 
 // --- TOrvGDIPPicture ------------------------------------------------------------------------
@@ -188,36 +214,28 @@ void TOrvGDIPPicture::GetImageSizesFromFileName(const std::wstring& fileName) {
 }
 
 void TOrvGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {
+    if (Kind() == ikBmp) {
+        DrawBitmapKind(canvas, rect, false);
+        return;
+    }
     auto decoded = Decode();
     if (!decoded) return;
     TGPImage& image = decoded->Image;
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
-    if (IsBmp(image, FDatastream)) {
-        TBitmap bitmap;
-        RenderBitmap(image, bitmap);
-        bitmap.SetTransparentColor(clDefault);
-        bitmap.SetTransparent(true);
-        canvas.Draw(rect.Left, rect.Top, bitmap);
-        return;
-    }
     TGPGraphics graphics(canvas.Handle());
     graphics.DrawImageRect(image, rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
-ARGB TOrvGDIPPicture::KeyColor(TDecoded& decoded) {
-    if (FBitmapTransparentMode == tmFixed) return OpaqueARGB(FBitmapTransparentColor);
-    // The bottom-left pixel; decoded from a stream of its own, as the image may still be
-    // reading the first one.
-    const auto& bytes = FDatastream.Bytes();
-    TComStream stream = CreateImageStream(bytes.data(), bytes.size());
-    TGPBitmap bitmap(stream.Get());
-    ARGB color = 0;
-    bitmap.GetPixel(0, decoded.Image.GetHeight() - 1, color);
+ARGB TOrvGDIPPicture::KeyColor(TDecodedImage& decoded) {
+    if (FBitmapTransparentMode == tmFixed) return ColorToARGB(FBitmapTransparentColor);
+    ARGB color = 0;  // the bottom-left pixel
+    decoded.Image.GetPixel(0, decoded.Image.GetHeight() - 1, color);
     return color;
 }
 
-void TOrvGDIPPicture::DrawDecoded(TGPGraphics& graphics, TDecoded& decoded, const TGPRectF& dest, bool scaleKeyed) {
+void TOrvGDIPPicture::DrawDecoded(TGPGraphics& graphics, TDecodedImage& decoded, const TGPRectF& dest,
+                                  bool scaleKeyed) {
     TGPImage& image = decoded.Image;
     FHasAlpha = image.HasAlphaChannel();
     FHasPalette = image.HasPalette();
@@ -225,7 +243,7 @@ void TOrvGDIPPicture::DrawDecoded(TGPGraphics& graphics, TDecoded& decoded, cons
     FPixelFormat = image.GetPixelFormat();
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
-    if (FTransparent && IsBmp(image, FDatastream)) {
+    if (FTransparent && Kind() == ikBmp) {
         ARGB key = KeyColor(decoded);
         TGPImageAttributes attributes;
         attributes.SetColorKey(key, key, ColorAdjustTypeDefault);
@@ -289,19 +307,15 @@ void TGDIPPicture::SetData(const std::vector<uint8_t>& value) {
 }
 
 void TGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {
+    if (Kind() == ikBmp) {
+        DrawBitmapKind(canvas, rect, true);
+        return;
+    }
     auto decoded = Decode();
     if (!decoded) return;
     TGPImage& image = decoded->Image;
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
-    if (IsBmp(image, FDatastream)) {
-        TBitmap bitmap;
-        RenderBitmap(image, bitmap);
-        bitmap.SetTransparentColor(clDefault);
-        bitmap.SetTransparent(true);
-        canvas.StretchDraw(rect, bitmap);
-        return;
-    }
     TGPGraphics graphics(canvas.Handle());
     graphics.DrawImageRect(image, rect.Left, rect.Top, rect.Width(), rect.Height());
 }

@@ -12,6 +12,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/Streams.h"
+#include "paint/ImageHeaders.h"
 #include "paint/OrvGDIP.h"
 
 struct HINSTANCE__;
@@ -19,6 +20,23 @@ struct HINSTANCE__;
 namespace orv {
 
 class TBitmap;
+class TCanvas;
+
+// A decoded image with the COM stream it reads from: GDI+ may read the stream lazily, so the
+// stream is declared first and outlives the image.
+struct TDecodedImage {
+    explicit TDecodedImage(TComStream stream) : Stream(std::move(stream)), Image(Stream.Get()) {}
+    TComStream Stream;
+    TGPImage Image;
+};
+
+// Decodes the bytes of an image file. Null when there are none or the decoder refused them:
+// such a picture draws nothing and measures 0 x 0. No byte outside [data, data + size) is
+// read. Raises EImageMemoryError when the memory block cannot be had.
+std::unique_ptr<TDecodedImage> DecodeImage(const uint8_t* data, size_t size);
+
+// A framework bitmap as the bytes of a 32-bit bottom-up BMP file (empty for an empty bitmap).
+std::vector<uint8_t> BmpFileBytes(const TBitmap& bitmap);
 
 // What the two pictures share: the data, its loading and saving, and decoding.
 class TCustomGDIPPicture : public TGraphic {
@@ -60,28 +78,27 @@ public:
     virtual void SetData(const std::vector<uint8_t>& value) = 0;
     bool IsDataStored() const { return !FIsEmpty; }
 
+    // The kind of image the data holds, from its own header; decides colour keying.
+    TImageKind Kind() const;
+    // Decodes the data afresh; null for an empty picture or undecodable data.
+    std::unique_ptr<TDecodedImage> Decode() const;
+    // Bitmap-kind data through a classic bitmap whose bottom-left colour is transparent,
+    // stretched into rect, or in natural size at its top-left corner when not stretch.
+    // False (nothing drawn) for other kinds and undecodable data.
+    bool DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool stretch);
+
     bool GetDoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
 
     TNotifyEvent OnClear;
 
 protected:
-    // The decoded image with the COM stream it reads from; the image goes first.
-    struct TDecoded {
-        explicit TDecoded(TComStream stream) : Stream(std::move(stream)), Image(Stream.Get()) {}
-        TComStream Stream;
-        TGPImage Image;
-    };
-    // Null when there is nothing to decode (empty or no bytes).
-    std::unique_ptr<TDecoded> Decode() const;
     bool HasBytes() const { return !FIsEmpty && FDatastream.GetSizeConst() > 0; }
     // Replaces the bytes and marks the picture loaded.
     void SetBytes(std::vector<uint8_t> bytes);
     // Drops the bytes and the size: an empty picture keeps nothing.
     void DropBytes();
     virtual void SizeAfterFileLoad(const std::wstring& fileName) = 0;
-    // Fills a framework bitmap with a decoded BMP, for drawing on a classic canvas.
-    static void RenderBitmap(TGPImage& image, TBitmap& bitmap);
 
     TMemoryStream FDatastream;
     bool FIsEmpty = true;
@@ -133,8 +150,8 @@ protected:
 
 private:
     // Draws the decoded image into dest; keyed BMPs use natural size unless scaleKeyed.
-    void DrawDecoded(TGPGraphics& graphics, TDecoded& decoded, const TGPRectF& dest, bool scaleKeyed);
-    ARGB KeyColor(TDecoded& decoded);
+    void DrawDecoded(TGPGraphics& graphics, TDecodedImage& decoded, const TGPRectF& dest, bool scaleKeyed);
+    ARGB KeyColor(TDecodedImage& decoded);
 
     bool FDrawing = false;
     TTransparentMode FBitmapTransparentMode = tmAuto;

@@ -10,6 +10,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/Units.h"
+#include "paint/ImageStream.h"
 
 // The flat interface of gdiplus.dll, declared here so that nothing of the SDK's C++ classes
 // comes in. Every brush kind is passed as GpBrush and every bitmap as GpImage: the native
@@ -690,7 +691,7 @@ TGPImageFormat TGPImage::GetFormat() {
     if (SetStatus(GdipGetImageRawFormat(nativeImage.Get(), &g)) != TStatus::Ok) return ifUndefined;
     return ImageFormatFromGuid(&g);
 }
-TPixelFormat TGPImage::GetPixelFormat() {
+TGPPixelFormat TGPImage::GetPixelFormat() {
     int format = 0;
     SetStatus(GdipGetImagePixelFormat(nativeImage.Get(), &format));
     return format;
@@ -712,12 +713,12 @@ TGPBitmap::TGPBitmap(IStream* stream, bool useEmbeddedColorManagement) {
         useEmbeddedColorManagement ? GdipCreateBitmapFromStreamICM(stream, &i) : GdipCreateBitmapFromStream(stream, &i);
     loadStatus = Created(status, nativeImage, i);
 }
-TGPBitmap::TGPBitmap(int width, int height, TPixelFormat format) {
+TGPBitmap::TGPBitmap(int width, int height, TGPPixelFormat format) {
     EnsureStarted();
     GpImage* i = nullptr;
     loadStatus = Created(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &i), nativeImage, i);
 }
-TStatus TGPBitmap::GetPixel(int x, int y, ARGB& color) {
+TStatus TGPImage::GetPixel(int x, int y, ARGB& color) {
     color = 0;
     return SetStatus(GdipBitmapGetPixel(nativeImage.Get(), x, y, &color));
 }
@@ -789,17 +790,10 @@ TComStream CreateImageStream(const void* data, size_t size) {
         std::memcpy(p, data, size);
         GlobalUnlock(block);
     }
-    IStream* stream = nullptr;
-    // The stream frees the block when its last reference goes.
-    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
-        GlobalFree(block);
-        throw EImageMemoryError();
-    }
-    // A stream over an existing block reports the block's (possibly rounded) size; pin it
-    // to the data so the decoder sees no trailing bytes.
-    ULARGE_INTEGER exact;
-    exact.QuadPart = size;
-    stream->SetSize(exact);
+    // Our own stream, not the system's: it stops at the data's end whatever the decoder
+    // seeks to, and frees the block when its last reference goes.
+    IStream* stream = NewBoundedImageStream(block, size);
+    if (!stream) throw EImageMemoryError();
     return TComStream(stream);
 }
 

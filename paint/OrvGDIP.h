@@ -176,14 +176,15 @@ enum TCombineMode : int {
     CombineModeComplement = 5,
 };
 
-using TPixelFormat = int;
-constexpr TPixelFormat PixelFormatIndexed = 0x00010000;
-constexpr TPixelFormat PixelFormatAlpha = 0x00040000;
-constexpr TPixelFormat PixelFormatPAlpha = 0x00080000;
-constexpr TPixelFormat PixelFormat24bppRGB = 0x00021808;
-constexpr TPixelFormat PixelFormat32bppRGB = 0x00022009;
-constexpr TPixelFormat PixelFormat32bppARGB = 0x0026200A;
-constexpr TPixelFormat PixelFormat32bppPARGB = 0x000E200B;
+// GDI+ pixel format identifiers (bits per pixel in bits 8-15, flags above).
+using TGPPixelFormat = int;
+constexpr TGPPixelFormat PixelFormatIndexed = 0x00010000;
+constexpr TGPPixelFormat PixelFormatAlpha = 0x00040000;
+constexpr TGPPixelFormat PixelFormatPAlpha = 0x00080000;
+constexpr TGPPixelFormat PixelFormat24bppRGB = 0x00021808;
+constexpr TGPPixelFormat PixelFormat32bppRGB = 0x00022009;
+constexpr TGPPixelFormat PixelFormat32bppARGB = 0x0026200A;
+constexpr TGPPixelFormat PixelFormat32bppPARGB = 0x000E200B;
 
 enum TGPImageFormat : int {
     ifUndefined = 0,
@@ -594,10 +595,13 @@ public:
     int GetWidth();
     int GetHeight();
     TGPImageFormat GetFormat();
-    TPixelFormat GetPixelFormat();
+    TGPPixelFormat GetPixelFormat();
     int GetPixelDepth();
     bool HasAlphaChannel();
     bool HasPalette();
+    // A raster image's pixel; only for images decoded from raster formats (BMP, PNG, JPEG,
+    // GIF, TIFF, ICO), never for metafiles.
+    TStatus GetPixel(int x, int y, ARGB& color);
 
 protected:
     TGPImage() = default;
@@ -608,8 +612,7 @@ protected:
 class TGPBitmap : public TGPImage {
 public:
     explicit TGPBitmap(IStream* stream, bool useEmbeddedColorManagement = false);
-    TGPBitmap(int width, int height, TPixelFormat format = PixelFormat32bppARGB);
-    TStatus GetPixel(int x, int y, ARGB& color);
+    TGPBitmap(int width, int height, TGPPixelFormat format = PixelFormat32bppARGB);
     TStatus SetPixel(int x, int y, ARGB color);
     // A new GDI bitmap the caller owns (wrap it in TGdiBitmap).
     TStatus GetHBITMAP(ARGB background, HBITMAP__*& bitmap);
@@ -665,8 +668,9 @@ private:
     IStream* FStream = nullptr;
 };
 
-// A COM stream over a movable global memory copy of the bytes, positioned at 0, that frees
-// its memory when released. Raises EImageMemoryError when the memory cannot be allocated.
+// A read-only COM stream over a movable global memory copy of the bytes, positioned at 0,
+// that never reads outside them (paint/ImageStream.h) and frees its memory when released.
+// Raises EImageMemoryError when the memory cannot be allocated.
 TComStream CreateImageStream(const void* data, size_t size);
 // Replaces the global memory allocator (GlobalAlloc flags, size -> HGLOBAL) so tests can
 // make it fail; null restores the platform's.

@@ -13,46 +13,8 @@ namespace orv {
 
 namespace {
 
-// A decoded image with the COM stream it reads from (GDI+ reads lazily): the stream is
-// declared first so it outlives the image.
-struct TDecodedImage {
-    explicit TDecodedImage(TComStream stream) : Stream(std::move(stream)), Image(Stream.Get()) {}
-    TComStream Stream;
-    TGPBitmap Image;
-};
-
-std::unique_ptr<TDecodedImage> DecodeBytes(const std::vector<uint8_t>& bytes) {
-    if (bytes.empty()) return nullptr;
-    auto decoded = std::make_unique<TDecodedImage>(CreateImageStream(bytes.data(), bytes.size()));
-    if (decoded->Image.GetLoadStatus() != TStatus::Ok || !decoded->Image.Native()) return nullptr;
-    return decoded;
-}
-
-// The bitmap as the bytes of a 32-bit top-down BMP file.
-std::vector<uint8_t> BmpBytes(TBitmap& bitmap) {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    size_t pixelBytes = static_cast<size_t>(bitmap.Width()) * bitmap.Height() * 4;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixelBytes);
-    info.biSize = sizeof(info);
-    info.biWidth = bitmap.Width();
-    info.biHeight = -bitmap.Height();
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
-    std::vector<uint8_t> bytes(file.bfSize);
-    std::memcpy(bytes.data(), &file, sizeof(file));
-    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    for (int y = 0; y < bitmap.Height(); ++y)
-        std::memcpy(bytes.data() + file.bfOffBits + static_cast<size_t>(y) * bitmap.Width() * 4, bitmap.ScanLine(y),
-                    static_cast<size_t>(bitmap.Width()) * 4);
-    return bytes;
-}
-
 // Natural size at origin, the colour of pixel (keyX, keyY) transparent.
-void DrawKeyed(TGPGraphics& graphics, TGPBitmap& image, TPoint origin, int keyX, int keyY) {
+void DrawKeyed(TGPGraphics& graphics, TGPImage& image, TPoint origin, int keyX, int keyY) {
     int w = image.GetWidth(), h = image.GetHeight();
     ARGB key = 0;
     image.GetPixel(keyX, keyY, key);
@@ -64,9 +26,10 @@ void DrawKeyed(TGPGraphics& graphics, TGPBitmap& image, TPoint origin, int keyX,
                        0, 0, static_cast<float>(w), static_cast<float>(h), UnitPixel, &attributes);
 }
 
-bool IsBitmapFormat(TGPBitmap& image) {
-    TGPImageFormat format = image.GetFormat();
-    return format == ifBMP || format == ifMemoryBMP;
+// Natural size is the pixel size: drawing at a point would scale by the image's stored
+// resolution (a 10 x 10 picture tagged 72 dpi would cover 13 x 13 pixels).
+void DrawNatural(TGPGraphics& graphics, TGPImage& image, TPoint origin) {
+    graphics.DrawImageRect(image, origin.X, origin.Y, image.GetWidth(), image.GetHeight());
 }
 
 // The caller's surface, or one made for the canvas (anti-aliased) for this call only.
@@ -95,7 +58,8 @@ void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageL
     offscreen.Canvas().Brush().SetColor(clFuchsia);
     offscreen.Canvas().FillRect({0, 0, offscreen.Width(), offscreen.Height()});
     imageList->Draw(offscreen.Canvas(), 0, 0, imageIndex, enabled);
-    auto decoded = DecodeBytes(BmpBytes(offscreen));
+    const std::vector<uint8_t> bytes = BmpFileBytes(offscreen);
+    auto decoded = DecodeImage(bytes.data(), bytes.size());
     if (decoded) DrawKeyed(*graphics, decoded->Image, origin, 0, offscreen.Height() - 1);
 }
 
@@ -108,27 +72,26 @@ void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, T
 
 void DrawPictureAt(TGPGraphics* graphics, TPoint origin, TCustomGDIPPicture* picture) {
     if (!graphics || !picture || picture->Empty()) return;
-    auto decoded = DecodeBytes(picture->GetData());
+    auto decoded = picture->Decode();
     if (!decoded) return;
-    TGPBitmap& image = decoded->Image;
-    if (IsBitmapFormat(image))
+    TGPImage& image = decoded->Image;
+    if (picture->Kind() == ikBmp)
         DrawKeyed(*graphics, image, origin, 0, image.GetHeight() - 1);
     else
-        graphics->DrawImage(image, origin.X, origin.Y);
+        DrawNatural(*graphics, image, origin);
 }
 
 void DrawPictureStretched(TGPGraphics* graphics, TCanvas* canvas, const TRect& rect, TCustomGDIPPicture* picture) {
     if (!picture || picture->Empty()) return;
-    auto decoded = DecodeBytes(picture->GetData());
-    if (!decoded) return;
-    if (IsBitmapFormat(decoded->Image)) {
-        if (!canvas) return;
-        // The picture's own classic path: a bitmap with automatic transparency, stretched.
-        decoded.reset();
-        picture->Draw(*canvas, rect);
+    if (picture->Kind() == ikBmp) {
+        // Through a classic bitmap with automatic transparency, stretched, whichever
+        // picture class holds it.
+        if (canvas) picture->DrawBitmapKind(*canvas, rect, true);
         return;
     }
-    if (graphics) graphics->DrawImageRect(decoded->Image, rect.Left, rect.Top, rect.Width(), rect.Height());
+    if (!graphics) return;
+    if (auto decoded = picture->Decode())
+        graphics->DrawImageRect(decoded->Image, rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
 void DrawGraphicAt(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TCustomGDIPPicture* graphic,
@@ -136,12 +99,12 @@ void DrawGraphicAt(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TCusto
     if (!graphic || graphic->Empty()) return;
     TSurfaceFor surface(graphics, canvas);
     if (!surface.Get()) return;
-    auto decoded = DecodeBytes(graphic->GetData());
+    auto decoded = graphic->Decode();
     if (!decoded) return;
-    if (transparent && decoded->Image.GetFormat() != ifPNG)
+    if (transparent && graphic->Kind() != ikPng)
         DrawKeyed(*surface.Get(), decoded->Image, origin, 0, 0);
     else
-        surface.Get()->DrawImage(decoded->Image, origin.X, origin.Y);
+        DrawNatural(*surface.Get(), decoded->Image, origin);
 }
 
 }  // namespace orv

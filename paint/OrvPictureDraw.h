@@ -16,14 +16,17 @@ void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageL
 void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList, int imageIndex,
                         bool enabled);
 
-// Natural size; a bitmap picture is keyed by its bottom-left pixel, other formats use
-// their own transparency.
+// Natural (pixel) size, whatever resolution the picture is tagged with. A bitmap picture
+// (told by its data's own header, never by the decoder's report) is keyed by its
+// bottom-left pixel; other kinds (PNG, JPEG, GIF, icons) use their own transparency.
 void DrawPictureAt(TGPGraphics* graphics, TPoint origin, TCustomGDIPPicture* picture);
-// A bitmap picture goes through a classic bitmap (automatic transparency) stretched on
-// the canvas; other formats are scaled into rect on the surface.
+// A bitmap picture of either picture class goes through a classic bitmap (automatic
+// transparency) stretched into rect on the canvas; other kinds are scaled into rect on the
+// surface.
 void DrawPictureStretched(TGPGraphics* graphics, TCanvas* canvas, const TRect& rect, TCustomGDIPPicture* picture);
-// Toolbar family: with transparent set and a format other than PNG the top-left pixel is
-// the key. Makes its own anti-aliased surface when only a canvas is given.
+// Toolbar family: with transparent set and a kind other than PNG the top-left pixel is
+// the key; drawn in natural (pixel) size. Makes its own anti-aliased surface when only a
+// canvas is given.
 void DrawGraphicAt(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TCustomGDIPPicture* graphic,
                    bool transparent);
 

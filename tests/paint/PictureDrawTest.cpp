@@ -117,3 +117,78 @@ TEST(DrawGraphicAt, TransparentNonPngPicturesKeyTheirTopLeftColour) {
     EXPECT_EQ(target.PixelColor(3, 2), clWhite) << "opaque when not transparent";
     EXPECT_EQ(target.PixelColor(1, 1), clLime);
 }
+
+namespace {
+int CountColour(TBitmap& bitmap, TColor colour) {
+    int n = 0;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) n += bitmap.PixelColor(x, y) == colour;
+    return n;
+}
+constexpr TColor kAzure = 0xFF8000;  // the 72 dpi test picture's colour
+constexpr TColor kCyan = 0xFFFF00;   // the icon's
+}  // namespace
+
+TEST(DrawPictureAt, DrawsAtThePixelSizeWhateverResolutionThePictureIsTaggedWith) {
+    // 10 x 10 pixels tagged 72 dpi: scaled by its resolution it would cover 13 x 13.
+    TGDIPPicture picture;
+    picture.SetData(orvtest::kPng72DpiBytes);
+    TBitmap target(20, 20);
+    Fill(target, clBlack);
+    {
+        TGPGraphics graphics(target.Canvas().Handle());
+        DrawPictureAt(&graphics, {2, 3}, &picture);
+    }
+    EXPECT_EQ(CountColour(target, kAzure), 100);
+    EXPECT_EQ(target.PixelColor(2, 3), kAzure);
+    EXPECT_EQ(target.PixelColor(11, 12), kAzure);
+    EXPECT_EQ(target.PixelColor(12, 12), clBlack);
+    EXPECT_EQ(target.PixelColor(11, 13), clBlack);
+
+    // The toolbar family's routine draws the natural size too.
+    Fill(target, clBlack);
+    DrawGraphicAt(nullptr, &target.Canvas(), {2, 3}, &picture, false);
+    EXPECT_EQ(CountColour(target, kAzure), 100);
+    EXPECT_EQ(target.PixelColor(12, 13), clBlack);
+}
+
+TEST(DrawPictureAt, IconsAreNeverColourKeyedWhateverTheDecoderCallsThem) {
+    // A solid 16 x 16 icon: keyed by its bottom-left pixel it would vanish completely.
+    TGDIPPicture plain;
+    plain.SetData(orvtest::kIcoBytes);
+    TOrvGDIPPicture orv;
+    orv.SetData(orvtest::kIcoBytes);
+    for (TCustomGDIPPicture* picture :
+         {static_cast<TCustomGDIPPicture*>(&plain), static_cast<TCustomGDIPPicture*>(&orv)}) {
+        SCOPED_TRACE(picture->ClassName());
+        TBitmap target(20, 20);
+        Fill(target, clBlack);
+        {
+            TGPGraphics graphics(target.Canvas().Handle());
+            DrawPictureAt(&graphics, {2, 2}, picture);
+        }
+        EXPECT_EQ(CountColour(target, kCyan), 256);
+        EXPECT_EQ(target.PixelColor(1, 1), clBlack);
+    }
+    // The kind comes from the data's own header.
+    EXPECT_EQ(plain.Kind(), ikIcon);
+    TGDIPPicture bmp;
+    bmp.SetData(orvtest::kBmpBytes);
+    EXPECT_EQ(bmp.Kind(), ikBmp);
+}
+
+TEST(DrawPictureStretched, StretchesBitmapsOfEitherPictureClass) {
+    TOrvGDIPPicture bmp;  // 4 x 4: white rows over magenta rows
+    bmp.SetData(orvtest::kBmpBytes);
+    TBitmap target(14, 14);
+    Fill(target, clLime);
+    {
+        TGPGraphics graphics(target.Canvas().Handle());
+        DrawPictureStretched(&graphics, &target.Canvas(), Bounds(2, 2, 8, 8), &bmp);
+    }
+    EXPECT_EQ(target.PixelColor(2, 2), clWhite);
+    EXPECT_EQ(target.PixelColor(9, 5), clWhite) << "stretched to 8 x 8, not drawn at 4 x 4";
+    EXPECT_EQ(target.PixelColor(9, 6), clLime) << "the magenta half is keyed out";
+    EXPECT_EQ(target.PixelColor(10, 3), clLime) << "nothing outside the rectangle";
+    EXPECT_EQ(CountColour(target, clWhite), 32);
+}

@@ -50,3 +50,24 @@ TEST(PictureLayout, AContainerReadFromALayoutFindsItsPicturesAndWritesThemBack) 
     EXPECT_EQ(again->FindPicture(L"save.png")->GetData(), orvtest::kPngBytes);
     EXPECT_EQ(again->FindPicture(L"Minutes.png")->GetData(), embedded->GetData());
 }
+
+TEST(PictureLayout, AStoredPictureWhoseOffsetRunsPastItsDataReadsAsNothing) {
+    // A BMP whose pixel offset (the 32-bit value at byte 10) points far beyond its 102 bytes:
+    // reading the layout sizes the picture, which decodes it.
+    std::vector<uint8_t> bmp = orvtest::kBmpBytes;
+    bmp[10] = 0xF0;
+    bmp[11] = bmp[12] = 0xFF;
+    bmp[13] = 0x7F;
+    TOwnedPtr<TGDIPPictureContainer> container(new TGDIPPictureContainer(nullptr));
+    ReadLayoutText(container.get(),
+                   L"object GDIPPictureContainer1: TGDIPPictureContainer\n  Items = <\n    item\n"
+                   L"      Picture.Data = {" +
+                       Hex(bmp) + L"}\n      Name = 'crafted.bmp'\n    end>\nend\n",
+                   L"Crafted");
+    TOrvGDIPPicture* picture = container->FindPicture(L"crafted.bmp");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->Empty());
+    EXPECT_EQ(picture->Width(), 0);
+    EXPECT_EQ(picture->Height(), 0);
+    EXPECT_EQ(picture->GetData(), bmp) << "the bytes are kept and written back as they came";
+}

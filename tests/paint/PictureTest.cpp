@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "TestImages.h"
@@ -550,4 +551,32 @@ TEST(ImageHeaders, InconsistentHeaders) {
     EXPECT_EQ(TiffHeaderSize(tiff.data(), tiff.size()), TImageHeaderSize{});
     tiff[4] = 200;  // directory past the end
     EXPECT_EQ(TiffHeaderSize(tiff.data(), tiff.size()), TImageHeaderSize{});
+}
+
+TEST(ImageHeaders, TheKindComesFromTheDataOwnSignature) {
+    EXPECT_EQ(ImageKindOf(kPngBytes.data(), kPngBytes.size()), ikPng);
+    EXPECT_EQ(ImageKindOf(kJpegBytes.data(), kJpegBytes.size()), ikJpeg);
+    EXPECT_EQ(ImageKindOf(kGifBytes.data(), kGifBytes.size()), ikGif);
+    EXPECT_EQ(ImageKindOf(kBmpBytes.data(), kBmpBytes.size()), ikBmp);
+    EXPECT_EQ(ImageKindOf(kTiffBytes.data(), kTiffBytes.size()), ikTiff);
+    EXPECT_EQ(ImageKindOf(kIcoBytes.data(), kIcoBytes.size()), ikIcon);
+
+    const uint8_t bigEndianTiff[] = {'M', 'M', 0, 42, 0, 0, 0, 8};
+    EXPECT_EQ(ImageKindOf(bigEndianTiff, sizeof(bigEndianTiff)), ikTiff);
+    const uint8_t cursor[] = {0, 0, 2, 0, 1, 0};
+    EXPECT_EQ(ImageKindOf(cursor, sizeof(cursor)), ikIcon);
+    const uint8_t noImages[] = {0, 0, 1, 0, 0, 0};
+    EXPECT_EQ(ImageKindOf(noImages, sizeof(noImages)), ikUnknown);
+    std::vector<uint8_t> emf(88, 0);
+    emf[0] = 1;
+    std::memcpy(&emf[40], " EMF", 4);
+    EXPECT_EQ(ImageKindOf(emf.data(), emf.size()), ikEmf);
+    emf[41] = 'X';
+    EXPECT_EQ(ImageKindOf(emf.data(), emf.size()), ikUnknown);
+    const uint8_t placeable[] = {0xD7, 0xCD, 0xC6, 0x9A, 0, 0};
+    EXPECT_EQ(ImageKindOf(placeable, sizeof(placeable)), ikWmf);
+
+    EXPECT_EQ(ImageKindOf(kBmpBytes.data(), 1), ikUnknown) << "one byte of a signature is not enough";
+    EXPECT_EQ(ImageKindOf(kPngBytes.data(), 7), ikUnknown);
+    EXPECT_EQ(ImageKindOf(nullptr, 100), ikUnknown);
 }
