@@ -2,6 +2,7 @@
 
 #include "tools/Render/GlowButtonRender.h"
 #include "tools/Render/MenuRender.h"
+#include "tools/Render/PictureRender.h"
 #include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/ImageList.h"
@@ -244,6 +245,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
+        for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
