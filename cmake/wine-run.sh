@@ -22,8 +22,9 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # stays quiet about it with WINEDEBUG=-all.
 export WINEARCH=win64
 # No prompts to download Mono or Gecko (nothing here needs them), and no menu
-# entries or file associations written into the user's desktop.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+# entries or file associations written into the user's desktop. A crashing
+# test ends at once instead of waiting on Wine's debugger.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d}"
 
 # Bump the number when the set-up below changes: older prefixes get it again.
 stamp="$WINEPREFIX/.orv-prepared-2"
