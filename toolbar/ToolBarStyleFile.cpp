@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <memory>
-
 #include "framework/Graphics.h"
+#include "framework/Streams.h"
+#include "framework/StringList.h"
 #include "framework/SysUtils.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/ToolBarStylerPaths.h"
@@ -301,41 +300,16 @@ void ApplyValue(const TStylerProperty& p, const std::wstring& key, const std::ve
     }
 }
 
-// The file's lines: UTF-8 (with or without a byte order mark), else the ANSI code page.
+// The file's lines: UTF-8 (with or without a byte order mark), UTF-16 with one, else the
+// ANSI code page.
 std::vector<std::wstring> ReadLines(const std::wstring& fileName) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(fileName.c_str(), L"rb"), &fclose);
-    if (!file) throw EReadError(L"Cannot open file " + fileName);
-    std::string bytes;
-    char buffer[65536];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, n);
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
-    std::wstring text;
-    if (!bytes.empty()) {
-        int size = static_cast<int>(bytes.size());
-        UINT codePage = CP_UTF8;
-        int count = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-        if (count <= 0) {
-            codePage = CP_ACP;
-            count = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-        }
-        text.resize(static_cast<size_t>(count > 0 ? count : 0));
-        if (count > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), count);
+    TStringList lines;
+    try {
+        lines.LoadFromFile(fileName);
+    } catch (const EFOpenError&) {
+        throw EReadError(L"Cannot open file " + fileName);
     }
-    std::vector<std::wstring> lines;
-    std::wstring current;
-    for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        if (c == L'\r' || c == L'\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) lines.push_back(current);
-    return lines;
+    return lines.ToVector();
 }
 
 // The value of key among the line's items ("Key=Value"), or false.
@@ -373,69 +347,33 @@ bool StyleFromFileName(const std::wstring& name, TToolBarStyle& style) {
 }
 
 std::vector<std::wstring> SplitCommaList(const std::wstring& line) {
-    std::vector<std::wstring> items;
-    size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < line.size() && line[i] <= L' ') ++i;
-    };
-    skipBlanks();
-    while (i < line.size()) {
-        std::wstring item;
-        if (line[i] == L'"') {
-            ++i;
-            while (i < line.size()) {
-                if (line[i] == L'"') {
-                    if (i + 1 < line.size() && line[i + 1] == L'"') {
-                        item += L'"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += line[i++];
-            }
-        } else {
-            while (i < line.size() && line[i] > L' ' && line[i] != L',') item += line[i++];
-        }
-        items.push_back(item);
-        skipBlanks();
-        if (i < line.size() && line[i] == L',') {
-            ++i;
-            skipBlanks();
-        }
-    }
-    return items;
+    TStringList items;
+    items.SetCommaText(line);
+    return items.ToVector();
 }
 
 std::wstring QuoteCommaItem(const std::wstring& entry) {
-    bool quote = false;
-    for (wchar_t c : entry)
-        if (c <= L' ' || c == L',' || c == L'"') quote = true;
-    if (!quote) return entry;
-    std::wstring out = L"\"";
-    for (wchar_t c : entry) {
-        if (c == L'"') out += L'"';
-        out += c;
-    }
-    return out + L"\"";
+    TStringList items;
+    items.Add(entry);
+    return items.GetCommaText();
 }
 
 void TOrvToolBarOfficeStyler::SaveToFile(const std::wstring& fileName) {
-    std::wstring text = StyleFileName(FStyle) + L"\r\n";
-    text += QuoteCommaItem(std::wstring(L"AutoThemeAdapt=") + (GetAutoThemeAdapt() ? L"True" : L"False")) + L"\r\n";
+    TStringList lines;
+    lines.Add(StyleFileName(FStyle));
+    lines.Add(QuoteCommaItem(std::wstring(L"AutoThemeAdapt=") + (GetAutoThemeAdapt() ? L"True" : L"False")));
     for (const std::wstring& key : StyleFileKeys()) {
         TStylerProperty p;
         if (!FindStylerProperty(*this, key, p)) throw EInvalidOperation(L"No styler value \"" + key + L"\"");
         std::wstring entry = key + L"=" + FormatValue(p);
         bool commaList = (p.Prop && (p.Prop->Kind == TPropKind::String || p.Prop->Kind == TPropKind::Bool));
-        text += (commaList ? QuoteCommaItem(entry) : entry) + L"\r\n";
+        lines.Add(commaList ? QuoteCommaItem(entry) : entry);
     }
-    std::string utf8 = ToUtf8(text);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(fileName.c_str(), L"wb"), &fclose);
-    if (!file) throw EInvalidOperation(L"Cannot Create " + fileName);
-    if (fwrite(utf8.data(), 1, utf8.size(), file.get()) != utf8.size())
+    try {
+        lines.SaveToFile(fileName);
+    } catch (const EStreamError&) {
         throw EInvalidOperation(L"Cannot Create " + fileName);
+    }
 }
 
 void TOrvToolBarOfficeStyler::LoadFromFile(const std::wstring& fileName) {

@@ -15,8 +15,9 @@ const std::vector<std::wstring>& StyleFileKeys();
 std::wstring StyleFileName(TToolBarStyle style);
 bool StyleFromFileName(const std::wstring& name, TToolBarStyle& style);
 
-// One line as a comma list: items split at commas and at blanks or control characters
-// outside double quotes; a quoted item may hold them, and "" inside it is one quote.
+// One line as a comma list (a string list's comma text): items split at commas and at
+// blanks or control characters outside double quotes; a quoted item may hold them, and
+// "" inside it is one quote.
 std::vector<std::wstring> SplitCommaList(const std::wstring& line);
 // An entry as a one-item comma list: quoted when it holds a blank, a control
 // character, a comma or a double quote.
