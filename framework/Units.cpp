@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Clipbrd.h"
 #include "framework/FrameworkClasses.h"
+#include "framework/RegisteredMessages.h"
 
 namespace orv {
 
@@ -66,6 +68,9 @@ void RegisterFrameworkUnits() {
             RegisterFrameworkClasses();
         },
         nullptr);
+    RegisterMessageUnits();
+    // The clipboard's hidden window goes with the other windows.
+    RegisterUnit(L"Clipbrd", nullptr, [] { Clipboard().ReleaseWindow(); });
 }
 
 }  // namespace orv
