@@ -1,7 +1,9 @@
 #include "framework/FrameworkClasses.h"
 
+#include "framework/Bitmap.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/Icon.h"
 #include "framework/Timer.h"
 
 namespace orv {
@@ -30,6 +32,11 @@ void RegisterFrameworkClasses() {
         .String(L"Name", &TFont::GetName, &TFont::SetName)
         .Int(L"Orientation", &TFont::GetOrientation, &TFont::SetOrientation)
         .Set(L"Style", &TFont::GetStyle, &TFont::SetStyle, kFontStyleIdents);
+
+    // Pictures travel as the bytes of their file (BMP, ICO).
+    TClassBuilder<TGraphic>(L"TGraphic", L"TPersistent");
+    TClassBuilder<TBitmap>(L"TBitmap", L"TGraphic").Binary(L"Data", &TBitmap::GetData, &TBitmap::SetData);
+    TClassBuilder<TIcon>(L"TIcon", L"TGraphic").Binary(L"Data", &TIcon::GetData, &TIcon::SetData);
 
     TClassBuilder<TComponent>(L"TComponent", L"TPersistent").Int(L"Tag", &TComponent::GetTag, &TComponent::SetTag);
 

@@ -194,24 +194,12 @@ void TSeparator::Assign(const TPersistent* source) {
 // --- TMenuGlyphs
 // -------------------------------------------------------------------------------
 
-bool LoadBitmapResource(TBitmap& bitmap, const wchar_t* name) {
-    TGdiBitmap loaded(static_cast<HBITMAP>(
-        LoadImageW(reinterpret_cast<HINSTANCE>(MainInstance()), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!loaded) return false;
-    BITMAP info{};
-    GetObjectW(loaded.Get(), sizeof(info), &info);
-    bitmap.SetSize(info.bmWidth, std::abs(info.bmHeight));
-    TGdiMemoryDC source(CreateCompatibleDC(nullptr));
-    TSelectGuard select(source.Get(), loaded.Get());
-    BitBlt(bitmap.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), source.Get(), 0, 0, SRCCOPY);
-    return true;
-}
-
 TMenuGlyphs::TMenuGlyphs() {
     const std::pair<TBitmap*, const wchar_t*> glyphs[] = {
         {&FSubMenu, L"ORVSUBMENUITEM"}, {&FCheck, L"ORVCHECKITEM"}, {&FRadio, L"ORVRADIOITEM"}};
     for (auto [bitmap, name] : glyphs) {
-        LoadBitmapResource(*bitmap, name);
+        // A program linked without the glyph resources gets empty glyphs.
+        if (ResourceExists(MainInstance(), name, RT_BITMAP)) bitmap->LoadFromResourceName(MainInstance(), name);
         // Glyphs are black on white; white is the see-through colour.
         bitmap->SetTransparentColor(clWhite);
         bitmap->SetTransparent(true);

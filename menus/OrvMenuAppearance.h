@@ -282,8 +282,6 @@ private:
     TBitmap FCheck;
     TBitmap FRadio;
 };
-// Loads a BITMAP resource of the program into bitmap; false when there is none.
-bool LoadBitmapResource(TBitmap& bitmap, const wchar_t* name);
 
 enum TDirection { dDownToUp, dUpToDown };
 enum TSideBarVisibleIn { viFirstVisible, viFirstLevel, viAnyLevel };
