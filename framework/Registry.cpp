@@ -54,7 +54,9 @@ bool TRegistry::OpenKey(const std::wstring& key, bool canCreate) {
     }
     FLastError = rc;
     if (rc != ERROR_SUCCESS) return false;
-    std::wstring path = relativeToCurrent && !FCurrentPath.empty() ? FCurrentPath + L"\\" + remainder : remainder;
+    // Beneath an open key the separator is kept also when that key was opened with the
+    // empty path: "\B" under the root key still reads as a path from the root.
+    std::wstring path = relativeToCurrent ? FCurrentPath + L"\\" + remainder : remainder;
     CloseKey();
     FCurrentKey = opened;
     FCurrentPath = path;

@@ -87,3 +87,24 @@ TEST(Registry, TypedValuesRoundTripAndMissingOnesRaise) {
     EXPECT_THROW(reader.WriteInteger(L"Left", 1), ERegistryException) << "a read-only accessor cannot write";
     EXPECT_EQ(reader.ReadInteger(L"Left"), -12);
 }
+
+TEST(Registry, OpenKeyBeneathAKeyOpenedWithTheEmptyPathKeepsTheSeparator) {
+    orvtest::TScratchCurrentUser scratch;
+    HKEY k;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Top\\Leaf", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    RegSetValueExW(k, L"Mark", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"leaf"), 10);
+    RegCloseKey(k);
+
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(L"", false));  // the root itself
+    EXPECT_EQ(reg.CurrentPath(), L"");
+    ASSERT_TRUE(reg.OpenKey(L"Top", false));
+    EXPECT_EQ(reg.CurrentPath(), L"\\Top");
+    ASSERT_TRUE(reg.OpenKey(L"Leaf", false));
+    EXPECT_EQ(reg.CurrentPath(), L"\\Top\\Leaf");
+
+    // The path names the same key when opened again from a fresh accessor.
+    TRegistry again(KEY_READ);
+    ASSERT_TRUE(again.OpenKey(reg.CurrentPath(), false));
+    EXPECT_EQ(again.ReadString(L"Mark"), L"leaf");
+}
