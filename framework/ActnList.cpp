@@ -13,6 +13,7 @@ namespace orv {
 TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
 
 void TBasicAction::BeforeDestruction() {
+    *FAlive = false;
     // Links outlive their action: they just lose it.
     for (TBasicActionLink* link : FClients) link->FAction = nullptr;
     FClients.clear();
@@ -23,6 +24,27 @@ bool TBasicAction::Execute() {
     if (!OnExecute) return false;
     OnExecute(this);
     return true;
+}
+
+bool TBasicAction::ExecuteFor(TComponent* component) {
+    std::shared_ptr<bool> alive = FAlive;
+    FActionComponent = component;
+    // Told when the component goes meanwhile. Never unregistered here: the pair may be
+    // registered for other reasons (a control watching its action).
+    if (component) FreeNotification(component);
+    struct TClear {
+        std::shared_ptr<bool>& Alive;
+        TComponent*& Component;
+        ~TClear() {
+            if (*Alive) Component = nullptr;
+        }
+    } clear{alive, FActionComponent};
+    return Execute();
+}
+
+void TBasicAction::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FActionComponent) FActionComponent = nullptr;
 }
 
 bool TBasicAction::Update() {
@@ -191,8 +213,8 @@ void TBasicActionLink::SetAction(TBasicAction* value) {
     if (FAction) FAction->RegisterChanges(this);
 }
 
-bool TBasicActionLink::Execute(TComponent*) {
-    return FAction && FAction->Execute();
+bool TBasicActionLink::Execute(TComponent* target) {
+    return FAction && FAction->ExecuteFor(target);
 }
 bool TBasicActionLink::Update() {
     return FAction && FAction->Update();
@@ -207,6 +229,10 @@ bool TControlActionLink::IsCaptionLinked() {
 bool TControlActionLink::IsEnabledLinked() {
     TCustomAction* a = Custom();
     return a && FControl->GetEnabled() == a->GetEnabled();
+}
+bool TControlActionLink::IsHelpContextLinked() {
+    TCustomAction* a = Custom();
+    return a && FControl->GetHelpContext() == a->GetHelpContext();
 }
 bool TControlActionLink::IsHintLinked() {
     TCustomAction* a = Custom();
@@ -225,6 +251,9 @@ void TControlActionLink::SetCaption(const std::wstring& value) {
 }
 void TControlActionLink::SetEnabled(bool value) {
     if (IsEnabledLinked()) FControl->SetEnabled(value);
+}
+void TControlActionLink::SetHelpContext(int value) {
+    if (IsHelpContextLinked()) FControl->SetHelpContext(value);
 }
 void TControlActionLink::SetHint(const std::wstring& value) {
     if (IsHintLinked()) FControl->SetHint(value);

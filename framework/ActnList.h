@@ -4,6 +4,7 @@
 // action calls the link's Set* members, which change the client only while the client's
 // value is "linked" (still equal to the action's). Action lists own actions and their
 // images. The action does not own its clients, nor they it.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,15 @@ public:
 
     // Runs OnExecute; false when there is none.
     virtual bool Execute();
+    // Execute on behalf of a component (a control's click), which is the action
+    // component while the handler runs. The handler may free either of the two.
+    bool ExecuteFor(TComponent* component);
     virtual bool Update();
     void RegisterChanges(TBasicActionLink* link);
     void UnRegisterChanges(TBasicActionLink* link);
+    // The component the running execution is for; null outside ExecuteFor.
+    TComponent* GetActionComponent() const { return FActionComponent; }
+    void Notification(TComponent* component, TOperation operation) override;
 
     TNotifyEvent OnExecute;
     TNotifyEvent OnUpdate;
@@ -36,6 +43,11 @@ protected:
     void BeforeDestruction() override;
     virtual void Change();
     std::vector<TBasicActionLink*> FClients;
+
+private:
+    TComponent* FActionComponent = nullptr;
+    // Outlives the action in ExecuteFor's hands: false once the action is being freed.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 class TCustomAction : public TBasicAction {
@@ -168,18 +180,20 @@ protected:
     TCustomAction* Custom() const { return dynamic_cast<TCustomAction*>(FAction); }
 };
 
-// Link of a control: caption, enabled, hint, visible and the click follow the action
-// while the control's value still equals the action's.
+// Link of a control: caption, enabled, help context, hint, visible and the click follow
+// the action while the control's value still equals the action's.
 class TControlActionLink : public TActionLink {
 public:
     explicit TControlActionLink(TControl* client);
     bool IsCaptionLinked() override;
     bool IsEnabledLinked() override;
+    bool IsHelpContextLinked() override;
     bool IsHintLinked() override;
     bool IsVisibleLinked() override;
     bool IsOnExecuteLinked() override;
     void SetCaption(const std::wstring& value) override;
     void SetEnabled(bool value) override;
+    void SetHelpContext(int value) override;
     void SetHint(const std::wstring& value) override;
     void SetVisible(bool value) override;
     void SetOnExecute(const TNotifyEvent& value) override;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "framework/Menus.h"
 #include "framework/SysUtils.h"
 #include "framework/WinControl.h"
 
@@ -99,7 +100,16 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 void TControl::BeforeDestruction() {
     Destroying();
     if (FParent) FParent->RemoveControl(this);
+    FActionLink.reset();
     TComponent::BeforeDestruction();
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == FPopupMenu) FPopupMenu = nullptr;
+    // A freed action has already cut the link from its side.
+    if (FActionLink && (!FActionLink->GetAction() || component == FActionLink->GetAction())) FActionLink.reset();
 }
 
 void TControl::Loaded() {
@@ -112,7 +122,14 @@ TComponent* TControl::GetParentComponent() const {
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
-    if (auto* win = dynamic_cast<TWinControl*>(parent)) SetParent(win);
+    auto* win = dynamic_cast<TWinControl*>(parent);
+    if (!win) return;
+    // Only containers take children from a stored layout; code may still place
+    // internal children anywhere.
+    if (!(win->ControlStyle() & csAcceptsControls))
+        throw EInvalidOperation(L"Control '" + GetName() + L"' cannot be placed in '" + win->GetName() + L"': a " +
+                                win->ClassName() + L" does not accept controls");
+    SetParent(win);
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -127,12 +144,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (height < 0) height = 0;
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
     bool resized = width != FWidth || height != FHeight;
-    Invalidate();
+    InvalidateOwnArea();
     FLeft = left;
     FTop = top;
     FWidth = width;
     FHeight = height;
-    Invalidate();
+    InvalidateOwnArea();
     RequestAlign();
     if (resized && !IsLoading()) Resize();
 }
@@ -165,13 +182,13 @@ void TControl::RequestAlign() {
 
 void TControl::SetVisible(bool value) {
     if (FVisible == value) return;
-    Invalidate();
+    InvalidateOwnArea();
     FVisible = value;
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
-    Invalidate();
+    InvalidateOwnArea();
     if (FParent) {
         if (FAlign != TAlign::alNone) RequestAlign();
-        FParent->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(this), 0);
+        FParent->Perform(CM_CHILDVISIBLECHANGED, reinterpret_cast<WPARAM>(this), value ? 1 : 0);
     }
 }
 
@@ -231,19 +248,65 @@ void TControl::FontChanged(TObject*) {
     Perform(CM_FONTCHANGED);
 }
 
+// A graphic control that is not opaque shows its parent through: the parent repaints
+// the area from its background up.
 void TControl::Invalidate() {
-    if (FParent && FVisible) FParent->InvalidateRect(BoundsRect());
+    if (FParent && FVisible) FParent->InvalidateRect(BoundsRect(), !(FControlStyle & csOpaque));
 }
 
-void TControl::InvalidateRect(const TRect& r) {
+// Moving or hiding uncovers the parent whatever the control paints.
+void TControl::InvalidateOwnArea() {
+    if (FParent && FVisible) FParent->InvalidateRect(BoundsRect(), true);
+}
+
+void TControl::InvalidateRect(const TRect& r, bool erase) {
     auto* self = dynamic_cast<TWinControl*>(this);
     if (self) {
         if (!self->HandleAllocated()) return;
         RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-        ::InvalidateRect(self->FHandle, &rc, FALSE);
+        ::InvalidateRect(self->FHandle, &rc, erase ? TRUE : FALSE);
+        self->InvalidateBackgroundChildren(r);
         return;
     }
-    if (FParent && FVisible) FParent->InvalidateRect(r.Offset(FLeft, FTop));
+    if (FParent && FVisible) FParent->InvalidateRect(r.Offset(FLeft, FTop), erase || !(FControlStyle & csOpaque));
+}
+
+void TControl::DrawParentBackground(HDC dc) {
+    DrawParentBackgroundClipped(dc, nullptr, nullptr);
+}
+
+void TControl::DrawParentBackground(HDC dc, const TRect& rect) {
+    DrawParentBackgroundClipped(dc, &rect, nullptr);
+}
+
+void TControl::DrawParentBackground(HDC dc, HRGN region) {
+    DrawParentBackgroundClipped(dc, nullptr, region);
+}
+
+void TControl::DrawParentBackgroundClipped(HDC dc, const TRect* rect, HRGN region) {
+    if (!FParent || !dc || FDrawingParentBackground) return;
+    FDrawingParentBackground = true;
+    struct TReset {
+        bool& Flag;
+        ~TReset() { Flag = false; }
+    } reset{FDrawingParentBackground};
+    TSaveDCGuard saved(dc);
+    // Clip in this control's coordinates while they are still the DC's logical ones.
+    TRect r = rect ? *rect : TRect{0, 0, FWidth, FHeight};
+    IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+    if (region) {
+        // Regions clip in device coordinates: move a copy to where our (0, 0) lands.
+        TGdiRegion clip(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(clip.Get(), region, nullptr, RGN_COPY);
+        POINT origin{0, 0};
+        LPtoDP(dc, &origin, 1);
+        OffsetRgn(clip.Get(), origin.x, origin.y);
+        ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
+    }
+    POINT org;
+    GetWindowOrgEx(dc, &org);
+    SetWindowOrgEx(dc, org.x + FLeft, org.y + FTop, nullptr);
+    FParent->PaintBeneath(this, dc);
 }
 
 void TControl::Update() {
@@ -294,7 +357,75 @@ void TControl::SetMouseCapture(bool value) {
 }
 
 void TControl::Click() {
-    OnClick(this);
+    TBasicAction* action = GetAction();
+    if (OnClick && (!action || OnClick != action->OnExecute))
+        OnClick(this);
+    else if (action)
+        FActionLink->Execute(this);
+    else
+        OnClick(this);
+}
+
+bool TControl::MouseWheel(TShiftState shift, int delta, TPoint mousePos) {
+    bool handled = false;
+    OnMouseWheel(this, shift, delta, mousePos, handled);
+    return handled;
+}
+
+// --- action and pop-up menu ----------------------------------------------------------
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
+    return std::make_unique<TControlActionLink>(this);
+}
+
+void TControl::SetAction(TBasicAction* value) {
+    TBasicAction* old = GetAction();
+    if (old == value) return;
+    if (old) RemoveFreeNotification(old);
+    if (!value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink = CreateActionLink();
+        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
+    }
+    FActionLink->SetAction(value);
+    FreeNotification(value);
+    ActionChange(value, IsLoading());
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+    auto* a = dynamic_cast<TCustomAction*>(sender);
+    if (!a) return;
+    if (!checkDefaults || FCaption.empty()) SetCaption(a->GetCaption());
+    if (!checkDefaults || FEnabled) SetEnabled(a->GetEnabled());
+    if (!checkDefaults || FHint.empty()) SetHint(a->GetHint());
+    if (!checkDefaults || FVisible) SetVisible(a->GetVisible());
+    if (!checkDefaults || FHelpContext == 0) SetHelpContext(a->GetHelpContext());
+    if (!checkDefaults || !OnClick) OnClick = a->OnExecute;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value) {
+    if (FPopupMenu == value) return;
+    if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
+    FPopupMenu = value;
+    if (FPopupMenu) FreeNotification(FPopupMenu);
+}
+
+bool TControl::HandleContextMenu(LPARAM screenPoint) {
+    TPoint at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    bool fromKeyboard = at.X == -1 && at.Y == -1;
+    bool handled = false;
+    OnContextPopup(this, fromKeyboard ? at : ScreenToClient(at), handled);
+    if (handled) return true;
+    TPopupMenu* menu = FPopupMenu;
+    if (!menu || !menu->GetAutoPopup()) return false;
+    // From the keyboard the menu opens at the control.
+    if (fromKeyboard) at = ClientToScreen({0, 0});
+    menu->SetPopupComponent(this);
+    menu->Popup(at.X, at.Y);
+    return true;
 }
 void TControl::DblClick() {
     OnDblClick(this);
@@ -422,6 +553,13 @@ void TControl::WndProc(TMessage& m) {
         case CM_HITTEST:
             m.Result = 1;
             return;
+        case WM_CONTEXTMENU:
+            // Not taken: a windowed control's default passes it to the parent window.
+            if (HandleContextMenu(m.LParam)) {
+                m.Result = 1;
+                return;
+            }
+            break;
         default:
             break;
     }

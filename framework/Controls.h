@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/ActnList.h"
 #include "framework/Canvas.h"
 #include "framework/Component.h"
 #include "framework/Messages.h"
@@ -13,6 +14,7 @@ namespace orv {
 
 class TWinControl;
 class TControl;
+class TPopupMenu;
 
 enum TControlStyleFlag : uint32_t {
     csAcceptsControls = 1 << 0,
@@ -45,6 +47,12 @@ HCURSOR CursorHandle(TCursor cursor);
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+// Shift, wheel delta (120 a notch, positive away from the user), the pointer in screen
+// coordinates, and handled.
+using TMouseWheelEvent = TEvent<TObject*, TShiftState, int, TPoint, bool&>;
+// The point in client coordinates ({-1, -1} from the keyboard); setting handled keeps
+// the pop-up menu closed.
+using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
 
 TShiftState KeysToShiftState(WPARAM keys);
 TShiftState KeyboardShiftState();
@@ -56,6 +64,8 @@ public:
     explicit TControlCanvas(TControl& control) : FControl(control) {}
     ~TControlCanvas() override { FreeHandle(); }
     void FreeHandle();
+    // The DC a paint lent to the canvas, or null (none, or the canvas's own window DC).
+    HDC LentHandle() { return HandleAllocated() && !FWindowDC ? Handle() : nullptr; }
 
 protected:
     void CreateHandle() override;
@@ -67,18 +77,21 @@ private:
 
 // Lends a paint DC to a control's canvas for one paint; the canvas lets go of it (and
 // of the pens, brushes and fonts it made) when the scope ends, also on an exception.
+// Scopes nest (a control painted again inside its own paint, as parent backgrounds
+// do): the inner one hands the outer paint's DC back.
 class TCanvasPaintScope {
 public:
-    TCanvasPaintScope(TControlCanvas& canvas, HDC dc) : FCanvas(canvas) {
+    TCanvasPaintScope(TControlCanvas& canvas, HDC dc) : FCanvas(canvas), FOuter(canvas.LentHandle()) {
         FCanvas.FreeHandle();
         FCanvas.SetHandle(dc);
     }
-    ~TCanvasPaintScope() { FCanvas.SetHandle(nullptr); }
+    ~TCanvasPaintScope() { FCanvas.SetHandle(FOuter); }
     TCanvasPaintScope(const TCanvasPaintScope&) = delete;
     TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
 
 private:
     TControlCanvas& FCanvas;
+    HDC FOuter;
 };
 
 class TControl : public TComponent {
@@ -148,12 +161,37 @@ public:
     bool GetParentFont() const { return FParentFont; }
     void SetParentFont(bool value);
 
+    // csOpaque: the control paints every pixel, so invalidating it asks for no erase.
+    // csParentBackground (windowed): paints start from the parent's background.
+    // csAcceptsControls: a stored layout may nest controls in it. csFramed (windowed):
+    // a sunken client edge. Changing the style of a window takes effect when it is made.
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle value) { FControlStyle = value; }
 
+    // --- action, pop-up menu, help ---------------------------------------------------
+    // The linked action (not owned): its caption, enabled, hint, visible, help context
+    // and execute handler follow to the control while the control's values still match.
+    TBasicAction* GetAction() const { return FActionLink ? FActionLink->GetAction() : nullptr; }
+    void SetAction(TBasicAction* value);
+    // Opened by a right click on the control or the context-menu key (not owned).
+    TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+    int GetHelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+
     // --- painting --------------------------------------------------------------------
     virtual void Invalidate();
-    void InvalidateRect(const TRect& rect);
+    // rect in this control's coordinates; erase repaints what lies behind it first.
+    void InvalidateRect(const TRect& rect, bool erase = false);
+    // Paints what lies behind this control into dc, whose logical origin is this
+    // control's top-left (any window or viewport origin the DC already has is kept):
+    // the parent's background and content, and the graphic siblings stacked beneath
+    // it. Clipped to the control, or to rect or region (this control's coordinates).
+    // Straight into dc, no buffer; a call nested in another one for the same control
+    // paints nothing, so a parent that paints its children cannot recurse.
+    void DrawParentBackground(HDC dc);
+    void DrawParentBackground(HDC dc, const TRect& rect);
+    void DrawParentBackground(HDC dc, HRGN region);
     virtual void Update();
     void Repaint();
     void BringToFront();
@@ -167,7 +205,9 @@ public:
     void SetMouseCapture(bool value);
     bool MouseInControl() const { return FMouseInControl; }
 
-    // Runs the click: the OnClick handler. May free this control.
+    // Runs the click: OnClick when it is set and is not the action's own handler,
+    // otherwise the action (with this control as its action component). May free
+    // this control.
     virtual void Click();
     virtual void DblClick();
 
@@ -179,8 +219,11 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TMouseWheelEvent OnMouseWheel;
+    TContextPopupEvent OnContextPopup;
 
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void BeforeDestruction() override;
@@ -190,7 +233,16 @@ protected:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseEnter();
     virtual void MouseLeave();
+    // A wheel turn routed to this control (the focused one, then its parents in
+    // turn); true when handled. The base asks OnMouseWheel.
+    virtual bool MouseWheel(TShiftState shift, int delta, TPoint mousePos);
     virtual void Resize();
+    // Copies the action's values; with checkDefaults only into values still at their
+    // defaults (an action linked while a layout is read).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
+    // The link SetAction makes; subclasses return one that follows more values.
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
     // Called by the default message handling; the base does nothing.
     virtual void DefaultHandler(TMessage& message);
     // Asks the parent to re-run alignment after this control changed.
@@ -220,11 +272,19 @@ protected:
     TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     bool FMouseInControl = false;
     bool FClicked = false;
+    int FHelpContext = 0;
 
 private:
     void HandleMouseMessage(TMessage& m);
     void FontChanged(TObject*);
+    // True when the request was taken (handler or menu); the menu may free this control.
+    bool HandleContextMenu(LPARAM screenPoint);
+    void DrawParentBackgroundClipped(HDC dc, const TRect* rect, HRGN region);
+    void InvalidateOwnArea();
     bool FSettingParentFont = false;
+    bool FDrawingParentBackground = false;
+    std::unique_ptr<TControlActionLink> FActionLink;
+    TPopupMenu* FPopupMenu = nullptr;
 };
 
 // A control without a window that paints through Paint on its parent's canvas.

@@ -4,6 +4,7 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Icon.h"
+#include "framework/Menus.h"
 #include "framework/Timer.h"
 
 namespace orv {
@@ -40,7 +41,9 @@ void RegisterFrameworkClasses() {
 
     TClassBuilder<TComponent>(L"TComponent", L"TPersistent").Int(L"Tag", &TComponent::GetTag, &TComponent::SetTag);
 
+    RegisterActionClasses();
     TClassBuilder<TControl>(L"TControl", L"TComponent")
+        .Component<TBasicAction>(L"Action", &TControl::GetAction, &TControl::SetAction)
         .Int(L"Left", &TControl::Left, &TControl::SetLeft)
         .Int(L"Top", &TControl::Top, &TControl::SetTop)
         .Int(L"Width", &TControl::Width, &TControl::SetWidth)
@@ -54,20 +57,24 @@ void RegisterFrameworkClasses() {
         .Bool(L"Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
         .Object(L"Font", [](TControl* c) -> TFont& { return c->Font(); })
         .StoredIf([](TControl* c) { return !c->GetParentFont(); })
+        .Int(L"HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext)
         .String(L"Hint", &TControl::GetHint, &TControl::SetHint)
         .Bool(L"ParentColor", &TControl::GetParentColor, &TControl::SetParentColor)
         .Bool(L"ParentFont", &TControl::GetParentFont, &TControl::SetParentFont)
         .Bool(L"ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint)
+        .Component<TPopupMenu>(L"PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
         .Bool(L"ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
         .StoredIf([](TControl* c) { return !c->GetParentShowHint(); })
         .Bool(L"Visible", &TControl::GetVisible, &TControl::SetVisible)
         .Event(L"OnClick", &TControl::OnClick)
+        .Event(L"OnContextPopup", &TControl::OnContextPopup)
         .Event(L"OnDblClick", &TControl::OnDblClick)
         .Event(L"OnMouseDown", &TControl::OnMouseDown)
         .Event(L"OnMouseEnter", &TControl::OnMouseEnter)
         .Event(L"OnMouseLeave", &TControl::OnMouseLeave)
         .Event(L"OnMouseMove", &TControl::OnMouseMove)
         .Event(L"OnMouseUp", &TControl::OnMouseUp)
+        .Event(L"OnMouseWheel", &TControl::OnMouseWheel)
         .Event(L"OnResize", &TControl::OnResize);
 
     TClassBuilder<TGraphicControl>(L"TGraphicControl", L"TControl");

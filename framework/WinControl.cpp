@@ -118,6 +118,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.Height = FHeight;
     p.WndParent = FParent ? FParent->Handle() : nullptr;
     p.ClassStyle = CS_VREDRAW | CS_HREDRAW | ((FControlStyle & csDoubleClicks) ? CS_DBLCLKS : 0);
+    if (FControlStyle & csFramed) p.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TWinControl::CreateWnd() {
@@ -407,7 +408,7 @@ void TWinControl::SetVisible(bool value) {
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
     if (FParent) {
         if (FAlign != TAlign::alNone) RequestAlign();
-        FParent->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(this), 0);
+        FParent->Perform(CM_CHILDVISIBLECHANGED, reinterpret_cast<WPARAM>(this), value ? 1 : 0);
     }
 }
 
@@ -471,7 +472,19 @@ void TWinControl::ApplyPendingTabOrders() {
 // --- painting -------------------------------------------------------------------------------
 
 void TWinControl::Invalidate() {
-    if (FHandle) ::InvalidateRect(FHandle, nullptr, FALSE);
+    if (!FHandle) return;
+    ::InvalidateRect(FHandle, nullptr, (FControlStyle & csOpaque) ? FALSE : TRUE);
+    InvalidateBackgroundChildren(ClientRect());
+}
+
+void TWinControl::InvalidateBackgroundChildren(const TRect& r) {
+    for (TControl* c : FControls) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w || !w->FHandle || !w->FVisible || !(w->FControlStyle & csParentBackground)) continue;
+        TRect b = w->BoundsRect();
+        if (r.Right <= b.Left || b.Right <= r.Left || r.Bottom <= b.Top || b.Bottom <= r.Top) continue;
+        w->InvalidateRect(r.Offset(-b.Left, -b.Top), true);
+    }
 }
 
 void TWinControl::Update() {
@@ -479,6 +492,10 @@ void TWinControl::Update() {
 }
 
 void TWinControl::EraseBackground(HDC dc) {
+    if ((FControlStyle & csParentBackground) && FParent) {
+        DrawParentBackground(dc);
+        return;
+    }
     RECT rc;
     TRect r = ClientRect();
     rc = {r.Left, r.Top, r.Right, r.Bottom};
@@ -488,8 +505,16 @@ void TWinControl::EraseBackground(HDC dc) {
 
 void TWinControl::PaintWindow(HDC) {}
 
-void TWinControl::PaintControls(HDC dc) {
+void TWinControl::PaintBeneath(const TControl* child, HDC dc) {
+    EraseBackground(dc);
+    PaintWindow(dc);
+    // Graphic children always lie beneath windowed ones.
+    PaintControls(dc, dynamic_cast<const TWinControl*>(child) ? nullptr : child);
+}
+
+void TWinControl::PaintControls(HDC dc, const TControl* below) {
     for (TControl* c : FControls) {
+        if (c == below) break;
         if (dynamic_cast<TWinControl*>(c) || !c->FVisible) continue;
         RECT clip{c->FLeft, c->FTop, c->FLeft + c->FWidth, c->FTop + c->FHeight};
         if (!RectVisible(dc, &clip)) continue;
@@ -505,7 +530,9 @@ void TWinControl::PaintControls(HDC dc) {
 void TWinControl::HandlePaint(TMessage& m) {
     HDC given = reinterpret_cast<HDC>(m.WParam);
     if (given) {
-        // Asked to paint into someone's DC (parent-background painting): no buffer.
+        // Asked to paint into someone's DC: no buffer, and no background unless the
+        // control always starts from its parent's.
+        if (FControlStyle & csParentBackground) EraseBackground(given);
         PaintWindow(given);
         PaintControls(given);
         return;
@@ -619,6 +646,12 @@ void TWinControl::HandleKey(TMessage& m) {
         bool wanted =
             (code & DLGC_WANTALLKEYS) || (key == VK_TAB && (code & DLGC_WANTTAB)) ||
             ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) && (code & DLGC_WANTARROWS));
+        // The platform turns the context-menu key into a request by itself; Shift+F10
+        // only through the default handling our keys never reach.
+        if (key == VK_F10 && (shift & ssShift) && !(shift & (ssCtrl | ssAlt))) {
+            SendMessageW(FHandle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(FHandle), -1);
+            return;
+        }
         bool dialogKey = key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN ||
                          key == VK_RETURN || key == VK_ESCAPE || key == VK_MENU || key == VK_F10;
         if (dialogKey && !wanted) {
@@ -688,6 +721,30 @@ void TWinControl::RouteMouse(TMessage& m) {
     TControl::WndProc(m);
 }
 
+void TWinControl::RouteMouseWheel(TMessage& m) {
+    TShiftState shift = KeysToShiftState(GET_KEYSTATE_WPARAM(m.WParam));
+    int delta = GET_WHEEL_DELTA_WPARAM(m.WParam);
+    TPoint at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    // The focused control of this window's tree hears it first, then its parents.
+    auto topOf = [](TWinControl* c) {
+        while (c->FParent) c = c->FParent;
+        return c;
+    };
+    TWinControl* start = this;
+    if (TWinControl* focused = FromHandle(GetFocus()); focused && topOf(focused) == topOf(this)) start = focused;
+    // Windows, not pointers: a handler may free a control of the chain.
+    std::vector<HWND> chain;
+    for (TWinControl* c = start; c; c = c->FParent)
+        if (c->FHandle) chain.push_back(c->FHandle);
+    m.Result = 0;
+    for (HWND window : chain) {
+        TWinControl* c = FromHandle(window);
+        if (!c || c->MouseWheel(shift, delta, at)) return;
+    }
+    // Never the platform's default: it would pass the turn to the parent window, which
+    // would route it again.
+}
+
 // --- timers and hooks ------------------------------------------------------------------------
 
 void TWinControl::StartTimer(UINT_PTR id, UINT intervalMs) {
@@ -722,7 +779,15 @@ bool TWinControl::DispatchToHooks(TMessage& m) {
 
 void TWinControl::WndProc(TMessage& m) {
     if (IsMouseMessage(m.Msg)) {
+        HWND window = FHandle;
         RouteMouse(m);
+        // The platform makes a context-menu request of an unhandled right release;
+        // ours are all handled, so ask here (unless the release freed the control).
+        if (m.Msg == WM_RBUTTONUP && IsWindow(window)) {
+            POINT sp{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+            ::ClientToScreen(window, &sp);
+            SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(sp.x, sp.y));
+        }
         return;
     }
     switch (m.Msg) {
@@ -730,12 +795,24 @@ void TWinControl::WndProc(TMessage& m) {
             HandlePaint(m);
             return;
         case WM_ERASEBKGND:
-            // A double-buffered paint erases into its buffer; painting to a given DC
-            // (wParam == lParam marks a parent-background request) erases there.
-            if (!FDoubleBuffered || m.WParam == static_cast<WPARAM>(m.LParam))
-                EraseBackground(reinterpret_cast<HDC>(m.WParam));
+            // A double-buffered paint erases into its buffer.
+            if (!FDoubleBuffered) EraseBackground(reinterpret_cast<HDC>(m.WParam));
             m.Result = 1;
             return;
+        case WM_MOUSEWHEEL:
+            RouteMouseWheel(m);
+            return;
+        case WM_CONTEXTMENU:
+            // A right click on a graphic child is the child's first.
+            if (GET_X_LPARAM(m.LParam) != -1 || GET_Y_LPARAM(m.LParam) != -1) {
+                TPoint p = ScreenToClient({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+                if (TControl* c = ControlAtPos(p, false))
+                    if (c->Perform(WM_CONTEXTMENU, m.WParam, m.LParam)) {
+                        m.Result = 1;
+                        return;
+                    }
+            }
+            break;
         case WM_WINDOWPOSCHANGED:
             DefaultHandler(m);
             if (!(reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_NOSIZE) ||

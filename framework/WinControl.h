@@ -80,8 +80,9 @@ public:
     // --- painting -------------------------------------------------------------------------
     void Invalidate() override;
     void Update() override;
-    // Paints the graphic children into dc (the parent's coordinates), in list order.
-    void PaintControls(HDC dc);
+    // Paints the graphic children into dc (the parent's coordinates), in list order;
+    // with below, only those stacked beneath that child.
+    void PaintControls(HDC dc, const TControl* below = nullptr);
 
     // --- focus and keyboard ----------------------------------------------------------------
     bool CanFocus() const;
@@ -120,6 +121,7 @@ protected:
     virtual void CreateHandleDone() {}
     // Paints the control's own content into dc (client coordinates).
     virtual void PaintWindow(HDC dc);
+    // The background under the content: the parent's (csParentBackground) or the colour.
     virtual void EraseBackground(HDC dc);
     virtual void AlignControls(TControl* control, TRect& rect);
     virtual void KeyDown(uint16_t& key, TShiftState shift);
@@ -148,6 +150,13 @@ protected:
 private:
     friend class TControl;
     friend LRESULT CALLBACK OrvWindowProc(HWND, UINT, WPARAM, LPARAM);
+    // What this control shows beneath child, painted into dc (this control's client
+    // coordinates): background, own content and the graphic children below child.
+    void PaintBeneath(const TControl* child, HDC dc);
+    // Children painted on this control's background repaint where rect (client
+    // coordinates) meets them.
+    void InvalidateBackgroundChildren(const TRect& rect);
+    void RouteMouseWheel(TMessage& m);
     void HandlePaint(TMessage& m);
     void RouteMouse(TMessage& m);
     void UpdateMouseControl(TControl* control);

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "framework/ActnList.h"
+#include "framework/ClassRegistry.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/LayoutReader.h"
+#include "framework/Menus.h"
+
+using namespace orv;
+
+namespace {
+
+void ClickAt(TWinControl* c, int x, int y) {
+    SendMessageW(c->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+}  // namespace
+
+TEST(ControlActions, TheClickRunsOnClickUnlessItIsTheActionsOwnHandler) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* action = new TAction(form.get());
+    action->SetAutoCheck(true);
+    int executed = 0, clicked = 0;
+    TComponent* runFor = nullptr;
+    action->OnExecute = [&](TObject*) {
+        ++executed;
+        runFor = action->GetActionComponent();
+    };
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(0, 0, 80, 30);
+    panel->SetParent(form.get());
+    form->Show();
+
+    panel->SetAction(action);
+    EXPECT_TRUE(panel->OnClick == action->OnExecute) << "an empty OnClick takes the action's handler";
+    ClickAt(panel, 5, 5);
+    EXPECT_EQ(executed, 1) << "the action's handler runs once";
+    EXPECT_TRUE(action->GetChecked()) << "through the action (it checks itself), not the handler alone";
+    EXPECT_EQ(runFor, panel) << "the control is the action component while the action runs";
+    EXPECT_EQ(action->GetActionComponent(), nullptr) << "and only then";
+
+    panel->OnClick = [&](TObject*) { ++clicked; };
+    ClickAt(panel, 5, 5);
+    EXPECT_EQ(clicked, 1);
+    EXPECT_EQ(executed, 1) << "a handler of its own replaces the action";
+    EXPECT_TRUE(action->GetChecked());
+
+    panel->OnClick = nullptr;
+    ClickAt(panel, 5, 5);
+    EXPECT_EQ(executed, 2) << "no handler: the action runs";
+    EXPECT_FALSE(action->GetChecked());
+
+    // A control the action's handler frees is not touched afterwards.
+    auto* doomed = new TPanel(form.get());
+    doomed->SetBounds(0, 40, 80, 30);
+    doomed->SetParent(form.get());
+    auto* closer = new TAction(form.get());
+    closer->OnExecute = [&](TObject*) { doomed->Free(); };
+    doomed->SetAction(closer);
+    ClickAt(doomed, 5, 5);
+    EXPECT_EQ(form->ControlCount(), 1);
+    EXPECT_EQ(closer->GetActionComponent(), nullptr);
+}
+
+TEST(ControlActions, ActionChangesReachTheControlWhileItsValuesFollow) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* action = new TAction(form.get());
+    action->SetCaption(L"Open");
+    action->SetHint(L"Opens");
+    action->SetHelpContext(7);
+    auto* panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetAction(action);
+    EXPECT_EQ(panel->GetCaption(), L"Open");
+    EXPECT_EQ(panel->GetHint(), L"Opens");
+    EXPECT_EQ(panel->GetHelpContext(), 7);
+
+    action->SetCaption(L"Open file");
+    action->SetEnabled(false);
+    action->SetVisible(false);
+    action->SetHelpContext(8);
+    EXPECT_EQ(panel->GetCaption(), L"Open file");
+    EXPECT_FALSE(panel->GetEnabled());
+    EXPECT_FALSE(panel->GetVisible());
+    EXPECT_EQ(panel->GetHelpContext(), 8);
+
+    action->Free();
+    EXPECT_EQ(panel->GetAction(), nullptr) << "the link goes with the action";
+    panel->SetCaption(L"Kept");
+    EXPECT_EQ(panel->GetCaption(), L"Kept");
+}
+
+TEST(ControlActions, ALayoutLinksActionAndPopupMenuOfAnyControl) {
+    if (!TClassRegistry::Find(L"TPopupMenu")) TClassBuilder<TPopupMenu>(L"TPopupMenu", L"TComponent").Factory();
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    ReadLayoutText(form.get(),
+                   L"object F: TForm\n"
+                   L"  object Menu1: TPopupMenu\n"
+                   L"  end\n"
+                   L"  object Act1: TAction\n"
+                   L"    Caption = 'From action'\n"
+                   L"    Hint = 'Action hint'\n"
+                   L"  end\n"
+                   L"  object P: TPanel\n"
+                   L"    Action = Act1\n"
+                   L"    Caption = 'Own'\n"
+                   L"    PopupMenu = Menu1\n"
+                   L"  end\n"
+                   L"end\n",
+                   L"Linked");
+    auto* panel = dynamic_cast<TPanel*>(form->FindComponent(L"P"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->GetAction(), form->FindComponent(L"Act1"));
+    EXPECT_EQ(panel->GetPopupMenu(), form->FindComponent(L"Menu1"));
+    EXPECT_EQ(panel->GetCaption(), L"Own") << "a stored value wins over the action's";
+    EXPECT_EQ(panel->GetHint(), L"Action hint") << "an empty one takes the action's";
+    std::wstring written = WriteComponentLayout(form.get());
+    EXPECT_NE(written.find(L"Action = Act1"), std::wstring::npos);
+    EXPECT_NE(written.find(L"PopupMenu = Menu1"), std::wstring::npos);
+
+    form->FindComponent(L"Menu1")->Free();
+    EXPECT_EQ(panel->GetPopupMenu(), nullptr) << "the link is cleared when the menu goes";
+}
