@@ -95,7 +95,6 @@ void RegisterButtonsClasses() {
     RegisterSharedRecords();
     RegisterAppearance();
     TClassBuilder<B>(L"TOrvCustomGlowButton", L"TCustomControl")
-        .Component<TBasicAction>(L"Action", &B::GetAction, &B::SetAction)
         .Enum(L"AntiAlias", &B::GetAntiAlias, &B::SetAntiAlias, kAntiAliasIdents)
         .Bool(L"AutoSize", &B::GetAutoSize, &B::SetAutoSize)
         .Enum(L"BorderStyle", &B::GetBorderStyle, &B::SetBorderStyle, kBorderStyleIdents)

@@ -138,7 +138,6 @@ TOrvCustomGlowButton::~TOrvCustomGlowButton() = default;
 void TOrvCustomGlowButton::BeforeDestruction() {
     StopGlow();
     StopRepeat();
-    FActionLink.reset();
     TCustomControl::BeforeDestruction();
 }
 
@@ -160,7 +159,6 @@ void TOrvCustomGlowButton::Notification(TComponent* component, TOperation operat
     if (component == FDisabledImages) SetDisabledImages(nullptr);
     if (component == FHotImages) SetHotImages(nullptr);
     if (component == FDropDownMenu) FDropDownMenu = nullptr;
-    if (FActionLink && component == FActionLink->GetAction()) FActionLink.reset();
     if (component == FShortCutHintWindow) FShortCutHintWindow = nullptr;
 }
 
@@ -196,6 +194,18 @@ void TOrvCustomGlowButton::SetDefault(bool value) {
     if (!HandleAllocated()) return;
     TWinControl* focused = FromHandle(GetFocus());
     FActive = focused == this || (value && !dynamic_cast<TOrvCustomGlowButton*>(focused));
+}
+
+void TOrvCustomGlowButton::SetTransparent(bool value) {
+    if (FTransparent == value) return;
+    FTransparent = value;
+    // Opaque while it paints its whole face (the rounded corners it takes from the
+    // parent itself); transparent, it starts every paint from the parent's background.
+    if (value)
+        FControlStyle = (FControlStyle & ~csOpaque) | csParentBackground;
+    else
+        FControlStyle = (FControlStyle & ~csParentBackground) | csOpaque;
+    Invalidate();
 }
 
 void TOrvCustomGlowButton::SetImageIndex(int value) {
@@ -489,28 +499,6 @@ TGlowButtonPaint TOrvCustomGlowButton::BuildPaint(bool measure, TButtonSizeState
     return p;
 }
 
-void TOrvCustomGlowButton::EraseBackground(HDC dc) {
-    // A transparent button shows its parent instead.
-    if (FTransparent && FParent) return;
-    TCustomControl::EraseBackground(dc);
-}
-
-void TOrvCustomGlowButton::PaintParentBackground(HDC dc, HRGN clip) {
-    if (!FParent) return;
-    TSaveDCGuard saved(dc);
-    POINT org;
-    GetWindowOrgEx(dc, &org);
-    if (clip) {
-        OffsetRgn(clip, -org.x, -org.y);
-        ExtSelectClipRgn(dc, clip, RGN_AND);
-    } else {
-        IntersectClipRect(dc, 0, 0, FWidth, FHeight);
-    }
-    SetWindowOrgEx(dc, org.x + FLeft, org.y + FTop, nullptr);
-    FParent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
-    FParent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-}
-
 void TOrvCustomGlowButton::Paint() {
     if (FPainting) return;
     FPainting = true;
@@ -518,8 +506,8 @@ void TOrvCustomGlowButton::Paint() {
         bool& Flag;
         ~TReset() { Flag = false; }
     } reset{FPainting};
+    // A transparent button's parent background is already there (csParentBackground).
     HDC dc = Canvas().Handle();
-    if (FTransparent && (!FMouseInControl || FStaticButton)) PaintParentBackground(dc, nullptr);
 
     if (GetEnabled()) {
         if (FState == absDisabled) FState = FDownChecked && FGroupIndex != 0 ? absExclusive : absUp;
@@ -549,7 +537,7 @@ void TOrvCustomGlowButton::Paint() {
         bool right = FPosition == bpStandalone || FPosition == bpRight;
         if (left) addPixel(0, 0), addPixel(0, FHeight - 1);
         if (right) addPixel(FWidth - 1, 0), addPixel(FWidth - 1, FHeight - 1);
-        PaintParentBackground(dc, corners.Get());
+        DrawParentBackground(dc, corners.Get());
     }
 }
 
@@ -740,11 +728,7 @@ void TOrvCustomGlowButton::MouseUp(TMouseButton button, TShiftState shift, int x
 void TOrvCustomGlowButton::Click() {
     if (TForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
     OnInternalClick(this);
-    TBasicAction* action = GetAction();
-    if (action && (!OnClick || OnClick == action->OnExecute))
-        FActionLink->Execute(this);
-    else
-        OnClick(this);
+    TCustomControl::Click();
 }
 
 void TOrvCustomGlowButton::PopupDropDownMenu() {
@@ -917,32 +901,16 @@ void TOrvCustomGlowButton::WndProc(TMessage& m) {
 
 // --- actions and key tips -------------------------------------------------------------------------
 
-void TOrvCustomGlowButton::SetAction(TBasicAction* value) {
-    if (!value) {
-        if (FActionLink && FActionLink->GetAction()) RemoveFreeNotification(FActionLink->GetAction());
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TOrvGlowButtonActionLink>(this);
-        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
-    }
-    if (FActionLink->GetAction()) RemoveFreeNotification(FActionLink->GetAction());
-    FActionLink->SetAction(value);
-    FreeNotification(value);
-    ActionChange(value, IsLoading());
+std::unique_ptr<TControlActionLink> TOrvCustomGlowButton::CreateActionLink() {
+    return std::make_unique<TOrvGlowButtonActionLink>(this);
 }
 
 void TOrvCustomGlowButton::ActionChange(TObject* sender, bool checkDefaults) {
+    TCustomControl::ActionChange(sender, checkDefaults);
     auto* a = dynamic_cast<TCustomAction*>(sender);
     if (!a) return;
-    if (!checkDefaults || FCaption.empty()) SetCaption(a->GetCaption());
-    if (!checkDefaults || GetEnabled()) SetEnabled(a->GetEnabled());
-    if (!checkDefaults || FHint.empty()) SetHint(a->GetHint());
-    if (!checkDefaults || GetVisible()) SetVisible(a->GetVisible());
-    if (!checkDefaults || !OnClick) OnClick = a->OnExecute;
     if (checkDefaults || FGroupIndex == 0) SetGroupIndex(a->GetGroupIndex());
-    if (FActionLink) FActionLink->FImageIndex = a->GetImageIndex();
+    if (TOrvGlowButtonActionLink* link = GlowActionLink()) link->FImageIndex = a->GetImageIndex();
     SetImageIndex(a->GetImageIndex());
     SetDown(a->GetChecked());
     ContentChanged();

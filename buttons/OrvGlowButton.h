@@ -98,8 +98,6 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
 
     // --- published properties ---------------------------------------------------------
-    TBasicAction* GetAction() const { return FActionLink ? FActionLink->GetAction() : nullptr; }
-    void SetAction(TBasicAction* value);
     TAntiAlias GetAntiAlias() const { return FAntiAlias; }
     void SetAntiAlias(TAntiAlias value) { StoreAndInvalidate(FAntiAlias, value); }
     bool GetAutoSize() const { return FAutoSize; }
@@ -156,7 +154,8 @@ public:
     int GetSpacing() const { return FSpacing; }
     void SetSpacing(int value) { StoreAndResize(FSpacing, value); }
     bool GetTransparent() const { return FTransparent; }
-    void SetTransparent(bool value) { StoreAndInvalidate(FTransparent, value); }
+    // A transparent button paints on its parent's background (csParentBackground).
+    void SetTransparent(bool value);
     TStringTrimming GetTrimming() const { return FTrimming; }
     void SetTrimming(TStringTrimming value) { StoreAndInvalidate(FTrimming, value); }
     std::wstring GetVersion() const { return L"1.0.0.0"; }
@@ -215,7 +214,6 @@ protected:
     void BeforeDestruction() override;
     void CreateHandleDone() override;
     void WndProc(TMessage& message) override;
-    void EraseBackground(HDC dc) override;
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -227,7 +225,9 @@ protected:
     void DoExit() override;
     void WindowTimer(UINT_PTR id) override;
     LRESULT DialogCode() override;
-    virtual void ActionChange(TObject* sender, bool checkDefaults);
+    // Beyond the control's values: group index, image index and checked (as Down).
+    void ActionChange(TObject* sender, bool checkDefaults) override;
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
 
     bool FDefaultPicDrawing = true;
     bool FDefaultCaptionDrawing = true;
@@ -263,7 +263,7 @@ private:
     void UpdateExclusive();
     void KeyboardClick();
     void PopupDropDownMenu();
-    void PaintParentBackground(HDC dc, HRGN clip);
+    TOrvGlowButtonActionLink* GlowActionLink() const { return static_cast<TOrvGlowButtonActionLink*>(ActionLink()); }
     // Everything the painter needs for the current state (steps that pick colours,
     // glyph source, caption and size-state rules).
     TGlowButtonPaint BuildPaint(bool measure, TButtonSizeState sizeState);
@@ -274,7 +274,6 @@ private:
     TGlowButtonAppearance FAppearance;
     std::unique_ptr<TGDIPPicture> FPicture, FDisabledPicture, FHotPicture;
     std::unique_ptr<TOrvHintInfo> FOfficeHint;
-    std::unique_ptr<TOrvGlowButtonActionLink> FActionLink;
     TChangeLink FImagesLink, FDisabledImagesLink, FHotImagesLink;
     TImageList* FImages = nullptr;
     TImageList* FDisabledImages = nullptr;
