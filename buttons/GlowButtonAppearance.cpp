@@ -1,5 +1,7 @@
 #include "buttons/GlowButtonAppearance.h"
 
+#include "buttons/OrvGlowButton.h"
+#include "framework/ClassRegistry.h"
 #include "paint/OrvColors.h"
 
 namespace orv {
@@ -62,15 +64,18 @@ void TGlowButtonAppearance::Assign(const TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    // Values only: the change hook and the update state stay this record's own.
-    TNotifyEvent onChange = OnChange;
-    int updateCount = FUpdateCount;
-    bool changedInUpdate = FChangedInUpdate;
-    *this = *s;
-    OnChange = onChange;
-    FUpdateCount = updateCount;
-    FChangedInUpdate = changedInUpdate;
+    // Every value is published: the tables copy them, inside one update so the copy
+    // raises OnChange once, at the end, whether or not a value differed.
+    if (!TClassRegistry::Find(ClassName())) RegisterButtonsClasses();
+    BeginUpdate();
+    try {
+        AssignPublished(s, this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
     Changed();
+    EndUpdate();
 }
 
 TGlowColorSet TGlowButtonAppearance::Look(TGlowLook look) const {

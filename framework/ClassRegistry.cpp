@@ -97,6 +97,16 @@ const TFieldInfo* TClassInfo::FindField(const std::wstring& name) const {
     return nullptr;
 }
 
+std::vector<const TFieldInfo*> TClassInfo::AllFields() const {
+    std::vector<const TClassInfo*> chain;
+    int guard = 0;
+    for (const TClassInfo* c = this; c && guard < 64; c = c->Parent(), ++guard) chain.insert(chain.begin(), c);
+    std::vector<const TFieldInfo*> out;
+    for (const TClassInfo* c : chain)
+        for (const auto& f : c->Fields) out.push_back(&f);
+    return out;
+}
+
 std::vector<const TPropInfo*> TClassInfo::AllProps() const {
     std::vector<const TClassInfo*> chain;
     int guard = 0;
@@ -114,6 +124,79 @@ std::vector<const TPropInfo*> TClassInfo::AllProps() const {
             if (!replaced) out.push_back(&p);
         }
     return out;
+}
+
+namespace {
+
+// The properties of target's table that source can serve: those declared by a class
+// source derives from too (their getters are valid on both), latest declaration winning.
+std::vector<const TPropInfo*> SharedProps(const TClassInfo* target, const TClassInfo* source) {
+    std::vector<const TClassInfo*> chain;
+    int guard = 0;
+    for (const TClassInfo* c = target; c && guard < 64; c = c->Parent(), ++guard) chain.insert(chain.begin(), c);
+    std::vector<const TPropInfo*> out;
+    for (const TClassInfo* c : chain) {
+        if (!source->InheritsFrom(c->Name)) break;  // nor any class below it
+        for (const auto& p : c->Props) {
+            bool replaced = false;
+            for (auto& existing : out)
+                if (SameText(existing->Name, p.Name)) {
+                    existing = &p;
+                    replaced = true;
+                }
+            if (!replaced) out.push_back(&p);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool AssignPublished(const TPersistent* source, TPersistent* target, const TPropFilter& include) {
+    const TClassInfo* targetInfo = TClassRegistry::FindFor(target);
+    if (!targetInfo)
+        throw EInvalidOperation(std::wstring(L"Class ") + (target ? target->ClassName() : L"(none)") +
+                                L" is not registered");
+    const TClassInfo* sourceInfo = TClassRegistry::FindFor(source);
+    if (!sourceInfo) return false;
+    std::vector<const TPropInfo*> props = SharedProps(targetInfo, sourceInfo);
+    if (props.empty() && !sourceInfo->InheritsFrom(targetInfo->Name)) return false;
+    // Getters do not change what they read; the tables take plain object pointers.
+    TObject* from = const_cast<TPersistent*>(source);
+    for (const TPropInfo* p : props) {
+        if (include && !include(*p)) continue;
+        switch (p->Kind) {
+            case TPropKind::Integer:
+            case TPropKind::Bool:
+            case TPropKind::Enum:
+            case TPropKind::Set:
+            case TPropKind::Color:
+                p->SetInt(target, p->GetInt(from));
+                break;
+            case TPropKind::Float:
+                p->SetFloat(target, p->GetFloat(from));
+                break;
+            case TPropKind::String:
+                p->SetString(target, p->GetString(from));
+                break;
+            case TPropKind::StringList:
+                p->SetStrings(target, p->GetStrings(from));
+                break;
+            case TPropKind::Binary:
+                p->SetBytes(target, p->GetBytes(from));
+                break;
+            case TPropKind::Component:
+                p->SetComponent(target, p->GetComponent(from));
+                break;
+            case TPropKind::Object:
+            case TPropKind::Collection:
+                p->GetNested(target)->Assign(p->GetNested(from));
+                break;
+            case TPropKind::Event:
+                break;  // handlers are bound to their own roots, not copied as values
+        }
+    }
+    return true;
 }
 
 }  // namespace orv

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -15,11 +16,15 @@
 #include "framework/Component.h"
 #include "framework/Event.h"
 #include "framework/Persistent.h"
+#include "framework/SysUtils.h"
 
 namespace orv {
 
 // A wrong-kind component or handler met by a typed setter; the reader reports it.
-struct TPropTypeMismatch {};
+class EPropTypeMismatch : public Exception {
+public:
+    explicit EPropTypeMismatch(const std::wstring& message) : Exception(message) {}
+};
 
 enum class TPropKind {
     Integer,
@@ -47,9 +52,13 @@ struct TPropInfo {
     std::wstring Name;
     TPropKind Kind = TPropKind::Integer;
     const TEnumInfo* Enum = nullptr;  // Enum and Set
-    // Integer, Bool, Enum (ordinal), Set (bit n for ordinal n), Color
+    // Integer, Bool, Enum (ordinal), Set (bit n for ordinal n), Color. SetInt raises
+    // ERangeError for a value outside [MinValue, MaxValue], the range of the property's
+    // own type (a byte-wide charset takes 0..255), so nothing wraps silently.
     std::function<int64_t(TObject*)> GetInt;
     std::function<void(TObject*, int64_t)> SetInt;
+    int64_t MinValue = std::numeric_limits<int64_t>::min();
+    int64_t MaxValue = std::numeric_limits<int64_t>::max();
     std::function<double(TObject*)> GetFloat;
     std::function<void(TObject*, double)> SetFloat;
     std::function<std::wstring(TObject*)> GetString;
@@ -75,6 +84,9 @@ struct TPropInfo {
     std::function<void(TObject*, bool)> UpdateItems;  // true: begin, false: end
     // When present and false, the writer leaves the value out (it follows a parent).
     std::function<bool(TObject*)> IsStored;
+    // Setting it fills other values from a preset (a styler's Style). The writer writes it
+    // first and compares what follows against a reference with the same preset applied.
+    bool AppliesPreset = false;
 };
 
 struct TMethodInfo {
@@ -85,6 +97,8 @@ struct TMethodInfo {
 struct TFieldInfo {
     std::wstring Name;
     std::function<bool(TObject* root, TComponent* component)> Bind;
+    std::function<TComponent*(TObject* root)> Get;
+    std::function<void(TObject* root)> Clear;
 };
 
 struct TClassInfo {
@@ -103,6 +117,8 @@ struct TClassInfo {
     bool InheritsFrom(const std::wstring& className) const;
     // Every published property, ancestors' first.
     std::vector<const TPropInfo*> AllProps() const;
+    // Every published field of a root class, ancestors' first.
+    std::vector<const TFieldInfo*> AllFields() const;
 };
 
 class TClassRegistry {
@@ -114,6 +130,16 @@ public:
     static std::vector<const TClassInfo*> DerivedFrom(const std::wstring& className);
     static bool Publishes(const std::wstring& className, const std::wstring& propName);
 };
+
+// Copies the published values of source into target: every property of target's class
+// table that source's class publishes as well (declared by a class both derive from).
+// Simple values go through target's setters, nested records and collections through
+// their own Assign, component references as they are; event handlers are not values
+// and stay. include, when given, picks the properties to copy. Returns false when the
+// two share no registered class, and then copies nothing; raises EInvalidOperation when
+// target's class is not registered.
+using TPropFilter = std::function<bool(const TPropInfo&)>;
+bool AssignPublished(const TPersistent* source, TPersistent* target, const TPropFilter& include = nullptr);
 
 // Builds the table of class T. Getters and setters may be member function pointers or
 // callables taking T*.
@@ -179,7 +205,9 @@ public:
         p.GetComponent = [get](TObject* o) -> TComponent* { return std::invoke(get, Self(o)); };
         p.SetComponent = [set](TObject* o, TComponent* c) {
             C* typed = dynamic_cast<C*>(c);
-            if (c && !typed) throw TPropTypeMismatch();
+            if (c && !typed)
+                throw EPropTypeMismatch(std::wstring(c->ClassName()) + L" " + c->GetName() +
+                                        L" is not of the kind the property takes");
             std::invoke(set, Self(o), typed);
         };
         return Add(std::move(p));
@@ -189,7 +217,7 @@ public:
         TPropInfo p = MakeProp(name, TPropKind::Event);
         p.SetEvent = [member](TObject* o, const std::any& handler) {
             const auto* e = std::any_cast<TEvent<A...>>(&handler);
-            if (!e) throw TPropTypeMismatch();
+            if (!e) throw EPropTypeMismatch(L"The handler does not fit the event");
             Self(o)->*member = *e;
         };
         p.EventEquals = [member](TObject* o, const std::any& handler) {
@@ -232,6 +260,11 @@ public:
         };
         return Add(std::move(p));
     }
+    // Marks the last property as one that applies a preset (see TPropInfo::AppliesPreset).
+    TClassBuilder& Preset() {
+        FInfo.Props.back().AppliesPreset = true;
+        return *this;
+    }
     // Makes the last property's storing depend on the object's state.
     template <class P>
     TClassBuilder& StoredIf(P predicate) {
@@ -243,12 +276,15 @@ public:
     // Root classes: a published field bound when a component of that name is created.
     template <class C>
     TClassBuilder& Field(const std::wstring& name, C* T::*member) {
-        FInfo.Fields.push_back({name, [member](TObject* root, TComponent* c) {
+        FInfo.Fields.push_back({name,
+                                [member](TObject* root, TComponent* c) {
                                     C* typed = dynamic_cast<C*>(c);
                                     if (!typed) return false;
                                     Self(root)->*member = typed;
                                     return true;
-                                }});
+                                },
+                                [member](TObject* root) -> TComponent* { return Self(root)->*member; },
+                                [member](TObject* root) { Self(root)->*member = nullptr; }});
         return *this;
     }
     // Root classes: a published handler that event properties can name.
@@ -275,12 +311,34 @@ private:
     static X& Deref(X* x) {
         return *x;
     }
+    // The range of a numeric property's own type: an enumeration's underlying type, a
+    // bool's 0..1, an integer's limits.
+    template <class V>
+    static void RangeOf(int64_t& low, int64_t& high) {
+        if constexpr (std::is_same_v<V, bool>) {
+            low = 0;
+            high = 1;
+        } else if constexpr (std::is_enum_v<V>) {
+            RangeOf<std::underlying_type_t<V>>(low, high);
+        } else if constexpr (std::is_integral_v<V>) {
+            using L = std::numeric_limits<V>;
+            low = static_cast<int64_t>(L::min());
+            if constexpr (std::is_unsigned_v<V> && sizeof(V) >= sizeof(int64_t))
+                high = std::numeric_limits<int64_t>::max();
+            else
+                high = static_cast<int64_t>(L::max());
+        }
+    }
     template <class G, class S>
     TClassBuilder& Numeric(const std::wstring& name, TPropKind kind, G get, S set) {
+        using Arg = std::decay_t<decltype(std::invoke(get, std::declval<T*>()))>;
         TPropInfo p = MakeProp(name, kind);
+        RangeOf<Arg>(p.MinValue, p.MaxValue);
         p.GetInt = [get](TObject* o) { return static_cast<int64_t>(std::invoke(get, Self(o))); };
-        p.SetInt = [set](TObject* o, int64_t v) {
-            using Arg = std::decay_t<decltype(std::invoke(get, std::declval<T*>()))>;
+        p.SetInt = [set, name, low = p.MinValue, high = p.MaxValue](TObject* o, int64_t v) {
+            if (v < low || v > high)
+                throw ERangeError(L"Value " + std::to_wstring(v) + L" is out of range for " + name + L" (" +
+                                  std::to_wstring(low) + L".." + std::to_wstring(high) + L")");
             std::invoke(set, Self(o), static_cast<Arg>(v));
         };
         return Add(std::move(p));

@@ -82,6 +82,16 @@ public:
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent* /*parent*/) {}
+    // The children this component is parent of, in its own order (stacking order for
+    // controls, menu order for menu items): the writer stores them so, and reading them
+    // back in stored order restores it.
+    virtual void GetChildren(std::vector<TComponent*>& /*children*/) const {}
+    // Reader hook: when a layout is read, each stored component is offered to its reader
+    // parent (the component it is stored beneath) after its own properties are read and
+    // before its children. A container that keeps items in a list of its own takes the
+    // item here; while the item is read, ReaderParent() (LayoutReader.h) names that
+    // parent, so the item can choose its container too. Nothing by default.
+    virtual void ReadItem(TComponent* /*item*/) {}
 
     // Number of live components in the process; tests use it to prove nothing leaked.
     static int LiveCount();

@@ -460,8 +460,7 @@ void WriteObject(const TLayoutObject& o, int depth, std::wstring& out) {
 }  // namespace
 
 ELayoutError::ELayoutError(const std::wstring& layout, int line, int column, const std::wstring& what)
-    : std::runtime_error(Utf8(layout + L"(" + std::to_wstring(line) + L":" + std::to_wstring(column) + L"): " + what)),
-      FMessage(layout + L"(" + std::to_wstring(line) + L":" + std::to_wstring(column) + L"): " + what),
+    : Exception(layout + L"(" + std::to_wstring(line) + L":" + std::to_wstring(column) + L"): " + what),
       FFault(what),
       FLine(line),
       FColumn(column) {}
@@ -582,34 +581,7 @@ std::wstring LayoutTextFromUtf8(const std::string& bytes) {
 }
 
 std::string LayoutTextToUtf8(const std::wstring& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t cp = static_cast<uint32_t>(text[i]);
-        if (sizeof(wchar_t) == 2 && cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
-            uint32_t lo = static_cast<uint32_t>(text[i + 1]);
-            if (lo >= 0xDC00 && lo <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
-                ++i;
-            }
-        }
-        if (cp > 0x10FFFF) cp = 0xFFFD;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
+    return WideToUtf8(text);
 }
 
 }  // namespace orv

@@ -19,23 +19,23 @@
 //     object Child: TClass ... end       children, in stored order
 //   end
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "framework/Exception.h"
 
 namespace orv {
 
 // A malformed layout: names the layout, the line and column (1-based) and the fault.
-class ELayoutError : public std::runtime_error {
+// Message() is "layout(line:column): fault".
+class ELayoutError : public Exception {
 public:
     ELayoutError(const std::wstring& layout, int line, int column, const std::wstring& what);
-    const std::wstring& Message() const { return FMessage; }
     const std::wstring& Fault() const { return FFault; }
     int Line() const { return FLine; }
     int Column() const { return FColumn; }
 
 private:
-    std::wstring FMessage;
     std::wstring FFault;
     int FLine;
     int FColumn;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "framework/Graphics.h"
@@ -84,7 +85,60 @@ std::wstring MessageOf(const std::exception& e) {
     return FromUtf8(e.what());
 }
 
+// Readers in progress, innermost last (a frame reads its own layout inside another read).
+std::vector<TLayoutReader*>& ActiveReaders() {
+    static std::vector<TLayoutReader*> readers;
+    return readers;
+}
+
+// Classes whose own layouts are being read from their resources, outermost first: a
+// frame met again inside this chain would read itself without end.
+std::vector<std::wstring>& LayoutsInProgress() {
+    static std::vector<std::wstring> classes;
+    return classes;
+}
+
+template <class T>
+class TStackEntry {
+public:
+    TStackEntry(std::vector<T>& stack, T value) : FStack(stack) { FStack.push_back(std::move(value)); }
+    ~TStackEntry() { FStack.pop_back(); }
+    TStackEntry(const TStackEntry&) = delete;
+    TStackEntry& operator=(const TStackEntry&) = delete;
+
+private:
+    std::vector<T>& FStack;
+};
+
+// The chain from the first time className's layout was entered, back to it again.
+std::wstring CycleChain(const std::wstring& className) {
+    const auto& classes = LayoutsInProgress();
+    std::wstring chain;
+    bool inCycle = false;
+    for (const auto& c : classes) {
+        if (!inCycle && SameText(c, className)) inCycle = true;
+        if (inCycle) chain += c + L" -> ";
+    }
+    return chain + className;
+}
+
+bool LayoutInProgress(const std::wstring& className) {
+    for (const auto& c : LayoutsInProgress())
+        if (SameText(c, className)) return true;
+    return false;
+}
+
 }  // namespace
+
+TLayoutReader* TLayoutReader::Current() {
+    auto& readers = ActiveReaders();
+    return readers.empty() ? nullptr : readers.back();
+}
+
+TComponent* ReaderParent() {
+    TLayoutReader* reader = TLayoutReader::Current();
+    return reader ? reader->Parent() : nullptr;
+}
 
 bool LoadEmbeddedResource(const std::wstring& name, std::vector<uint8_t>& bytes) {
     HMODULE module = GetModuleHandleW(nullptr);
@@ -115,7 +169,8 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
              L"Layout of class " + tree.ClassName + L" cannot be read into " + root->ClassName());
     root->IncludeState(csLoading | csReading);
     FCreated.push_back(root);
-    std::vector<TComponent*> loadOrder;
+    TStackEntry<TLayoutReader*> active(ActiveReaders(), this);
+    FParent = nullptr;
     try {
         if (!tree.Name.empty() && root->GetName().empty()) {
             try {
@@ -130,7 +185,9 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
         for (const auto& f : FFixups) ResolveFixup(f);
         FFixups.clear();
     } catch (...) {
-        // Everything this read made goes, last made first (children before parents).
+        // Everything this read made goes, last made first (children before parents); the
+        // root's fields must not keep pointing at it.
+        ClearFieldsOfCreated();
         for (size_t i = FCreated.size(); i-- > 1;) FCreated[i]->Free();
         FCreated.resize(1);
         FFixups.clear();
@@ -143,7 +200,17 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
         if (i == 0 || !(FCreated[i]->ComponentState() & csInline)) FCreated[i]->Loaded();
 }
 
+void TLayoutReader::ClearFieldsOfCreated() {
+    const TClassInfo* info = TClassRegistry::FindFor(FRoot);
+    if (!info) return;
+    for (const TFieldInfo* field : info->AllFields()) {
+        TComponent* bound = field->Get(FRoot);
+        if (bound && std::find(FCreated.begin() + 1, FCreated.end(), bound) != FCreated.end()) field->Clear(FRoot);
+    }
+}
+
 void TLayoutReader::ReadProperties(TObject* target, const std::vector<TLayoutProperty>& properties, TComponent* scope) {
+    TStackEntry<TLayoutReader*> active(ActiveReaders(), this);
     FRoot = scope;
     ApplyProperties(target, properties, scope);
     for (const auto& f : FFixups) ResolveFixup(f);
@@ -153,6 +220,10 @@ void TLayoutReader::ReadProperties(TObject* target, const std::vector<TLayoutPro
 void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
     const TClassInfo* info = TClassRegistry::Find(node.ClassName);
     if (!info || !info->Create) Fail(node.Line, node.Column, L"Unknown class " + node.ClassName);
+    if (LayoutInProgress(node.ClassName))
+        Fail(node.Line, node.Column, L"Layouts inline each other without end: " + CycleChain(node.ClassName));
+    TComponent* savedParent = FParent;
+    FParent = parent;
     TComponent* c = nullptr;
     try {
         c = info->Create(FRoot);
@@ -176,18 +247,30 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
         // A frame builds itself from its own layout here; the stored values below then
         // override it like ordinary assignments.
         c->AfterConstruction();
+        // Its own read is over; the values stored here are read like any child's (a
+        // stored tab order is a sort key among its siblings, not a slot).
+        if (node.Inline) c->IncludeState(csReading);
     } catch (const ELayoutError&) {
         throw;
     } catch (const std::exception& e) {
         Fail(node.Line, node.Column, MessageOf(e));
     }
     ApplyProperties(c, node.Properties, FRoot);
+    try {
+        parent->ReadItem(c);
+    } catch (const ELayoutError&) {
+        throw;
+    } catch (const std::exception& e) {
+        Fail(node.Line, node.Column, MessageOf(e));
+    }
+    FParent = c;
     for (const auto& child : node.Children) {
         if (node.Inline)
             ReadOverride(child, c);
         else
             ReadChild(child, c);
     }
+    FParent = savedParent;
     ApplyTabOrders(c);
 }
 
@@ -247,16 +330,14 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
     switch (info.Kind) {
         case TPropKind::Integer:
             if (v.Kind != K::Integer) mismatch();
-            if (v.Integer < INT_MIN || v.Integer > INT_MAX)
-                Fail(v.Line, v.Column, L"Integer out of range for " + p.Path);
-            info.SetInt(target, v.Integer);
+            SetIntChecked(target, info, p, v, v.Integer);
             return;
         case TPropKind::Bool:
             if (v.Kind != K::Ident) mismatch();
             if (SameText(v.Text, L"True"))
-                info.SetInt(target, 1);
+                SetIntChecked(target, info, p, v, 1);
             else if (SameText(v.Text, L"False"))
-                info.SetInt(target, 0);
+                SetIntChecked(target, info, p, v, 0);
             else
                 Fail(v.Line, v.Column, L"Property " + p.Path + L" expects True or False but found " + v.Text);
             return;
@@ -276,7 +357,7 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
             if (v.Kind != K::Ident) mismatch();
             int index = info.Enum->IndexOf(v.Text);
             if (index < 0) Fail(v.Line, v.Column, L"Unknown value " + v.Text + L" for property " + p.Path);
-            info.SetInt(target, index);
+            SetIntChecked(target, info, p, v, index);
             return;
         }
         case TPropKind::Set: {
@@ -288,19 +369,19 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
                     Fail(v.Line, v.Column, L"Unknown value " + ident + L" for property " + p.Path);
                 bits |= int64_t(1) << index;
             }
-            info.SetInt(target, bits);
+            SetIntChecked(target, info, p, v, bits);
             return;
         }
         case TPropKind::Color: {
             if (v.Kind == K::Integer) {
                 if (v.Integer < INT_MIN || v.Integer > 0xFFFFFFFFLL) Fail(v.Line, v.Column, L"Colour out of range");
-                info.SetInt(target, static_cast<TColor>(static_cast<uint32_t>(v.Integer)));
+                SetIntChecked(target, info, p, v, static_cast<TColor>(static_cast<uint32_t>(v.Integer)));
                 return;
             }
             TColor color;
             if (v.Kind != K::Ident) mismatch();
             if (!IdentToColor(v.Text, color)) Fail(v.Line, v.Column, L"Unknown colour " + v.Text);
-            info.SetInt(target, color);
+            SetIntChecked(target, info, p, v, color);
             return;
         }
         case TPropKind::Object:
@@ -347,6 +428,15 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
     }
 }
 
+void TLayoutReader::SetIntChecked(TObject* target, const TPropInfo& info, const TLayoutProperty& p,
+                                  const TLayoutValue& v, int64_t value) {
+    if (value < info.MinValue || value > info.MaxValue)
+        Fail(v.Line, v.Column,
+             L"Value " + std::to_wstring(value) + L" is out of range for " + p.Path + L" (" +
+                 std::to_wstring(info.MinValue) + L".." + std::to_wstring(info.MaxValue) + L")");
+    info.SetInt(target, value);
+}
+
 TComponent* TLayoutReader::FindReference(const std::wstring& name, TComponent* scope) const {
     std::vector<std::wstring> parts = SplitPath(name);
     TComponent* c = nullptr;
@@ -377,7 +467,7 @@ void TLayoutReader::ResolveFixup(const TFixup& f) {
         const TMethodInfo* method = rootInfo ? rootInfo->FindMethod(v.Text) : nullptr;
         if (!method) Fail(v.Line, v.Column, L"Unknown handler " + v.Text + L" for " + f.Source->Path);
         f.Prop->SetEvent(f.Target, method->Make(FRoot));
-    } catch (const TPropTypeMismatch&) {
+    } catch (const EPropTypeMismatch&) {
         Fail(v.Line, v.Column, v.Text + L" does not fit property " + f.Source->Path);
     } catch (const ELayoutError&) {
         throw;
@@ -425,6 +515,7 @@ bool ReadLayoutResource(TComponent* root) {
         if (!LoadEmbeddedResource(root->ClassName(), bytes)) return false;
         text = LayoutTextFromUtf8(std::string(bytes.begin(), bytes.end()));
     }
+    TStackEntry<std::wstring> inProgress(LayoutsInProgress(), root->ClassName());
     ReadLayoutText(root, text, root->ClassName());
     return true;
 }

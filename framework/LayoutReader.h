@@ -3,11 +3,15 @@
 //
 // Reading a root: each stored component is created by its registered class with the
 // root as owner, named, bound to the root's field of that name, marked loading, given
-// its parent, and has its properties set in stored order; then its children follow.
-// References to other components and handler names are resolved after the whole tree
-// is read (in stored order: their setters may have effects), then every created
-// component receives Loaded, in creation order. A fault raises ELayoutError naming
-// the layout, line and column, after everything the read had made is freed.
+// its parent, and has its properties set in stored order; then its reader parent is
+// asked to take it (TComponent::ReadItem), and its children follow. Stored tab orders
+// are sort keys among the siblings, applied once they are all read. References to
+// other components and handler names are resolved after the whole tree is read (in
+// stored order: their setters may have effects), then every created component
+// receives Loaded, in creation order. A fault raises ELayoutError naming the layout,
+// line and column, after everything the read had made is freed and the root's fields
+// that pointed at it are cleared. Frames whose layouts inline each other in a cycle
+// are refused with the chain named.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -32,6 +36,12 @@ public:
     // Reads properties into an existing object (no children); references resolve in scope.
     void ReadProperties(TObject* target, const std::vector<TLayoutProperty>& properties, TComponent* scope);
 
+    // The reader reading now (the innermost, when a frame reads its own layout inside
+    // another read), or null.
+    static TLayoutReader* Current();
+    // The component the one being read is stored beneath; null for the root.
+    TComponent* Parent() const { return FParent; }
+
 private:
     struct TFixup {
         TObject* Target;
@@ -47,16 +57,25 @@ private:
     void ApplyValue(TObject* target, const TPropInfo& info, const TLayoutProperty& p, const TLayoutValue& v,
                     TComponent* scope);
     void ResolveFixup(const TFixup& f);
+    void SetIntChecked(TObject* target, const TPropInfo& info, const TLayoutProperty& p, const TLayoutValue& v,
+                       int64_t value);
     TComponent* FindReference(const std::wstring& name, TComponent* scope) const;
     void ApplyTabOrders(TComponent* parent);
+    void ClearFieldsOfCreated();
     [[noreturn]] void Fail(int line, int column, const std::wstring& what) const;
 
     std::wstring FName;
     TLayoutResourceLoader FLoader;
     TComponent* FRoot = nullptr;
+    TComponent* FParent = nullptr;
     std::vector<TComponent*> FCreated;
     std::vector<TFixup> FFixups;
 };
+
+// While a layout is read: the reader parent of the component being read (the component
+// it is stored beneath), so items and buttons can choose their container; null for a
+// root and outside reading.
+TComponent* ReaderParent();
 
 // Parses text and reads it into root.
 void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstring& layoutName);
@@ -72,11 +91,13 @@ bool HasStoredLayout(const std::wstring& className);
 // class, upper case); false when there is none.
 bool ReadLayoutResource(TComponent* root);
 
-// Writes root and the components it owns as a layout tree. A value is left out only
-// when it equals what a freshly constructed instance has.
+// Writes root and the components it owns as a layout tree, children in their parent's
+// order. A value is left out only when it equals what a freshly constructed instance
+// has, once the instance has the same preset (TPropInfo::AppliesPreset) applied.
 TLayoutObject WriteComponentTree(TComponent* root);
 std::wstring WriteComponentLayout(TComponent* root);
-// Writes the published properties of one object (the clipboard form of a record).
+// Writes the published properties of one object (the clipboard form of a record);
+// reference, when given, takes the presets object has (see WriteComponentTree).
 std::vector<TLayoutProperty> WriteObjectProperties(TObject* object, TObject* reference, TComponent* scope);
 
 }  // namespace orv

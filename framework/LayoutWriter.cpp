@@ -1,8 +1,12 @@
 // Writes component trees back into the layout format. A value is written when it
 // differs from what a freshly constructed instance of the same class holds: the
 // constructor's value is what a read starts from, so leaving out anything else would
-// lose it on the next read.
+// lose it on the next read. A property that applies a preset is written first and, when
+// written, is applied to that instance too: the read applies it before the values that
+// follow, so they must be compared with the preset's values, not the constructor's.
 #include <windows.h>
+
+#include <algorithm>
 
 #include "framework/Graphics.h"
 #include "framework/LayoutReader.h"
@@ -47,10 +51,18 @@ class TWriter {
 public:
     explicit TWriter(TComponent* root) : FRoot(root) {}
 
+    // ref, when given, is a scratch instance: presets obj has are applied to it.
     void WriteProps(TObject* obj, TObject* ref, const std::wstring& prefix, std::vector<TLayoutProperty>& out) {
         const TClassInfo* info = TClassRegistry::FindFor(obj);
         if (!info) return;
-        for (const TPropInfo* p : info->AllProps()) WriteProp(*p, obj, ref, prefix, out);
+        std::vector<const TPropInfo*> props = info->AllProps();
+        std::stable_partition(props.begin(), props.end(), [](const TPropInfo* p) { return p->AppliesPreset; });
+        for (const TPropInfo* p : props) {
+            size_t before = out.size();
+            WriteProp(*p, obj, ref, prefix, out);
+            if (p->AppliesPreset && ref && out.size() != before && p->GetInt && p->SetInt)
+                p->SetInt(ref, p->GetInt(obj));
+        }
     }
 
     void WriteProp(const TPropInfo& p, TObject* obj, TObject* ref, const std::wstring& prefix,
@@ -190,14 +202,30 @@ public:
         }
         if (ref) ref->Free();
         if (isInline) return node;
+        for (TComponent* child : ChildrenOf(c, isRoot)) node.Children.push_back(WriteComponent(child, false));
+        return node;
+    }
+
+    // The components of the root stored beneath c: those c is parent of in c's own order
+    // (stacking, menu order), the others (non-visual ones beneath the root) where their
+    // creation puts them.
+    std::vector<TComponent*> ChildrenOf(TComponent* c, bool isRoot) const {
+        std::vector<TComponent*> children;
         for (int i = 0; i < FRoot->ComponentCount(); ++i) {
             TComponent* child = FRoot->Components(i);
-            if (child->ComponentStyle() & csSubComponent) continue;
+            if (child == c || (child->ComponentStyle() & csSubComponent)) continue;
             TComponent* parent = child->GetParentComponent();
-            bool belongs = parent == c || (isRoot && !parent);
-            if (belongs && child != c) node.Children.push_back(WriteComponent(child, false));
+            if (parent == c || (isRoot && !parent)) children.push_back(child);
         }
-        return node;
+        std::vector<TComponent*> order;
+        c->GetChildren(order);
+        std::vector<TComponent*> ordered;
+        for (TComponent* o : order)
+            if (std::find(children.begin(), children.end(), o) != children.end()) ordered.push_back(o);
+        size_t next = 0;
+        for (TComponent*& child : children)
+            if (std::find(ordered.begin(), ordered.end(), child) != ordered.end()) child = ordered[next++];
+        return children;
     }
 
     // Components of an embedded frame that differ from the frame's own layout.

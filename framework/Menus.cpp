@@ -11,6 +11,7 @@
 #include "framework/Canvas.h"
 #include "framework/Forms.h"
 #include "framework/SysUtils.h"
+#include "framework/SystemFont.h"
 
 namespace orv {
 
@@ -159,29 +160,6 @@ std::wstring StripHotkey(const std::wstring& caption) {
         result += caption[i];
     }
     return result;
-}
-
-void GetSystemMenuFont(TFont& font) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        font.SetName(L"Tahoma");
-        font.SetHeight(-11);
-        font.SetStyle(0);
-        font.SetColor(clWindowText);
-        return;
-    }
-    const LOGFONTW& lf = metrics.lfMenuFont;
-    font.SetName(lf.lfFaceName);
-    font.SetHeight(lf.lfHeight != 0 ? lf.lfHeight : -11);
-    TFontStyles style = 0;
-    if (lf.lfWeight >= FW_BOLD) style |= fsBold;
-    if (lf.lfItalic) style |= fsItalic;
-    if (lf.lfUnderline) style |= fsUnderline;
-    if (lf.lfStrikeOut) style |= fsStrikeOut;
-    font.SetStyle(style);
-    font.SetCharset(lf.lfCharSet);
-    font.SetColor(clWindowText);
 }
 
 TOwnerDrawState OwnerDrawStateFromItemState(UINT itemState) {
@@ -826,7 +804,7 @@ bool DispatchMenuMessage(TMessage& message) {
             TWindowDC dc(nullptr);
             TCanvas canvas;
             canvas.SetHandle(dc.Get());
-            GetSystemMenuFont(canvas.Font());
+            InitRecordFont(canvas.Font(), TSystemFont::Menu);
             int width = static_cast<int>(mis->itemWidth);
             int height = static_cast<int>(mis->itemHeight);
             item->MeasureItem(canvas, width, height);
@@ -846,7 +824,7 @@ bool DispatchMenuMessage(TMessage& message) {
             TSaveDCGuard saved(dis->hDC);
             TCanvas canvas;
             canvas.SetHandle(dis->hDC);
-            GetSystemMenuFont(canvas.Font());
+            InitRecordFont(canvas.Font(), TSystemFont::Menu);
             TRect rect{dis->rcItem.left, dis->rcItem.top, dis->rcItem.right, dis->rcItem.bottom};
             item->AdvancedDrawItem(canvas, rect, OwnerDrawStateFromItemState(dis->itemState), topLevel);
             canvas.SetHandle(nullptr);

@@ -44,9 +44,6 @@ std::wstring ShortCutToText(TShortCut shortCut);
 // shortcut.
 TShortCut TextToShortCut(const std::wstring& text);
 
-// The platform's menu font (non-client metrics) into font, in clWindowText.
-void GetSystemMenuFont(TFont& font);
-
 // A caption with every "&" accelerator marker removed ("&&" stays one "&").
 std::wstring StripHotkey(const std::wstring& caption);
 // The caption of a separator item.
@@ -171,6 +168,10 @@ public:
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
+    // The sub-items in menu order, for the layout writer.
+    void GetChildren(std::vector<TComponent*>& children) const override {
+        children.insert(children.end(), FItems.begin(), FItems.end());
+    }
 
 protected:
     void BeforeDestruction() override;
@@ -214,6 +215,8 @@ public:
 
     // The root item; its children are the menu's entries.
     TMenuItem* Items() const { return FItems; }
+    // The entries in menu order, for the layout writer.
+    void GetChildren(std::vector<TComponent*>& children) const override { FItems->GetChildren(children); }
     // Shorthands over the root's entries.
     TMenuItem* Items(int index) const { return FItems->Items(index); }
     int ItemCount() const { return FItems->Count(); }

@@ -8,8 +8,6 @@
 
 namespace orv {
 
-Exception::Exception(const std::wstring& message) : std::runtime_error(ToUtf8(message)), FMessage(message) {}
-
 std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) return {};
     int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);

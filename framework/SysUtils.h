@@ -1,19 +1,11 @@
 #pragma once
 // Exceptions raised by the framework and library, and the few string helpers every
 // unit needs. Messages are plain English (UTF-8 in what(), UTF-16 in Message()).
-#include <stdexcept>
 #include <string>
 
+#include "framework/Exception.h"
+
 namespace orv {
-
-class Exception : public std::runtime_error {
-public:
-    explicit Exception(const std::wstring& message);
-    const std::wstring& Message() const { return FMessage; }
-
-private:
-    std::wstring FMessage;
-};
 
 class EConvertError : public Exception {
     using Exception::Exception;
@@ -34,6 +26,10 @@ class EOutOfResources : public Exception {
     using Exception::Exception;
 };
 class ERegistryException : public Exception {
+    using Exception::Exception;
+};
+// A value outside the range of the type that holds it.
+class ERangeError : public Exception {
     using Exception::Exception;
 };
 

@@ -54,6 +54,10 @@ public:
     TControl* ControlAtPos(TPoint p, bool allowDisabled, bool allowWindowed = false) const;
     // Moves a child in the list (and, for windowed children, the native stacking order).
     void SetChildOrder(TControl* child, int order);
+    // The children in list (stacking) order, for the layout writer.
+    void GetChildren(std::vector<TComponent*>& children) const override {
+        children.insert(children.end(), FControls.begin(), FControls.end());
+    }
     // Re-runs alignment of the children now (no-op while loading or already aligning).
     void Realign();
     virtual void AdjustClientRect(TRect& rect) const;

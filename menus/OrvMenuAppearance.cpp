@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include "framework/ClassRegistry.h"
 #include "framework/Menus.h"
 #include "framework/Resources.h"
+#include "framework/SystemFont.h"
+#include "menus/MenusUnits.h"
 
 namespace orv::menus {
 
@@ -23,6 +26,22 @@ void TMenuRecord::EndUpdate() {
     }
 }
 
+void TMenuRecord::AssignValues(const TPersistent* source, const std::function<void()>& unpublished) {
+    // The tables come with the menus unit; a program may assign records before it
+    // registered them.
+    if (!TClassRegistry::Find(L"TGradientBar")) RegisterMenusClasses();
+    BeginUpdate();
+    try {
+        AssignPublished(source, this);
+        if (unpublished) unpublished();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    Changed();
+    EndUpdate();
+}
+
 // --- TGradientBar
 // ------------------------------------------------------------------------------
 
@@ -39,10 +58,9 @@ void TGradientBar::SetColorAt(int index, TColor value) {
 }
 
 void TGradientBar::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TGradientBar*>(source)) {
-        FColors = s->FColors;
-        FGradientDirection = s->FGradientDirection;
-        Changed();
+    // Every bar of the same class (or a shared ancestor) is copied by the tables.
+    if (dynamic_cast<const TGradientBar*>(source)) {
+        AssignValues(source);
         return;
     }
     TMenuRecord::Assign(source);
@@ -62,16 +80,7 @@ void TBackground::SetImage(const TBitmap& value) {
 
 void TBackground::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TBackground*>(source)) {
-        BeginUpdate();
-        TGradientBar::Assign(source);
-        FImage->Assign(s->FImage.get());
-        FPosition = s->FPosition;
-        FOffsetX = s->FOffsetX;
-        FOffsetY = s->FOffsetY;
-        FMarginX = s->FMarginX;
-        FMarginY = s->FMarginY;
-        Changed();
-        EndUpdate();
+        AssignValues(source, [&] { FImage->Assign(s->FImage.get()); });
         return;
     }
     TGradientBar::Assign(source);
@@ -85,33 +94,14 @@ TIconBar::TIconBar() {
     FGradientDirection = gdHorizontal;
 }
 
-void TIconBar::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TIconBar*>(source)) {
-        BeginUpdate();
-        TGradientBar::Assign(source);
-        FCheck = s->FCheck;
-        FRadio = s->FRadio;
-        FCheckBorder = s->FCheckBorder;
-        FCheckGradientDirection = s->FCheckGradientDirection;
-        FRadioBorder = s->FRadioBorder;
-        FRadioGradientDirection = s->FRadioGradientDirection;
-        FSeparatorColor = s->FSeparatorColor;
-        FSize = s->FSize;
-        Changed();
-        EndUpdate();
-        return;
-    }
-    TGradientBar::Assign(source);
-}
-
 // --- TSelectedItem
 // -----------------------------------------------------------------------------
 
 TSelectedItem::TSelectedItem() {
     FColors = {0xC2EEFF, clNone, clNone, clNone};
     FColorCount = 4;
-    GetSystemMenuFont(FFont);
-    GetSystemMenuFont(FNotesFont);
+    InitRecordFont(FFont, TSystemFont::Menu);
+    InitRecordFont(FNotesFont, TSystemFont::Menu);
     FNotesFont.SetSize(FNotesFont.GetSize() - 2);
     FFont.OnChange = [this](TObject*) { Changed(); };
     FNotesFont.OnChange = [this](TObject*) { Changed(); };
@@ -119,20 +109,10 @@ TSelectedItem::TSelectedItem() {
 
 void TSelectedItem::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TSelectedItem*>(source)) {
-        BeginUpdate();
-        TGradientBar::Assign(source);
-        FBorderColor = s->FBorderColor;
-        FFont.Assign(&s->FFont);
-        FNotesFont.Assign(&s->FNotesFont);
-        FUseSystemFont = s->FUseSystemFont;
-        FCheck = s->FCheck;
-        FRadio = s->FRadio;
-        FCheckBorder = s->FCheckBorder;
-        FCheckGradientDirection = s->FCheckGradientDirection;
-        FRadioBorder = s->FRadioBorder;
-        FRadioGradientDirection = s->FRadioGradientDirection;
-        Changed();
-        EndUpdate();
+        AssignValues(source, [&] {
+            FCheckGradientDirection = s->FCheckGradientDirection;
+            FRadioGradientDirection = s->FRadioGradientDirection;
+        });
         return;
     }
     TGradientBar::Assign(source);
@@ -144,29 +124,8 @@ void TSelectedItem::Assign(const TPersistent* source) {
 TRootItem::TRootItem() {
     FColors = {0xE5D7D7, 0xF7F2F2, clNone, clNone};
     FGradientDirection = gdHorizontal;
-    GetSystemMenuFont(FFont);
+    InitRecordFont(FFont, TSystemFont::Menu);
     FFont.OnChange = [this](TObject*) { Changed(); };
-}
-
-void TRootItem::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TRootItem*>(source)) {
-        BeginUpdate();
-        TGradientBar::Assign(source);
-        FFont.Assign(&s->FFont);
-        FUseSystemFont = s->FUseSystemFont;
-        FSelected = s->FSelected;
-        FSelectedGradientDirection = s->FSelectedGradientDirection;
-        FSelectedBorderColor = s->FSelectedBorderColor;
-        FSelectedTextColor = s->FSelectedTextColor;
-        FHover = s->FHover;
-        FHoverGradientDirection = s->FHoverGradientDirection;
-        FHoverBorderColor = s->FHoverBorderColor;
-        FHoverTextColor = s->FHoverTextColor;
-        Changed();
-        EndUpdate();
-        return;
-    }
-    TGradientBar::Assign(source);
 }
 
 // --- TSeparator
@@ -174,21 +133,6 @@ void TRootItem::Assign(const TPersistent* source) {
 
 TSeparator::TSeparator() {
     FColors = {0x8F6D6E, clNone, clNone, clNone};
-}
-
-void TSeparator::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TSeparator*>(source)) {
-        BeginUpdate();
-        TGradientBar::Assign(source);
-        FWidth = s->FWidth;
-        FGradientType = s->FGradientType;
-        FGradientWidth = s->FGradientWidth;
-        FMargin = s->FMargin;
-        Changed();
-        EndUpdate();
-        return;
-    }
-    TGradientBar::Assign(source);
 }
 
 // --- TMenuGlyphs
@@ -232,17 +176,7 @@ TBarCaption::TBarCaption() {
 
 void TBarCaption::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TBarCaption*>(source)) {
-        BeginUpdate();
-        FAlignment = s->FAlignment;
-        FCaption = s->FCaption;
-        FFont.Assign(&s->FFont);
-        FShadowColor = s->FShadowColor;
-        FDepth = s->FDepth;
-        FDirection = s->FDirection;
-        FHighlightColor = s->FHighlightColor;
-        FOffset = s->FOffset;
-        Changed();
-        EndUpdate();
+        AssignValues(source, [&] { AssignUnpublished(*s); });
         return;
     }
     TMenuRecord::Assign(source);
@@ -255,23 +189,10 @@ TSideBar::TSideBar() {
 
 void TSideBar::Assign(const TPersistent* source) {
     if (auto* s = dynamic_cast<const TSideBar*>(source)) {
-        BeginUpdate();
-        TBarCaption::Assign(source);
-        FVisible = s->FVisible;
-        FVisibleIn = s->FVisibleIn;
-        FImage.Assign(&s->FImage);
-        FBackground.Assign(&s->FBackground);
-        FSize = s->FSize;
-        FSplitterColor = s->FSplitterColor;
-        FSplitterColorTo = s->FSplitterColorTo;
-        FSplitterWidth = s->FSplitterWidth;
-        FSplitterMargin = s->FSplitterMargin;
-        FSplitterGradientWidth = s->FSplitterGradientWidth;
-        FSplitterGradientType = s->FSplitterGradientType;
-        FBorderColor = s->FBorderColor;
-        FSide = s->FSide;
-        Changed();
-        EndUpdate();
+        AssignValues(source, [&] {
+            AssignUnpublished(*s);
+            FSide = s->FSide;
+        });
         return;
     }
     TBarCaption::Assign(source);
@@ -281,27 +202,13 @@ void TSideBar::Assign(const TPersistent* source) {
 // -------------------------------------------------------------------------
 
 TButtonAppearance::TButtonAppearance() {
-    GetSystemMenuFont(FCaptionFont);
+    InitRecordFont(FCaptionFont, TSystemFont::Menu);
     FCaptionFont.OnChange = [this](TObject*) { Changed(); };
 }
 
 void TButtonAppearance::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TButtonAppearance*>(source)) {
-        BeginUpdate();
-        FColor = s->FColor;
-        FColorTo = s->FColorTo;
-        FDownColor = s->FDownColor;
-        FDownColorTo = s->FDownColorTo;
-        FHoverColor = s->FHoverColor;
-        FHoverColorTo = s->FHoverColorTo;
-        FGradientDirection = s->FGradientDirection;
-        FBorderColor = s->FBorderColor;
-        FDownBorderColor = s->FDownBorderColor;
-        FHoverBorderColor = s->FHoverBorderColor;
-        FCaptionFont.Assign(&s->FCaptionFont);
-        FUseSystemFont = s->FUseSystemFont;
-        Changed();
-        EndUpdate();
+    if (dynamic_cast<const TButtonAppearance*>(source)) {
+        AssignValues(source);
         return;
     }
     TMenuRecord::Assign(source);

@@ -4,6 +4,7 @@
 // groups read and write through an index (0 colour, 1 colour-to, 2 mirror, 3
 // mirror-to); an index outside the group raises EInvalidPropertyIndex.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -63,6 +64,10 @@ public:
 
 protected:
     void Changed();
+    // Copies source's published values by the class tables (AssignPublished), then runs
+    // unpublished (what the class keeps without publishing), all inside one update: the
+    // copy raises OnChange once, at the end, whether or not a value differed.
+    void AssignValues(const TPersistent* source, const std::function<void()>& unpublished = nullptr);
 
 private:
     int FUpdateCount = 0;
@@ -70,7 +75,8 @@ private:
 };
 
 // Base of the colour records: a colour pair and a direction; knows the menu it
-// serves.
+// serves. Assign copies from any bar every value the two classes share (the bars
+// below with nothing unpublished need no Assign of their own).
 class TGradientBar : public TMenuRecord {
 public:
     ORV_CLASS_NAME(TGradientBar)
@@ -123,7 +129,6 @@ class TIconBar : public TGradientBar {
 public:
     ORV_CLASS_NAME(TIconBar)
     TIconBar();
-    void Assign(const TPersistent* source) override;
 
     ORV_MENU_COLOR_GROUP(CheckColor, FCheck)
     ORV_MENU_COLOR_GROUP(RadioColor, FRadio)
@@ -202,7 +207,6 @@ class TRootItem : public TGradientBar {
 public:
     ORV_CLASS_NAME(TRootItem)
     TRootItem();
-    void Assign(const TPersistent* source) override;
 
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
@@ -249,7 +253,6 @@ class TSeparator : public TGradientBar {
 public:
     ORV_CLASS_NAME(TSeparator)
     TSeparator();
-    void Assign(const TPersistent* source) override;
 
     ORV_MENU_PROP(int, Width)
     ORV_MENU_PROP(TGradientType, GradientType)
@@ -306,6 +309,13 @@ public:
     ORV_MENU_PROP(TDirection, Direction)
     ORV_MENU_PROP(TColor, HighlightColor)
     ORV_MENU_PROP(int, Offset)
+
+protected:
+    // The values this class keeps without publishing them.
+    void AssignUnpublished(const TBarCaption& source) {
+        FHighlightColor = source.FHighlightColor;
+        FOffset = source.FOffset;
+    }
 
 private:
     TTextAlignment FAlignment = TTextAlignment::taLeftJustify;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/Forms.h"
+#include "framework/SystemFont.h"
 #include "paint/OrvText.h"
 
 namespace orv::menus {
@@ -37,20 +38,20 @@ void ItemFont(const TMenuItem& item, const TMenuDrawContext& context, bool selec
     TCustomOrvMenuStyler* styler = context.Styler;
     if (IsBarItem(item)) {
         if (styler->RootItem().GetUseSystemFont())
-            GetSystemMenuFont(font);
+            InitRecordFont(font, TSystemFont::Menu);
         else
             font.Assign(&styler->RootItem().Font());
         return;
     }
     if (selected) {
         if (styler->SelectedItem().GetUseSystemFont())
-            GetSystemMenuFont(font);
+            InitRecordFont(font, TSystemFont::Menu);
         else
             font.Assign(&styler->SelectedItem().Font());
         return;
     }
     if (styler->GetUseSystemFont())
-        GetSystemMenuFont(font);
+        InitRecordFont(font, TSystemFont::Menu);
     else
         font.Assign(&styler->Font());
 }
@@ -66,7 +67,7 @@ void MeasureFont(const TMenuItem& item, const TMenuDrawContext& context, TFont& 
     } else if (!styler->SelectedItem().GetUseSystemFont()) {
         font.Assign(&styler->SelectedItem().Font());
     } else {
-        GetSystemMenuFont(font);
+        InitRecordFont(font, TSystemFont::Menu);
     }
 }
 

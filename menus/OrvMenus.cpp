@@ -6,6 +6,7 @@
 #include <map>
 
 #include "framework/Forms.h"
+#include "framework/SystemFont.h"
 #include "menus/OrvMenuPainter.h"
 
 namespace orv::menus {
@@ -14,8 +15,8 @@ namespace orv::menus {
 // ----------------------------------------------------------------------
 
 TCustomOrvMenuStyler::TCustomOrvMenuStyler(TComponent* owner) : TComponent(owner) {
-    GetSystemMenuFont(FFont);
-    GetSystemMenuFont(FNotesFont);
+    InitRecordFont(FFont, TSystemFont::Menu);
+    InitRecordFont(FNotesFont, TSystemFont::Menu);
     FNotesFont.SetSize(FNotesFont.GetSize() - 2);
     FNotesFont.SetColor(0x808080);
     TNotifyEvent changed = TNotifyEvent::Bind(this, &TCustomOrvMenuStyler::RecordChanged);
@@ -497,7 +498,7 @@ void TOrvPopupMenu::Popup(int x, int y) {
         TWindowDC dc(nullptr);
         TCanvas canvas;
         canvas.SetHandle(dc.Get());
-        GetSystemMenuFont(canvas.Font());
+        InitRecordFont(canvas.Font(), TSystemFont::Menu);
         Items()->Items(0)->MeasureItem(canvas, width, height);
         canvas.SetHandle(nullptr);
         x = StyledPopupX(x, width, GetAlignment(), GetSystemMetrics(SM_CXSCREEN));

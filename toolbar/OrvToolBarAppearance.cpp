@@ -2,35 +2,16 @@
 
 #include <windows.h>
 
+#include "framework/ClassRegistry.h"
+#include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/OrvToolBarTabAppearance.h"
 
 namespace orv {
 
-const wchar_t* SystemFontName() {
-    static const bool vistaOrLater = [] {
-        HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-        return kernel && GetProcAddress(kernel, "GetLocaleInfoEx") != nullptr;
-    }();
-    return vistaOrLater ? L"Segoe UI" : L"Tahoma";
-}
-
-void ApplySystemFont(TFont& font) {
-    font.SetName(SystemFontName());
-}
-
-namespace {
-
-// The font of a record that follows the system: the system face at 8 points.
-void InitRecordFont(TFont& font) {
-    ApplySystemFont(font);
-    font.SetSize(8);
-}
-
-}  // namespace
-
 // --- TToolBarRecord -------------------------------------------------------------
 
 void TToolBarRecord::Changed() {
+    if (FQuiet > 0) return;
     if (FUpdateCount > 0) {
         FChangedInUpdate = true;
         return;
@@ -46,27 +27,40 @@ void TToolBarRecord::EndUpdate() {
     }
 }
 
+void TToolBarRecord::AssignValues(const TPersistent* source, TNames loud, TNames kept) {
+    // The tables come with the toolbar unit; a program may assign records before it
+    // registered them.
+    RegisterToolbarClasses();
+    auto named = [](TNames names, const TPropInfo& p) {
+        for (const wchar_t* n : names)
+            if (p.Name == n) return true;
+        return false;
+    };
+    struct TQuiet {
+        int& Count;
+        explicit TQuiet(int& count) : Count(count) { ++Count; }
+        ~TQuiet() { --Count; }
+    };
+    {
+        TQuiet quiet(FQuiet);
+        AssignPublished(source, this, [&](const TPropInfo& p) { return !named(loud, p) && !named(kept, p); });
+    }
+    AssignPublished(source, this, [&](const TPropInfo& p) { return named(loud, p); });
+}
+
 // --- small records --------------------------------------------------------------
 
 void TGradientBackground::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TGradientBackground*>(source);
-    if (!s) return;
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FDirection = s->FDirection;
-    FSteps = s->FSteps;
+    if (!dynamic_cast<const TGradientBackground*>(source)) return;  // other sources change nothing
+    AssignValues(source);
 }
 
 void TMirrorGradient::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TMirrorGradient*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TMirrorGradient*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FColorMirror = s->FColorMirror;
-    FColorMirrorTo = s->FColorMirrorTo;
+    AssignValues(source);
 }
 
 TVistaGradientBackground::TVistaGradientBackground() {
@@ -77,35 +71,20 @@ TVistaGradientBackground::TVistaGradientBackground(TColor color, TColor colorTo)
     FMirror.OnChange = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TVistaGradientBackground::ChildChanged);
 }
 
-void TVistaGradientBackground::Assign(const TPersistent* source) {
-    TGradientBackground::Assign(source);
-    if (auto* s = dynamic_cast<const TVistaGradientBackground*>(source)) FMirror.Assign(&s->FMirror);
-}
-
 void TContainerAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TContainerAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TContainerAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    SetLineColor(s->FLineColor);
-    SetLine3D(s->FLine3D);
+    AssignValues(source, {L"LineColor", L"Line3D"});
 }
 
 void TCaptionAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TCaptionAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TCaptionAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FCaptionColor = s->FCaptionColor;
-    FCaptionColorTo = s->FCaptionColorTo;
-    FCaptionTextColor = s->FCaptionTextColor;
-    FCaptionBorderColor = s->FCaptionBorderColor;
-    FCaptionColorHot = s->FCaptionColorHot;
-    FCaptionColorHotTo = s->FCaptionColorHotTo;
-    SetCaptionTextColorHot(s->FCaptionTextColorHot);
-    SetCaptionBorderColorHot(s->FCaptionBorderColorHot);
+    AssignValues(source, {L"CaptionTextColorHot", L"CaptionBorderColorHot"});
 }
 
 void TVistaBackground::Assign(const TPersistent* source) {
@@ -114,51 +93,38 @@ void TVistaBackground::Assign(const TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    FBorderColor = s->FBorderColor;
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FColorMirror = s->FColorMirror;
-    FColorMirrorTo = s->FColorMirrorTo;
-    FSteps = s->FSteps;
-    FShadowColor = s->FShadowColor;
-    FHighLightColor = s->FHighLightColor;
-    SetGradient(s->FGradient);
-    SetGradientMirror(s->FGradientMirror);
+    AssignValues(source, {L"Gradient", L"GradientMirror"});
+    AssignShades(*s);
 }
 
 TVistaTextBackground::TVistaTextBackground() {
-    InitRecordFont(FFont);
+    InitRecordFont(FFont, TSystemFont::Face, 8);
     FFont.OnChange = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TVistaTextBackground::ChildChanged);
 }
 
 void TVistaTextBackground::Assign(const TPersistent* source) {
-    TVistaBackground::Assign(source);
-    if (auto* s = dynamic_cast<const TVistaTextBackground*>(source)) {
-        SetTextColor(s->FTextColor);
-        SetTextColorExtended(s->FTextColorExtended);
-        FFont.Assign(&s->FFont);
+    auto* s = dynamic_cast<const TVistaBackground*>(source);
+    if (!s) {
+        TPersistent::Assign(source);
+        return;
     }
+    AssignValues(source, {L"Gradient", L"GradientMirror", L"TextColor", L"TextColorExtended", L"Font"},
+                 {L"SystemFont"});
+    AssignShades(*s);
 }
 
 void TVistaTextBackground::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
-    if (value) ApplySystemFont(FFont);
+    if (value) InitRecordFont(FFont, TSystemFont::Face);
 }
 
 void TQATAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TQATAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TQATAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FBorderColor = s->FBorderColor;
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FFullSizeBorderColor = s->FFullSizeBorderColor;
-    FFullSizeColor = s->FFullSizeColor;
-    FFullSizeColorTo = s->FFullSizeColorTo;
-    SetSteps(s->FSteps);
+    AssignValues(source, {L"Steps"});
 }
 
 TToolBarAppearance::TToolBarAppearance() {
@@ -168,90 +134,40 @@ TToolBarAppearance::TToolBarAppearance() {
 }
 
 void TToolBarAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TToolBarAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TToolBarAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FBorderColor = s->FBorderColor;
-    FBorderColorHot = s->FBorderColorHot;
-    FColor.Assign(&s->FColor);
-    FColorHot.Assign(&s->FColorHot);
+    AssignValues(source);
 }
 
 // --- tabs, groups, buttons ------------------------------------------------------
 
 TCustomTabAppearance::TCustomTabAppearance() {
-    InitRecordFont(FFont);
+    InitRecordFont(FFont, TSystemFont::Face, 8);
     FFont.OnChange = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TCustomTabAppearance::ChildChanged);
 }
 
 void TCustomTabAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TCustomTabAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TCustomTabAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FBorderColor = s->FBorderColor;
-    FBorderColorHot = s->FBorderColorHot;
-    FBorderColorSelected = s->FBorderColorSelected;
-    FBorderColorSelectedHot = s->FBorderColorSelectedHot;
-    FBorderColorDisabled = s->FBorderColorDisabled;
-    FBorderColorDown = s->FBorderColorDown;
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FColorSelected = s->FColorSelected;
-    FColorSelectedTo = s->FColorSelectedTo;
-    FColorDisabled = s->FColorDisabled;
-    FColorDisabledTo = s->FColorDisabledTo;
-    FColorHot = s->FColorHot;
-    FColorHotTo = s->FColorHotTo;
-    FColorMirror = s->FColorMirror;
-    FColorMirrorTo = s->FColorMirrorTo;
-    FColorMirrorHot = s->FColorMirrorHot;
-    FColorMirrorHotTo = s->FColorMirrorHotTo;
-    FColorMirrorSelected = s->FColorMirrorSelected;
-    FColorMirrorSelectedTo = s->FColorMirrorSelectedTo;
-    FColorMirrorDisabled = s->FColorMirrorDisabled;
-    FColorMirrorDisabledTo = s->FColorMirrorDisabledTo;
-    FGradient = s->FGradient;
-    FGradientMirror = s->FGradientMirror;
-    FGradientHot = s->FGradientHot;
-    FGradientMirrorHot = s->FGradientMirrorHot;
-    FGradientSelected = s->FGradientSelected;
-    FGradientMirrorSelected = s->FGradientMirrorSelected;
-    FGradientDisabled = s->FGradientDisabled;
-    FGradientMirrorDisabled = s->FGradientMirrorDisabled;
-    FTextColorSelected = s->FTextColorSelected;
-    FTextColorDisabled = s->FTextColorDisabled;
-    FShadowColor = s->FShadowColor;
-    FHighLightColor = s->FHighLightColor;
-    FHighLightColorHot = s->FHighLightColorHot;
-    FHighLightColorSelected = s->FHighLightColorSelected;
-    FHighLightColorSelectedHot = s->FHighLightColorSelectedHot;
-    FHighLightColorDown = s->FHighLightColorDown;
-    SetTextColor(s->FTextColor);
-    SetTextColorHot(s->FTextColorHot);
-    FFont.Assign(&s->FFont);
+    AssignValues(source, {L"TextColor", L"TextColorHot", L"Font"}, {L"SystemFont"});
 }
 
 void TCustomTabAppearance::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
-    if (value) ApplySystemFont(FFont);
+    if (value) InitRecordFont(FFont, TSystemFont::Face);
 }
 
 TTabAppearance::TTabAppearance() {
     FBackGround.OnChange = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TTabAppearance::ChildChanged);
 }
 
-void TTabAppearance::Assign(const TPersistent* source) {
-    TCustomTabAppearance::Assign(source);
-    if (auto* s = dynamic_cast<const TTabAppearance*>(source)) FBackGround.Assign(&s->FBackGround);
-}
-
 TGroupAppearance::TGroupAppearance() {
-    InitRecordFont(FFont);
+    InitRecordFont(FFont, TSystemFont::Face, 8);
     auto hook = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TGroupAppearance::ChildChanged);
     FFont.OnChange = hook;
     FCaptionAppearance.OnChange = hook;
@@ -266,68 +182,37 @@ void TGroupAppearance::Assign(const TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    FCaptionAppearance.Assign(&s->FCaptionAppearance);
-    FPageAppearance.Assign(&s->FPageAppearance);
-    FTabAppearance.Assign(&s->FTabAppearance);
-    FToolBarAppearance.Assign(&s->FToolBarAppearance);
-    FBorderColor = s->FBorderColor;
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FColorMirror = s->FColorMirror;
-    FColorMirrorTo = s->FColorMirrorTo;
-    FTextColor = s->FTextColor;
-    FSteps = s->FSteps;
-    {
-        // The font's own change event is this record's: copy it without raising.
-        TNotifyEvent hook = FFont.OnChange;
-        FFont.OnChange = nullptr;
-        FFont.Assign(&s->FFont);
-        FFont.OnChange = hook;
-    }
-    SetGradient(s->FGradient);
-    SetGradientMirror(s->FGradientMirror);
+    // The nested caption, page and tab records raise their changes (and so this one's).
+    AssignValues(source, {L"CaptionAppearance", L"PageAppearance", L"TabAppearance", L"Gradient", L"GradientMirror"},
+                 {L"SystemFont"});
+    FSteps = s->FSteps;  // not published
 }
 
 void TGroupAppearance::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
-    if (value) ApplySystemFont(FFont);
+    if (value) InitRecordFont(FFont, TSystemFont::Face);
 }
 
 TButtonAppearance::TButtonAppearance() {
-    ApplySystemFont(FCaptionFont);
+    InitRecordFont(FCaptionFont, TSystemFont::Face);
     FCaptionFont.OnChange = TNotifyEvent::Bind(static_cast<TToolBarRecord*>(this), &TButtonAppearance::ChildChanged);
 }
 
 void TButtonAppearance::Assign(const TPersistent* source) {
-    auto* s = dynamic_cast<const TButtonAppearance*>(source);
-    if (!s) {
+    if (!dynamic_cast<const TButtonAppearance*>(source)) {
         TPersistent::Assign(source);
         return;
     }
-    FColor = s->FColor;
-    FColorTo = s->FColorTo;
-    FColorChecked = s->FColorChecked;
-    FColorCheckedTo = s->FColorCheckedTo;
-    FColorDown = s->FColorDown;
-    FColorDownTo = s->FColorDownTo;
-    FColorHot = s->FColorHot;
-    FColorHotTo = s->FColorHotTo;
-    FCaptionTextColor = s->FCaptionTextColor;
-    FCaptionTextColorHot = s->FCaptionTextColorHot;
-    FCaptionTextColorDown = s->FCaptionTextColorDown;
-    FCaptionTextColorChecked = s->FCaptionTextColorChecked;
-    FGradientDirection = s->FGradientDirection;
-    FBorderColor = s->FBorderColor;
-    FBorderDownColor = s->FBorderDownColor;
-    FBorderHotColor = s->FBorderHotColor;
-    FBorderCheckedColor = s->FBorderCheckedColor;
+    AssignValues(source, {},
+                 {L"GradientDirectionHot", L"GradientDirectionDown", L"GradientDirectionChecked", L"CaptionFont",
+                  L"SystemFont"});
 }
 
 void TButtonAppearance::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
-    if (value) ApplySystemFont(FCaptionFont);
+    if (value) InitRecordFont(FCaptionFont, TSystemFont::Face);
 }
 
 }  // namespace orv

@@ -3,21 +3,17 @@
 // owned by a toolbar styler (and by pagers, toolbars and dock panels through it). Each
 // raises OnChange for its owner; how Assign and each setter report a change is part of
 // every record's contract and is stated at the class.
+#include <initializer_list>
 #include <string>
 
 #include "framework/Event.h"
 #include "framework/Graphics.h"
 #include "framework/Persistent.h"
+#include "framework/SystemFont.h"
 #include "framework/Types.h"
 #include "paint/OrvGradients.h"
 
 namespace orv {
-
-// The system font rule: "Segoe UI" where the platform has GetLocaleInfoEx (Vista and
-// later), else "Tahoma".
-const wchar_t* SystemFontName();
-// Puts the system font's name into font (size and style stay).
-void ApplySystemFont(TFont& font);
 
 // Base of the records: the change event, update bracketing and the storing helpers.
 class TToolBarRecord : public TPersistent {
@@ -41,10 +37,17 @@ protected:
         field = value;
         Changed();
     }
+    // The published values of source, by the class tables (AssignPublished): those named
+    // in loud through their setters, raising OnChange as a setter does; those named in
+    // kept not at all; every other one silently (nested records by their own Assign, and
+    // their changes are silent too).
+    using TNames = std::initializer_list<const wchar_t*>;
+    void AssignValues(const TPersistent* source, TNames loud = {}, TNames kept = {});
 
 private:
     int FUpdateCount = 0;
     bool FChangedInUpdate = false;
+    int FQuiet = 0;  // > 0: Changed raises nothing (a silent copy is under way)
 };
 
 // A getter and a setter that stores a differing value and raises OnChange.
@@ -117,7 +120,7 @@ public:
     ORV_CLASS_NAME(TVistaGradientBackground)
     TVistaGradientBackground();
     TVistaGradientBackground(TColor color, TColor colorTo);
-    void Assign(const TPersistent* source) override;
+    // TGradientBackground's Assign copies the mirror too (silently) from a vista source.
     TMirrorGradient& Mirror() { return FMirror; }
     const TMirrorGradient& Mirror() const { return FMirror; }
     void SetMirror(const TMirrorGradient& value) { FMirror.Assign(&value); }
@@ -181,6 +184,13 @@ public:
     ORV_TB_PROP(int, Steps)
     ORV_TB_FIELD(TColor, ShadowColor)
     ORV_TB_FIELD(TColor, HighLightColor)
+
+protected:
+    // The two colours this class keeps without publishing them.
+    void AssignShades(const TVistaBackground& source) {
+        FShadowColor = source.FShadowColor;
+        FHighLightColor = source.FHighLightColor;
+    }
 
 private:
     TColor FBorderColor = 0x808080;

@@ -40,8 +40,8 @@ TCustomOrvToolBarStyler::TCustomOrvToolBarStyler(TComponent* owner) : TComponent
     internal->SetSubComponent(true);
     FInternalOrvMenuStyler = internal;
 
-    ApplySystemFont(FFont);
-    ApplySystemFont(FCaptionFont);
+    InitRecordFont(FFont, TSystemFont::Face);
+    InitRecordFont(FCaptionFont, TSystemFont::Face);
     FFont.OnChange = TNotifyEvent::Bind(this, &TCustomOrvToolBarStyler::FontChanged);
     FCaptionFont.OnChange = TNotifyEvent::Bind(this, &TCustomOrvToolBarStyler::CaptionFontChanged);
 }
@@ -228,8 +228,8 @@ void TCustomOrvToolBarStyler::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
     if (value) {
-        ApplySystemFont(FFont);
-        ApplySystemFont(FCaptionFont);
+        InitRecordFont(FFont, TSystemFont::Face);
+        InitRecordFont(FCaptionFont, TSystemFont::Face);
     }
 }
 

@@ -85,13 +85,13 @@ void TOrvToolBarOfficeStyler::ApplyStyle(TToolBarStyle value) {
         PagerCaption().SetTextColorExtended(0xFF0000);
         PagerCaption().Font().SetSize(10);
         SetQatSharpCurve(false);
-        if (TabAppearance().GetSystemFont()) ApplySystemFont(TabAppearance().Font());
-        if (PagerCaption().GetSystemFont()) ApplySystemFont(PagerCaption().Font());
-        if (GroupAppearance().GetSystemFont()) ApplySystemFont(GroupAppearance().Font());
-        if (ButtonAppearance().GetSystemFont()) ApplySystemFont(ButtonAppearance().CaptionFont());
+        if (TabAppearance().GetSystemFont()) InitRecordFont(TabAppearance().Font(), TSystemFont::Face);
+        if (PagerCaption().GetSystemFont()) InitRecordFont(PagerCaption().Font(), TSystemFont::Face);
+        if (GroupAppearance().GetSystemFont()) InitRecordFont(GroupAppearance().Font(), TSystemFont::Face);
+        if (ButtonAppearance().GetSystemFont()) InitRecordFont(ButtonAppearance().CaptionFont(), TSystemFont::Face);
         if (GetSystemFont()) {
-            ApplySystemFont(Font());
-            ApplySystemFont(CaptionFont());
+            InitRecordFont(Font(), TSystemFont::Face);
+            InitRecordFont(CaptionFont(), TSystemFont::Face);
         }
 
         if (UsesWarmGlow(value)) {

@@ -82,11 +82,11 @@ private:
 };
 
 // The pager's tabs: adds the strip behind the tabs, whose change is this record's.
+// Assign copies the strip too (silently) from another TTabAppearance.
 class TTabAppearance : public TCustomTabAppearance {
 public:
     ORV_CLASS_NAME(TTabAppearance)
     TTabAppearance();
-    void Assign(const TPersistent* source) override;
     TGradientBackground& BackGround() { return FBackGround; }
     const TGradientBackground& BackGround() const { return FBackGround; }
     void SetBackGround(const TGradientBackground& value) { FBackGround.Assign(&value); }

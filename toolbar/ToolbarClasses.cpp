@@ -101,6 +101,7 @@ void RegisterStylers() {
     TClassBuilder<S>(L"TOrvToolBarOfficeStyler", L"TCustomOrvToolBarStyler")
         .Factory()
         .Enum(L"Style", &S::GetStyle, &S::SetStyle, kToolBarStyleIdents)
+        .Preset()
         .Component<TCustomOrvMenuStyler>(L"OrvMenuStyler", &S::GetOrvMenuStyler, &S::SetOrvMenuStyler)
             BOOL(S, AutoThemeAdapt) BOOL(S, BackGroundTransparent)
         .Enum(L"BackGroundDisplay", &S::GetBackGroundDisplay, &S::SetBackGroundDisplay, kBackGroundDisplayIdents)

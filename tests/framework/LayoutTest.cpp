@@ -7,6 +7,8 @@
 #include "framework/Collection.h"
 #include "framework/FrameworkClasses.h"
 #include "framework/LayoutReader.h"
+#include "framework/SysUtils.h"
+#include "framework/Timer.h"
 
 using namespace orv;
 
@@ -468,4 +470,292 @@ TEST(ClassRegistry, ListsDescendantsAndAnswersWhatAClassPublishes) {
     EXPECT_FALSE(has(L"TForm"));
     EXPECT_TRUE(TClassRegistry::Publishes(L"TWidget", L"caption")) << "inherited, any case";
     EXPECT_FALSE(TClassRegistry::Publishes(L"TPanel", L"Count"));
+}
+
+// --- reader hooks ------------------------------------------------------------------------
+
+namespace {
+
+std::vector<std::wstring> gHookLog;
+
+std::wstring NameOf(const TComponent* c) {
+    return c ? c->GetName() : L"-";
+}
+
+// An item kept in a list of its container, not a control: it enters the list through
+// the reader hook, and logs the reader parent it sees while a value is read into it.
+class THostedItem : public TComponent {
+public:
+    ORV_CLASS_NAME(THostedItem)
+    using TComponent::TComponent;
+    int GetValue() const { return FValue; }
+    void SetValue(int v) {
+        FValue = v;
+        gHookLog.push_back(L"set " + GetName() + L" under " + NameOf(ReaderParent()));
+    }
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override { return Host; }
+    void ReadItem(TComponent* item) override { Take(this, item); }
+    void GetChildren(std::vector<TComponent*>& children) const override {
+        children.insert(children.end(), Items.begin(), Items.end());
+    }
+    static void Take(TComponent* container, TComponent* item) {
+        gHookLog.push_back(L"take " + item->GetName() + L" into " + container->GetName());
+        auto* hosted = dynamic_cast<THostedItem*>(item);
+        if (!hosted) return;
+        hosted->Host = container;
+        if (auto* h = dynamic_cast<THostedItem*>(container)) h->Items.push_back(hosted);
+    }
+
+    std::vector<THostedItem*> Items;
+    TComponent* Host = nullptr;
+
+private:
+    int FValue = 0;
+};
+
+class TItemHost : public TCustomControl {
+public:
+    ORV_CLASS_NAME(TItemHost)
+    using TCustomControl::TCustomControl;
+    void ReadItem(TComponent* item) override {
+        THostedItem::Take(this, item);
+        if (auto* hosted = dynamic_cast<THostedItem*>(item)) Items.push_back(hosted);
+    }
+    void GetChildren(std::vector<TComponent*>& children) const override {
+        TCustomControl::GetChildren(children);
+        children.insert(children.end(), Items.begin(), Items.end());
+    }
+    std::vector<THostedItem*> Items;
+};
+
+class TOtherFrame : public TFrame {
+public:
+    ORV_CLASS_NAME(TOtherFrame)
+    using TFrame::TFrame;
+};
+
+void RegisterHookClasses() {
+    TClassBuilder<THostedItem>(L"THostedItem", L"TComponent")
+        .Factory()
+        .Int(L"Value", &THostedItem::GetValue, &THostedItem::SetValue);
+    TClassBuilder<TItemHost>(L"TItemHost", L"TCustomControl").Factory();
+    TClassBuilder<TOtherFrame>(L"TOtherFrame", L"TFrame").Factory();
+}
+
+const wchar_t* const kHostLayout =
+    LR"(object TestForm: TTestForm
+  object Host: TItemHost
+    object A: THostedItem
+      Value = 1
+      object B: THostedItem
+        Value = 2
+      end
+    end
+    object C: THostedItem
+      Value = 3
+    end
+  end
+end
+)";
+
+}  // namespace
+
+TEST(LayoutReaderHooks, TheReaderParentTakesEachItemAfterItsValuesAndBeforeItsChildren) {
+    TLayouts layouts;
+    RegisterHookClasses();
+    layouts.Set(L"TTestForm", kHostLayout);
+    gHookLog.clear();
+    TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
+    EXPECT_EQ(gHookLog, (std::vector<std::wstring>{L"set A under Host", L"take A into Host", L"set B under A",
+                                                   L"take B into A", L"set C under Host", L"take C into Host"}));
+    EXPECT_EQ(ReaderParent(), nullptr) << "no reader parent outside a read";
+    auto* host = dynamic_cast<TItemHost*>(form->FindComponent(L"Host"));
+    ASSERT_NE(host, nullptr);
+    ASSERT_EQ(host->Items.size(), 2u);
+    EXPECT_EQ(host->Items[0]->GetName(), L"A");
+    ASSERT_EQ(host->Items[0]->Items.size(), 1u);
+    EXPECT_EQ(host->Items[0]->Items[0]->GetValue(), 2);
+
+    // Items are written beneath their container in the container's order.
+    std::swap(host->Items[0], host->Items[1]);
+    std::wstring written = WriteComponentLayout(form.get());
+    size_t a = written.find(L"object A: THostedItem"), b = written.find(L"object B: THostedItem");
+    size_t c = written.find(L"object C: THostedItem");
+    ASSERT_NE(c, std::wstring::npos) << ToUtf8(written);
+    EXPECT_TRUE(c < a && a < b) << ToUtf8(written);
+    layouts.Set(L"TTestForm", written);
+    TOwnedPtr<TTestForm> again(Make<TTestForm>(nullptr));
+    auto* host2 = dynamic_cast<TItemHost*>(again->FindComponent(L"Host"));
+    ASSERT_NE(host2, nullptr);
+    ASSERT_EQ(host2->Items.size(), 2u);
+    EXPECT_EQ(host2->Items[0]->GetName(), L"C");
+    EXPECT_EQ(host2->Items[1]->GetName(), L"A");
+    ASSERT_EQ(host2->Items[1]->Items.size(), 1u);
+    EXPECT_EQ(host2->Items[1]->Items[0]->GetName(), L"B");
+}
+
+// --- faults of stored layouts --------------------------------------------------------------
+
+TEST(LayoutFaults, AnInlineFramesTabOrderIsASortKeyLikeItsSiblings) {
+    TLayouts layouts;
+    layouts.Set(L"TTestFrame", L"object TestFrame: TTestFrame\n  Width = 50\nend\n");
+    layouts.Set(L"TTestForm",
+                LR"(object TestForm: TTestForm
+  object Widget1: TWidget
+    TabOrder = 1
+  end
+  inline Frame1: TTestFrame
+    TabOrder = 0
+  end
+  object Widget2: TWidget
+    TabOrder = 7
+  end
+end
+)");
+    TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
+    ASSERT_NE(form->Frame1, nullptr);
+    EXPECT_EQ(form->Frame1->GetTabOrder(), 0) << "the frame stored at 0 comes first";
+    EXPECT_EQ(form->Widget1->GetTabOrder(), 1);
+    EXPECT_EQ(form->Widget2->GetTabOrder(), 2);
+}
+
+TEST(LayoutFaults, FramesInliningThemselvesAreRefusedWithTheChainNamed) {
+    TLayouts layouts;
+    RegisterHookClasses();
+    int components = TComponent::LiveCount();
+    layouts.Set(L"TTestFrame", L"object TestFrame: TTestFrame\n  inline Inner: TTestFrame\n  end\nend\n");
+    try {
+        TOwnedPtr<TTestFrame> frame(Make<TTestFrame>(nullptr));
+        ADD_FAILURE() << "a frame inlining itself was read";
+    } catch (const Exception& e) {  // the framework's base
+        auto* layoutError = dynamic_cast<const ELayoutError*>(&e);
+        ASSERT_NE(layoutError, nullptr);
+        EXPECT_NE(layoutError->Fault().find(L"TTestFrame -> TTestFrame"), std::wstring::npos)
+            << ToUtf8(layoutError->Fault());
+        EXPECT_EQ(layoutError->Line(), 2);
+        EXPECT_EQ(layoutError->Column(), 3);
+    }
+    EXPECT_EQ(TComponent::LiveCount(), components);
+
+    // Through another frame, from a form.
+    layouts.Set(L"TTestFrame", L"object TestFrame: TTestFrame\n  inline Other: TOtherFrame\n  end\nend\n");
+    layouts.Set(L"TOtherFrame",
+                L"object OtherFrame: TOtherFrame\n  Width = 9\n  inline Back: TTestFrame\n  end\nend\n");
+    layouts.Set(L"TTestForm", L"object TestForm: TTestForm\n  inline Frame1: TTestFrame\n  end\nend\n");
+    try {
+        TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
+        ADD_FAILURE() << "frames inlining each other were read";
+    } catch (const ELayoutError& e) {
+        EXPECT_NE(e.Fault().find(L"TTestFrame -> TOtherFrame -> TTestFrame"), std::wstring::npos) << ToUtf8(e.Fault());
+        EXPECT_EQ(e.Message().rfind(L"TOtherFrame(3:3)", 0), 0u) << ToUtf8(e.Message());
+    }
+    EXPECT_EQ(TComponent::LiveCount(), components);
+
+    // A frame used twice side by side is no cycle.
+    layouts.Set(L"TOtherFrame", L"object OtherFrame: TOtherFrame\n  Width = 9\nend\n");
+    layouts.Set(
+        L"TTestForm",
+        L"object TestForm: TTestForm\n  inline Frame1: TTestFrame\n  end\n  inline Frame2: TTestFrame\n  end\nend\n");
+    TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
+    EXPECT_NE(form->FindComponent(L"Frame2"), nullptr);
+}
+
+TEST(LayoutFaults, NumbersOutsideTheirTypesRangeAreRefusedNotWrapped) {
+    TLayouts layouts;
+    struct TCase {
+        const wchar_t* Text;
+        int Line, Column;
+        const wchar_t* Fault;
+    };
+    const TCase cases[] = {
+        {L"object F: TTestForm\n  object W: TWidget\n    Font.Charset = 256\n  end\nend", 3, 20,
+         L"Value 256 is out of range for Font.Charset (0..255)"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Font.Charset = -1\n  end\nend", 3, 20,
+         L"Value -1 is out of range for Font.Charset (0..255)"},
+        {L"object F: TTestForm\n  object T: TTimer\n    Interval = -1\n  end\nend", 3, 16,
+         L"Value -1 is out of range for Interval (0..4294967295)"},
+        {L"object F: TTestForm\n  object W: TWidget\n    Left = 2147483648\n  end\nend", 3, 12,
+         L"Value 2147483648 is out of range for Left (-2147483648..2147483647)"},
+    };
+    for (const TCase& c : cases) {
+        TOwnedPtr<TTestForm> form(new TTestForm(nullptr));
+        try {
+            ReadLayoutText(form.get(), c.Text, L"Ranges");
+            ADD_FAILURE() << "no error for: " << ToUtf8(c.Text);
+        } catch (const ELayoutError& e) {
+            EXPECT_EQ(e.Fault(), c.Fault) << ToUtf8(c.Text);
+            EXPECT_EQ(e.Line(), c.Line) << ToUtf8(c.Fault);
+            EXPECT_EQ(e.Column(), c.Column) << ToUtf8(c.Fault);
+        }
+    }
+    // The edges of the ranges are values like any other.
+    TOwnedPtr<TTestForm> form(new TTestForm(nullptr));
+    ReadLayoutText(form.get(),
+                   L"object F: TTestForm\n  object W: TWidget\n    Font.Charset = 255\n  end\n"
+                   L"  object T: TTimer\n    Enabled = False\n    Interval = 4294967295\n  end\nend",
+                   L"Edges");
+    auto* w = dynamic_cast<TWidget*>(form->FindComponent(L"W"));
+    auto* t = dynamic_cast<TTimer*>(form->FindComponent(L"T"));
+    ASSERT_TRUE(w && t);
+    EXPECT_EQ(w->Font().GetCharset(), 255);
+    EXPECT_EQ(t->GetInterval(), 4294967295u);
+
+    // The registry guards the type itself, for every caller.
+    TFont font;
+    const TPropInfo* charset = TClassRegistry::Find(L"TFont")->FindProp(L"Charset");
+    EXPECT_THROW(charset->SetInt(&font, 256), ERangeError);
+    EXPECT_EQ(font.GetCharset(), 1) << "the value stays";
+}
+
+TEST(LayoutFaults, AFailedReadIntoARootClearsTheFieldsItHadBound) {
+    TLayouts layouts;
+    RegisterHookClasses();
+    TOwnedPtr<TTestForm> form(new TTestForm(nullptr));
+    auto* mine = new TTestFrame(form.get());  // bound before the read, not made by it
+    form->Frame1 = mine;
+    const wchar_t* text =
+        L"object F: TTestForm\n  object Widget1: TWidget\n  end\n"
+        L"  object Widget2: TWidget\n    Buddy = Missing\n  end\nend";
+    EXPECT_THROW(ReadLayoutText(form.get(), text, L"Half"), ELayoutError);
+    EXPECT_EQ(form->Widget1, nullptr) << "it pointed at a freed component";
+    EXPECT_EQ(form->Widget2, nullptr);
+    EXPECT_EQ(form->Frame1, mine) << "a field the read did not bind stays";
+}
+
+TEST(LayoutFaults, ChildrenAreWrittenInStackingOrderNotCreationOrder) {
+    TLayouts layouts;
+    layouts.Set(L"TTestForm",
+                LR"(object TestForm: TTestForm
+  object Widget1: TWidget
+  end
+  object Panel1: TPanel
+    object Inner1: TWidget
+    end
+    object Inner2: TWidget
+    end
+  end
+  object Timer1: TTimer
+    Enabled = False
+  end
+  object Widget2: TWidget
+  end
+end
+)");
+    TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
+    form->Widget1->BringToFront();
+    dynamic_cast<TControl*>(form->FindComponent(L"Inner2"))->SendToBack();
+    std::wstring written = WriteComponentLayout(form.get());
+    layouts.Set(L"TTestForm", written);
+    TOwnedPtr<TTestForm> again(Make<TTestForm>(nullptr));
+    auto names = [](TWinControl* parent) {
+        std::vector<std::wstring> out;
+        for (int i = 0; i < parent->ControlCount(); ++i) out.push_back(parent->Controls(i)->GetName());
+        return out;
+    };
+    EXPECT_EQ(names(again.get()), (std::vector<std::wstring>{L"Panel1", L"Widget2", L"Widget1"})) << ToUtf8(written);
+    auto* panel = dynamic_cast<TWinControl*>(again->FindComponent(L"Panel1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(names(panel), (std::vector<std::wstring>{L"Inner2", L"Inner1"}));
+    EXPECT_NE(again->FindComponent(L"Timer1"), nullptr);
 }

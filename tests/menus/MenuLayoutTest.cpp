@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "framework/LayoutReader.h"
+#include "framework/SysUtils.h"
 #include "menus/OrvMenus.h"
 
 using namespace orv;
@@ -18,7 +19,8 @@ public:
     void OpenClick(TObject*) { ++Opened; }
 };
 
-const wchar_t* const kLayout = LR"(object Host: TMenuHost
+const wchar_t* const kLayout =
+    LR"(object Host: TMenuHost
   object OrvMenuStyler1: TOrvMenuStyler
     AntiAlias = aaAntiAlias
     MenuBorderColor = $00102030
@@ -78,4 +80,34 @@ TEST(MenuLayout, StylersMenusAndItemsAreReadAndWrittenBack) {
     EXPECT_EQ(menu2->GetMenuStyler(), again->FindComponent(L"OrvMenuStyler1"));
     ASSERT_EQ(menu2->Items()->Count(), 2);
     EXPECT_EQ(menu2->Items()->Items(1)->Items(0)->GetCaption(), L"First");
+}
+
+TEST(MenuLayout, ItemsAreWrittenInMenuOrderNotCreationOrder) {
+    TClassBuilder<TMenuHost>(L"TMenuHost", L"TComponent").Method(L"OpenClick", &TMenuHost::OpenClick);
+    TOwnedPtr<TMenuHost> host(new TMenuHost(nullptr));
+    ReadLayoutText(host.get(), kLayout, L"Menus");
+    auto* menu = dynamic_cast<TOrvPopupMenu*>(host->FindComponent(L"OrvPopupMenu1"));
+    ASSERT_NE(menu, nullptr);
+    auto* first = new TMenuItem(host.get());
+    first->SetName(L"New1");
+    first->SetCaption(L"New");
+    menu->Items()->Insert(0, first);
+    auto* recent = menu->Items()->Items(2);
+    auto* zeroth = new TMenuItem(host.get());
+    zeroth->SetName(L"Zeroth1");
+    zeroth->SetCaption(L"Zeroth");
+    recent->Insert(0, zeroth);
+
+    std::wstring written = WriteComponentLayout(host.get());
+    TOwnedPtr<TMenuHost> again(new TMenuHost(nullptr));
+    ReadLayoutText(again.get(), written, L"Written");
+    auto* menu2 = dynamic_cast<TOrvPopupMenu*>(again->FindComponent(L"OrvPopupMenu1"));
+    ASSERT_NE(menu2, nullptr);
+    ASSERT_EQ(menu2->Items()->Count(), 3) << ToUtf8(written);
+    EXPECT_EQ(menu2->Items()->Items(0)->GetName(), L"New1");
+    EXPECT_EQ(menu2->Items()->Items(1)->GetName(), L"Open1");
+    EXPECT_EQ(menu2->Items()->Items(2)->GetName(), L"Recent1");
+    ASSERT_EQ(menu2->Items()->Items(2)->Count(), 2);
+    EXPECT_EQ(menu2->Items()->Items(2)->Items(0)->GetName(), L"Zeroth1");
+    EXPECT_EQ(menu2->Items()->Items(2)->Items(1)->GetName(), L"First1");
 }

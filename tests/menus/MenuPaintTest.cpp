@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
+#include "framework/SystemFont.h"
 #include "menus/OrvMenuPainter.h"
 #include "menus/OrvMenus.h"
 #include "paint/OrvColors.h"
@@ -23,14 +24,14 @@ struct TMenuFixture {
 
     TSize Measure(TMenuItem* item, int width = 0, int height = 0) {
         TBitmap scratch(1, 1);
-        GetSystemMenuFont(scratch.Canvas().Font());
+        InitRecordFont(scratch.Canvas().Font(), TSystemFont::Menu);
         item->MeasureItem(scratch.Canvas(), width, height);
         return {width, height};
     }
     // Draws item as the WM_DRAWITEM handler does; rect is the full item (17 cut
     // inside).
     void Draw(TBitmap& bitmap, TMenuItem* item, const TRect& rect, TOwnerDrawState state = 0) {
-        GetSystemMenuFont(bitmap.Canvas().Font());
+        InitRecordFont(bitmap.Canvas().Font(), TSystemFont::Menu);
         item->AdvancedDrawItem(bitmap.Canvas(), rect, state, false);
     }
 };
@@ -57,7 +58,7 @@ TEST(StyledMenuMeasure, PopupItemWithSixteenPixelImages) {
     TMenuItem* item = f.Add(L"&Open file");
     TSize size = f.Measure(item);
     TBitmap scratch(1, 1);
-    GetSystemMenuFont(scratch.Canvas().Font());
+    InitRecordFont(scratch.Canvas().Font(), TSystemFont::Menu);
     int textWidth = scratch.Canvas().TextWidth(L"Open file");
     EXPECT_GE(size.cy, 18);
     EXPECT_EQ(size.cy % 2, 0);
@@ -148,7 +149,7 @@ TEST(StyledMenuDraw, TwoLineCaptionWithAndWithoutNotes) {
             LayoutItemText(*item, probe.Canvas(), {0, 0, size.cx - kMenuWindowCut, size.cy}, 0, f.Menu->DrawContext());
         ASSERT_EQ(layout.Notes.size(), 1u);
         TBitmap gh(1, 1);
-        GetSystemMenuFont(gh.Canvas().Font());
+        InitRecordFont(gh.Canvas().Font(), TSystemFont::Menu);
         int step = mode == aaNone ? gh.Canvas().TextHeight(L"gh") : 20;
         EXPECT_EQ(layout.Notes[0].Top - layout.Caption.Top, step);
         f.Draw(bitmap, item, rect);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/Bitmap.h"
+#include "framework/SystemFont.h"
 #include "menus/OrvMenuPainter.h"
 #include "menus/OrvMenus.h"
 
@@ -36,7 +37,7 @@ void PaintStyledPopup(TBitmap& bitmap) {
     std::vector<int> heights;
     for (int i = 0; i < menu->Items()->Count(); ++i) {
         int w = 0, h = 0;
-        GetSystemMenuFont(canvas.Font());
+        InitRecordFont(canvas.Font(), TSystemFont::Menu);
         menu->Items(i)->MeasureItem(canvas, w, h);
         width = std::max(width, w);
         heights.push_back(h);
@@ -48,7 +49,7 @@ void PaintStyledPopup(TBitmap& bitmap) {
         TOwnerDrawState state = item == open ? odSelected : 0;
         if (!item->GetEnabled()) state |= odDisabled | odGrayed;
         if (item->GetChecked()) state |= odChecked;
-        GetSystemMenuFont(canvas.Font());
+        InitRecordFont(canvas.Font(), TSystemFont::Menu);
         item->AdvancedDrawItem(canvas, Bounds(2, y, width, heights[static_cast<size_t>(i)]), state, false);
         y += heights[static_cast<size_t>(i)];
     }
