@@ -1,25 +1,10 @@
-// Program entry: library start-up, the main window, the message loop, shut-down.
+// Program entry: the run lives in RunProgram (app/Program.h), where tests reach it.
 #include <windows.h>
 
+#include "app/Program.h"
 #include "app/ZemForm3.h"
-#include "buttons/OrvGlowButton.h"
 #include "framework/Application.h"
-#include "framework/Units.h"
-#include "menus/MenusUnits.h"
-#include "paint/OrvGDIP.h"
-#include "toolbar/OrvToolBarStylers.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    orv::RegisterFrameworkUnits();
-    orv::RegisterPaintUnits();
-    orv::RegisterMenusUnits();
-    orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
-    orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
-    orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
-    orv::InitializeUnits();
-    orv::Application->Initialize();
-    orv::Application->CreateForm<TZemForm3>();
-    orv::Application->Run();
-    orv::FinalizeUnits();
-    return 0;
+    return RunProgram([] { orv::Application->CreateForm<TZemForm3>(); });
 }
