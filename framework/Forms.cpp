@@ -4,6 +4,8 @@
 
 #include "framework/Application.h"
 #include "framework/LayoutReader.h"
+#include "framework/Menus.h"
+#include "framework/Screen.h"
 #include "framework/SysUtils.h"
 
 namespace orv {
@@ -20,6 +22,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     FControlStyle = csAcceptsControls | csSetCaption | csDoubleClicks;
     FWidth = 320;
     FHeight = 240;
+    if (Screen) Screen->AddForm(this);
 }
 
 void TForm::AfterConstruction() {
@@ -60,12 +63,46 @@ void TForm::DoCreate() {
 void TForm::BeforeDestruction() {
     Destroying();
     OnDestroy(this);
+    if (Screen) Screen->RemoveForm(this);
     TWinControl::BeforeDestruction();
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == FActiveControl) FActiveControl = nullptr;
+    if (operation != TOperation::opRemove) return;
+    if (component == FActiveControl) FActiveControl = nullptr;
+    if (component == FWindowMenu) FWindowMenu = nullptr;
+    if (component == FPopupParent) {
+        FPopupParent = nullptr;
+        // Owned windows die with their owner: move to the default owner first.
+        if (HandleAllocated() && !IsDestroying())
+            SetWindowLongPtrW(FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(OwnerWindow()));
+    }
+}
+
+HWND TForm::OwnerWindow() {
+    // Owners are top-level windows; the platform takes a child's for it only when the
+    // window is made. Only windows that exist: CreateWnd makes the owner's first.
+    auto rootOf = [](TWinControl* c) { return c->HandleAllocated() ? GetAncestor(c->Handle(), GA_ROOT) : nullptr; };
+    if (FPopupParent && !FPopupParent->IsDestroying()) return rootOf(FPopupParent);
+    if (FParent) return rootOf(FParent);
+    // The first form is the application's window on the taskbar; others stay above it.
+    if (Application && Application->MainForm() && Application->MainForm() != this &&
+        Application->MainForm()->HandleAllocated())
+        return Application->MainForm()->Handle();
+    return nullptr;
+}
+
+void TForm::SetPopupParent(TWinControl* value) {
+    if (FPopupParent == value) return;
+    if (value == this) throw EInvalidOperation(L"A form cannot own itself");
+    if (FPopupParent) RemoveFreeNotification(FPopupParent);
+    FPopupParent = value;
+    if (value) FreeNotification(value);
+    if (HandleAllocated() && FFormStyle != TFormStyle::fsMDIChild) {
+        if (value) value->HandleNeeded();
+        SetWindowLongPtrW(FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(OwnerWindow()));
+    }
 }
 
 void TForm::CreateParams(TCreateParams& p) {
@@ -100,12 +137,153 @@ void TForm::CreateParams(TCreateParams& p) {
         }
     }
     if (FFormStyle == TFormStyle::fsStayOnTop) p.ExStyle |= WS_EX_TOPMOST;
-    p.WndParent = nullptr;
-    // The first form is the application's window on the taskbar; others stay above it.
-    if (Application && Application->MainForm() && Application->MainForm() != this &&
-        Application->MainForm()->HandleAllocated())
-        p.WndParent = Application->MainForm()->Handle();
+    p.WndParent = OwnerWindow();
     p.WinClassName = L"OrvForm";
+    if (FFormStyle == TFormStyle::fsMDIChild) {
+        TForm* frame = MDIParentForm();
+        p.Style |= WS_CHILD | WS_CLIPSIBLINGS;
+        p.Style &= ~static_cast<DWORD>(WS_POPUP);
+        p.ExStyle |= WS_EX_MDICHILD;
+        p.WndParent = frame ? frame->ClientHandle() : nullptr;
+        if (FPosition == TPosition::poDefault || FPosition == TPosition::poDefaultPosOnly) p.X = p.Y = CW_USEDEFAULT;
+    }
+}
+
+void TForm::CreateWnd() {
+    if (FPopupParent) FPopupParent->HandleNeeded();
+    if (FFormStyle == TFormStyle::fsMDIChild) {
+        TForm* frame = MDIParentForm();
+        if (!frame) throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
+        frame->HandleNeeded();
+    }
+    TWinControl::CreateWnd();
+    if (FFormStyle != TFormStyle::fsMDIForm) return;
+    CLIENTCREATESTRUCT ccs{};
+    ccs.hWindowMenu = FWindowMenu ? FWindowMenu->Handle() : nullptr;
+    ccs.idFirstChild = 0xFF00;  // above every menu command id
+    TRect r = ClientRect();
+    FClientHandle = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                    WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, r.Left, r.Top,
+                                    r.Width(), r.Height(), FHandle, nullptr, GetModuleHandleW(nullptr), &ccs);
+    if (!FClientHandle) throw EOutOfResources(L"Error creating the MDI client window");
+}
+
+void TForm::DestroyWnd() {
+    if (FHandle && FFormStyle == TFormStyle::fsMDIChild) {
+        // Through the client, so it updates its window list and activates the next child.
+        HWND client = GetParent(FHandle);
+        if (client && IsWindow(client)) SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(FHandle), 0);
+        if (FHandle && IsWindow(FHandle)) DestroyWindow(FHandle);
+        FHandle = nullptr;
+        return;
+    }
+    TWinControl::DestroyWnd();
+    FClientHandle = nullptr;
+}
+
+void TForm::DefaultHandler(TMessage& m) {
+    if (FHandle && !(m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100)) {
+        if (FClientHandle) {
+            m.Result = DefFrameProcW(FHandle, FClientHandle, m.Msg, m.WParam, m.LParam);
+            return;
+        }
+        if (FFormStyle == TFormStyle::fsMDIChild && (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+            m.Result = DefMDIChildProcW(FHandle, m.Msg, m.WParam, m.LParam);
+            return;
+        }
+    }
+    TWinControl::DefaultHandler(m);
+}
+
+void TForm::AlignControls(TControl* control, TRect& rect) {
+    TWinControl::AlignControls(control, rect);
+    // The client window takes what the aligned controls leave.
+    if (FClientHandle)
+        SetWindowPos(FClientHandle, HWND_BOTTOM, rect.Left, rect.Top, std::max(0, rect.Width()),
+                     std::max(0, rect.Height()), SWP_NOACTIVATE);
+}
+
+// --- MDI -------------------------------------------------------------------------------------
+
+TForm* TForm::MDIParentForm() const {
+    auto isFrame = [](const TComponent* c) {
+        auto* f = dynamic_cast<const TForm*>(c);
+        return f && f->FFormStyle == TFormStyle::fsMDIForm && !f->IsDestroying();
+    };
+    if (isFrame(Owner())) return static_cast<TForm*>(Owner());
+    if (Application && isFrame(Application->MainForm())) return Application->MainForm();
+    if (Screen)
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (isFrame(Screen->Forms(i))) return Screen->Forms(i);
+    return nullptr;
+}
+
+std::vector<TForm*> TForm::MDIChildList() const {
+    std::vector<TForm*> list;
+    if (!FClientHandle) return list;
+    for (HWND h = GetWindow(FClientHandle, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+        if (auto* f = dynamic_cast<TForm*>(FromHandle(h)))
+            if (f->FFormStyle == TFormStyle::fsMDIChild && !f->IsDestroying()) list.push_back(f);
+    return list;
+}
+
+int TForm::MDIChildCount() const {
+    return static_cast<int>(MDIChildList().size());
+}
+
+TForm* TForm::MDIChildren(int index) const {
+    return MDIChildList().at(static_cast<size_t>(index));
+}
+
+TForm* TForm::ActiveMDIChild() const {
+    if (!FClientHandle) return nullptr;
+    auto* active = reinterpret_cast<HWND>(SendMessageW(FClientHandle, WM_MDIGETACTIVE, 0, 0));
+    auto* f = dynamic_cast<TForm*>(FromHandle(active));
+    return f && !f->IsDestroying() ? f : nullptr;
+}
+
+bool TForm::ActiveMDIChildMaximized() const {
+    if (!FClientHandle) return false;
+    BOOL maximized = FALSE;
+    SendMessageW(FClientHandle, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    return maximized != FALSE;
+}
+
+void TForm::Cascade() {
+    if (FClientHandle) SendMessageW(FClientHandle, WM_MDICASCADE, 0, 0);
+}
+
+void TForm::Tile(TTileMode mode) {
+    if (FClientHandle)
+        SendMessageW(FClientHandle, WM_MDITILE, mode == TTileMode::tbHorizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL,
+                     0);
+}
+
+void TForm::ArrangeIcons() {
+    if (FClientHandle) SendMessageW(FClientHandle, WM_MDIICONARRANGE, 0, 0);
+}
+
+void TForm::Next() {
+    if (FClientHandle) SendMessageW(FClientHandle, WM_MDINEXT, 0, 0);
+}
+
+void TForm::Previous() {
+    if (FClientHandle) SendMessageW(FClientHandle, WM_MDINEXT, 0, 1);
+}
+
+void TForm::SetWindowMenu(TMenuItem* value) {
+    if (FWindowMenu == value) return;
+    if (FWindowMenu) RemoveFreeNotification(FWindowMenu);
+    FWindowMenu = value;
+    if (value) FreeNotification(value);
+    UpdateWindowMenu();
+}
+
+void TForm::UpdateWindowMenu() {
+    if (!FClientHandle || !FWindowMenu) return;
+    SendMessageW(FClientHandle, WM_MDISETMENU, reinterpret_cast<WPARAM>(GetMenu(FHandle)),
+                 reinterpret_cast<LPARAM>(FWindowMenu->Handle()));
+    DrawMenuBar(FHandle);
 }
 
 TRect TForm::FrameInsets() const {
@@ -194,10 +372,22 @@ void TForm::SetBorderIcons(TBorderIcons value) {
 
 void TForm::SetFormStyle(TFormStyle value) {
     if (FFormStyle == value) return;
+    TFormStyle old = FFormStyle;
     FFormStyle = value;
-    if (HandleAllocated())
-        SetWindowPos(FHandle, value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!HandleAllocated()) return;
+    // The MDI styles live in the kind of window: make it again.
+    auto isMDI = [](TFormStyle s) { return s == TFormStyle::fsMDIForm || s == TFormStyle::fsMDIChild; };
+    if (isMDI(old) || isMDI(value)) {
+        bool visible = IsWindowVisible(FHandle) != FALSE;
+        DestroyHandle();
+        if (visible) {
+            FVisible = false;
+            SetVisible(true);
+        }
+        return;
+    }
+    SetWindowPos(FHandle, value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 TWindowState TForm::GetWindowState() const {
@@ -230,12 +420,23 @@ void TForm::SetVisible(bool value) {
         FVisible = true;
         HandleNeeded();
         ApplyPosition();
+        bool activate = !FShowNoActivate;
+        FShowNoActivate = false;
         if (!IsWindowVisible(FHandle)) {
             static const int kShow[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
-            ShowWindow(FHandle, kShow[static_cast<int>(FWindowState)]);
+            int show = kShow[static_cast<int>(FWindowState)];
+            if (!activate) show = FWindowState == TWindowState::wsMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE;
+            ShowWindow(FHandle, show);
             OnShow(this);
         }
-        SetForegroundWindow(FHandle);
+        if (!activate) {
+            // Above its owner and the other windows, still without the activation.
+            SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        } else if (FFormStyle == TFormStyle::fsMDIChild) {
+            SendMessageW(GetParent(FHandle), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(FHandle), 0);
+        } else {
+            SetForegroundWindow(FHandle);
+        }
         return;
     }
     if (!FVisible) return;
@@ -244,6 +445,16 @@ void TForm::SetVisible(bool value) {
         ShowWindow(FHandle, SW_HIDE);
         OnHide(this);
     }
+}
+
+void TForm::ShowNoActivate() {
+    if (IsLoading()) {
+        FVisible = true;
+        return;
+    }
+    FShowNoActivate = true;
+    SetVisible(true);
+    FShowNoActivate = false;
 }
 
 void TForm::SetActiveControl(TWinControl* control) {
@@ -268,7 +479,10 @@ void TForm::Close() {
         return;
     }
     if (!CloseQuery()) return;
+    // An MDI child is minimized by default (it cannot hide in its frame's client).
     TCloseAction action = TCloseAction::caHide;
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        action = (FBorderIcons & biMinimize) ? TCloseAction::caMinimize : TCloseAction::caNone;
     DoClose(action);
     if (action == TCloseAction::caNone) return;
     if (Application && Application->MainForm() == this) {
@@ -318,6 +532,16 @@ void TForm::WndProc(TMessage& m) {
     switch (m.Msg) {
         case WM_CLOSE:
             Close();
+            return;
+        case WM_MDIACTIVATE:
+            // Sent to the child losing and to the one gaining the activation.
+            DefaultHandler(m);
+            if (reinterpret_cast<HWND>(m.LParam) == FHandle)
+                Activate();
+            else if (reinterpret_cast<HWND>(m.WParam) == FHandle)
+                Deactivate();
+            if (reinterpret_cast<HWND>(m.LParam) == FHandle || !m.LParam)
+                if (TForm* frame = MDIParentForm()) frame->OnActiveMDIChildChange(frame);
             return;
         case WM_ACTIVATE:
             DefaultHandler(m);

@@ -14,6 +14,20 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TBorderIconFlag : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = uint8_t;
 
+enum class TTileMode { tbHorizontal, tbVertical };
+
+// What ended a modal form or answered a message dialog (the platform's button ids).
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+constexpr int mrAbort = 3;
+constexpr int mrRetry = 4;
+constexpr int mrIgnore = 5;
+constexpr int mrYes = 6;
+constexpr int mrNo = 7;
+
+class TMenuItem;
+
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 
@@ -45,10 +59,47 @@ public:
 
     void SetVisible(bool value) override;
     bool Showing() const override;
+    // Shows the form above its owner window without taking the activation: the
+    // foreground window stays what it was.
+    void ShowNoActivate();
     void Close();
     int ShowModal();
     int GetModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
+
+    // --- owner window --------------------------------------------------------------------
+    // A form's window is always top-level (also when it has a Parent, whose window then
+    // only owns it). It is owned by PopupParent's window when set, else by its
+    // Parent's, else by the main form's: an owned window stays above its owner and
+    // goes with it.
+    TWinControl* GetPopupParent() const { return FPopupParent; }
+    void SetPopupParent(TWinControl* value);
+
+    // --- MDI ---------------------------------------------------------------------------------
+    // An fsMDIForm has a client window that holds the fsMDIChild forms; a child's MDI
+    // form is its owner when that is one, else the main form, else the first MDI form.
+    // The frame's default processing goes through the platform's frame and child
+    // procedures, and the application's loops give them their keys (Ctrl+F4, Ctrl+F6).
+    HWND ClientHandle() const { return FClientHandle; }
+    // Children in stacking order, the active one first.
+    int MDIChildCount() const;
+    TForm* MDIChildren(int index) const;
+    TForm* ActiveMDIChild() const;
+    bool ActiveMDIChildMaximized() const;
+    void Cascade();
+    void Tile(TTileMode mode = TTileMode::tbHorizontal);
+    void ArrangeIcons();
+    void Next();
+    void Previous();
+    // The menu whose sub-menu lists the children; UpdateWindowMenu hands the current
+    // native menus to the client again (the menu bar calls it after a rebuild).
+    TMenuItem* GetWindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* value);
+    void UpdateWindowMenu();
+    // The MDI form a child belongs in (null when there is none).
+    TForm* MDIParentForm() const;
+    // On the MDI form when another child became active (or the last one went).
+    TNotifyEvent OnActiveMDIChildChange;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -62,8 +113,12 @@ public:
 protected:
     void BeforeDestruction() override;
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
     void CreateHandleDone() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void AlignControls(TControl* control, TRect& rect) override;
     void Notification(TComponent* component, TOperation operation) override;
     virtual void DoCreate();
     virtual void DoClose(TCloseAction& action);
@@ -75,6 +130,8 @@ private:
     void ApplyClientSize();
     void ApplyPosition();
     TRect FrameInsets() const;
+    HWND OwnerWindow();
+    std::vector<TForm*> MDIChildList() const;
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -87,6 +144,10 @@ private:
     TWinControl* FActiveControl = nullptr;
     int FModalResult = 0;
     bool FInModal = false;
+    bool FShowNoActivate = false;
+    TWinControl* FPopupParent = nullptr;
+    HWND FClientHandle = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
 };
 
 // TFrame: a container control built from its own stored layout when it is made; it

@@ -679,6 +679,8 @@ void TMainMenu::AttachToWindow() {
         SetMenu(window, bar);
     else
         DrawMenuBar(window);
+    // An MDI frame's client lists its children in the window menu of the new bar.
+    FForm->UpdateWindowMenu();
 }
 
 void TMainMenu::HandleRebuilt() {

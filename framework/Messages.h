@@ -20,6 +20,9 @@ constexpr UINT CM_COLORCHANGED = CM_BASE + 9;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 10;
 constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 11;
 constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 12;
+// Before a control's hint shows. wParam 0: lParam is the THintInfo* the control may
+// change; a non-zero Result refuses the hint. wParam 1: a key-tip request, lParam 1
+// show or 0 hide, answered with 1 (see HintWindow.h).
 constexpr UINT CM_HINTSHOW = CM_BASE + 13;
 // wParam: virtual key, lParam: shift state; Result non-zero when consumed.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 14;

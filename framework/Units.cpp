@@ -9,6 +9,7 @@
 #include "framework/Clipbrd.h"
 #include "framework/FrameworkClasses.h"
 #include "framework/RegisteredMessages.h"
+#include "framework/Screen.h"
 
 namespace orv {
 
@@ -42,6 +43,7 @@ void InitializeUnits() {
         if (s.Initialize) s.Initialize();
         s.Done = true;
     }
+    if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }
 
@@ -50,6 +52,12 @@ void FinalizeUnits() {
         TApplication* app = Application;
         app->Free();
         Application = nullptr;
+    }
+    // After the forms, which leave its list as they go.
+    if (Screen) {
+        TScreen* screen = Screen;
+        Screen = nullptr;
+        screen->Free();
     }
     auto& steps = Steps();
     for (auto it = steps.rbegin(); it != steps.rend(); ++it) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "framework/Application.h"
+#include "framework/Screen.h"
 #include "framework/SysUtils.h"
 
 namespace orv {
@@ -40,6 +41,9 @@ LRESULT CALLBACK OrvWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* control = static_cast<TWinControl*>(cs->lpCreateParams);
+        // An MDI child's creation data comes wrapped in the client's record.
+        if ((cs->dwExStyle & WS_EX_MDICHILD) && cs->lpCreateParams)
+            control = reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(cs->lpCreateParams)->lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
         if (control) control->FHandle = window;
     }
@@ -116,12 +120,22 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.Y = FTop;
     p.Width = FWidth;
     p.Height = FHeight;
-    p.WndParent = FParent ? FParent->Handle() : nullptr;
+    // CreateWnd makes the parent's window first; asking for the parameters alone
+    // never makes one.
+    p.WndParent = FParent ? FParent->FHandle : nullptr;
     p.ClassStyle = CS_VREDRAW | CS_HREDRAW | ((FControlStyle & csDoubleClicks) ? CS_DBLCLKS : 0);
     if (FControlStyle & csFramed) p.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+bool TWinControl::IsPopup() const {
+    if (FHandle) return !(GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD);
+    TCreateParams p;
+    const_cast<TWinControl*>(this)->CreateParams(p);
+    return !(p.Style & WS_CHILD);
+}
+
 void TWinControl::CreateWnd() {
+    if (FParent) FParent->HandleNeeded();
     TCreateParams p;
     CreateParams(p);
     if ((p.Style & WS_CHILD) && !p.WndParent)
@@ -144,7 +158,8 @@ void TWinControl::RestackChildren() {
     // Native child windows are stacked to match the list: the last child on top.
     for (TControl* c : FControls)
         if (auto* w = dynamic_cast<TWinControl*>(c))
-            if (w->FHandle) SetWindowPos(w->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            if (w->FHandle && !w->IsPopup())
+                SetWindowPos(w->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::DestroyWnd() {
@@ -182,7 +197,12 @@ void TWinControl::InsertControl(TControl* control) {
     if (control->FParentFont) control->Perform(CM_PARENTFONTCHANGED);
     if (control->FParentColor) control->Perform(CM_PARENTCOLORCHANGED);
     if (control->FParentShowHint) control->Perform(CM_PARENTSHOWHINTCHANGED);
-    if (win && win->FHandle) {
+    if (win && win->FHandle && win->IsPopup()) {
+        // A pop-up stays top-level and keeps its place: the new parent only owns it.
+        TCreateParams p;
+        win->CreateParams(p);
+        SetWindowLongPtrW(win->FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetAncestor(p.WndParent, GA_ROOT)));
+    } else if (win && win->FHandle) {
         // Re-parenting keeps the window (capture and state survive the move).
         if (FHandle) {
             ::SetParent(win->FHandle, FHandle);
@@ -210,7 +230,10 @@ void TWinControl::RemoveControl(TControl* control) {
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
         auto it = std::find(FTabList.begin(), FTabList.end(), win);
         if (it != FTabList.end()) FTabList.erase(it);
-        if (win->FHandle && !control->IsDestroying()) {
+        if (win->FHandle && !control->IsDestroying() && win->IsPopup()) {
+            // Unowned, so the old parent's window does not take it along when it goes.
+            SetWindowLongPtrW(win->FHandle, GWLP_HWNDPARENT, 0);
+        } else if (win->FHandle && !control->IsDestroying()) {
             // Park the window at the top level, hidden, until it gets a new parent.
             ShowWindow(win->FHandle, SW_HIDE);
             ::SetParent(win->FHandle, nullptr);
@@ -223,8 +246,8 @@ void TWinControl::RemoveControl(TControl* control) {
 TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWindowed) const {
     for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
         TControl* c = *it;
-        bool windowed = dynamic_cast<TWinControl*>(c) != nullptr;
-        if (windowed && !allowWindowed) continue;
+        auto* windowed = dynamic_cast<TWinControl*>(c);
+        if (windowed && (!allowWindowed || windowed->IsPopup())) continue;
         if (!c->FVisible || (!c->FEnabled && !allowDisabled)) continue;
         if (!c->BoundsRect().Contains(p)) continue;
         LPARAM pt = MAKELPARAM(p.X - c->FLeft, p.Y - c->FTop);
@@ -273,7 +296,8 @@ void TWinControl::AlignControls(TControl*, TRect& r) {
     for (TAlign align : kOrder) {
         std::vector<TControl*> list;
         for (TControl* c : FControls)
-            if (c->FAlign == align && c->FVisible) list.push_back(c);
+            if (c->FAlign == align && c->FVisible)
+                if (auto* w = dynamic_cast<TWinControl*>(c); !w || !w->IsPopup()) list.push_back(c);
         auto key = [align](const TControl* c) {
             switch (align) {
                 case TAlign::alTop:
@@ -388,6 +412,7 @@ TPoint TWinControl::ClientOrigin() const {
         ::ClientToScreen(FHandle, &p);
         return {p.x, p.y};
     }
+    if (FParent && IsPopup()) return {FLeft, FTop};
     return TControl::ClientOrigin();
 }
 
@@ -402,9 +427,9 @@ void TWinControl::SetVisible(bool value) {
     if (value && !FHandle && FParent && FParent->HandleAllocated()) {
         HandleNeeded();
         FParent->RestackChildren();
-    } else if (FHandle) {
-        ShowWindow(FHandle, value ? SW_SHOWNOACTIVATE : SW_HIDE);
     }
+    // Also right after the window was made: a pop-up's parameters may leave it hidden.
+    if (FHandle) ShowWindow(FHandle, value ? SW_SHOWNOACTIVATE : SW_HIDE);
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
     if (FParent) {
         if (FAlign != TAlign::alNone) RequestAlign();
@@ -692,6 +717,8 @@ void TWinControl::UpdateMouseControl(TControl* control) {
 }
 
 void TWinControl::RouteMouse(TMessage& m) {
+    // The application's hint follows the pointer and ends on a click.
+    if (Application) Application->HintMouseMessage(this, m);
     if (m.Msg == WM_MOUSEMOVE && !FTrackingLeave) {
         TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, FHandle, 0};
         if (TrackMouseEvent(&tme)) FTrackingLeave = true;
@@ -831,6 +858,8 @@ void TWinControl::WndProc(TMessage& m) {
                 TPoint p = ScreenToClient({sp.x, sp.y});
                 TControl* c = FCaptureControl ? FCaptureControl : ControlAtPos(p, false);
                 TCursor cursor = c && c->FCursor != crDefault ? c->FCursor : FCursor;
+                // The screen's cursor, while set, overrides every control's.
+                if (Screen && Screen->GetCursor() != crDefault) cursor = Screen->GetCursor();
                 ::SetCursor(CursorHandle(cursor == crDefault ? crArrow : cursor));
                 m.Result = TRUE;
                 return;

@@ -42,6 +42,11 @@ public:
     void RecreateWnd();
     void DestroyHandle();
     static TWinControl* FromHandle(HWND window);
+    // True when the control's window is (or will be made) a top-level pop-up rather
+    // than a child window. A pop-up with a parent stays in the parent's control list,
+    // but the parent's window only owns it: its Left and Top are screen coordinates,
+    // and the parent neither aligns, clips nor paints it.
+    bool IsPopup() const;
 
     // --- children ------------------------------------------------------------------
     int ControlCount() const { return static_cast<int>(FControls.size()); }

@@ -5,6 +5,7 @@
 #include "tools/Render/PictureRender.h"
 #include "tools/Render/ToolBarSwatches.h"
 
+#include "framework/HintWindow.h"
 #include "framework/ImageList.h"
 #include "framework/SysUtils.h"
 #include "hints/ShortCutHintWindow.h"
@@ -207,6 +208,25 @@ void PaintShortCutHint(TBitmap& b) {
     }
 }
 
+// The client area of the application's hint window (the one-pixel border is the
+// window's frame): one line, and text wrapped at 120 pixels.
+void PaintHintWindow(TBitmap& b) {
+    Background(b, clGray);
+    TOwnedPtr<THintWindow> hint(Make<THintWindow>(nullptr));
+    int y = 4;
+    for (auto [text, width] : {std::pair<const wchar_t*, int>{L"Save the document", 400},
+                               {L"Clears every button of the toolbar, then closes the dialog", 120}}) {
+        hint->SetCaption(text);
+        TRect r = hint->CalcHintRect(width, text, nullptr);
+        hint->SetBounds(0, 0, r.Width(), r.Height());
+        hint->HandleNeeded();
+        TSaveDCGuard saved(b.Canvas().Handle());
+        SetViewportOrgEx(b.Canvas().Handle(), 4, y, nullptr);
+        hint->Perform(WM_PAINT, reinterpret_cast<WPARAM>(b.Canvas().Handle()));
+        y += hint->ClientHeight() + 6;
+    }
+}
+
 std::vector<TRenderItem> MakeCatalog() {
     return {
         {L"DrawGradient", L"stepped band gradients: 4 and 40 steps, horizontal, inset (red box = rectangle), thin", 400,
@@ -234,6 +254,7 @@ std::vector<TRenderItem> MakeCatalog() {
          PaintText},
         {L"ImageList", L"image list images enabled (top) and disabled (bottom)", 38, 38, 6, PaintImageList},
         {L"ShortCutHintWindow", L"key tips: gradient, centred text, rounded outline", 120, 26, 4, PaintShortCutHint},
+        {L"HintWindow", L"application hint: one line, and wrapped at 120 pixels", 160, 90, 3, PaintHintWindow},
     };
 }
 
