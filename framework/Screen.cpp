@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Forms.h"
+#include "framework/SystemFont.h"
 
 namespace orv {
 
@@ -60,18 +61,6 @@ DWORD MonitorFlag(TMonitorDefaultTo defaultTo) {
 }
 
 }  // namespace
-
-void AssignLogFont(TFont& font, const LOGFONTW& lf) {
-    font.SetName(lf.lfFaceName);
-    font.SetHeight(lf.lfHeight != 0 ? lf.lfHeight : -11);
-    TFontStyles style = 0;
-    if (lf.lfWeight >= FW_BOLD) style |= fsBold;
-    if (lf.lfItalic) style |= fsItalic;
-    if (lf.lfUnderline) style |= fsUnderline;
-    if (lf.lfStrikeOut) style |= fsStrikeOut;
-    font.SetStyle(style);
-    font.SetCharset(lf.lfCharSet);
-}
 
 TScreen::TScreen(TComponent* owner) : TComponent(owner) {
     RefreshFonts();

@@ -33,9 +33,6 @@ struct TMonitor {
     int Height() const { return BoundsRect.Height(); }
 };
 
-// Copies a platform font description into a font record (colour left alone).
-void AssignLogFont(TFont& font, const LOGFONTW& logFont);
-
 class TScreen : public TComponent {
 public:
     ORV_CLASS_NAME(TScreen)

@@ -24,7 +24,13 @@ void ApplyMenuFont(TFont& font) {
         font.SetColor(clWindowText);
         return;
     }
-    const LOGFONTW& lf = metrics.lfMenuFont;
+    AssignLogFont(font, metrics.lfMenuFont);
+    font.SetColor(clWindowText);
+}
+
+}  // namespace
+
+void AssignLogFont(TFont& font, const LOGFONTW& lf) {
     font.SetName(lf.lfFaceName);
     font.SetHeight(lf.lfHeight != 0 ? lf.lfHeight : -11);
     TFontStyles style = 0;
@@ -34,10 +40,7 @@ void ApplyMenuFont(TFont& font) {
     if (lf.lfStrikeOut) style |= fsStrikeOut;
     font.SetStyle(style);
     font.SetCharset(lf.lfCharSet);
-    font.SetColor(clWindowText);
 }
-
-}  // namespace
 
 void InitRecordFont(TFont& font, TSystemFont kind, int points) {
     switch (kind) {

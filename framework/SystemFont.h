@@ -2,6 +2,8 @@
 // The one place records and canvases take their fonts from the system.
 #include "framework/Graphics.h"
 
+struct tagLOGFONTW;
+
 namespace orv {
 
 // What of the system's fonts a font follows.
@@ -15,6 +17,10 @@ enum class TSystemFont {
 
 // "Segoe UI" where the platform has GetLocaleInfoEx (Vista and later), else "Tahoma".
 const wchar_t* SystemFontName();
+
+// Copies a platform font description (face, height, style, charset) into a font; the
+// colour stays.
+void AssignLogFont(TFont& font, const tagLOGFONTW& logFont);
 
 // Gives font the system's font of that kind, then, when points is above 0, that size.
 // Each value that differs raises the font's OnChange on its own.
