@@ -66,11 +66,6 @@ public:
         if (m.Msg == CM_HINTSHOWPAUSE) {
             Pauses.push_back({static_cast<int>(m.WParam), *reinterpret_cast<int*>(m.LParam)});
         } else if (m.Msg == CM_HINTSHOW) {
-            if (IsKeyTipRequest(m)) {
-                KeyTipShown = m.LParam == 1;
-                m.Result = 1;
-                return;
-            }
             THintInfo* info = HintInfoOf(m);
             Seen = *info;
             ++Asked;
@@ -93,7 +88,6 @@ public:
     std::vector<std::pair<int, int>> Pauses;
     int Asked = 0, Shown = 0, Hidden = 0;
     bool Refuse = false;
-    bool KeyTipShown = false;
     std::wstring NewText;
     TPoint NewPos;
     THintWindowClass WindowClass = nullptr;
@@ -230,19 +224,6 @@ TEST(Hints, RefusedOrSwitchedOffHintsStayHidden) {
     EXPECT_TRUE(f.B->GetShowHint());
     MoveMouseTo(f.Center(f.B));
     EXPECT_TRUE(PumpApp([&] { return f.B->Shown == 1; }, 3000));
-}
-
-TEST(Hints, KeyTipRequestsAreToldApartFromHintRecords) {
-    THintFixture f;
-    EXPECT_TRUE(SendKeyTipRequest(f.A, true));
-    EXPECT_TRUE(f.A->KeyTipShown);
-    EXPECT_TRUE(SendKeyTipRequest(f.A, false));
-    EXPECT_FALSE(f.A->KeyTipShown);
-    EXPECT_EQ(f.A->Asked, 0) << "a key-tip request is not a hint record";
-    // A control that knows nothing of key tips neither answers nor trips over lParam 1.
-    auto* plain = new TCustomControl(f.Form.get());
-    plain->SetParent(f.Form.get());
-    EXPECT_FALSE(SendKeyTipRequest(plain, true));
 }
 
 TEST(HintWindow, SizesFromItsTextWrapsAtTheWidthAndStaysOnTheScreen) {
