@@ -21,15 +21,22 @@ TRect SystemWorkArea() {
     return FromRECT(r);
 }
 
+// Callbacks are named functions: the platform's calling convention differs from a
+// lambda's on 32-bit targets.
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
+    reinterpret_cast<std::vector<HMONITOR>*>(param)->push_back(monitor);
+    return TRUE;
+}
+
+int CALLBACK CollectFontName(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM param) {
+    // Vertical variants ("@Face") are not separate faces for the user.
+    if (lf->lfFaceName[0] != L'@') reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(lf->lfFaceName);
+    return 1;
+}
+
 std::vector<HMONITOR> EnumMonitors() {
     std::vector<HMONITOR> list;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HMONITOR>*>(param)->push_back(monitor);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&list));
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&list));
     return list;
 }
 
@@ -137,15 +144,7 @@ const std::vector<std::wstring>& TScreen::Fonts() {
     HDC dc = GetDC(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(
-        dc, &query,
-        [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM param) -> int {
-            // Vertical variants ("@Face") are not separate faces for the user.
-            if (lf->lfFaceName[0] != L'@')
-                reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(lf->lfFaceName);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&FFonts), 0);
+    EnumFontFamiliesExW(dc, &query, CollectFontName, reinterpret_cast<LPARAM>(&FFonts), 0);
     ReleaseDC(nullptr, dc);
     std::sort(FFonts.begin(), FFonts.end());
     FFonts.erase(std::unique(FFonts.begin(), FFonts.end()), FFonts.end());

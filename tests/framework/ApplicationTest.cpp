@@ -124,40 +124,45 @@ TEST(MessageDialog, TheHookAnswersInPlaceOfTheBox) {
     SetMessageDlgHook(std::move(old));
 }
 
+namespace {
+struct TFoundBox {
+    bool Yes = false, No = false, Ok = false;
+    std::wstring Caption;
+};
+TFoundBox* gFoundBox = nullptr;
+
+BOOL CALLBACK FindDialogBox(HWND h, LPARAM p) {
+    wchar_t cls[16] = {};
+    GetClassNameW(h, cls, 16);
+    if (std::wstring(cls) == L"#32770" && IsWindowVisible(h)) *reinterpret_cast<HWND*>(p) = h;
+    return TRUE;
+}
+
+// Presses No once the box is up (its modal loop dispatches the tick).
+void CALLBACK PressNo(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialogBox, reinterpret_cast<LPARAM>(&box));
+    if (!box || !gFoundBox) return;
+    KillTimer(nullptr, id);
+    gFoundBox->Yes = GetDlgItem(box, IDYES) != nullptr;
+    gFoundBox->No = GetDlgItem(box, IDNO) != nullptr;
+    gFoundBox->Ok = GetDlgItem(box, IDOK) != nullptr;
+    wchar_t text[128] = {};
+    GetWindowTextW(box, text, 128);
+    gFoundBox->Caption = text;
+    SendMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+}
+}  // namespace
+
 TEST(MessageDialog, TheRealBoxHasYesAndNoAndReturnsThePressedOne) {
     TMessageDlgHook old = SetMessageDlgHook(nullptr);
     TShowMessageHook oldShow = SetShowMessageHook(nullptr);
-    struct TFound {
-        bool Yes = false, No = false, Ok = false;
-        std::wstring Caption, Text;
-    } found;
-    static TFound* gFound = nullptr;
-    gFound = &found;
-    // Presses No from a timer once the box is up (its modal loop dispatches the tick).
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND box = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND h, LPARAM p) {
-                wchar_t cls[16] = {};
-                GetClassNameW(h, cls, 16);
-                if (std::wstring(cls) == L"#32770" && IsWindowVisible(h)) *reinterpret_cast<HWND*>(p) = h;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&box));
-        if (!box) return;
-        KillTimer(nullptr, id);
-        gFound->Yes = GetDlgItem(box, IDYES) != nullptr;
-        gFound->No = GetDlgItem(box, IDNO) != nullptr;
-        gFound->Ok = GetDlgItem(box, IDOK) != nullptr;
-        wchar_t text[128] = {};
-        GetWindowTextW(box, text, 128);
-        gFound->Caption = text;
-        SendMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
-    });
+    TFoundBox found;
+    gFoundBox = &found;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, PressNo);
     int answer = MessageDlg(L"Are you sure that you want to clear it?", TMsgDlgType::mtConfirmation, mbYesNo);
     KillTimer(nullptr, timer);
-    gFound = nullptr;
+    gFoundBox = nullptr;
     EXPECT_EQ(answer, mrNo);
     EXPECT_TRUE(found.Yes);
     EXPECT_TRUE(found.No);
