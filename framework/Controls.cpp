@@ -292,7 +292,7 @@ void TControl::DrawParentBackgroundClipped(HDC dc, const TRect* rect, HRGN regio
     } reset{FDrawingParentBackground};
     TSaveDCGuard saved(dc);
     // Clip in this control's coordinates while they are still the DC's logical ones.
-    TRect r = rect ? *rect : TRect{0, 0, FWidth, FHeight};
+    TRect r = rect ? *rect : ClientRect();
     IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
     if (region) {
         // Regions clip in device coordinates: move a copy to where our (0, 0) lands.
@@ -303,9 +303,11 @@ void TControl::DrawParentBackgroundClipped(HDC dc, const TRect* rect, HRGN regio
         OffsetRgn(clip.Get(), origin.x, origin.y);
         ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
     }
+    // From our client origin to the parent's (a framed window's edge included).
+    TPoint own = ClientOrigin(), parent = FParent->ClientOrigin();
     POINT org;
     GetWindowOrgEx(dc, &org);
-    SetWindowOrgEx(dc, org.x + FLeft, org.y + FTop, nullptr);
+    SetWindowOrgEx(dc, org.x + own.X - parent.X, org.y + own.Y - parent.Y, nullptr);
     FParent->PaintBeneath(this, dc);
 }
 

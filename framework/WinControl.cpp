@@ -830,8 +830,10 @@ void TWinControl::WndProc(TMessage& m) {
             RouteMouseWheel(m);
             return;
         case WM_CONTEXTMENU:
-            // A right click on a graphic child is the child's first.
-            if (GET_X_LPARAM(m.LParam) != -1 || GET_Y_LPARAM(m.LParam) != -1) {
+            // A right click on a graphic child is the child's first (not one passed up
+            // from a windowed child, which may lie over a graphic one).
+            if (reinterpret_cast<HWND>(m.WParam) == FHandle &&
+                (GET_X_LPARAM(m.LParam) != -1 || GET_Y_LPARAM(m.LParam) != -1)) {
                 TPoint p = ScreenToClient({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
                 if (TControl* c = ControlAtPos(p, false))
                     if (c->Perform(WM_CONTEXTMENU, m.WParam, m.LParam)) {

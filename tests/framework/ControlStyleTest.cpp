@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "framework/Bitmap.h"
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
@@ -30,6 +31,17 @@ protected:
         if (m.Msg == CM_CONTROLCHANGE || m.Msg == CM_CHILDVISIBLECHANGED)
             Notices.push_back({m.Msg, reinterpret_cast<TControl*>(m.WParam), m.LParam});
         TCustomControl::WndProc(m);
+    }
+};
+
+class TPatch : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override {
+        Canvas().Brush().SetColor(clYellow);
+        Canvas().FillRect(ClientRect());
     }
 };
 
@@ -83,6 +95,17 @@ TEST(ControlStyle, AFramedControlHasASunkenEdgeInsideItsBounds) {
     EXPECT_TRUE(GetWindowLongW(framed->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(framed->ClientRect(), (TRect{0, 0, 96, 36})) << "a two-pixel edge on each side";
     EXPECT_EQ(framed->BoundsRect(), Bounds(10, 10, 100, 40));
+
+    // What lies behind its client area starts inside the edge.
+    auto* behind = new TPatch(form.get());
+    behind->SetBounds(12, 12, 4, 4);
+    behind->SetParent(form.get());
+    form->SetColor(clRed);
+    TBitmap bmp(8, 8);
+    framed->DrawParentBackground(bmp.Canvas().Handle());
+    EXPECT_EQ(bmp.PixelColor(0, 0), clYellow);
+    EXPECT_EQ(bmp.PixelColor(3, 3), clYellow);
+    EXPECT_EQ(bmp.PixelColor(4, 4), clRed);
 }
 
 TEST(ControlStyle, InvalidatingANonOpaqueControlErasesWhatIsBehindIt) {
