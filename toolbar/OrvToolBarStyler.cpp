@@ -227,9 +227,14 @@ ORV_STYLER_SETTER(TColor, SysButtonColor, scPagerCaption)
 void TCustomOrvToolBarStyler::SetSystemFont(bool value) {
     if (FSystemFont == value) return;
     FSystemFont = value;
-    if (value) {
-        InitRecordFont(FFont, TSystemFont::Face);
-        InitRecordFont(FCaptionFont, TSystemFont::Face);
+    if (!value) return;
+    // Following the system is no change the linked controls are told of: the fonts'
+    // own change events (codes 1 and 2) stay quiet while the rule is applied.
+    for (TFont* font : {&FFont, &FCaptionFont}) {
+        TNotifyEvent hook = std::move(font->OnChange);
+        font->OnChange = nullptr;
+        InitRecordFont(*font, TSystemFont::Face);
+        font->OnChange = std::move(hook);
     }
 }
 

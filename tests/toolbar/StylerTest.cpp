@@ -166,6 +166,29 @@ TEST(ToolBarStyler, ChangeCodesReachLinkedControls) {
     EXPECT_EQ(c->Codes.back(), scStyle);
 }
 
+// Following the system font again is not announced: neither the Font code (1) nor
+// the CaptionFont code (2) reaches a linked control, though both fonts change.
+TEST(ToolBarStyler, SystemFontSendsNoChangeCode) {
+    TOwnedPtr<TOrvToolBarOfficeStyler> s(Make<TOrvToolBarOfficeStyler>(nullptr));
+    TOwnedPtr<TFakeStyledControl> c(new TFakeStyledControl());
+    c->Link(s.get());
+    s->SetSystemFont(false);
+    s->Font().SetName(L"Courier New");
+    s->CaptionFont().SetName(L"Courier New");
+    ASSERT_EQ(c->Codes, (std::vector<int>{scBackGround, scStyle})) << "the fonts themselves do report";
+
+    c->Codes.clear();
+    s->SetSystemFont(true);
+    EXPECT_TRUE(c->Codes.empty()) << "codes sent: " << c->Codes.size();
+    for (TFont* font : {&s->Font(), &s->CaptionFont()}) {
+        std::wstring name = font->GetName();
+        EXPECT_TRUE(name == L"Segoe UI" || name == L"Tahoma") << ToUtf8(name);
+    }
+    // The fonts still report their own later changes.
+    s->Font().SetName(L"Arial");
+    EXPECT_EQ(c->Codes, std::vector<int>{scBackGround});
+}
+
 TEST(ToolBarStyler, DestroyingDetachesEveryLinkedControl) {
     TOwnedPtr<TFakeStyledControl> a(new TFakeStyledControl()), b(new TFakeStyledControl()), c(new TFakeStyledControl());
     auto* s = Make<TOrvToolBarOfficeStyler>(nullptr);
