@@ -207,6 +207,23 @@ bool IsFontSizePath(const TStylerProperty& p) {
     return p.SizeOf != nullptr;
 }
 
+// The file holds one value per line, so a line break inside a text value (a font name
+// set from code) is written as one blank: the file then reads back as written.
+std::wstring OneLine(const std::wstring& text) {
+    std::wstring line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c != L'\r' && c != L'\n') {
+            line += c;
+            continue;
+        }
+        if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        line += L' ';
+    }
+    return line;
+}
+
 // The text of one value.
 std::wstring FormatValue(const TStylerProperty& p) {
     if (IsFontSizePath(p)) return IntToStr(p.SizeOf->GetSize());
@@ -230,7 +247,7 @@ std::wstring FormatValue(const TStylerProperty& p) {
             return text;
         }
         case TPropKind::String:
-            return prop.GetString(p.Object);
+            return OneLine(prop.GetString(p.Object));
         default:
             return IntToStr(prop.GetInt(p.Object));
     }
@@ -245,7 +262,8 @@ bool InRange(const std::wstring& key, int value) {
     };
     if (endsWith(L"Steps")) return value >= 1 && value <= 1024;
     if (endsWith(L"Width")) return value >= 0 && value <= 100;
-    if (endsWith(L"Size")) return value >= 1 && value <= 500;
+    // A font given by its cell height (a positive height) has a negative size.
+    if (endsWith(L"Size")) return value >= -500 && value <= 500;
     return true;
 }
 

@@ -129,6 +129,45 @@ TEST_F(StyleFile, SaveAndLoadRestoreEveryValueInEveryStyle) {
     }
 }
 
+// A font set from code may have a cell height (a positive height, a negative size) or a
+// name with a line break in it; the file written for it still reads back as written.
+TEST_F(StyleFile, FontsByCellHeightAndNamesWithLineBreaksReadBack) {
+    HDC screen = GetDC(nullptr);
+    int ppi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(ppi, 96) << "the heights below are whole point sizes at 96 pixels per inch";
+
+    TStyler a = NewStyler();
+    a->SetStyle(bsOffice2010Blue);
+    a->Font().SetHeight(16);                  // cell height 16: -12 points
+    a->TabAppearance().Font().SetHeight(20);  // -15 points
+    a->PagerCaption().Font().SetName(L"Segoe\r\nUI");
+    a->GroupAppearance().Font().SetName(L"Tahoma\nBold\r");
+    // The values on the lines after the names, so that a shifted line shows.
+    a->TabAppearance().BackGround().SetColor(0x00123456);
+    a->GroupAppearance().SetGradient(ggRadial);
+    a->Color().SetColor(0x00654321);
+    std::wstring first = File(L"fonts.style");
+    a->SaveToFile(first);
+    EXPECT_EQ(Lines(ReadBytes(first)).size(), StyleFileKeys().size() + 2) << "one line per value";
+
+    TStyler b = NewStyler();
+    b->SetStyle(bsOffice2007Luna);
+    ASSERT_NO_THROW(b->LoadFromFile(first));
+    EXPECT_EQ(b->Font().GetHeight(), 16);
+    EXPECT_EQ(b->Font().GetSize(), -12);
+    EXPECT_EQ(b->TabAppearance().Font().GetHeight(), 20);
+    EXPECT_EQ(b->PagerCaption().Font().GetName(), L"Segoe UI");
+    EXPECT_EQ(b->GroupAppearance().Font().GetName(), L"Tahoma Bold ");
+    EXPECT_EQ(b->TabAppearance().BackGround().GetColor(), 0x00123456);
+    EXPECT_EQ(b->GroupAppearance().GetGradient(), ggRadial);
+    EXPECT_EQ(b->Color().GetColor(), 0x00654321);
+
+    std::wstring second = File(L"fonts2.style");
+    b->SaveToFile(second);
+    EXPECT_EQ(ReadBytes(first), ReadBytes(second));
+}
+
 TEST_F(StyleFile, Office2007SilverKeepsItsName) {
     TStyler a = NewStyler();
     a->SetStyle(bsOffice2007Silver);
