@@ -71,6 +71,20 @@ TColor BlendColor(TColor color1, TColor color2, int percent) {
     return RGBColor(mix(RedOf(c1), RedOf(c2)), mix(GreenOf(c1), GreenOf(c2)), mix(BlueOf(c1), BlueOf(c2)));
 }
 
+double RelativeLuminance(TColor color) {
+    TColor c = ColorToRGB(color);
+    auto linear = [](int channel) {
+        double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(RedOf(c)) + 0.7152 * linear(GreenOf(c)) + 0.0722 * linear(BlueOf(c));
+}
+
+double ContrastRatio(TColor color1, TColor color2) {
+    double a = RelativeLuminance(color1), b = RelativeLuminance(color2);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
 TColor ScaleColor(TColor color, int percent) {
     long double factor = 100.0L - percent;
     return PerChannel(color, [factor](int c) { return SaturateByte(RoundHalfEven(c * factor / 100.0L)); });

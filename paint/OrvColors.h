@@ -46,6 +46,14 @@ TColor ScaleColor(TColor color, int percent);
 TColor LightenColor(TColor color, int percent);
 TColor DarkenColor(TColor color, int percent);
 
+// Relative luminance of the resolved colour as the web accessibility guidelines define
+// it over sRGB: 0 for black, 1 for white.
+double RelativeLuminance(TColor color);
+// How far apart two colours are for reading: (lighter + 0.05) / (darker + 0.05) of their
+// relative luminances, from 1 (the same luminance) to 21 (black and white). Body text
+// wants at least 4.5.
+double ContrastRatio(TColor color1, TColor color2);
+
 // Opaque GDI+ colour of a (resolved) colour; clNone gives opaque white.
 TARGB ColorToARGB(TColor color);
 TARGB MakeAlphaColor(uint8_t alpha, TColor color);

@@ -81,8 +81,8 @@ void TOrvToolBarOfficeStyler::ApplyStyle(TToolBarStyle value) {
         // The part every style shares.
         SetZemStyle(tsCustom);
         SetSysButtonColor(0);
-        PagerCaption().SetTextColor(0x808080);
-        PagerCaption().SetTextColorExtended(0xFF0000);
+        PagerCaption().SetTextColor(kPagerCaptionTextColor);
+        PagerCaption().SetTextColorExtended(kPagerCaptionTextColorExtended);
         PagerCaption().Font().SetSize(10);
         SetQatSharpCurve(false);
         if (TabAppearance().GetSystemFont()) InitRecordFont(TabAppearance().Font(), TSystemFont::Face);

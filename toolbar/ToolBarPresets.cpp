@@ -2,8 +2,12 @@
 // cell. Every other look is a scheme: the colours that tell it apart (its toolbar
 // gradient, tab strip, tab text, pager caption and border) plus the few colours it
 // chooses for frames, tints, text and button states; every cell of its row is derived
-// from those by one rule table, so no row takes a value from another row.
+// from those by one rule table, so no row takes a value from another row. A derived fill
+// that text is drawn on is then moved, as little as needed, until the text reads on it.
 #include "toolbar/ToolBarPresets.h"
+
+#include <algorithm>
+#include <cwchar>
 
 #include "paint/OrvColors.h"
 #include "toolbar/OrvToolBarStyler.h"
@@ -363,6 +367,117 @@ const std::vector<TPresetCell> kSilverExtras = {
     OFFICE2007, {L"SysButtonColor", 0xA59180}, {L"PagerCaption.TextColorExtended", 0x797069}};
 // clang-format on
 
+// Text the toolbar family draws on a row's fills: the text colours and the fills under
+// them (tab strip and tabs, pager caption, toolbar caption bars, tab group captions,
+// classic buttons). Given: the look's own fill of that surface, which no rule changes.
+struct TTextSurface {
+    const wchar_t* Texts[2];
+    const wchar_t* Fills[5];
+    const wchar_t* Given;
+};
+
+// clang-format off
+const TTextSurface kTextSurfaces[] = {
+    {{L"TabAppearance.TextColor"}, {L"TabAppearance.BackGround.ColorTo", L"TabAppearance.Color",
+        L"TabAppearance.ColorTo", L"TabAppearance.ColorMirror", L"TabAppearance.ColorMirrorTo"}, nullptr},
+    {{L"TabAppearance.TextColorHot"}, {L"TabAppearance.ColorHot", L"TabAppearance.ColorHotTo",
+        L"TabAppearance.ColorMirrorHot", L"TabAppearance.ColorMirrorHotTo"}, nullptr},
+    {{L"TabAppearance.TextColorSelected"}, {L"TabAppearance.ColorSelected", L"TabAppearance.ColorSelectedTo",
+        L"TabAppearance.ColorMirrorSelected", L"TabAppearance.ColorMirrorSelectedTo"}, nullptr},
+    {{L"PagerCaption.TextColor", L"PagerCaption.TextColorExtended"}, {L"PagerCaption.ColorTo",
+        L"PagerCaption.ColorMirror", L"PagerCaption.ColorMirrorTo"}, L"PagerCaption.Color"},
+    {{L"CaptionAppearance.CaptionTextColor"}, {L"CaptionAppearance.CaptionColor",
+        L"CaptionAppearance.CaptionColorTo"}, nullptr},
+    {{L"CaptionAppearance.CaptionTextColorHot"}, {L"CaptionAppearance.CaptionColorHot",
+        L"CaptionAppearance.CaptionColorHotTo"}, nullptr},
+    {{L"GroupAppearance.TextColor"}, {L"GroupAppearance.Color", L"GroupAppearance.ColorTo",
+        L"GroupAppearance.ColorMirror", L"GroupAppearance.ColorMirrorTo"}, nullptr},
+    {{L"ButtonAppearance.CaptionTextColor"}, {L"ButtonAppearance.Color", L"ButtonAppearance.ColorTo"}, nullptr},
+    {{L"ButtonAppearance.CaptionTextColorHot"}, {L"ButtonAppearance.ColorHot", L"ButtonAppearance.ColorHotTo"}, nullptr},
+    {{L"ButtonAppearance.CaptionTextColorDown"}, {L"ButtonAppearance.ColorDown", L"ButtonAppearance.ColorDownTo"},
+        nullptr},
+    {{L"ButtonAppearance.CaptionTextColorChecked"}, {L"ButtonAppearance.ColorChecked",
+        L"ButtonAppearance.ColorCheckedTo"}, nullptr},
+};
+// clang-format on
+
+TPresetCell* FindCell(std::vector<TPresetCell>& row, const wchar_t* path) {
+    for (auto it = row.rbegin(); it != row.rend(); ++it)
+        if (wcscmp(it->Path, path) == 0) return &*it;
+    return nullptr;
+}
+
+// A text colour of the row; the pager caption's come from the part every style shares
+// unless the row sets its own.
+bool TextOf(std::vector<TPresetCell>& row, const wchar_t* path, TColor& color) {
+    if (const TPresetCell* cell = FindCell(row, path)) {
+        color = static_cast<TColor>(cell->Value);
+        return true;
+    }
+    if (wcscmp(path, L"PagerCaption.TextColor") == 0)
+        color = kPagerCaptionTextColor;
+    else if (wcscmp(path, L"PagerCaption.TextColorExtended") == 0)
+        color = kPagerCaptionTextColorExtended;
+    else
+        return false;
+    return true;
+}
+
+struct TTextNeed {
+    TColor Text;
+    double Contrast;
+};
+
+bool Reads(TColor fill, const std::vector<TTextNeed>& needs) {
+    for (const TTextNeed& n : needs)
+        if (ContrastRatio(n.Text, fill) < n.Contrast) return false;
+    return true;
+}
+
+// The fill moved towards black or towards white by the fewest whole percent that give
+// every text its contrast; false when neither way does.
+bool ReadableFill(TColor fill, const std::vector<TTextNeed>& needs, TColor& out) {
+    for (int percent = 0; percent <= 100; ++percent)
+        for (TColor end : {clBlack, clWhite}) {
+            TColor candidate = percent == 0 ? fill : BlendColor(end, fill, percent);
+            if (Reads(candidate, needs)) {
+                out = candidate;
+                return true;
+            }
+        }
+    return false;
+}
+
+// Keeps the text of the row readable on the fills its rules chose. Where no fill at all
+// gives every text of a surface kMinTextContrast (the pager caption's grey and blue run
+// need opposite ends), each text keeps at least the contrast the look's own fill gives
+// it, and a fill that cannot be moved there takes the look's own colour.
+void KeepTextReadable(std::vector<TPresetCell>& row) {
+    for (const TTextSurface& surface : kTextSurfaces) {
+        std::vector<TTextNeed> needs;
+        for (const wchar_t* path : surface.Texts) {
+            TColor text;
+            if (path && TextOf(row, path, text) && text != clNone) needs.push_back({text, kMinTextContrast});
+        }
+        if (needs.empty()) continue;
+        const TPresetCell* given = surface.Given ? FindCell(row, surface.Given) : nullptr;
+        for (const wchar_t* path : surface.Fills) {
+            TPresetCell* cell = path ? FindCell(row, path) : nullptr;
+            if (!cell || cell->Value == clNone) continue;
+            TColor fill = static_cast<TColor>(cell->Value), readable;
+            if (ReadableFill(fill, needs, readable)) {
+                cell->Value = readable;
+                continue;
+            }
+            if (!given) continue;
+            std::vector<TTextNeed> floors = needs;
+            for (TTextNeed& n : floors)
+                n.Contrast = std::min(n.Contrast, ContrastRatio(n.Text, static_cast<TColor>(given->Value)));
+            cell->Value = ReadableFill(fill, floors, readable) ? readable : given->Value;
+        }
+    }
+}
+
 const std::vector<TPresetCell>* ExtrasOf(TToolBarStyle style) {
     switch (style) {
         case bsWindowsXP:
@@ -495,6 +610,7 @@ std::vector<TPresetCell> ToolBarPresetRow(TToolBarStyle style, bool scenic) {
         Append(row, kGroupFixed);
     }
     if (const auto* extras = ExtrasOf(style)) Append(row, *extras);
+    KeepTextReadable(row);
     return row;
 }
 

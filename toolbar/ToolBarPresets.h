@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/Types.h"
 #include "toolbar/OrvStyleIF.h"
 
 namespace orv {
@@ -34,6 +35,13 @@ struct TPresetCell {
     const wchar_t* Path;
     int64_t Value;
 };
+
+// The pager caption's text colours every style starts from (the Office 2007 looks set
+// their own).
+constexpr TColor kPagerCaptionTextColor = 0x808080;
+constexpr TColor kPagerCaptionTextColorExtended = 0xFF0000;
+// The contrast every colour a row chooses keeps with the text drawn on it.
+constexpr double kMinTextContrast = 4.5;
 
 // The shared style a toolbar style is broadcast as (bsOfficeXP as tsWindowsXP).
 TZemStyle ZemStyleOf(TToolBarStyle style);

@@ -106,3 +106,15 @@ TEST(Colors, EveryNegativeValueIsASystemColour) {
     EXPECT_EQ(ColorToRGB(clNone), clNone);
     EXPECT_EQ(ColorToRGB(0x00123456), 0x00123456);
 }
+
+// Reference pairs of the web accessibility guidelines' contrast ratio.
+TEST(Colors, ContrastRatioOfKnownPairs) {
+    EXPECT_DOUBLE_EQ(ContrastRatio(clBlack, clWhite), 21.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(clWhite, clBlack), 21.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x00336699, 0x00336699), 1.0);
+    EXPECT_NEAR(ContrastRatio(0x00767676, clWhite), 4.54, 0.005) << "the lightest grey that reads on white";
+    EXPECT_NEAR(ContrastRatio(0x00777777, clWhite), 4.48, 0.005);
+    EXPECT_NEAR(ContrastRatio(0x00FF0000, clWhite), 8.59, 0.005) << "pure blue";
+    EXPECT_NEAR(ContrastRatio(0x000000FF, clWhite), 4.00, 0.005) << "pure red";
+    EXPECT_DOUBLE_EQ(ContrastRatio(clBtnFace, SysColor(COLOR_BTNFACE)), 1.0) << "system colours resolved";
+}
