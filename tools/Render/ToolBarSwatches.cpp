@@ -4,6 +4,8 @@
 // access toolbar), so the looks can be compared side by side.
 #include "tools/Render/ToolBarSwatches.h"
 
+#include <cwctype>
+
 #include "paint/OrvGradients.h"
 #include "paint/OrvLook.h"
 #include "toolbar/OrvToolBarStylers.h"
@@ -16,6 +18,8 @@ namespace orvtools {
 namespace {
 
 constexpr int kColumn = 74;
+constexpr size_t kLabelLines = 2;
+constexpr int kLabelLineHeight = 11;
 constexpr int kTop = 30;
 
 void Fill(TCanvas& c, TColor from, TColor to, const TRect& r) {
@@ -31,8 +35,7 @@ void Frame(TCanvas& c, TColor color, const TRect& r) {
 }
 
 void Text(TCanvas& c, int x, int y, TColor color, const std::wstring& text) {
-    c.Font().SetName(L"Tahoma");
-    c.Font().SetHeight(-9);
+    SetSwatchFont(c);
     c.Font().SetColor(color);
     c.Brush().SetStyle(TBrushStyle::bsClear);
     c.TextOut(x, y, text);
@@ -49,9 +52,10 @@ void Glow(TCanvas& c, const TGlowColorSet& look, const TRect& r) {
 
 void PaintColumn(TCanvas& c, int x, TOrvToolBarOfficeStyler& s, const std::wstring& name) {
     int w = kColumn - 6;
-    std::wstring shortName = name.substr(2);
-    Text(c, x, 2, clBlack, shortName.substr(0, 11));
-    Text(c, x, 13, clBlack, shortName.size() > 11 ? shortName.substr(11) : L"");
+    SetSwatchFont(c);
+    std::vector<std::wstring> lines = WrapSwatchLabel(name, w, [&c](const std::wstring& t) { return c.TextWidth(t); });
+    for (size_t i = 0; i < lines.size() && i < kLabelLines; ++i)
+        Text(c, x, 2 + static_cast<int>(i) * kLabelLineHeight, clBlack, lines[i]);
     int y = kTop;
     // pager caption
     const TVistaTextBackground& cap = s.PagerCaption();
@@ -108,7 +112,7 @@ void PaintSwatches(TBitmap& b) {
             ScenicRibbonMode = scenic;
             TOwnedPtr<TOrvToolBarOfficeStyler> s(Make<TOrvToolBarOfficeStyler>(nullptr));
             s->SetStyle(style);
-            PaintColumn(b.Canvas(), x, *s, StyleFileName(style) + (scenic ? L" scenic" : L""));
+            PaintColumn(b.Canvas(), x, *s, SwatchLabel(style, scenic));
             x += kColumn;
         }
     }
@@ -116,6 +120,45 @@ void PaintSwatches(TBitmap& b) {
 }
 
 }  // namespace
+
+void SetSwatchFont(TCanvas& canvas) {
+    canvas.Font().SetName(L"Tahoma");
+    canvas.Font().SetHeight(-9);
+}
+
+std::wstring SwatchLabel(TToolBarStyle style, bool scenic) {
+    // The style's file name without its prefix, its words set apart: a word starts at a
+    // capital after a small letter or a digit, and at a digit after a letter.
+    std::wstring name = StyleFileName(style).substr(2), label;
+    for (size_t i = 0; i < name.size(); ++i) {
+        wchar_t c = name[i];
+        if (i > 0) {
+            wchar_t before = name[i - 1];
+            bool capital = iswupper(c) && (iswlower(before) || iswdigit(before));
+            bool number = iswdigit(c) && iswalpha(before);
+            if (capital || number) label += L' ';
+        }
+        label += c;
+    }
+    return scenic ? label + L" scenic" : label;
+}
+
+std::vector<std::wstring> WrapSwatchLabel(const std::wstring& label, int width,
+                                          const std::function<int(const std::wstring&)>& measure) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < label.size()) {
+        size_t end = label.find(L' ', start);
+        std::wstring word = label.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        start = end == std::wstring::npos ? label.size() : end + 1;
+        if (word.empty()) continue;
+        if (!lines.empty() && measure(lines.back() + L' ' + word) <= width)
+            lines.back() += L' ' + word;
+        else
+            lines.push_back(word);  // a word wider than the column stands alone, whole
+    }
+    return lines;
+}
 
 std::vector<TRenderItem> ToolBarRenderItems() {
     return {{L"ToolBarStylerSwatches",
