@@ -40,9 +40,13 @@ std::vector<uint8_t> IconFileFromGroup(HINSTANCE__* module, const uint8_t* group
         if (!image) throw EInvalidGraphic(L"Invalid icon: image resource " + IntToStr(id) + L" is missing");
         images.push_back(image);
     }
-    std::vector<uint8_t> file;
-    file.insert(file.end(), group, group + kIconDirSize);
     size_t offset = kIconDirSize + count * kIconDirEntrySize;
+    size_t total = offset;
+    for (const TResourceBytes& image : images) total += image.Size;
+    // Built in place from the start: an insert into an empty vector trips a false
+    // overflow warning of the 32-bit optimiser.
+    std::vector<uint8_t> file(group, group + kIconDirSize);
+    file.reserve(total);
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* e = group + kIconDirSize + i * kGroupEntrySize;
         file.insert(file.end(), e, e + 8);  // sizes, colours, planes, bit count
