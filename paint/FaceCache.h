@@ -1,0 +1,143 @@
+#pragma once
+// Rendered control faces, kept by their complete paint description.
+//
+// A face is the pixels of one control part for one paint description record (see
+// FaceKey.h): a premultiplied 32-bit top-down DIB section. A painter asks the cache for
+// the face of its record; on a miss the cache makes a cleared face and calls the painter
+// once to fill it. The cache is bounded in bytes and in faces (each face holds one GDI
+// bitmap and one memory DC, and the process has a limited number of handles), drops the least recently used faces
+// first, and is dropped as a whole when the face generation moves on (a styler or an
+// appearance record announces a change through AnnounceFaceChange).
+//
+// Faces are shared: a face evicted while a caller still holds it lives until released.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+
+#include "framework/GdiHandles.h"
+#include "paint/FaceKey.h"
+
+namespace orv {
+
+class TFace {
+public:
+    // A cleared (transparent black) face; an empty face (no bitmap) for a size below 1 x 1.
+    TFace(int width, int height);
+    TFace(const TFace&) = delete;
+    TFace& operator=(const TFace&) = delete;
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Empty() const { return !FBitmap; }
+    // Premultiplied BGRA, row after row from the top.
+    uint32_t* Bits() { return FBits; }
+    const uint32_t* Bits() const { return FBits; }
+    HBITMAP Bitmap() const { return FBitmap.Get(); }
+    // A memory DC holding the face, for painting into it and copying from it.
+    HDC DC() const { return FDC.Get(); }
+    std::size_t ByteSize() const { return static_cast<std::size_t>(FWidth) * FHeight * 4; }
+
+    // Copies the face as it is (alpha ignored): for opaque faces, the fast path.
+    void Blit(HDC dest, int x, int y) const;
+    // Blends the face by its per-pixel alpha over what dest holds.
+    void AlphaBlit(HDC dest, int x, int y) const;
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    uint32_t* FBits = nullptr;
+    TGdiBitmap FBitmap;
+    TGdiMemoryDC FDC;
+    std::unique_ptr<TSelectGuard> FSelect;  // declared last: deselects before the DC and bitmap go
+};
+
+// A fade frame: from over to, percent of the way (0 shows from, 100 shows to). Both
+// faces must be the same size and opaque. One copy and one constant-alpha blend.
+void BlendFaces(HDC dest, int x, int y, const TFace& from, const TFace& to, int percent);
+
+// Moves the face generation on: every cache drops its faces at its next lookup.
+void AnnounceFaceChange();
+unsigned FaceGeneration();
+
+class TFaceCache {
+public:
+    static constexpr std::size_t kDefaultByteLimit = 16u * 1024 * 1024;
+    static constexpr std::size_t kDefaultFaceLimit = 1024;
+
+    using TPaintFace = std::function<void(TFace& face, HDC dc)>;
+
+    TFaceCache() = default;
+    TFaceCache(const TFaceCache&) = delete;
+    TFaceCache& operator=(const TFaceCache&) = delete;
+
+    // The face for key, painted by paint (into the face's own DC) on a miss.
+    // A face larger than the whole byte limit is painted and returned but not kept.
+    template <TiedRecord Key>
+    std::shared_ptr<const TFace> Get(const Key& key, int width, int height, const TPaintFace& paint) {
+        static_assert(FaceKeyComplete<Key>(), "every field of a face key must be listed in its Tie()");
+        std::size_t hash = HashRecord(key) ^ std::hash<std::type_index>{}(typeid(Key));
+        auto matches = [&key](const TKeyBase& stored) {
+            auto* typed = dynamic_cast<const TKeyHolder<Key>*>(&stored);
+            return typed && EqualRecords(typed->Value, key);
+        };
+        if (auto face = Lookup(hash, matches)) return face;
+        return Insert(hash, std::make_unique<TKeyHolder<Key>>(key), width, height, paint);
+    }
+
+    // Drops every face the cache holds (faces still held by callers live on with them).
+    void Clear();
+
+    std::size_t ByteLimit() const { return FByteLimit; }
+    void SetByteLimit(std::size_t value);
+    std::size_t FaceLimit() const { return FFaceLimit; }
+    void SetFaceLimit(std::size_t value);
+
+    std::size_t Bytes() const { return FBytes; }
+    std::size_t Count() const { return FEntries.size(); }
+    std::size_t Hits() const { return FHits; }
+    std::size_t Misses() const { return FMisses; }
+    std::size_t Evictions() const { return FEvictions; }
+    void ResetCounters() { FHits = FMisses = FEvictions = 0; }
+
+private:
+    struct TKeyBase {
+        virtual ~TKeyBase() = default;
+    };
+    template <class K>
+    struct TKeyHolder : TKeyBase {
+        explicit TKeyHolder(const K& key) : Value(key) {}
+        K Value;
+    };
+    struct TEntry {
+        std::size_t Hash = 0;
+        std::unique_ptr<TKeyBase> Key;
+        std::shared_ptr<const TFace> Face;
+    };
+    using TEntries = std::list<TEntry>;
+
+    std::shared_ptr<const TFace> Lookup(std::size_t hash, const std::function<bool(const TKeyBase&)>& matches);
+    std::shared_ptr<const TFace> Insert(std::size_t hash, std::unique_ptr<TKeyBase> key, int width, int height,
+                                        const TPaintFace& paint);
+    void CheckGeneration();
+    void Trim();
+    void EvictLast();
+
+    TEntries FEntries;  // most recently used first
+    std::unordered_multimap<std::size_t, TEntries::iterator> FIndex;
+    std::size_t FByteLimit = kDefaultByteLimit;
+    std::size_t FFaceLimit = kDefaultFaceLimit;
+    std::size_t FBytes = 0;
+    std::size_t FHits = 0;
+    std::size_t FMisses = 0;
+    std::size_t FEvictions = 0;
+    unsigned FGeneration = FaceGeneration();
+};
+
+// The cache the library's controls share.
+TFaceCache& SharedFaceCache();
+
+}  // namespace orv

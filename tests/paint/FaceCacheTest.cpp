@@ -1,0 +1,211 @@
+// The face cache: keys derived from a record's field list, hits and misses, the byte and
+// face bounds with least-recently-used eviction, the generation drop, fade blends, and
+// handles released when the cache is cleared.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "framework/Bitmap.h"
+#include "framework/GdiHandles.h"
+#include "paint/FaceCache.h"
+#include "paint/OrvGDIP.h"
+
+using namespace orv;
+
+namespace {
+
+enum class TFaceState { fsNormal, fsHot };
+
+struct TSampleKey {
+    int Width = 0;
+    int Height = 0;
+    uint32_t Color = 0;
+    TFaceState State = TFaceState::fsNormal;
+    std::wstring Caption;
+    const void* Picture = nullptr;
+    auto Tie() const { return std::tie(Width, Height, Color, State, Caption, Picture); }
+};
+
+// A record that grew a field its Tie() does not list.
+struct TForgottenFieldKey {
+    int Width = 0;
+    std::wstring Caption;
+    bool Flat = false;
+    auto Tie() const { return std::tie(Width, Caption); }
+};
+
+static_assert(FaceKeyComplete<TSampleKey>());
+static_assert(!FaceKeyComplete<TForgottenFieldKey>(), "a field missing from Tie() must be caught");
+
+// Paints the key's colour (0x00BBGGRR) into the whole face, opaque, and counts calls.
+struct TSolidPainter {
+    int Calls = 0;
+    TFaceCache::TPaintFace For(const TSampleKey& key) {
+        return [this, key](TFace& face, HDC dc) {
+            ++Calls;
+            TGdiBrush brush(CreateSolidBrush(key.Color));
+            RECT rc{0, 0, face.Width(), face.Height()};
+            FillRect(dc, &rc, brush.Get());
+        };
+    }
+};
+
+TSampleKey Key(uint32_t color, int size = 8) {
+    TSampleKey key;
+    key.Width = key.Height = size;
+    key.Color = color;
+    return key;
+}
+
+std::shared_ptr<const TFace> Get(TFaceCache& cache, TSolidPainter& painter, const TSampleKey& key) {
+    return cache.Get(key, key.Width, key.Height, painter.For(key));
+}
+
+bool Near(TColor actual, TColor expected, int tolerance) {
+    for (int shift = 0; shift < 24; shift += 8)
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) >
+            tolerance)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(FaceKey, EveryFieldTakesPartInHashAndEquality) {
+    TSampleKey base;
+    base.Width = 10;
+    base.Caption = L"Open";
+    TSampleKey copy = base;
+    EXPECT_TRUE(EqualRecords(base, copy));
+    EXPECT_EQ(HashRecord(base), HashRecord(copy));
+
+    int pictureTag = 0;
+    const std::function<void(TSampleKey&)> changes[] = {
+        [](TSampleKey& k) { k.Width = 11; },        [](TSampleKey& k) { k.Height = 1; },
+        [](TSampleKey& k) { k.Color = 0xFF; },      [](TSampleKey& k) { k.State = TFaceState::fsHot; },
+        [](TSampleKey& k) { k.Caption = L"Opem"; }, [&](TSampleKey& k) { k.Picture = &pictureTag; },
+    };
+    int index = 0;
+    for (const auto& change : changes) {
+        TSampleKey other = base;
+        change(other);
+        EXPECT_FALSE(EqualRecords(base, other)) << "field " << index;
+        EXPECT_NE(HashRecord(base), HashRecord(other)) << "field " << index;
+        ++index;
+    }
+}
+
+TEST(FaceCache, PaintsOnceAndBlitsTheKeptFace) {
+    TFaceCache cache;
+    TSolidPainter painter;
+    auto first = Get(cache, painter, Key(0x3050A0));
+    auto second = Get(cache, painter, Key(0x3050A0));
+    EXPECT_EQ(painter.Calls, 1);
+    EXPECT_EQ(first.get(), second.get());
+    EXPECT_EQ(cache.Hits(), 1u);
+    EXPECT_EQ(cache.Misses(), 1u);
+    EXPECT_EQ(cache.Bytes(), 8u * 8 * 4);
+
+    TSampleKey other = Key(0x3050A0);
+    other.Caption = L"x";
+    Get(cache, painter, other);
+    EXPECT_EQ(painter.Calls, 2) << "a different caption is a different face";
+    EXPECT_EQ(cache.Misses(), 2u);
+
+    TBitmap target(20, 20);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(TRect{0, 0, 20, 20});
+    first->Blit(target.Canvas().Handle(), 4, 4);
+    EXPECT_EQ(target.PixelColor(4, 4), static_cast<TColor>(0x3050A0));
+    EXPECT_EQ(target.PixelColor(11, 11), static_cast<TColor>(0x3050A0));
+    EXPECT_EQ(target.PixelColor(12, 12), clWhite);
+    EXPECT_EQ(target.PixelColor(3, 3), clWhite);
+}
+
+TEST(FaceCache, EvictsTheLeastRecentlyUsedAndDropsOnAGenerationChange) {
+    TFaceCache cache;
+    TSolidPainter painter;
+    cache.SetByteLimit(3 * 8 * 8 * 4);
+    Get(cache, painter, Key(1));
+    Get(cache, painter, Key(2));
+    Get(cache, painter, Key(3));
+    Get(cache, painter, Key(1));  // 2 is now the oldest
+    Get(cache, painter, Key(4));
+    EXPECT_EQ(cache.Count(), 3u);
+    EXPECT_EQ(cache.Evictions(), 1u);
+    EXPECT_EQ(painter.Calls, 4);
+    Get(cache, painter, Key(1));
+    EXPECT_EQ(painter.Calls, 4) << "the recently used face stays";
+    Get(cache, painter, Key(2));
+    EXPECT_EQ(painter.Calls, 5) << "the oldest face went first";
+
+    cache.SetFaceLimit(1);
+    EXPECT_EQ(cache.Count(), 1u);
+    cache.SetFaceLimit(TFaceCache::kDefaultFaceLimit);
+
+    // A face bigger than the whole bound is painted but not kept.
+    auto big = Get(cache, painter, Key(5, 64));
+    ASSERT_FALSE(big->Empty());
+    EXPECT_EQ(big->Width(), 64);
+    EXPECT_LE(cache.Bytes(), cache.ByteLimit());
+
+    unsigned generation = FaceGeneration();
+    AnnounceFaceChange();
+    EXPECT_NE(FaceGeneration(), generation);
+    int calls = painter.Calls;
+    Get(cache, painter, Key(2));
+    EXPECT_EQ(painter.Calls, calls + 1) << "a style change leaves no stale face";
+    EXPECT_EQ(cache.Count(), 1u);
+}
+
+TEST(FaceCache, TenThousandFacesStayWithinTheBoundAndReleaseEverything) {
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
+    {
+        TFaceCache cache;
+        TSolidPainter painter;
+        bool withinBound = true;
+        for (int i = 0; i < 10000; ++i) {
+            TSampleKey key = Key(static_cast<uint32_t>(i), 24 + i % 40);
+            key.Caption = std::to_wstring(i);
+            auto face = cache.Get(key, key.Width, key.Height, [&](TFace& f, HDC dc) {
+                painter.For(key)(f, dc);
+                if (i % 50 == 0) {  // some faces paint through GDI+ as controls do
+                    TGPGraphics graphics(dc);
+                    TGPSolidBrush brush(0xFF102030);
+                    graphics.FillRectangle(brush, MakeRect(0, 0, 4, 4));
+                }
+            });
+            ASSERT_FALSE(face->Empty());
+            withinBound = withinBound && cache.Bytes() <= cache.ByteLimit() && cache.Count() <= cache.FaceLimit();
+        }
+        EXPECT_TRUE(withinBound);
+        EXPECT_EQ(painter.Calls, 10000);
+        EXPECT_GT(cache.Evictions(), 0u);
+        EXPECT_GT(GdiLiveTotal(), gdiBefore) << "the kept faces hold bitmaps";
+        cache.Clear();
+        EXPECT_EQ(cache.Bytes(), 0u);
+        EXPECT_EQ(GdiLiveTotal(), gdiBefore);
+        EXPECT_EQ(GdipLiveTotal(), gdipBefore);
+    }
+}
+
+TEST(FaceCache, AFadeFrameBlendsTheTwoEndFaces) {
+    TFace from(10, 10), to(10, 10);
+    {
+        TGdiBrush red(CreateSolidBrush(RGB(200, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 240)));
+        RECT rc{0, 0, 10, 10};
+        FillRect(from.DC(), &rc, red.Get());
+        FillRect(to.DC(), &rc, blue.Get());
+    }
+    TBitmap target(10, 10);
+    HDC dc = target.Canvas().Handle();
+    BlendFaces(dc, 0, 0, from, to, 0);
+    EXPECT_EQ(target.PixelColor(5, 5), static_cast<TColor>(RGB(200, 0, 0)));
+    BlendFaces(dc, 0, 0, from, to, 100);
+    EXPECT_EQ(target.PixelColor(5, 5), static_cast<TColor>(RGB(0, 0, 240)));
+    BlendFaces(dc, 0, 0, from, to, 50);
+    EXPECT_TRUE(Near(target.PixelColor(5, 5), RGB(100, 0, 120), 2)) << std::hex << target.PixelColor(5, 5);
+    BlendFaces(dc, 0, 0, from, to, 30);
+    EXPECT_TRUE(Near(target.PixelColor(9, 0), RGB(140, 0, 72), 2)) << std::hex << target.PixelColor(9, 0);
+}
