@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <set>
+#include <unordered_map>
 
 #include "framework/SysUtils.h"
+#include "paint/FaceKey.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
 
@@ -47,6 +49,56 @@ TGPRectF ToRectF(const TRect& r) {
 TRect RoundToPixels(const TGPRectF& box) {
     return {static_cast<int>(std::lround(box.X)), static_cast<int>(std::lround(box.Y)),
             static_cast<int>(std::lround(box.X + box.Width)), static_cast<int>(std::lround(box.Y + box.Height))};
+}
+
+// Everything a measurement depends on: the font asked for, the canvas font it is measured
+// with (the classic path measures with that), the resolution, the box and the flags.
+struct TMeasureKey {
+    std::wstring Text;
+    std::wstring FontName;
+    int FontHeight = 0;
+    TFontStyles FontStyle = 0;
+    uint8_t FontCharset = 0;
+    int FontOrientation = 0;
+    int CanvasFontHeight = 0;
+    TFontStyles CanvasFontStyle = 0;
+    uint8_t CanvasFontCharset = 0;
+    int CanvasFontOrientation = 0;
+    int PixelsPerInch = 0;
+    bool TrueType = false;
+    TTextAlignment Alignment = TTextAlignment::taLeftJustify;
+    unsigned Format = 0;
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int AntiAlias = 0;
+    bool Ellipsis = false;
+    bool WordWrap = false;
+    auto Tie() const {
+        return std::tie(Text, FontName, FontHeight, FontStyle, FontCharset, FontOrientation, CanvasFontHeight,
+                        CanvasFontStyle, CanvasFontCharset, CanvasFontOrientation, PixelsPerInch, TrueType, Alignment,
+                        Format, Left, Top, Right, Bottom, AntiAlias, Ellipsis, WordWrap);
+    }
+    bool operator==(const TMeasureKey& other) const { return EqualRecords(*this, other); }
+};
+static_assert(FaceKeyComplete<TMeasureKey>(), "every field of the measure key must be listed in its Tie()");
+
+struct TMeasureKeyHash {
+    size_t operator()(const TMeasureKey& key) const { return HashRecord(key); }
+};
+
+// Bounded by dropping everything when full: layouts measure a few hundred captions at most.
+constexpr size_t kMaxMeasures = 4096;
+
+struct TMeasures {
+    std::unordered_map<TMeasureKey, TRect, TMeasureKeyHash> Kept;
+    TTextMeasureStats Stats;
+};
+
+TMeasures& Measures() {
+    static TMeasures measures;
+    return measures;
 }
 
 // Drops the last character, and a marker that would be left dangling before it.
@@ -109,13 +161,13 @@ bool IsTrueTypeFont(TCanvas* canvas) {
     return vector && !device && FontInstalled(canvas->Font().GetName());
 }
 
-TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
-                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias, bool ellipsis,
-                   bool wordWrap) {
+namespace {
+
+TRect MeasureOrDrawText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
+                        const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias,
+                        bool ellipsis, bool wordWrap, bool trueType) {
     TRect result;
-    if (text.empty() || !canvas.Handle()) return result;
-    canvas.Font().SetName(font.GetName());
-    if (antiAlias == aaNone || !IsTrueTypeFont(&canvas)) {
+    if (!trueType) {
         TRect measured{0, 0, 1000, 100};
         canvas.DrawText(text, measured, DT_CALCRECT | DT_SINGLELINE);
         result = measured;
@@ -174,6 +226,63 @@ TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, c
     }
     if (!shown.empty()) graphics.DrawString(shown, gpFont, layout, &stringFormat, brush);
     return result;
+}
+
+}  // namespace
+
+TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
+                   const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias, bool ellipsis,
+                   bool wordWrap) {
+    if (text.empty() || !canvas.Handle()) return {};
+    canvas.Font().SetName(font.GetName());
+    const bool trueType = antiAlias != aaNone && IsTrueTypeFont(&canvas);
+    if (draw)
+        return MeasureOrDrawText(canvas, alignment, format, rect, text, font, enabled, true, antiAlias, ellipsis,
+                                 wordWrap, trueType);
+
+    const TFont& canvasFont = canvas.Font();
+    TMeasureKey key{text,
+                    font.GetName(),
+                    font.GetHeight(),
+                    font.GetStyle(),
+                    font.GetCharset(),
+                    font.GetOrientation(),
+                    canvasFont.GetHeight(),
+                    canvasFont.GetStyle(),
+                    canvasFont.GetCharset(),
+                    canvasFont.GetOrientation(),
+                    GetDeviceCaps(canvas.Handle(), LOGPIXELSY),
+                    trueType,
+                    alignment,
+                    format,
+                    rect.Left,
+                    rect.Top,
+                    rect.Right,
+                    rect.Bottom,
+                    antiAlias,
+                    ellipsis,
+                    wordWrap};
+    TMeasures& measures = Measures();
+    if (auto found = measures.Kept.find(key); found != measures.Kept.end()) {
+        ++measures.Stats.Hits;
+        return found->second;
+    }
+    ++measures.Stats.Misses;
+    TRect result = MeasureOrDrawText(canvas, alignment, format, rect, text, font, enabled, false, antiAlias, ellipsis,
+                                     wordWrap, trueType);
+    if (measures.Kept.size() >= kMaxMeasures) measures.Kept.clear();
+    measures.Kept.emplace(std::move(key), result);
+    return result;
+}
+
+TTextMeasureStats TextMeasureStats() {
+    TTextMeasureStats stats = Measures().Stats;
+    stats.Count = Measures().Kept.size();
+    return stats;
+}
+
+void ClearTextMeasures() {
+    Measures().Kept.clear();
 }
 
 }  // namespace orv

@@ -30,12 +30,23 @@ int InstalledFontScans();
 enum class TTextAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextAntiAlias { aaNone = 0, aaClearType = 1, aaAntiAlias = 2 };
 
-// Measures (and with draw, draws) text in rect. With anti-aliasing and a TrueType font
+// Measures (and with draw, draws) text in rect. A measurement alone (draw false) is kept per
+// font, text, flags and rectangle, so measuring the same again costs a lookup. With anti-aliasing and a TrueType font
 // GDI+ draws it, vertically centred; too long single-line text is cut from the end
 // (with "..." when ellipsis) until it fits or nothing is left. Otherwise the classic
 // routine draws with format (DT_ flags). Returns the measured box, empty for no text.
 TRect DrawGDIPText(TCanvas& canvas, TTextAlignment alignment, unsigned format, const TRect& rect,
                    const std::wstring& text, const TFont& font, bool enabled, bool draw, int antiAlias, bool ellipsis,
                    bool wordWrap);
+
+// The kept measurements: how many were answered from them, how many measured, and forgetting
+// them all (tests; a font installed while the program runs).
+struct TTextMeasureStats {
+    size_t Hits = 0;
+    size_t Misses = 0;
+    size_t Count = 0;
+};
+TTextMeasureStats TextMeasureStats();
+void ClearTextMeasures();
 
 }  // namespace orv
