@@ -77,6 +77,7 @@ bool TCustomGDIPPicture::DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool
     TGPImage& image = decoded->Image;
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
+    FSizePending = false;
     TBitmap bitmap(FWidth, FHeight);
     if (bitmap.Empty()) return false;
     {
@@ -97,13 +98,32 @@ bool TCustomGDIPPicture::DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool
 void TCustomGDIPPicture::SetBytes(std::vector<uint8_t> bytes) {
     FDatastream.SetBytes(std::move(bytes));
     FIsEmpty = false;
+    FSizePending = false;
 }
 
 void TCustomGDIPPicture::DropBytes() {
     FDatastream.Clear();
     FIsEmpty = true;
+    FSizePending = false;
     FWidth = 0;
     FHeight = 0;
+}
+
+void TCustomGDIPPicture::ResolvePendingSize() const {
+    if (!FSizePending) return;
+    if (!HasBytes()) {
+        FSizePending = false;
+        return;
+    }
+    std::unique_ptr<TDecodedImage> decoded;
+    try {
+        decoded = Decode();
+    } catch (const Exception&) {
+        return;  // out of memory: asked again next time
+    }
+    FSizePending = false;
+    FWidth = decoded ? decoded->Image.GetWidth() : 0;
+    FHeight = decoded ? decoded->Image.GetHeight() : 0;
 }
 
 void TCustomGDIPPicture::Assign(const TPersistent* source) {
@@ -118,6 +138,7 @@ void TCustomGDIPPicture::Assign(const TPersistent* source) {
     if (auto* picture = dynamic_cast<const TCustomGDIPPicture*>(source)) {
         FDatastream.SetBytes(picture->FDatastream.Bytes());
         FIsEmpty = FDatastream.GetSizeConst() == 0;
+        FSizePending = false;
         FWidth = FHeight = 0;
         Changed();
     } else if (auto* bitmap = dynamic_cast<const TBitmap*>(source); bitmap && !bitmap->Empty()) {
@@ -182,6 +203,7 @@ void TCustomGDIPPicture::LoadFromURL(const std::wstring& url) {
 bool TCustomGDIPPicture::GetImageSizes() {
     if (!HasBytes()) return false;
     auto decoded = Decode();
+    FSizePending = false;
     // Undecodable data measures 0 x 0, like an image the decoder refused.
     FWidth = decoded ? decoded->Image.GetWidth() : 0;
     FHeight = decoded ? decoded->Image.GetHeight() : 0;
@@ -195,14 +217,14 @@ void TOrvGDIPPicture::LoadFromStream(TStream* stream) {
     TMemoryStream copy;
     copy.LoadFromStream(*stream);
     SetBytes(copy.Bytes());
-    GetImageSizes();
+    DeferSize();
     Changed();
 }
 
 void TOrvGDIPPicture::SetData(const std::vector<uint8_t>& value) {
     if (value.empty()) return;
     SetBytes(value);
-    GetImageSizes();
+    DeferSize();
 }
 
 void TOrvGDIPPicture::GetImageSizesFromFileName(const std::wstring& fileName) {
@@ -223,6 +245,7 @@ void TOrvGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {
     TGPImage& image = decoded->Image;
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
+    FSizePending = false;
     TGPGraphics graphics(canvas.Handle());
     graphics.DrawImageRect(image, rect.Left, rect.Top, rect.Width(), rect.Height());
 }
@@ -243,6 +266,7 @@ void TOrvGDIPPicture::DrawDecoded(TGPGraphics& graphics, TDecodedImage& decoded,
     FPixelFormat = image.GetPixelFormat();
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
+    FSizePending = false;
     if (FTransparent && Kind() == ikBmp) {
         ARGB key = KeyColor(decoded);
         TGPImageAttributes attributes;
@@ -316,6 +340,7 @@ void TGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {
     TGPImage& image = decoded->Image;
     FWidth = image.GetWidth();
     FHeight = image.GetHeight();
+    FSizePending = false;
     TGPGraphics graphics(canvas.Handle());
     graphics.DrawImageRect(image, rect.Left, rect.Top, rect.Width(), rect.Height());
 }

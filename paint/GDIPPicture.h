@@ -1,7 +1,10 @@
 #pragma once
 // Pictures kept as the bytes of a complete image file (PNG, JPEG, GIF, BMP, ICO, TIFF, EMF,
 // WMF) and decoded by GDI+ on every draw or size query; nothing decoded is kept between
-// calls. The persisted "Data" property is exactly those bytes.
+// calls (controls keep what they drew in the face cache instead). The persisted "Data"
+// property is exactly those bytes. Reading a TOrvGDIPPicture from a layout or stream stores
+// the bytes only: decoding waits for the first size query or draw, so a layout with many
+// pictures reads as fast as one without.
 //   TOrvGDIPPicture: draws on a canvas or a GDI+ surface, with colour-keyed BMPs and tiled
 //                    fills; ignores empty data.
 //   TGDIPPicture:    the plain variant (no transparency, no pixel information).
@@ -47,8 +50,15 @@ public:
     TCustomGDIPPicture& operator=(const TCustomGDIPPicture&) = delete;
 
     bool Empty() const override { return FIsEmpty; }
-    int Width() const override { return FWidth; }
-    int Height() const override { return FHeight; }
+    // A size still to be learnt (see TOrvGDIPPicture) is decoded for here, once.
+    int Width() const override {
+        ResolvePendingSize();
+        return FWidth;
+    }
+    int Height() const override {
+        ResolvePendingSize();
+        return FHeight;
+    }
     // The size is the image's own; setting it does nothing.
     void SetWidth(int /*value*/) {}
     void SetHeight(int /*value*/) {}
@@ -94,16 +104,21 @@ public:
 
 protected:
     bool HasBytes() const { return !FIsEmpty && FDatastream.GetSizeConst() > 0; }
-    // Replaces the bytes and marks the picture loaded.
+    // Replaces the bytes and marks the picture loaded (the size is not touched).
     void SetBytes(std::vector<uint8_t> bytes);
+    // The size is learnt from the bytes at the first size query or draw, not now.
+    void DeferSize() { FSizePending = true; }
+    // Decodes for the size when it is pending; a decoder out of memory leaves it pending.
+    void ResolvePendingSize() const;
     // Drops the bytes and the size: an empty picture keeps nothing.
     void DropBytes();
     virtual void SizeAfterFileLoad(const std::wstring& fileName) = 0;
 
     TMemoryStream FDatastream;
     bool FIsEmpty = true;
-    int FWidth = 0;
-    int FHeight = 0;
+    mutable bool FSizePending = false;
+    mutable int FWidth = 0;
+    mutable int FHeight = 0;
     bool FDoubleBuffered = false;
 };
 
@@ -113,7 +128,7 @@ class TOrvGDIPPicture : public TCustomGDIPPicture {
 public:
     ORV_CLASS_NAME(TOrvGDIPPicture)
 
-    // A stream of length 0 is ignored (no event).
+    // A stream of length 0 is ignored (no event). The size is learnt when first asked for.
     void LoadFromStream(TStream* stream) override;
     // Length 0 is ignored; otherwise loaded like a stream, without the change event.
     void SetData(const std::vector<uint8_t>& value) override;
