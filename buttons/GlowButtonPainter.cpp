@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "buttons/GlowButtonGlyph.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
 #include "paint/GDIPPicture.h"
@@ -93,98 +95,71 @@ TGPFont MakeTextFont(const TFont& font) {
     return MakeGPFont(arial);
 }
 
+// The box the text routine calculates for text in a given width.
+TSize ClassicTextSize(TCanvas& canvas, const std::wstring& text, int width, unsigned lineFlags) {
+    TRect calc{0, 0, width, 0};
+    canvas.DrawText(text, calc, lineFlags | DT_CALCRECT);
+    return {calc.Width(), calc.Height()};
+}
+
+// What the glyph is, how large it is laid out and how it will be drawn.
+struct TGlyphPlan {
+    bool Picture = false;
+    bool List = false;
+    TSize Natural;
+    TSize Laid;
+    // Drawn scaled into the laid-out size after the GDI+ surface is gone.
+    bool Scaled = false;
+};
+
+TGlyphPlan PlanGlyph(const TGlowButtonPaint& p) {
+    TGlyphPlan plan;
+    plan.Picture = p.Picture && !p.Picture->Empty();
+    plan.List = !plan.Picture && p.Images && p.ImageIndex >= 0 && p.ImageIndex < p.Images->Count();
+    if (plan.Picture)
+        plan.Natural = {p.Picture->Width(), p.Picture->Height()};
+    else if (plan.List)
+        plan.Natural = {p.Images->GetWidth(), p.Images->GetHeight()};
+    plan.Laid = plan.Natural;
+    bool forced = p.ForcedGlyphSize.cx > 0 && (plan.Picture || plan.List);
+    if (!forced) return plan;
+    plan.Laid = p.ForcedGlyphSize;
+    if (plan.Picture)
+        // Other kinds scale on the surface with their own transparency.
+        plan.Scaled = plan.Natural != plan.Laid && p.Picture->Kind() == ikBmp;
+    else
+        // A list image keeps its size unless it is too large for the place.
+        plan.Scaled = !p.ImagesDrawThemselves && (plan.Natural.cx > plan.Laid.cx || plan.Natural.cy > plan.Laid.cy);
+    return plan;
+}
+
+// The glyph parts drawn on the GDI+ surface.
+void DrawSurfaceGlyph(TGPGraphics& g, const TGlowButtonPaint& p, const TGlyphPlan& plan, TPoint at) {
+    if (plan.Scaled) return;
+    if (plan.Picture) {
+        if (plan.Laid == plan.Natural)
+            DrawPictureAt(&g, at, p.Picture);  // a bitmap picture is keyed by its bottom-left pixel
+        else
+            DrawPictureStretched(&g, nullptr, Bounds(at.X, at.Y, plan.Laid.cx, plan.Laid.cy), p.Picture);
+    } else if (plan.List && !p.ImagesDrawThemselves) {
+        DrawImageListImage(&g, at, p.Images, p.ImageIndex, p.ImagesEnabled);
+    }
+}
+
+// The glyph parts drawn with the classic routines.
+void DrawCanvasGlyph(TCanvas& canvas, const TGlowButtonPaint& p, const TGlyphPlan& plan, TPoint at) {
+    if (plan.List && p.ImagesDrawThemselves) {
+        p.Images->Draw(canvas, at.X, at.Y, p.ImageIndex, p.ImagesEnabled);
+        return;
+    }
+    if (!plan.Scaled) return;
+    TBitmap pixels;
+    bool made = plan.Picture ? PictureBitmap(*p.Picture, pixels)
+                             : ListImageBitmap(p.Images, p.ImageIndex, p.ImagesEnabled, pixels);
+    if (made) DrawKeyedScaled(canvas, Bounds(at.X, at.Y, plan.Laid.cx, plan.Laid.cy), pixels, BottomLeftColor(pixels));
+}
+
 }  // namespace
-
-TRect DropDownPartRect(const TRect& c, TDropDownPosition position) {
-    if (position == dpBottom) return {c.Left, c.Bottom - kDropDownPartSize, c.Right, c.Bottom};
-    return {c.Right - kDropDownPartSize, c.Top, c.Right, c.Bottom};
-}
-
-bool InDropDownPressZone(TDropDownPosition position, int width, int height, int x, int y) {
-    return position == dpRight ? x > width - kDropDownPartSize : y > height - kDropDownPartSize;
-}
-
-bool InDropDownHoverZone(TDropDownPosition position, int width, int height, int x, int y) {
-    return position == dpRight ? x > width - kDropDownHoverSize : y > height - kDropDownHoverSize;
-}
-
-std::wstring PrepareGlowCaption(const std::wstring& caption, bool forcedGlyph) {
-    std::wstring out;
-    out.reserve(caption.size());
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == L'\\' && i + 1 < caption.size() && caption[i + 1] == L'n') {
-            out += forcedGlyph ? L" " : L"\n";
-            ++i;
-        } else {
-            out += caption[i];
-        }
-    }
-    return out;
-}
-
-bool IsVerticalLayout(TButtonLayout l) {
-    return l == blGlyphTop || l == blGlyphBottom || l == blGlyphTopAdjusted || l == blGlyphBottomAdjusted;
-}
-
-TSize GlowContentSize(TButtonLayout layout, float tw, float th, float nw, float nh, int gw, int gh, int spacing,
-                      bool hasCaption) {
-    if (!hasCaption) return {gw, gh};
-    if (IsVerticalLayout(layout)) return {std::max(Rnd(tw) + spacing, gw + spacing), Rnd(th) + gh + spacing};
-    return {std::max(Rnd(tw), Rnd(nw)) + gw + spacing, std::max(Rnd(th) + spacing + Rnd(nh), gh + spacing)};
-}
-
-TGlowContentLayout LayoutGlowContent(TButtonLayout layout, int m, int n, int gw, int gh, const TGPRectF& text,
-                                     int spacing) {
-    TGlowContentLayout out;
-    float x = 0, y = 0, w = static_cast<float>(m), h = static_cast<float>(n);
-    int o = 0, p = 0;
-    switch (layout) {
-        case blGlyphLeft:
-        case blGlyphLeftAdjusted:
-            x = static_cast<float>(gw + 2);
-            w = static_cast<float>(m - gw - 2);
-            o = std::max(2, Rnd(text.X - static_cast<float>(gw / 2)));
-            p = std::max(0, (n - gh) / 2);
-            break;
-        case blGlyphRight:
-        case blGlyphRightAdjusted:
-            x = 2;
-            w = static_cast<float>(m - gw - 4);
-            if (layout == blGlyphRightAdjusted) {
-                o = m - gw - 2;
-            } else {
-                o = std::max(0, Rnd(w - text.Width) / 2) + Rnd(text.Width) + 4;
-                if (o > m - gw) o = m - gw - 2;
-            }
-            o += spacing;
-            p = std::max(0, (n - gh) / 2);
-            break;
-        case blGlyphTop:
-        case blGlyphTopAdjusted:
-            y = static_cast<float>(gh);
-            h = static_cast<float>(n - gh - 2);
-            o = std::max(0, (m - gw) / 2);
-            p = layout == blGlyphTopAdjusted ? 0 : std::max(0, Rnd(h - text.Height) / 2);
-            p = std::max(2, p);
-            break;
-        case blGlyphBottom:
-            y = 2;
-            h = static_cast<float>(n - gh - 2);
-            o = std::max(0, (m - gw) / 2);
-            p = std::max(0, Rnd(h - text.Height) / 2) + Rnd(text.Height + 2);
-            if (p > n - gh) p = n - gh - 2;
-            break;
-        case blGlyphBottomAdjusted:
-            y = 2;
-            h = static_cast<float>(n - gh - 2);
-            o = std::max(0, (m - gw) / 2);
-            p = std::min(n / 2 + Rnd(text.Height + 2), n - gh - 2);
-            break;
-    }
-    out.Glyph = {o, p};
-    out.CaptionBox = MakeRect(x, y, w, h);
-    return out;
-}
 
 TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p) {
     TGlowButtonPaintResult result;
@@ -203,39 +178,61 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
     TButtonLayout layout = p.Notes.empty() ? p.Layout : blGlyphLeftAdjusted;
 
     // Glyph size, spacing included where it separates glyph and caption.
-    int gw = 0, gh = 0;
-    bool hasPicture = p.Picture && !p.Picture->Empty();
-    bool hasImage = !hasPicture && p.Images && p.ImageIndex >= 0 && p.ImageIndex < p.Images->Count();
-    if (hasPicture) {
-        gw = p.Picture->Width();
-        gh = p.Picture->Height();
-    } else if (hasImage) {
-        gw = p.Images->GetWidth();
-        gh = p.Images->GetHeight();
-    }
-    if (p.ForcedGlyphSize.cx > 0 && (hasPicture || hasImage)) {
-        gw = p.ForcedGlyphSize.cx;
-        gh = p.ForcedGlyphSize.cy;
-    }
-    int glyphW = gw, glyphH = gh;
+    const TGlyphPlan glyph = PlanGlyph(p);
+    const int glyphW = glyph.Laid.cx, glyphH = glyph.Laid.cy;
+    int gw = glyphW, gh = glyphH;
     std::wstring caption = PrepareGlowCaption(p.Caption, p.ForcedGlyphSize.cx > 0);
     bool hasCaption = !caption.empty() && p.DrawCaption;
     if (hasCaption && gw > 0) {
-        if (layout == blGlyphLeft || layout == blGlyphRight || layout == blGlyphLeftAdjusted ||
-            layout == blGlyphRightAdjusted)
+        if (SpacingWidensGlyph(layout))
             gw += p.Spacing;
-        else if (layout == blGlyphTop || layout == blGlyphTopAdjusted)
+        else if (SpacingHeightensGlyph(layout))
             gh += p.Spacing;
+    }
+    if (!hasCaption && p.Measure) {
+        result.Content = {glyphW, glyphH};
+        return result;
     }
 
     TFont defaultFont;
     const TFont& font = p.Font ? *p.Font : defaultFont;
     const TFont& notesFont = p.NotesFont ? *p.NotesFont : defaultFont;
+    const std::wstring& notes = p.Notes;
     canvas.Font().Assign(&font);
     bool gdipText = p.AntiAlias != aaNone && IsTrueTypeFont(&canvas);
     int m = content.Width(), n = content.Height();
-    TGlowContentLayout placed;
-    bool glyphByList = false;
+    TPoint contentAt{content.Left, content.Top};
+
+    // The classic text path measures and lays out with the text routine's boxes.
+    TGlowClassicLayout classic;
+    const unsigned captionLines = p.WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    const unsigned notesLines = p.WordWrap ? DT_WORDBREAK : 0;  // notes keep their line breaks
+    if (hasCaption && !gdipText) {
+        int width = p.Measure ? 4096 : ClassicCaptionWidth(layout, m, gw);
+        TSize text = ClassicTextSize(canvas, caption, width, captionLines);
+        TSize notesSize;
+        if (!notes.empty()) {
+            canvas.Font().Assign(&notesFont);
+            notesSize = ClassicTextSize(canvas, notes, width, notesLines);
+            canvas.Font().Assign(&font);
+        }
+        if (p.Measure) {
+            result.Content = GlowContentSize(layout, static_cast<float>(text.cx), static_cast<float>(text.cy),
+                                             static_cast<float>(notesSize.cx), static_cast<float>(notesSize.cy), gw, gh,
+                                             p.Spacing, true);
+            return result;
+        }
+        classic = LayoutGlowContentClassic(layout, m, n, gw, gh, text, notesSize, p.Spacing);
+        result.TextBottom = content.Top + classic.Caption.Bottom;
+    }
+
+    TPoint glyphAt;
+    if (hasCaption && !gdipText) glyphAt = {contentAt.X + classic.Glyph.X, contentAt.Y + classic.Glyph.Y};
+    if (!hasCaption) {
+        int mm = m, nn = n;
+        if (p.DropDownButton) (p.DropDownPosition == dpRight ? mm : nn) -= 8;
+        glyphAt = {content.Left + std::max(0, (mm - glyphW) / 2), content.Top + std::max(0, (nn - glyphH) / 2)};
+    }
     {
         // The one GDI+ surface of this paint.
         TGPGraphics g(dc);
@@ -250,7 +247,6 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             DrawDottedRoundRectFrame(g, 0x808080, r.Left + 2, r.Top + 2, r.Right - 5, r.Bottom - 5, radius);
         }
 
-        TGPRectF textBox{}, notesBox{};
         if (hasCaption && gdipText) {
             TGPFont gpFont = MakeTextFont(font);
             TGPStringFormat format(p.WordWrap ? 0 : StringFormatFlagsNoWrap);
@@ -268,6 +264,7 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
                 p.Measure ? MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top), 4096, 4096)
                           : MakeRect(static_cast<float>(content.Left), static_cast<float>(content.Top),
                                      static_cast<float>(m), static_cast<float>(n));
+            TGPRectF textBox{}, notesBox{};
             g.MeasureString(caption, gpFont, layoutRect, &format, textBox);
             // Place the measured box by the alignment ourselves: not every GDI+ moves it.
             if (!p.Measure) {
@@ -279,9 +276,12 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
                                                                : layout == blGlyphBottomAdjusted ? freeH
                                                                                                  : freeH / 2);
             }
-            std::wstring notes = p.Notes;
-            TGPFont gpNotesFont = MakeTextFont(notesFont);
-            if (!notes.empty()) g.MeasureString(notes, gpNotesFont, layoutRect, &format, notesBox);
+            // The notes font only when there are notes: a paint without makes no second font.
+            std::optional<TGPFont> gpNotesFont;
+            if (!notes.empty()) {
+                gpNotesFont.emplace(MakeTextFont(notesFont));
+                g.MeasureString(notes, *gpNotesFont, layoutRect, &format, notesBox);
+            }
             result.TextBottom = Rnd(textBox.Y + textBox.Height);
             if (p.Measure) {
                 result.Content = GlowContentSize(layout, textBox.Width, textBox.Height, notesBox.Width, notesBox.Height,
@@ -291,11 +291,12 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             TGPRectF local = textBox;
             local.X -= static_cast<float>(content.Left);
             local.Y -= static_cast<float>(content.Top);
-            placed = LayoutGlowContent(layout, m, n, gw, gh, local, p.Spacing);
+            TGlowContentLayout placed = LayoutGlowContent(layout, m, n, gw, gh, local, p.Spacing);
+            glyphAt = {contentAt.X + placed.Glyph.X, contentAt.Y + placed.Glyph.Y};
             TGPRectF box = placed.CaptionBox;
             box.X += static_cast<float>(content.Left) - 1;
             box.Y += static_cast<float>(content.Top);
-            if (!notes.empty()) {
+            if (gpNotesFont) {
                 format.SetLineAlignment(StringAlignmentNear);
                 box.Y +=
                     (box.Height - static_cast<float>(Rnd(textBox.Height)) - static_cast<float>(Rnd(notesBox.Height))) /
@@ -304,46 +305,14 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
             TColor textColor = p.Enabled ? font.GetColor() : TColor(0x808080);
             TGPSolidBrush brush(ColorToARGB(ColorToRGB(textColor)));
             g.DrawString(caption, gpFont, box, &format, brush);
-            if (!notes.empty()) {
+            if (gpNotesFont) {
                 box.Y += static_cast<float>(Rnd(textBox.Height));
                 TGPSolidBrush notesBrush(ColorToARGB(ColorToRGB(p.Enabled ? notesFont.GetColor() : TColor(0x808080))));
-                g.DrawString(notes, gpNotesFont, box, &format, notesBrush);
+                g.DrawString(notes, *gpNotesFont, box, &format, notesBrush);
             }
-        } else if (hasCaption) {
-            // Classic text: measured with the platform's calculate-rectangle flag.
-            unsigned wrap = p.WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
-            TRect calc{0, 0, p.Measure ? 4096 : m, 0};
-            canvas.DrawText(caption, calc, wrap | DT_CALCRECT);
-            textBox = MakeRect(static_cast<float>((m - calc.Width()) / 2), static_cast<float>((n - calc.Height()) / 2),
-                               static_cast<float>(calc.Width()), static_cast<float>(calc.Height()));
-            result.TextBottom = content.Top + Rnd(textBox.Y + textBox.Height);
-            if (p.Measure) {
-                result.Content = GlowContentSize(layout, textBox.Width, textBox.Height, 0, 0, gw, gh, p.Spacing, true);
-                return result;
-            }
-            placed = LayoutGlowContent(layout, m, n, gw, gh, textBox, p.Spacing);
-        } else if (p.Measure) {
-            result.Content = {glyphW, glyphH};
-            return result;
         }
 
-        // Pictures go on the surface; list images on the classic canvas below.
-        if (p.DrawGlyph && (hasPicture || hasImage)) {
-            int mm = m, nn = n;
-            if (p.DropDownButton) (p.DropDownPosition == dpRight ? mm : nn) -= 8;
-            TPoint at = hasCaption ? TPoint{content.Left + placed.Glyph.X, content.Top + placed.Glyph.Y}
-                                   : TPoint{content.Left + std::max(0, (mm - glyphW) / 2),
-                                            content.Top + std::max(0, (nn - glyphH) / 2)};
-            placed.Glyph = at;
-            if (hasPicture) {
-                if (p.ForcedGlyphSize.cx > 0)
-                    p.Picture->DrawImageRect(g, at.X, at.Y, glyphW, glyphH);
-                else
-                    DrawPictureAt(&g, at, p.Picture);  // a bitmap picture is keyed by its bottom-left pixel
-            } else {
-                glyphByList = true;
-            }
-        }
+        if (p.DrawGlyph) DrawSurfaceGlyph(g, p, glyph, glyphAt);
         if (p.DropDownButton && p.Highlighted && p.DropDownSplit) {
             TGPPen pen(ColorToARGB(ColorToRGB(p.Colors.BorderColor)));
             if (p.DropDownPosition == dpBottom)
@@ -359,36 +328,17 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
     if (hasCaption && !gdipText) {
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         canvas.Font().SetColor(p.Enabled ? font.GetColor() : TColor(0x808080));
-        unsigned flags = (p.WordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
-        flags |= layout == blGlyphLeftAdjusted ? DT_LEFT : layout == blGlyphRightAdjusted ? DT_RIGHT : DT_CENTER;
-        TRect box{content.Left + Rnd(placed.CaptionBox.X), content.Top + Rnd(placed.CaptionBox.Y),
-                  content.Left + Rnd(placed.CaptionBox.X + placed.CaptionBox.Width),
-                  content.Top + Rnd(placed.CaptionBox.Y + placed.CaptionBox.Height)};
-        if (p.WordWrap) {
-            TRect calc{0, 0, box.Width(), 0};
-            canvas.DrawText(caption, calc, DT_WORDBREAK | DT_CALCRECT);
-            int top = layout == blGlyphTop              ? box.Top
-                      : layout == blGlyphBottomAdjusted ? box.Bottom - calc.Height()
-                                                        : box.Top + (box.Height() - calc.Height()) / 2;
-            box.Top = top;
-            box.Bottom = top + calc.Height();
-        }
-        canvas.DrawText(caption, box, flags);
-    }
-    if (glyphByList) {
-        if (p.ForcedGlyphSize.cx > 0 &&
-            (p.ForcedGlyphSize.cx != p.Images->GetWidth() || p.ForcedGlyphSize.cy != p.Images->GetHeight())) {
-            // The smaller size states squeeze the list image into the forced size.
-            TBitmap image;
-            if (p.Images->GetBitmap(p.ImageIndex, image, clFuchsia)) {
-                image.SetTransparentColor(clFuchsia);
-                image.SetTransparent(true);
-                canvas.StretchDraw(Bounds(placed.Glyph.X, placed.Glyph.Y, glyphW, glyphH), image);
-            }
-        } else {
-            p.Images->Draw(canvas, placed.Glyph.X, placed.Glyph.Y, p.ImageIndex, p.ImagesEnabled);
+        TRect box = classic.Caption.Offset(contentAt.X, contentAt.Y);
+        canvas.DrawText(caption, box, captionLines | classic.CaptionFormat);
+        if (!notes.empty()) {
+            canvas.Font().Assign(&notesFont);
+            canvas.Font().SetColor(p.Enabled ? notesFont.GetColor() : TColor(0x808080));
+            TRect notesBox = classic.Notes.Offset(contentAt.X, contentAt.Y);
+            canvas.DrawText(notes, notesBox, notesLines | DT_LEFT);
+            canvas.Font().Assign(&font);
         }
     }
+    if (p.DrawGlyph) DrawCanvasGlyph(canvas, p, glyph, glyphAt);
     if (p.DropDownButton) {
         int x = dd.Left + (dd.Width() - 5) / 2;
         int y = (p.DropDownPosition == dpBottom || !hasCaption) ? dd.Top + 1 + (dd.Height() - 3) / 2

@@ -1,10 +1,12 @@
 #pragma once
-// The glow button's face painter and its geometry. DrawGlowButton draws everything it
-// is given (colours, parts, text, glyph) and reads no control, so the toolbar family's
-// small buttons call it too; the geometry helpers return values and touch no window.
+// The glow button's face painter. DrawGlowButton draws everything it is given (colours,
+// parts, text, glyph) and reads no control, so the toolbar family's small buttons call it
+// too, and a face drawn once can be kept by its description. Where the parts go is in
+// GlowButtonGeometry.h.
 #include <string>
 
 #include "buttons/GlowButtonAppearance.h"
+#include "buttons/GlowButtonGeometry.h"
 #include "framework/Canvas.h"
 #include "paint/OrvGDIP.h"
 #include "paint/OrvText.h"
@@ -14,26 +16,10 @@ namespace orv {
 class TGDIPPicture;
 class TImageList;
 
-enum TButtonLayout {
-    blGlyphLeft,
-    blGlyphTop,
-    blGlyphRight,
-    blGlyphBottom,
-    blGlyphLeftAdjusted,
-    blGlyphRightAdjusted,
-    blGlyphTopAdjusted,
-    blGlyphBottomAdjusted,
-};
-enum TDropDownPosition { dpRight, dpBottom };
 enum TDropDownDirection { ddDown, ddRight };
 enum TButtonPosition { bpStandalone, bpLeft, bpMiddle, bpRight };
 enum TBorderStyle { bsNone, bsSingle };
 using TAntiAlias = TTextAntiAlias;
-
-// Width (dpRight) or height (dpBottom) of the drop-down part.
-constexpr int kDropDownPartSize = 14;
-// The strip the split fill and the hover test give the drop-down part.
-constexpr int kDropDownHoverSize = 12;
 
 struct TGlowButtonPaint {
     TRect Rect;
@@ -63,9 +49,13 @@ struct TGlowButtonPaint {
     TImageList* Images = nullptr;
     int ImageIndex = -1;
     bool ImagesEnabled = true;
+    // The list draws its image itself (on a quick access toolbar) instead of being keyed
+    // by its bottom-left pixel.
+    bool ImagesDrawThemselves = false;
     TButtonLayout Layout = blGlyphLeft;
     int Spacing = 2;
-    // Non-zero: the glyph is drawn (stretched) into this size.
+    // Non-zero: the glyph is laid out in this size; a picture is scaled into it, a list
+    // image only when it is larger.
     TSize ForcedGlyphSize;
     bool DrawCaption = true;
     bool DrawGlyph = true;
@@ -79,32 +69,5 @@ struct TGlowButtonPaintResult {
 };
 
 TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& paint);
-
-// --- geometry ---------------------------------------------------------------------
-
-// The drop-down part of a client rectangle.
-TRect DropDownPartRect(const TRect& client, TDropDownPosition position);
-// A press here opens the drop-down (14-pixel zone).
-bool InDropDownPressZone(TDropDownPosition position, int width, int height, int x, int y);
-// The pointer here shows the drop-down part hot (12-pixel zone).
-bool InDropDownHoverZone(TDropDownPosition position, int width, int height, int x, int y);
-
-// The caption with its "\n" escapes turned into line breaks, or spaces when the glyph
-// size is forced (the smaller size states keep one line).
-std::wstring PrepareGlowCaption(const std::wstring& caption, bool forcedGlyph);
-
-bool IsVerticalLayout(TButtonLayout layout);
-
-// Where glyph and caption go in the content box (0, 0, contentWidth, contentHeight),
-// given the glyph size (spacing included) and the measured caption box.
-struct TGlowContentLayout {
-    TPoint Glyph;
-    TGPRectF CaptionBox;
-};
-TGlowContentLayout LayoutGlowContent(TButtonLayout layout, int contentWidth, int contentHeight, int glyphWidth,
-                                     int glyphHeight, const TGPRectF& textBox, int spacing);
-// The content size measuring mode reports.
-TSize GlowContentSize(TButtonLayout layout, float textWidth, float textHeight, float notesWidth, float notesHeight,
-                      int glyphWidth, int glyphHeight, int spacing, bool hasCaption);
 
 }  // namespace orv

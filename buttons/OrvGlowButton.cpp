@@ -128,9 +128,12 @@ TOrvCustomGlowButton::TOrvCustomGlowButton(TComponent* owner)
     FImagesLink.OnChange = contentChanged;
     FDisabledImagesLink.OnChange = contentChanged;
     FHotImagesLink.OnChange = contentChanged;
+    FInternalImagesLink.OnChange = contentChanged;
     FNotesFont.SetName(L"Tahoma");
     FNotesFont.SetSize(8);
     FNotesFont.OnChange = contentChanged;
+    // Asked once: the answer cannot change while the program runs.
+    FIsVista = IsVistaOrLater();
 }
 
 TOrvCustomGlowButton::~TOrvCustomGlowButton() = default;
@@ -144,10 +147,39 @@ void TOrvCustomGlowButton::BeforeDestruction() {
 void TOrvCustomGlowButton::CreateHandleDone() {
     TCustomControl::CreateHandleDone();
     FActive = FDefault;
+    UpdateShape();
+}
+
+void TOrvCustomGlowButton::Resize() {
+    TCustomControl::Resize();
+    UpdateShape();
+}
+
+void TOrvCustomGlowButton::UpdateShape() {
+    if (!HandleAllocated()) return;
+    bool left = FPosition == bpStandalone || FPosition == bpLeft;
+    bool right = FPosition == bpStandalone || FPosition == bpRight;
+    bool shaped = FRounded && (left || right) && FWidth > 1 && FHeight > 1;
+    if (!shaped) {
+        if (FShaped) SetWindowRgn(FHandle, nullptr, IsWindowVisible(FHandle));
+        FShaped = false;
+        return;
+    }
+    TGdiRegion shape(CreateRectRgn(0, 0, FWidth, FHeight));
+    auto cut = [&](int x, int y) {
+        TGdiRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
+        CombineRgn(shape.Get(), shape.Get(), pixel.Get(), RGN_DIFF);
+    };
+    if (left) cut(0, 0), cut(0, FHeight - 1);
+    if (right) cut(FWidth - 1, 0), cut(FWidth - 1, FHeight - 1);
+    // The window owns the region once it has taken it.
+    if (SetWindowRgn(FHandle, shape.Get(), IsWindowVisible(FHandle))) shape.Release();
+    FShaped = true;
 }
 
 void TOrvCustomGlowButton::Loaded() {
     TCustomControl::Loaded();
+    UpdateShape();
     if (FInitialDown) SetDown(true);
     if (FAutoSize) ApplyAutoSize();
 }
@@ -158,6 +190,7 @@ void TOrvCustomGlowButton::Notification(TComponent* component, TOperation operat
     if (component == FImages) SetImages(nullptr);
     if (component == FDisabledImages) SetDisabledImages(nullptr);
     if (component == FHotImages) SetHotImages(nullptr);
+    if (component == FInternalImages) FInternalImages = nullptr;
     if (component == FDropDownMenu) FDropDownMenu = nullptr;
     if (component == FShortCutHintWindow) FShortCutHintWindow = nullptr;
 }
@@ -206,6 +239,28 @@ void TOrvCustomGlowButton::SetTransparent(bool value) {
     else
         FControlStyle = (FControlStyle & ~csParentBackground) | csOpaque;
     Invalidate();
+}
+
+void TOrvCustomGlowButton::SetRounded(bool value) {
+    if (FRounded == value) return;
+    FRounded = value;
+    UpdateShape();
+    Invalidate();
+}
+
+void TOrvCustomGlowButton::SetPosition(TButtonPosition value) {
+    if (FPosition == value) return;
+    FPosition = value;
+    UpdateShape();
+    Invalidate();
+}
+
+TImageList& TOrvCustomGlowButton::InternalImages() {
+    if (!FInternalImages) {
+        FInternalImages = new TImageList(this);
+        FInternalImages->RegisterChanges(&FInternalImagesLink);
+    }
+    return *FInternalImages;
 }
 
 void TOrvCustomGlowButton::SetImageIndex(int value) {
@@ -467,14 +522,19 @@ TGlowButtonPaint TOrvCustomGlowButton::BuildPaint(bool measure, TButtonSizeState
             if (!list || FImageListType == ipActionList) list = actions->GetImages();
         }
     }
+    if (!list) list = FInternalImages;
     p.Images = list;
     p.ImageIndex = imageIndex;
+    // The quick access toolbar's images draw themselves.
+    p.ImagesDrawThemselves = FParent && _wcsicmp(FParent->ClassName(), L"TOrvQuickAccessToolBar") == 0;
     if (!enabled && !FDisabledPicture->Empty())
         p.Picture = FDisabledPicture.get();
     else if (FHot && !FHotPicture->Empty())
         p.Picture = FHotPicture.get();
     else
         p.Picture = FPicture.get();
+    // Data given straight to a picture leaves its size to be learnt.
+    if (!p.Picture->Empty() && p.Picture->Width() == 0) p.Picture->GetImageSizes();
 
     // Size states, for auto-sized buttons only.
     p.Layout = FLayout;
@@ -494,7 +554,7 @@ TGlowButtonPaint TOrvCustomGlowButton::BuildPaint(bool measure, TButtonSizeState
     }
     // The caption font: the system face unless the font is the parent's.
     FPaintFont.Assign(&Font());
-    if (!GetParentFont() && FAppearance.GetSystemFont()) FPaintFont.SetName(IsVistaOrLater() ? L"Segoe UI" : L"Tahoma");
+    if (!GetParentFont() && FAppearance.GetSystemFont()) FPaintFont.SetName(FIsVista ? L"Segoe UI" : L"Tahoma");
     p.Font = &FPaintFont;
     return p;
 }
@@ -510,7 +570,8 @@ void TOrvCustomGlowButton::Paint() {
     HDC dc = Canvas().Handle();
 
     if (GetEnabled()) {
-        if (FState == absDisabled) FState = FDownChecked && FGroupIndex != 0 ? absExclusive : absUp;
+        // A group's down button paints down whatever let go of it last.
+        if (FState == absDisabled || FState == absUp) FState = RestingState();
     } else {
         FState = absDisabled;
         FDragging = false;
@@ -526,8 +587,9 @@ void TOrvCustomGlowButton::Paint() {
     TGlowButtonState reported = FState == absDown ? gsDown : FMouseInControl ? gsHot : gsNormal;
     OnDrawButton(this, Canvas(), reported, TRect{0, 0, FWidth, FHeight});
 
-    // Give the corners outside the rounded frame back to the parent.
-    if (FParent && FRounded && p.DrawBackground && FPosition != bpMiddle) {
+    // Give the corners outside the rounded frame back to the parent. On screen the
+    // window's shape leaves them out, and the parent paints them with its own paint.
+    if (!FPaintingOnScreen && FParent && FRounded && p.DrawBackground && FPosition != bpMiddle) {
         TGdiRegion corners(CreateRectRgn(0, 0, 0, 0));
         auto addPixel = [&](int x, int y) {
             TGdiRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
@@ -603,8 +665,7 @@ void TOrvCustomGlowButton::WindowTimer(UINT_PTR id) {
 // --- mouse -------------------------------------------------------------------------------------------
 
 void TOrvCustomGlowButton::TrackPointer(int x, int y) {
-    bool over = x >= 0 && x < FWidth && y >= 0 && y < FHeight;
-    Perform(over ? CM_MOUSEENTER : CM_MOUSELEAVE);
+    Perform(Inside(x, y) ? CM_MOUSEENTER : CM_MOUSELEAVE);
 }
 
 void TOrvCustomGlowButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -639,7 +700,7 @@ void TOrvCustomGlowButton::MouseDown(TMouseButton button, TShiftState shift, int
             Repaint();
             PopupDropDownMenu();
             FDown = FDroppedDown = false;
-            if (FState == absDown) FState = absUp;
+            if (FState == absDown) FState = RestingState();
             POINT sp;
             GetCursorPos(&sp);
             TPoint cp = ScreenToClient({sp.x, sp.y});
@@ -672,7 +733,7 @@ void TOrvCustomGlowButton::MouseMove(TShiftState shift, int x, int y) {
         Invalidate();
     }
     if (FDragging) {
-        bool inside = x >= 0 && x < FWidth && y >= 0 && y <= FHeight;
+        bool inside = Inside(x, y);
         TOrvButtonState state = FDownChecked ? absExclusive : inside ? absDown : absUp;
         if (FStyle == bsCheck && FDownChecked) state = absDown;
         if (state != FState) {
@@ -695,7 +756,7 @@ void TOrvCustomGlowButton::MouseUp(TMouseButton button, TShiftState shift, int x
     FTimeInc = -20;
     FGlowState = gsPush;
     StartGlow();
-    bool inside = x >= 0 && x < FWidth && y >= 0 && y <= FHeight;
+    bool inside = Inside(x, y);
     if (FDragging) {
         FDragging = false;
         auto* action = dynamic_cast<TCustomAction*>(GetAction());
@@ -743,7 +804,7 @@ void TOrvCustomGlowButton::DoDropDown() {
     OnDropDown(this);
     Invalidate();
     PopupDropDownMenu();
-    FState = absUp;
+    FState = RestingState();
     Repaint();
 }
 
@@ -777,7 +838,7 @@ void TOrvCustomGlowButton::KeyDown(uint16_t& key, TShiftState shift) {
 
 void TOrvCustomGlowButton::KeyUp(uint16_t& key, TShiftState shift) {
     FDown = false;
-    FState = absUp;
+    FState = RestingState();
     Repaint();
     TCustomControl::KeyUp(key, shift);
 }
@@ -805,7 +866,7 @@ void TOrvCustomGlowButton::DoEnter() {
 void TOrvCustomGlowButton::DoExit() {
     FDown = false;
     FHasFocus = false;
-    FState = absUp;
+    FState = RestingState();
     Invalidate();
     TCustomControl::DoExit();
 }
@@ -845,6 +906,13 @@ void TOrvCustomGlowButton::WndProc(TMessage& m) {
             Invalidate();
             StartGlow();
             return;
+        case WM_PAINT: {
+            bool outer = FPaintingOnScreen;
+            FPaintingOnScreen = m.WParam == 0;
+            TCustomControl::WndProc(m);
+            FPaintingOnScreen = outer;
+            return;
+        }
         case CM_BUTTONPRESSED:
             ButtonPressed(static_cast<int>(m.WParam),
                           dynamic_cast<TOrvCustomGlowButton*>(reinterpret_cast<TControl*>(m.LParam)));
@@ -865,7 +933,7 @@ void TOrvCustomGlowButton::WndProc(TMessage& m) {
             bool wanted = (key == VK_RETURN && FActive) || (key == VK_ESCAPE && FCancel);
             if (wanted && !(shift & (ssShift | ssCtrl | ssAlt)) && CanFocus()) {
                 if (key == VK_RETURN) FEnterHandledAsDialogKey = Focused();
-                FState = absUp;
+                FState = RestingState();
                 Invalidate();
                 m.Result = 1;
                 KeyboardClick();

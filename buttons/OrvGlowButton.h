@@ -116,6 +116,8 @@ public:
     void SetDisabledImages(TImageList* value) { SetImageList(FDisabledImages, FDisabledImagesLink, value); }
     TImageList* GetHotImages() const { return FHotImages; }
     void SetHotImages(TImageList* value) { SetImageList(FHotImages, FHotImagesLink, value); }
+    // The list glyphs come from when no other list is set; made on first use, owned.
+    TImageList& InternalImages();
     TGDIPPicture& Picture() { return *FPicture; }
     TGDIPPicture& DisabledPicture() { return *FDisabledPicture; }
     TGDIPPicture& HotPicture() { return *FHotPicture; }
@@ -134,7 +136,7 @@ public:
     TFont& NotesFont() { return FNotesFont; }
     TOrvHintInfo& OfficeHint() { return *FOfficeHint; }
     TButtonPosition GetPosition() const { return FPosition; }
-    void SetPosition(TButtonPosition value) { StoreAndInvalidate(FPosition, value); }
+    void SetPosition(TButtonPosition value);
     int GetInitRepeatPause() const { return FInitRepeatPause; }
     void SetInitRepeatPause(int value) { FInitRepeatPause = value; }
     int GetRepeatPause() const { return FRepeatPause; }
@@ -142,7 +144,7 @@ public:
     bool GetRepeatClick() const { return FRepeatClick; }
     void SetRepeatClick(bool value) { FRepeatClick = value; }
     bool GetRounded() const { return FRounded; }
-    void SetRounded(bool value) { StoreAndInvalidate(FRounded, value); }
+    void SetRounded(bool value);
     const std::wstring& GetShortCutHint() const { return FShortCutHint; }
     void SetShortCutHint(const std::wstring& value) { FShortCutHint = value; }
     TShortCutHintPos GetShortCutHintPos() const { return FShortCutHintPos; }
@@ -224,6 +226,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void WindowTimer(UINT_PTR id) override;
+    void Resize() override;
     LRESULT DialogCode() override;
     // Beyond the control's values: group index, image index and checked (as Down).
     void ActionChange(TObject* sender, bool checkDefaults) override;
@@ -270,14 +273,22 @@ private:
     TSize AutoSizeFor(const TGlowButtonPaint& paint);
     void ApplyAutoSize();
     void TrackPointer(int x, int y);
+    bool Inside(int x, int y) const { return x >= 0 && x < FWidth && y >= 0 && y < FHeight; }
+    // Up, or the checked look for a group's down button: what a button returns to when a
+    // press, a key or the focus lets go of it.
+    TOrvButtonState RestingState() const { return FDownChecked && FGroupIndex != 0 ? absExclusive : absUp; }
+    // The window's shape without the corner pixels outside the rounded frame, so the
+    // parent paints them itself.
+    void UpdateShape();
 
     TGlowButtonAppearance FAppearance;
     std::unique_ptr<TGDIPPicture> FPicture, FDisabledPicture, FHotPicture;
     std::unique_ptr<TOrvHintInfo> FOfficeHint;
-    TChangeLink FImagesLink, FDisabledImagesLink, FHotImagesLink;
+    TChangeLink FImagesLink, FDisabledImagesLink, FHotImagesLink, FInternalImagesLink;
     TImageList* FImages = nullptr;
     TImageList* FDisabledImages = nullptr;
     TImageList* FHotImages = nullptr;
+    TImageList* FInternalImages = nullptr;
     TPopupMenu* FDropDownMenu = nullptr;
     TShortCutHintWindow* FShortCutHintWindow = nullptr;
     TFont FNotesFont;
@@ -344,6 +355,10 @@ private:
     bool FDoAutoSize = false;
     bool FFirstPaint = true;
     bool FPainting = false;
+    // Painting for its own window (not into a DC someone handed over).
+    bool FPaintingOnScreen = false;
+    bool FShaped = false;
+    bool FIsVista = false;
     bool FCheckLinked = false;
     bool FGroupIndexLinked = false;
     bool FEnterHandledAsDialogKey = false;

@@ -58,6 +58,12 @@ public:
         FHandle = handle;
         if (FHandle) detail::GdiCountUp(Kind);
     }
+    // Hands the handle to an owner outside the library (a window takes its region): it
+    // is no longer counted as ours.
+    H Release() {
+        if (FHandle) detail::GdiCountDown(Kind);
+        return std::exchange(FHandle, nullptr);
+    }
 
 private:
     H FHandle = nullptr;

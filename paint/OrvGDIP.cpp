@@ -173,10 +173,15 @@ namespace orv {
 
 namespace {
 std::array<int, static_cast<size_t>(TGdipKind::Count)> gGdipLive{};
+std::array<long, static_cast<size_t>(TGdipKind::Count)> gGdipMade{};
 }  // namespace
 
 int GdipLiveCount(TGdipKind kind) {
     return gGdipLive[static_cast<size_t>(kind)];
+}
+
+long GdipMadeCount(TGdipKind kind) {
+    return gGdipMade[static_cast<size_t>(kind)];
 }
 
 int GdipLiveTotal() {
@@ -188,6 +193,7 @@ int GdipLiveTotal() {
 namespace detail {
 void GdipCountUp(TGdipKind kind) {
     ++gGdipLive[static_cast<size_t>(kind)];
+    ++gGdipMade[static_cast<size_t>(kind)];
 }
 void GdipCountDown(TGdipKind kind) {
     --gGdipLive[static_cast<size_t>(kind)];

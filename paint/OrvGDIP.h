@@ -221,6 +221,8 @@ enum class TGdipKind {
     Count
 };
 int GdipLiveCount(TGdipKind kind);
+// How many objects of a kind were ever made: tests read what a paint costs.
+long GdipMadeCount(TGdipKind kind);
 int GdipLiveTotal();
 
 namespace detail {

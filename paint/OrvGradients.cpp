@@ -115,11 +115,13 @@ void DrawGDIPGradient(TGPGraphics& graphics, const TRect& rect, TColor colorA, T
     int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
     TARGB a = ColorToARGB(colorA), b = ColorToARGB(colorB);
     TGPRectF fillBox = MakeRect(F(rect.Left), F(rect.Top), F(rect.Right), F(rect.Bottom));
-    {
-        TGPSolidBrush solid(upperPart ? a : b);
-        graphics.FillRectangle(solid, fillBox);
-    }
     if (gradient == ggRadial) {
+        // The glow covers only its ellipse; the solid colour is what shows around it. (A
+        // linear brush repeats beyond its box and covers everything itself.)
+        {
+            TGPSolidBrush solid(upperPart ? a : b);
+            graphics.FillRectangle(solid, fillBox);
+        }
         TGPRectF ellipse =
             upperPart ? MakeRect(F(rect.Left), F(rect.Top - h / 2 + 2), F(rect.Right), F(rect.Bottom)) : fillBox;
         TGPPointF centre = MakePoint(F(rect.Left + w / 2), F(upperPart ? rect.Top : rect.Bottom));

@@ -1,12 +1,16 @@
 #include "GlowButtonRender.h"
 
+#include <cmath>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "buttons/OrvGlowButton.h"
 #include "buttons/GlowButtonPresets.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
+#include "paint/GDIPPicture.h"
 
 using namespace orv;
 
@@ -15,6 +19,90 @@ namespace orvtools {
 namespace {
 
 constexpr int kCellW = 150, kCellH = 72;
+
+// The renderer's glyph: an orange disc with a dark rim and a white bar, on magenta.
+void PaintGlyph(TBitmap& glyph, TColor ground) {
+    TCanvas& c = glyph.Canvas();
+    c.Brush().SetColor(ground);
+    c.FillRect({0, 0, 24, 24});
+    c.Brush().SetColor(0x2F7FD0);
+    c.Pen().SetColor(0x1F4F90);
+    c.Ellipse({2, 2, 22, 22});
+    c.Brush().SetColor(clWhite);
+    c.FillRect({10, 6, 14, 18});
+}
+
+// --- a PNG with an alpha channel, for a picture that keeps its own transparency ---
+
+uint32_t Crc32(const std::vector<uint8_t>& bytes, size_t from) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = from; i < bytes.size(); ++i) {
+        crc ^= bytes[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutBig32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body) {
+    PutBig32(out, static_cast<uint32_t>(body.size()));
+    size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), body.begin(), body.end());
+    PutBig32(out, Crc32(out, start));
+}
+
+// Straight-alpha RGBA rows, stored (uncompressed) in one zlib block per row.
+std::vector<uint8_t> RgbaPng(int w, int h, const std::vector<uint32_t>& argb) {
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < h; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < w; ++x) {
+            uint32_t p = argb[static_cast<size_t>(y) * w + x];
+            raw.insert(raw.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), uint8_t(p >> 24)});
+        }
+    }
+    std::vector<uint8_t> z{0x78, 0x01};
+    uint32_t a = 1, b = 0;
+    for (uint8_t v : raw) a = (a + v) % 65521, b = (b + a) % 65521;
+    size_t rowBytes = static_cast<size_t>(w) * 4 + 1;
+    for (size_t at = 0; at < raw.size(); at += rowBytes) {
+        auto len = static_cast<uint16_t>(std::min(rowBytes, raw.size() - at));
+        z.push_back(at + rowBytes >= raw.size() ? 1 : 0);
+        z.insert(z.end(), {uint8_t(len), uint8_t(len >> 8), uint8_t(~len), uint8_t(~len >> 8)});
+        z.insert(z.end(), raw.begin() + static_cast<long>(at), raw.begin() + static_cast<long>(at + len));
+    }
+    PutBig32(z, (b << 16) | a);
+    std::vector<uint8_t> png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    std::vector<uint8_t> header;
+    PutBig32(header, static_cast<uint32_t>(w));
+    PutBig32(header, static_cast<uint32_t>(h));
+    header.insert(header.end(), {8, 6, 0, 0, 0});
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", z);
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+// A 24 x 24 disc with a half-transparent rim and a white bar, transparent around it.
+std::vector<uint8_t> AlphaGlyphPng() {
+    std::vector<uint32_t> argb(24 * 24, 0);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+            double d = std::hypot(x - 11.5, y - 11.5);
+            uint32_t& p = argb[static_cast<size_t>(y) * 24 + x];
+            if (x >= 10 && x < 14 && y >= 6 && y < 18)
+                p = 0xFFFFFFFFu;
+            else if (d < 9.0)
+                p = 0xFF2E8B57u;  // sea green
+            else if (d < 11.0)
+                p = 0x80185030u;
+        }
+    return RgbaPng(24, 24, argb);
+}
 
 // A hidden window hosts the buttons (their fades need a window); freed after the paint.
 struct THost {
@@ -26,15 +114,11 @@ struct THost {
         Images = new TImageList(Form.get());
         Images->SetSize(24, 24);
         TBitmap glyph(24, 24);
-        TCanvas& c = glyph.Canvas();
-        c.Brush().SetColor(clFuchsia);
-        c.FillRect({0, 0, 24, 24});
-        c.Brush().SetColor(0x2F7FD0);
-        c.Pen().SetColor(0x1F4F90);
-        c.Ellipse({2, 2, 22, 22});
-        c.Brush().SetColor(clWhite);
-        c.FillRect({10, 6, 14, 18});
+        PaintGlyph(glyph, clFuchsia);
         Images->AddMasked(glyph, clFuchsia);
+        // Without a mask: its green ground is keyed out by its bottom-left pixel.
+        PaintGlyph(glyph, 0x00A000);
+        Images->Add(glyph);
     }
     TOrvGlowButton* Button(const wchar_t* caption, int width = 138, int height = 61) {
         auto* b = new TOrvGlowButton(Form.get());
@@ -207,6 +291,55 @@ void PaintGroupsAndSizes(TBitmap& bmp) {
     PaintAt(bmp, 2, 2, plain);
 }
 
+void PaintClassicText(TBitmap& bmp) {
+    Background(bmp);
+    THost host;
+    const wchar_t* names[] = {L"GlyphLeft",    L"GlyphTop",      L"GlyphRight",  L"GlyphBottom",
+                              L"LeftAdjusted", L"RightAdjusted", L"TopAdjusted", L"BottomAdjusted"};
+    auto classic = [&](const wchar_t* caption) {
+        TOrvGlowButton* b = host.Button(caption);
+        b->SetAntiAlias(aaNone);
+        b->SetImages(host.Images);
+        b->SetImageIndex(0);
+        return b;
+    };
+    for (int i = 0; i < 8; ++i) {
+        TOrvGlowButton* b = classic(names[i]);
+        b->SetLayout(static_cast<TButtonLayout>(i));
+        PaintAt(bmp, i % 3, i / 3, b);
+    }
+    TOrvGlowButton* notes = classic(L"With notes");
+    notes->NotesFont().SetColor(0x505050);
+    notes->SetNotes({L"Second text block"});
+    PaintAt(bmp, 2, 2, notes);
+}
+
+// Rows: a masked list image, a list image without a mask, a bitmap picture and a PNG
+// picture with alpha; columns: the large, label and glyph size states.
+void PaintGlyphSizes(TBitmap& bmp) {
+    Background(bmp);
+    THost host;
+    TBitmap glyph(24, 24);
+    PaintGlyph(glyph, clFuchsia);
+    const std::vector<uint8_t> bmpBytes = glyph.GetData();
+    const std::vector<uint8_t> pngBytes = AlphaGlyphPng();
+    TButtonSizeState states[] = {bsLarge, bsLabel, bsGlyph};
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 3; ++col) {
+            TOrvGlowButton* b = host.Button(row < 2 ? L"Image\\nlist" : L"Picture");
+            if (row < 2) {
+                b->SetImages(host.Images);
+                b->SetImageIndex(row);
+            } else {
+                b->Picture().SetData(row == 2 ? bmpBytes : pngBytes);
+            }
+            b->SetLayout(blGlyphTop);
+            b->SetAutoSize(true);
+            b->SetButtonSizeState(states[col]);
+            PaintAt(bmp, col, row, b);
+        }
+}
+
 }  // namespace
 
 std::vector<TRenderItem> GlowButtonRenderItems() {
@@ -219,6 +352,11 @@ std::vector<TRenderItem> GlowButtonRenderItems() {
          2 * kCellH, 2, PaintDropDowns},
         {L"GlowButtonGroupsSizes", L"glow button: joined group, size states, transparent, default colours", 3 * kCellW,
          3 * kCellH, 2, PaintGroupsAndSizes},
+        {L"GlowButtonClassicText", L"glow button: classic (not anti-aliased) text in the eight layouts and notes",
+         3 * kCellW, 3 * kCellH, 2, PaintClassicText},
+        {L"GlowButtonGlyphSizes",
+         L"glow button: masked and unmasked list images, bitmap and PNG pictures at the three size states", 3 * kCellW,
+         4 * kCellH, 2, PaintGlyphSizes},
     };
 }
 

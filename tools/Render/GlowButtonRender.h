@@ -1,6 +1,6 @@
 #pragma once
-// Renderer pictures of the glow button: states, layouts, drop-down parts, groups and
-// size states.
+// Renderer pictures of the glow button: states, layouts (anti-aliased and classic text),
+// drop-down parts, groups, size states and glyphs at each size state.
 #include <vector>
 
 #include "RenderCatalog.h"
