@@ -1,0 +1,92 @@
+#include "LayoutBench.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../Render/PngWriter.h"
+#include "framework/Bitmap.h"
+#include "framework/LayoutReader.h"
+#include "paint/GDIPPictureContainer.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+constexpr int kRuns = 60;
+constexpr int kPictures = 40;
+
+double Median(const std::function<void()>& call) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> times;
+    call();
+    for (int i = 0; i < kRuns; ++i) {
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        call();
+        QueryPerformanceCounter(&stop);
+        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
+    }
+    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
+    return times[kRuns / 2];
+}
+
+// The layout of a container of kPictures named items, with a 32 x 32 PNG in each when
+// withData (a different picture per item, so nothing could be shared).
+std::wstring ContainerLayout(bool withData) {
+    TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
+    container->SetName(L"Pictures");
+    std::wstring png =
+        (std::filesystem::temp_directory_path() / (L"orvbench_" + std::to_wstring(GetCurrentProcessId()) + L".png"))
+            .wstring();
+    for (int i = 0; i < kPictures; ++i) {
+        TPictureItem* item = container->GetItems().Add();
+        item->SetName(L"Picture" + std::to_wstring(i));
+        if (!withData) continue;
+        TBitmap bitmap(32, 32);
+        bitmap.Canvas().Brush().SetColor(static_cast<TColor>(0x102030 + i * 0x030507));
+        bitmap.Canvas().FillRect(TRect{0, 0, 32, 32});
+        bitmap.Canvas().Brush().SetColor(static_cast<TColor>(0xF0E0D0 - i * 0x020301));
+        bitmap.Canvas().FillRect(TRect{4 + i % 8, 6, 26, 28 - i % 5});
+        std::wstring error;
+        if (!WritePng(bitmap, png, 1, error)) continue;
+        item->GetPicture().LoadFromFile(png);
+    }
+    std::error_code ignored;
+    std::filesystem::remove(png, ignored);
+    return WriteComponentLayout(container.get());
+}
+
+}  // namespace
+
+void RunPictureLayoutBench() {
+    const std::wstring withPictures = ContainerLayout(true);
+    const std::wstring withoutPictures = ContainerLayout(false);
+    auto read = [](const std::wstring& text) {
+        TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
+        ReadLayoutText(container.get(), text, L"Bench");
+    };
+    double plain = Median([&] { read(withoutPictures); });
+    double pictures = Median([&] { read(withPictures); });
+    double firstSizes = Median([&] {
+        TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
+        ReadLayoutText(container.get(), withPictures, L"Bench");
+        for (int i = 0; i < container->GetItems().Count(); ++i) container->GetItems().Items(i)->GetPicture().Width();
+    });
+    std::printf("\nlayout reading, %d items, median of %d reads; without pictures %.1f us (%zu characters)\n",
+                kPictures, kRuns, plain, withoutPictures.size());
+    std::printf("%-46s %12s %10s\n", "layout", "median us", "x plain");
+    std::printf("%-46s %12.1f %10.2f\n", "40 pictures of 32 x 32, read", pictures, plain > 0 ? pictures / plain : 0.0);
+    std::printf("%-46s %12.1f %10.2f\n", "40 pictures of 32 x 32, read and sized", firstSizes,
+                plain > 0 ? firstSizes / plain : 0.0);
+}
+
+}  // namespace orvtools
