@@ -166,6 +166,10 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
     HDC dc = canvas.Handle();
     if (!dc) return result;
     const TRect& r = p.Rect;
+    // The fills run past the rectangle (to twice its height below the middle); a window
+    // clips them, a DC handed over may not.
+    TCanvasStateGuard state(canvas);
+    if (!p.Measure) IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
     TRect content = r;
     TRect dd{};
     if (p.DropDownButton) {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GlowButtonTestSupport.h"
 #include "TestSupport.h"
-#include "paint/TestImages.h"
-#include "paint/GDIPPicture.h"
 #include "buttons/GlowButtonPresets.h"
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
@@ -11,78 +10,13 @@
 #include "framework/LayoutReader.h"
 #include "framework/Menus.h"
 #include "hints/ShortCutHintWindow.h"
+#include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
+#include "paint/TestImages.h"
 
 using namespace orv;
-
-namespace {
-
-struct TFixture {
-    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
-    TFixture() {
-        Form->SetBounds(100, 100, 400, 300);
-        Form->Show();
-    }
-    TOrvGlowButton* Add(int left, int top, int width = 100, int height = 41, TWinControl* parent = nullptr) {
-        auto* b = new TOrvGlowButton(Form.get());
-        b->SetBounds(left, top, width, height);
-        b->SetParent(parent ? parent : Form.get());
-        return b;
-    }
-};
-
-void Press(TWinControl* c, int x, int y) {
-    HWND h = c->Handle();
-    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-void Release(TWinControl* c, int x, int y) {
-    SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-void ClickAt(TWinControl* c, int x, int y) {
-    Press(c, x, y);
-    Release(c, x, y);
-}
-void Tick(TWinControl* c) {
-    SendMessageW(c->Handle(), WM_TIMER, 1, 0);
-}
-
-// Paints the control into a fresh bitmap of its size (client coordinates).
-std::unique_ptr<TBitmap> Snapshot(TWinControl* c) {
-    auto bmp = std::make_unique<TBitmap>(c->Width(), c->Height());
-    bmp->Canvas().Brush().SetColor(clFuchsia);
-    bmp->Canvas().FillRect({0, 0, c->Width(), c->Height()});
-    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp->Canvas().Handle()), 0);
-    return bmp;
-}
-
-int Channel(TColor c, int shift) {
-    return (c >> shift) & 0xFF;
-}
-// Each channel within tolerance.
-::testing::AssertionResult Near(TColor actual, TColor expected, int tolerance = 6) {
-    for (int s : {0, 8, 16})
-        if (std::abs(Channel(actual, s) - Channel(expected, s)) > tolerance)
-            return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not near 0x" << expected;
-    return ::testing::AssertionSuccess();
-}
-
-// Records where it was asked to pop up instead of running a modal menu.
-class TRecordingMenu : public TPopupMenu {
-public:
-    using TPopupMenu::TPopupMenu;
-    void Popup(int x, int y) override {
-        ++Shown;
-        At = {x, y};
-        if (WhileOpen) WhileOpen();
-    }
-    int Shown = 0;
-    TPoint At;
-    std::function<void()> WhileOpen;
-};
-
-}  // namespace
+using namespace glowtest;
 
 TEST(GlowButtonAppearance, DefaultsAreComputedAndEveryChangeIsAnnounced) {
     TGlowButtonAppearance a;
@@ -192,38 +126,54 @@ TEST(GlowButtonPaint, PaintsReleaseEverythingTheyMake) {
 }
 
 TEST(GlowButtonAnimation, HoverFadesInAndOutInFiveSteps) {
+    TStoppedGlowClock clock;
     TFixture f;
     TOrvGlowButton* b = f.Add(10, 10);
-    const TGlowButtonAppearance& a = b->Appearance();
-    b->Perform(CM_MOUSEENTER);
-    ASSERT_TRUE(b->Animating());
-    EXPECT_EQ(b->CurrentColors().Color, a.GetColor()) << "the fade starts at the normal look";
-    for (int step = 20; step <= 100; step += 20) {
+    // Solid halves, white when normal and black when hot: the upper half shows the blend.
+    TGlowButtonAppearance& a = b->Appearance();
+    a.BeginUpdate();
+    for (auto set : {&TGlowButtonAppearance::SetColor, &TGlowButtonAppearance::SetColorTo,
+                     &TGlowButtonAppearance::SetColorMirror, &TGlowButtonAppearance::SetColorMirrorTo})
+        (a.*set)(clWhite);
+    for (auto set : {&TGlowButtonAppearance::SetColorHot, &TGlowButtonAppearance::SetColorHotTo,
+                     &TGlowButtonAppearance::SetColorMirrorHot, &TGlowButtonAppearance::SetColorMirrorHotTo})
+        (a.*set)(clBlack);
+    a.SetGradientHot(ggVertical);
+    a.SetGradientMirrorHot(ggVertical);
+    a.EndUpdate();
+    auto upper = [&] { return Snapshot(b)->PixelColor(50, 10); };
+
+    PointAt(b, 50, 20);
+    ASSERT_TRUE(b->Animating()) << "the pointer's arrival starts the fade";
+    EXPECT_EQ(upper(), clWhite) << "the fade starts at the normal look";
+    const TColor fadeIn[] = {0xCCCCCC, 0x999999, 0x666666, 0x333333, 0x000000};
+    for (int i = 0; i < 5; ++i) {
         Tick(b);
-        EXPECT_EQ(b->StepHover(), step);
-        EXPECT_EQ(b->CurrentColors().Color, BlendColor(a.GetColorHot(), a.GetColor(), step));
-        EXPECT_EQ(b->CurrentColors().BorderColor, BlendColor(a.GetBorderColorHot(), a.GetBorderColor(), step));
+        EXPECT_EQ(b->StepHover(), 20 * (i + 1));
+        EXPECT_EQ(upper(), fadeIn[i]) << "step " << i + 1;
         EXPECT_TRUE(b->Animating());
     }
     Tick(b);
     EXPECT_FALSE(b->Animating()) << "the run ends after 100";
-    EXPECT_EQ(b->CurrentColors(), a.Look(glHot));
+    EXPECT_EQ(upper(), clBlack);
 
-    b->Perform(CM_MOUSELEAVE);
+    PointAt(f.Form.get(), 300, 250);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return !b->Hot(); })) << "the pointer's leaving was not noticed";
     ASSERT_TRUE(b->Animating());
-    for (int step = 80; step >= 0; step -= 20) {
+    const TColor fadeOut[] = {0x333333, 0x666666, 0x999999, 0xCCCCCC, 0xFFFFFF};
+    for (int i = 0; i < 5; ++i) {
         Tick(b);
-        EXPECT_EQ(b->StepHover(), step);
+        EXPECT_EQ(upper(), fadeOut[i]) << "step " << i + 1;
     }
     Tick(b);
     EXPECT_FALSE(b->Animating());
-    EXPECT_EQ(b->CurrentColors(), a.Look(glNormal));
+    EXPECT_EQ(upper(), clWhite);
 }
 
 TEST(GlowButtonAnimation, TheRealTimerRunsTheFadeToItsEnd) {
     TFixture f;
     TOrvGlowButton* b = f.Add(10, 10);
-    b->Perform(CM_MOUSEENTER);
+    PointAt(b, 30, 20);
     EXPECT_TRUE(orvtest::PumpUntil([&] { return !b->Animating(); }, 2000));
     EXPECT_EQ(b->StepHover(), 100);
 }
@@ -233,15 +183,35 @@ TEST(GlowButtonMouse, AReleaseInsideClicksOnceAndOutsideNot) {
     TOrvGlowButton* b = f.Add(10, 10);
     int clicks = 0;
     b->OnClick = [&](TObject*) { ++clicks; };
-    Press(b, 20, 20);
+    PointAt(b, 20, 20);
+    LeftDown();
     EXPECT_EQ(b->State(), absDown);
-    Release(b, 20, 20);
+    LeftUp();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(b->State(), absUp);
-    Press(b, 20, 20);
-    SendMessageW(b->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 20));
+    LeftDown();
+    PointAt(b, 150, 20);
     EXPECT_EQ(b->State(), absUp) << "dragged outside";
-    Release(b, 150, 20);
+    LeftUp();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(GlowButtonMouse, TheRowBelowTheButtonIsOutsideForTheDragAndTheRelease) {
+    TFixture f;
+    TOrvGlowButton* b = f.Add(10, 10, 100, 41);
+    b->SetGroupIndex(1);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    PointAt(b, 20, 20);
+    LeftDown();
+    EXPECT_EQ(b->State(), absDown);
+    PointAt(b, 20, 41);
+    EXPECT_EQ(b->State(), absUp) << "y = Height is below the button";
+    LeftUp();
+    EXPECT_FALSE(b->GetDown()) << "a release below the button does not toggle it";
+    EXPECT_EQ(clicks, 0);
+    ClickAt(b, 20, 40);
+    EXPECT_TRUE(b->GetDown()) << "the last row is inside";
     EXPECT_EQ(clicks, 1);
 }
 
@@ -305,9 +275,9 @@ TEST(GlowButtonDropDown, SplitHitZonesAreFourteenForPressAndTwelveForHover) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(menu->Shown, 1);
 
-    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - 13, 20));
+    PointAt(b, 100 - 13, 20);
     EXPECT_FALSE(b->InDropDownPart()) << "x = width - 13 is outside the 12-pixel hover strip";
-    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - 11, 20));
+    PointAt(b, 100 - 11, 20);
     EXPECT_TRUE(b->InDropDownPart());
     ClickAt(b, 100 - 13, 20);
     EXPECT_EQ(menu->Shown, 2) << "but the press zone is 14 pixels";
@@ -322,41 +292,82 @@ TEST(GlowButtonDropDown, ANonSplitButtonOpensFromAnywhereAndLooksPressedMeanwhil
     TOrvGlowButton* b = f.Add(10, 10, 100, 41);
     b->SetDropDownButton(true);
     b->SetDropDownSplit(false);
+    // Solid looks: white normal, black hot, blue down.
+    TGlowButtonAppearance& a = b->Appearance();
+    a.SetColor(clWhite);
+    a.SetColorTo(clWhite);
+    a.SetColorHot(clBlack);
+    a.SetColorHotTo(clBlack);
+    a.SetColorDown(clBlue);
+    a.SetColorDownTo(clBlue);
+    a.SetGradientHot(ggVertical);
+    a.SetGradientDown(ggVertical);
     auto* menu = new TRecordingMenu(f.Form.get());
     b->SetDropDownMenu(menu);
     bool droppedWhileOpen = false;
-    TGlowColorSet colorsWhileOpen;
+    TColor whileOpen = clNone;
     menu->WhileOpen = [&] {
         droppedWhileOpen = b->IsDroppedDown();
         orvtest::PumpUntil([&] { return !b->Animating(); }, 1000);
-        colorsWhileOpen = b->CurrentColors();
+        whileOpen = Snapshot(b)->PixelColor(40, 8);
     };
     ClickAt(b, 5, 5);
     EXPECT_EQ(menu->Shown, 1);
     EXPECT_TRUE(droppedWhileOpen);
-    EXPECT_EQ(colorsWhileOpen, b->Appearance().Look(glDown)) << "the pressed look after the fade";
+    EXPECT_EQ(whileOpen, clBlue) << "the pressed look after the fade";
     EXPECT_FALSE(b->IsDroppedDown());
 }
 
 TEST(GlowButtonSize, AutoSizeFollowsSpacingMarginsAndTheDropDownPart) {
     TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
-    b->SetCaption(L"Caption");
+    TImageList* images = new TImageList(b.get());
+    images->SetSize(24, 24);
+    TBitmap glyph(24, 24);
+    glyph.Canvas().Brush().SetColor(clGreen);
+    glyph.Canvas().FillRect({0, 0, 24, 24});
+    images->Add(glyph);
+    b->SetImages(images);
+    b->SetImageIndex(0);
     b->SetAutoSize(true);
-    int w = b->Width(), h = b->Height();
-    EXPECT_NE(w, 100) << "auto-size ran";
+    // A glyph alone: 3 x 2 + 24 + 2 x 1 + 2 wide, 2 x 2 + 24 + 2 x 1 high.
+    EXPECT_EQ(b->Width(), 34);
+    EXPECT_EQ(b->Height(), 30);
     b->SetSpacing(5);
-    // 3 x spacing outside, one spacing inside the content.
-    EXPECT_EQ(b->Width(), w + 4 * 3);
-    EXPECT_EQ(b->Height(), h + 3 * 3);
+    EXPECT_EQ(b->Width(), 15 + 24 + 2 + 2);
+    EXPECT_EQ(b->Height(), 10 + 24 + 2);
     b->SetMarginHorz(2);
     b->SetMarginVert(3);
-    EXPECT_EQ(b->Width(), w + 12 + 2);
-    EXPECT_EQ(b->Height(), h + 9 + 4);
+    EXPECT_EQ(b->Width(), 15 + 24 + 4 + 2);
+    EXPECT_EQ(b->Height(), 10 + 24 + 6);
     b->SetDropDownButton(true);
-    EXPECT_EQ(b->Width(), w + 12 + 2 + 14);
+    EXPECT_EQ(b->Width(), 45 + 14);
+    EXPECT_EQ(b->Height(), 40);
     b->SetDropDownPosition(dpBottom);
-    EXPECT_EQ(b->Width(), w + 12 + 2);
-    EXPECT_EQ(b->Height(), h + 9 + 4 + 14);
+    EXPECT_EQ(b->Width(), 45);
+    EXPECT_EQ(b->Height(), 40 + 14);
+}
+
+TEST(GlowButtonSize, AClassicCaptionIsMeasuredByTheTextRoutine) {
+    TOwnedPtr<TOrvGlowButton> b(new TOrvGlowButton(nullptr));
+    b->Appearance().SetSystemFont(false);
+    b->Font().SetName(L"Tahoma");
+    b->Font().SetSize(8);
+    b->SetAntiAlias(aaNone);
+    b->SetCaption(L"Caption");
+    b->SetNotes({L"A longer line of notes"});
+    b->SetAutoSize(true);
+    TBitmap probe(1, 1);
+    auto measure = [&](const TFont& font, const std::wstring& text) {
+        probe.Canvas().Font().Assign(&font);
+        TRect r{0, 0, 4096, 0};
+        probe.Canvas().DrawText(text, r, DT_CALCRECT | DT_WORDBREAK);
+        return TSize{r.Width(), r.Height()};
+    };
+    TSize caption = measure(b->Font(), L"Caption"), notes = measure(b->NotesFont(), L"A longer line of notes");
+    ASSERT_GT(notes.cx, caption.cx);
+    // Without a glyph: the wider text + spacing, then 3 x spacing, 2 x margin and 2.
+    EXPECT_EQ(b->Width(), notes.cx + 2 + 3 * 2 + 2 * 1 + 2);
+    EXPECT_EQ(b->Height(), caption.cy + 2 + notes.cy + 2 * 2 + 2 * 1);
 }
 
 TEST(GlowButtonSize, TheLineBreakEscapeBreaksOnlyAtLargeSize) {
@@ -401,21 +412,29 @@ TEST(GlowButtonLooks, DisabledAndTransparentButtons) {
     panel->SetColor(clRed);
     panel->SetParent(f.Form.get());
     TOrvGlowButton* b = f.Add(20, 20, 100, 41, panel);
+    b->SetAntiAlias(aaNone);
+    b->SetCaption(L"Disabled");
     b->SetEnabled(false);
-    Snapshot(b);
-    EXPECT_EQ(b->CurrentColors(), b->Appearance().Look(glDisabled));
+    auto disabled = Snapshot(b);
+    EXPECT_EQ(disabled->PixelColor(50, 6), 0xF2F2F2) << "the disabled upper half";
+    EXPECT_EQ(disabled->PixelColor(3, 23), 0xB6B6B6) << "the disabled lower half outside its glow";
+    EXPECT_FALSE(PixelBox(*disabled, [](TColor c) { return c == 0x808080; }).IsEmpty()) << "grey text";
     b->SetShowDisabled(false);
-    EXPECT_EQ(b->CurrentColors(), b->Appearance().Look(glNormal));
+    auto plain = Snapshot(b);
+    EXPECT_EQ(plain->PixelColor(50, 6), clWhite) << "ShowDisabled off keeps the normal colours";
+    EXPECT_TRUE(Near(plain->PixelColor(3, 23), clWhite, 16)) << "the normal lower half starts white";
     b->SetEnabled(true);
+    b->SetCaption(L"");
 
     b->SetTransparent(true);
     auto idle = Snapshot(b);
     EXPECT_EQ(idle->PixelColor(50, 20), clRed) << "the parent shows through";
     EXPECT_EQ(idle->PixelColor(50, 0), clRed) << "and no frame";
-    b->Perform(CM_MOUSEENTER);
+    PointAt(b, 50, 20);
     auto hot = Snapshot(b);
     EXPECT_NE(hot->PixelColor(50, 20), clRed) << "hovered: the face is drawn";
-    b->Perform(CM_MOUSELEAVE);
+    PointAt(f.Form.get(), 350, 250);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return !b->Hot(); }));
     b->SetFocusType(ftHot);
     b->SetTabStop(true);
     b->SetFocus();
@@ -437,17 +456,17 @@ TEST(GlowButtonKeyboard, EnterOnTheFocusedButtonClicksOnceAndEscapeClicksTheCanc
     cancel->OnClick = [&](TObject*) { ++cancels; };
     b->SetTabStop(true);
     b->SetFocus();
-    SendMessageW(b->Handle(), WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageW(b->Handle(), WM_CHAR, L'\r', 0);
-    SendMessageW(b->Handle(), WM_KEYUP, VK_RETURN, 0);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return b->Focused(); }));
+    Keys({VK_RETURN});
     EXPECT_EQ(clicks, 1);
-    SendMessageW(b->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    Key(VK_SPACE, false);
+    orvtest::PumpFor(40);
     EXPECT_EQ(b->State(), absDown);
-    SendMessageW(b->Handle(), WM_CHAR, L' ', 0);
-    SendMessageW(b->Handle(), WM_KEYUP, VK_SPACE, 0);
+    Key(VK_SPACE, true);
+    orvtest::PumpFor(40);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(b->State(), absUp);
-    SendMessageW(b->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    Keys({VK_ESCAPE});
     EXPECT_EQ(cancels, 1);
     EXPECT_EQ(clicks, 2);
 }
@@ -460,8 +479,10 @@ TEST(GlowButtonKeyboard, CheckButtonsToggleOnClickAndOnRelease) {
     EXPECT_TRUE(b->GetDown());
     ClickAt(b, 20, 20);
     EXPECT_FALSE(b->GetDown());
-    Press(b, 20, 20);
-    Release(b, 300, 20);
+    PointAt(b, 20, 20);
+    LeftDown();
+    PointAt(b, 300, 20);
+    LeftUp();
     EXPECT_FALSE(b->GetDown()) << "a release outside takes the check back";
 }
 
@@ -473,10 +494,11 @@ TEST(GlowButtonRepeat, HeldButtonsRepeatTheirClick) {
     b->SetRepeatPause(20);
     int clicks = 0;
     b->OnClick = [&](TObject*) { ++clicks; };
-    Press(b, 20, 20);
+    PointAt(b, 20, 20);
+    LeftDown();
     ASSERT_EQ(GetCapture(), b->Handle());
     orvtest::PumpUntil([&] { return clicks >= 3; }, 2000);
-    Release(b, 20, 20);
+    LeftUp();
     EXPECT_GE(clicks, 4) << "repeats plus the release click";
     int after = clicks;
     orvtest::PumpFor(150);
@@ -606,33 +628,32 @@ TEST(GlowButtonPaint, ABitmapPictureIsKeyedByItsBottomLeftPixel) {
 }
 
 TEST(GlowButtonKeyboard, TheCaptionAcceleratorClicksOrDropsDownAndF4DropsDown) {
-    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
-    auto* plain = new TOrvGlowButton(form.get());
+    TFixture f;
+    TOrvGlowButton* plain = f.Add(0, 0);
     plain->SetCaption(L"&Go");
-    plain->SetParent(form.get());
     int clicks = 0;
     plain->OnClick = [&](TObject*) { ++clicks; };
-    auto* menuButton = new TOrvGlowButton(form.get());
+    TOrvGlowButton* menuButton = f.Add(0, 50);
     menuButton->SetCaption(L"&Menu");
-    menuButton->SetBounds(0, 50, 100, 41);
-    menuButton->SetParent(form.get());
-    TRecordingMenu* menu = new TRecordingMenu(form.get());
+    TRecordingMenu* menu = new TRecordingMenu(f.Form.get());
     menuButton->SetDropDownMenu(menu);
-    form->Show();
 
-    const LPARAM kAltHeld = LPARAM(1) << 29;
-    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', kAltHeld), 1) << "the accelerator is consumed";
+    Keys({VK_MENU, 'G'});
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', 0), 0) << "without Alt it is not an accelerator";
-    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'x', kAltHeld), 0);
+    Keys({'G'});
+    EXPECT_EQ(clicks, 1) << "without Alt it is not an accelerator";
+    Keys({VK_MENU, 'X'});
     EXPECT_EQ(clicks, 1);
 
-    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'M', kAltHeld), 1);
+    Keys({VK_MENU, 'M'});
     EXPECT_EQ(menu->Shown, 1) << "a button with a drop-down menu opens it instead of clicking";
-    SendMessageW(menuButton->Handle(), WM_KEYDOWN, VK_F4, 0);
+    menuButton->SetTabStop(true);
+    menuButton->SetFocus();
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return menuButton->Focused(); }));
+    Keys({VK_F4});
     EXPECT_EQ(menu->Shown, 2);
 
     plain->SetEnabled(false);
-    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, L'g', kAltHeld), 0) << "a button that cannot take the focus ignores it";
-    EXPECT_EQ(clicks, 1);
+    Keys({VK_MENU, 'G'});
+    EXPECT_EQ(clicks, 1) << "a button that cannot take the focus ignores it";
 }
