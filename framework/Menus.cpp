@@ -249,12 +249,10 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
 void TMenuItem::Remove(TMenuItem* item) {
     int index = IndexOf(item);
     if (index < 0) return;
-    // The native entries go at once: the child's own sub-menu may be destroyed
-    // next.
-    if (FHandle)
-        while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
     FItems.erase(FItems.begin() + index);
     item->FParent = nullptr;
+    // The native entries follow at once: the child's own sub-menu may be destroyed next.
+    if (FHandle) RebuildHandle();
     Changed(true);
 }
 
@@ -414,16 +412,18 @@ void TMenuItem::RebuildHandle() {
         return;
     }
     FHandleStale = false;
-    while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
     TMenu* menu = GetParentMenu();
     bool ownerDraw = menu && menu->GetOwnerDraw();
+    // Entries are rewritten in place and only the count changes at the end: a menu that
+    // is open keeps the places of its entries (it measures them only when it opens), and
+    // the system never loses the entry whose sub-menu it is opening.
     UINT position = 0;
     for (TMenuItem* item : FItems) {
         if (!item->FVisible) continue;
         std::wstring text = item->NativeText();
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU;
         info.wID = item->FCommand;
         info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
         if (item->IsLine()) {
@@ -440,12 +440,14 @@ void TMenuItem::RebuildHandle() {
         if (item->FChecked) info.fState |= MFS_CHECKED;
         if (!item->FEnabled) info.fState |= MFS_DISABLED | MFS_GRAYED;
         if (item->FDefault) info.fState |= MFS_DEFAULT;
-        if (!item->FItems.empty()) {
-            info.fMask |= MIIM_SUBMENU;
-            info.hSubMenu = item->Handle();
-        }
-        InsertMenuItemW(FHandle, position++, TRUE, &info);
+        info.hSubMenu = item->FItems.empty() ? nullptr : item->Handle();
+        if (position < static_cast<UINT>(GetMenuItemCount(FHandle)))
+            SetMenuItemInfoW(FHandle, position, TRUE, &info);
+        else
+            InsertMenuItemW(FHandle, position, TRUE, &info);
+        ++position;
     }
+    while (static_cast<UINT>(GetMenuItemCount(FHandle)) > position) RemoveMenu(FHandle, position, MF_BYPOSITION);
 }
 
 void TMenuItem::DestroyHandle() {
@@ -791,8 +793,12 @@ bool DispatchMenuMessage(TMessage& message) {
                 if (live->CurrentHandle() != menu) continue;
                 auto* item = const_cast<TMenuItem*>(live);
                 // A sub-menu opening runs its parent item's OnClick (to update its
-                // entries).
-                if (item->Parent()) item->OnClick(item);
+                // entries); what the handler changed is in the native menu before the
+                // system measures it. The handler may have freed the item.
+                if (item->Parent()) {
+                    item->OnClick(item);
+                    if (TMenuItem* still = LiveItem(reinterpret_cast<ULONG_PTR>(item))) still->Handle();
+                }
                 message.Result = 0;
                 return true;
             }

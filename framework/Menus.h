@@ -313,6 +313,9 @@ public:
 
 protected:
     virtual void DoPopup(TObject* sender);
+    // Once made, the native popup follows every change of the items at once (it may be
+    // open: a handler adding items while it shows, a sub-menu filled as it opens).
+    void HandleRebuilt() override { Handle(); }
 
 private:
     TPopupAlignment FAlignment = TPopupAlignment::paLeft;
