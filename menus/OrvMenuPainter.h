@@ -30,8 +30,8 @@ TItemTextLayout LayoutItemText(TMenuItem& item, TCanvas& canvas, const TRect& re
                                const TMenuDrawContext& context);
 
 // Draws a popup item into rect (its right edge already 17 pixels in) of a menu
-// whose client area is menuRect; draws a bar item when the item is on the menu
-// bar.
+// whose items share menuRect (side bar, icon bar and gradients span it); draws a
+// bar item when the item is on the menu bar.
 void DrawStyledItem(TMenuItem& item, TCanvas& canvas, const TRect& rect, TOwnerDrawState state,
                     const TMenuDrawContext& context, const TRect& menuRect);
 

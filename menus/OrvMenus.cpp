@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <map>
+#include <cstdlib>
 
 #include "framework/Forms.h"
 #include "framework/SystemFont.h"
 #include "menus/OrvMenuPainter.h"
+#include "menus/OrvMenuWindow.h"
 
 namespace orv::menus {
 
@@ -33,6 +34,7 @@ TCustomOrvMenuStyler::TCustomOrvMenuStyler(TComponent* owner) : TComponent(owner
 }
 
 void TCustomOrvMenuStyler::BeforeDestruction() {
+    FMenus.clear();
     SetMenu(nullptr);
     TComponent::BeforeDestruction();
 }
@@ -43,10 +45,11 @@ void TCustomOrvMenuStyler::RecordChanged(TObject*) {
 
 void TCustomOrvMenuStyler::Changed() {
     FBackgroundStale = true;
-    // A visible menu bar shows the new look at once; popups pick it up when they
-    // open.
-    if (auto* main = dynamic_cast<TMainMenu*>(FMenu); main && main->GetForm() && main->GetForm()->HandleAllocated())
-        DrawMenuBar(main->GetForm()->Handle());
+    // Every visible menu bar styled by this styler shows the new look at once; popups
+    // pick it up when they open.
+    for (TMenu* menu : FMenus)
+        if (auto* main = dynamic_cast<TMainMenu*>(menu); main && main->GetForm() && main->GetForm()->HandleAllocated())
+            DrawMenuBar(main->GetForm()->Handle());
 }
 
 void TCustomOrvMenuStyler::SetUseSystemFont(bool value) {
@@ -68,19 +71,26 @@ void TCustomOrvMenuStyler::SetAntiAlias(TAntiAlias value) {
 }
 
 void TCustomOrvMenuStyler::SetMenu(TMenu* menu) {
+    if (menu && std::find(FMenus.begin(), FMenus.end(), menu) == FMenus.end()) FMenus.push_back(menu);
     if (FMenu == menu) return;
     // No free notification of its own: the menu already watches this styler, and
     // that (mutual) link also tells this styler when the menu goes. A menu that
-    // lets go of the styler clears the reference itself.
+    // lets go of the styler calls ReleaseMenu itself.
     FMenu = menu;
     for (TGradientBar* record :
          std::initializer_list<TGradientBar*>{&FBackground, &FIconBar, &FSelectedItem, &FRootItem, &FSeparator})
         record->SetMenu(menu);
 }
 
+void TCustomOrvMenuStyler::ReleaseMenu(TMenu* menu) {
+    FMenus.erase(std::remove(FMenus.begin(), FMenus.end(), menu), FMenus.end());
+    if (FMenu == menu) SetMenu(nullptr);
+}
+
 void TCustomOrvMenuStyler::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == FMenu) SetMenu(nullptr);
+    if (operation == TOperation::opRemove)
+        if (auto* menu = dynamic_cast<TMenu*>(component)) ReleaseMenu(menu);
 }
 
 TBitmap* TCustomOrvMenuStyler::BackgroundBitmap(int width, int height) {
@@ -115,128 +125,11 @@ TBitmap* TCustomOrvMenuStyler::BackgroundBitmap(int width, int height) {
     return FBackgroundBitmap.get();
 }
 
-// --- menu windows
-// ----------------------------------------------------------------------------------
-
 namespace {
 
-struct TTreatedWindow {
-    WNDPROC OldProc = nullptr;
-};
-std::map<HWND, TTreatedWindow>& TreatedWindows() {
-    static std::map<HWND, TTreatedWindow> windows;
-    return windows;
-}
-
-void ReleaseMenuWindow(HWND window) {
-    auto& windows = TreatedWindows();
-    auto it = windows.find(window);
-    if (it == windows.end()) return;
-    SetWindowRgn(window, nullptr, FALSE);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.OldProc));
-    windows.erase(it);
-}
-
-LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto& windows = TreatedWindows();
-    auto it = windows.find(window);
-    if (it == windows.end()) return DefWindowProcW(window, msg, wParam, lParam);
-    WNDPROC old = it->second.OldProc;
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;  // the items paint everything
-        case WM_SHOWWINDOW:
-            if (!wParam) ReleaseMenuWindow(window);
-            break;
-        case WM_CLOSE:
-        case WM_DESTROY:
-        case WM_NCDESTROY:
-            ReleaseMenuWindow(window);
-            break;
-        default:
-            break;
-    }
-    return CallWindowProcW(old, window, msg, wParam, lParam);
-}
-
-void FrameMenuWindow(HWND window, TCustomOrvMenuStyler& styler, const TMenuItem& item) {
-    RECT windowRect;
-    GetWindowRect(window, &windowRect);
-    int width = windowRect.right - windowRect.left;
-    int height = windowRect.bottom - windowRect.top;
-    HDC windowDC = GetWindowDC(window);
-    if (!windowDC) return;
-    TCanvas canvas;
-    canvas.SetHandle(windowDC);
-    TRect outer{1, 1, width - 1 - kMenuWindowCut, height - 1};
-    auto frame = [&](const TRect& r, TColor color) {
-        if (color == clNone) return;
-        TGdiBrush brush(CreateSolidBrush(ToColorRef(color)));
-        RECT rr{r.Left, r.Top, r.Right, r.Bottom};
-        FrameRect(windowDC, &rr, brush.Get());
-    };
-    frame(outer, styler.GetMenuBorderColor());
-    frame(outer.Inflate(-1, -1), styler.Background().GetColor());
-    // A drop-down joins its bar item: no border under the item.
-    TMenuItem* parent = item.Parent();
-    if (parent && IsBarItem(*parent)) {
-        auto* main = dynamic_cast<TMainMenu*>(parent->GetParentMenu());
-        if (main && main->GetForm() && main->GetForm()->HandleAllocated()) {
-            HWND form = main->GetForm()->Handle();
-            HMENU bar = GetMenu(form);
-            int index = -1;
-            for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i)
-                if (GetMenuItemID(bar, i) == parent->Command() || GetSubMenu(bar, i) == parent->CurrentHandle())
-                    index = i;
-            RECT itemRect;
-            if (index >= 0 && GetMenuItemRect(form, bar, static_cast<UINT>(index), &itemRect)) {
-                int left = itemRect.left - windowRect.left + 1;
-                int right = itemRect.right - windowRect.left - 1;
-                if (right > left) {
-                    TGdiBrush brush(CreateSolidBrush(ToColorRef(styler.Background().GetColor())));
-                    RECT line{std::max(left, outer.Left), outer.Top, std::min(right, outer.Right), outer.Top + 1};
-                    FillRect(windowDC, &line, brush.Get());
-                }
-            }
-        }
-    }
-    canvas.SetHandle(nullptr);
-    ReleaseDC(window, windowDC);
-}
-
-// Once per showing: the window keeps its items' background, loses the 17
-// measured pixels on the right and moves to join its parent.
-void TreatMenuWindow(HWND window, const TMenuItem& item) {
-    auto& windows = TreatedWindows();
-    if (windows.count(window)) return;
-    auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (!old) return;
-    windows[window] = {old};
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StyledMenuWindowProc));
-    RECT r;
-    GetWindowRect(window, &r);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    // The system owns the region once it is set.
-    HRGN region = CreateRectRgn(1, 1, width - 1 - kMenuWindowCut, height - 1);
-    if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
-    TMenuItem* parent = item.Parent();
-    if (parent && IsBarItem(*parent)) {
-        SetWindowPos(window, nullptr, r.left - 1, r.top - 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (parent && parent->Parent()) {
-        SetWindowPos(window, nullptr, r.left - kMenuWindowCut + 3, r.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-// The area the menu's items share: the window's client area, or a bitmap's
-// extent.
-TRect MenuAreaOf(HDC dc, HWND window, const TRect& itemRect) {
-    if (window) {
-        RECT client;
-        GetClientRect(window, &client);
-        return {client.left, client.top, client.right - kMenuWindowCut, client.bottom};
-    }
+// The area the menu's items share when no menu window holds them: a bitmap's extent,
+// or the item itself.
+TRect MenuAreaOf(HDC dc, const TRect& itemRect) {
     BITMAP info{};
     if (auto bitmap = GetCurrentObject(dc, OBJ_BITMAP);
         bitmap && GetObjectW(bitmap, sizeof(info), &info) && info.bmWidth > 1)
@@ -264,7 +157,7 @@ void TOrvMenuCore::CreateInternalStyler() {
 void TOrvMenuCore::SetMenuStyler(TCustomOrvMenuStyler* value) {
     if (FExternalStyler == value) return;
     if (FExternalStyler) {
-        if (FExternalStyler->GetMenu() == &FMenu) FExternalStyler->SetMenu(nullptr);
+        FExternalStyler->ReleaseMenu(&FMenu);
         FMenu.RemoveFreeNotification(FExternalStyler);
     }
     FExternalStyler = value;
@@ -303,7 +196,8 @@ void TOrvMenuCore::EndUpdate() {
 }
 
 void TOrvMenuCore::HookItem(TMenuItem* item) {
-    if (!item || FMenu.IsLoading() || item->IsLoading()) return;
+    // Items read with the menu are still loading when the menu's Loaded hooks them.
+    if (!item || FMenu.IsLoading()) return;
     auto draw = TAdvancedMenuDrawItemEvent::Bind(this, &TOrvMenuCore::DrawItemHandler);
     if (!(item->OnAdvancedDrawItem == draw)) {
         if (!item->OnMeasureItem)
@@ -351,13 +245,13 @@ void TOrvMenuCore::DrawItemHandler(TObject* sender, TCanvas* canvas, TRect rect,
     HDC dc = canvas->Handle();
     bool bar = IsBarItem(*item);
     HWND window = bar ? nullptr : WindowFromDC(dc);
+    // In a menu window the items' own rectangles say where the menu's area is (the
+    // system may draw a border inside the window).
+    TRect menuRect = window ? MenuAreaFromItems(window, *item, rect) : TRect{};
     if (!bar) rect.Right -= kMenuWindowCut;
-    TRect menuRect = MenuAreaOf(dc, window, rect);
+    if (menuRect.IsEmpty()) menuRect = MenuAreaOf(dc, rect);
     DrawStyledItem(*item, *canvas, rect, state, context, menuRect);
-    if (window) {
-        TreatMenuWindow(window, *item);
-        FrameMenuWindow(window, *context.Styler, *item);
-    }
+    if (window) AfterMenuItemDrawn(window, *context.Styler, *item);
 }
 
 void TOrvMenuCore::CoreNotification(TComponent* component, TOperation operation) {
@@ -385,7 +279,7 @@ void TOrvMenuCore::CoreLoaded() {
 }
 
 void TOrvMenuCore::CoreDestroying() {
-    if (FCurrentStyler && FCurrentStyler->GetMenu() == &FMenu) FCurrentStyler->SetMenu(nullptr);
+    if (FCurrentStyler) FCurrentStyler->ReleaseMenu(&FMenu);
     if (FExternalStyler) FMenu.RemoveFreeNotification(FExternalStyler);
     FExternalStyler = nullptr;
     FCurrentStyler = FInternalStyler;
@@ -398,6 +292,8 @@ TOrvMainMenu::TOrvMainMenu(TComponent* owner) : TMainMenu(owner), TOrvMenuCore(s
     TMainMenu::SetOwnerDraw(true);
     CreateInternalStyler();
 }
+
+TOrvMainMenu::~TOrvMainMenu() = default;
 
 void TOrvMainMenu::SetOwnerDraw(bool) {
     TMainMenu::SetOwnerDraw(true);
@@ -438,10 +334,14 @@ bool TOrvMainMenu::FormMessage(TMessage& message) {
     // Items added without a handler (outside an update) are hooked before they
     // measure.
     if (message.Msg == WM_INITMENUPOPUP || message.Msg == WM_INITMENU || message.Msg == WM_MEASUREITEM) HookItems();
+    // The drop-downs opened while the bar tracks are placed before they paint.
+    if (message.Msg == WM_ENTERMENULOOP && !FWindowWatch) FWindowWatch = std::make_unique<TMenuWindowWatch>(*this);
+    if (message.Msg == WM_EXITMENULOOP) FWindowWatch.reset();
     return TMainMenu::FormMessage(message);
 }
 
 void TOrvMainMenu::BeforeDestruction() {
+    FWindowWatch.reset();
     CoreDestroying();
     TMainMenu::BeforeDestruction();
 }
@@ -503,6 +403,8 @@ void TOrvPopupMenu::Popup(int x, int y) {
         canvas.SetHandle(nullptr);
         x = StyledPopupX(x, width, GetAlignment(), GetSystemMetrics(SM_CXSCREEN));
     }
+    // The click may free this menu: the watch only forgets its address.
+    TMenuWindowWatch watch(*this);
     TPopupMenu::Popup(x, y);
 }
 

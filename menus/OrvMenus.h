@@ -4,6 +4,7 @@
 // sub-component) that an external styler replaces while it is linked; one
 // external styler may serve many menus.
 #include <memory>
+#include <vector>
 
 #include "framework/Bitmap.h"
 #include "framework/Menus.h"
@@ -48,9 +49,11 @@ public:
     void SetAntiAlias(TAntiAlias value);
 
     // The menu this styler serves now (set by the menu; cleared when that menu
-    // goes).
+    // goes). Every menu that set itself stays linked until it lets go
+    // (ReleaseMenu) or goes: a change repaints all their menu bars.
     TMenu* GetMenu() const { return FMenu; }
     void SetMenu(TMenu* menu);
+    void ReleaseMenu(TMenu* menu);
 
     // The menu background (gradient and picture) composed for a menu of this
     // size; kept until the size or the background changes.
@@ -79,6 +82,7 @@ private:
     TColor FMenuBorderColor = 0x7C7C94;
     TAntiAlias FAntiAlias = aaNone;
     TMenu* FMenu = nullptr;
+    std::vector<TMenu*> FMenus;
     std::unique_ptr<TBitmap> FBackgroundBitmap;
     bool FBackgroundStale = true;
 };
@@ -109,6 +113,8 @@ public:
     // The external styler when linked, else the internal one.
     TCustomOrvMenuStyler* CurrentMenuStyler() const { return FCurrentStyler; }
     TCustomOrvMenuStyler* InternalMenuStyler() const { return FInternalStyler; }
+    // The menu this core styles.
+    TMenu& StyledMenu() const { return FMenu; }
 
     TImageList* GetDisabledImages() const { return FDisabledImages; }
     void SetDisabledImages(TImageList* value);
@@ -154,10 +160,13 @@ protected:
     uint8_t FOpacity = 255;
 };
 
+class TMenuWindowWatch;
+
 class TOrvMainMenu : public TMainMenu, public TOrvMenuCore {
 public:
     ORV_CLASS_NAME(TOrvMainMenu)
     explicit TOrvMainMenu(TComponent* owner);
+    ~TOrvMainMenu() override;
 
     void SetOwnerDraw(bool value) override;
     void MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) override;
@@ -169,6 +178,9 @@ public:
 protected:
     void BeforeDestruction() override;
     bool FormMessage(TMessage& message) override;
+
+private:
+    std::unique_ptr<TMenuWindowWatch> FWindowWatch;  // while the bar tracks
 };
 
 class TOrvPopupMenu : public TPopupMenu, public TOrvMenuCore {
