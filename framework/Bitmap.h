@@ -62,6 +62,8 @@ public:
     // bottom-left pixel's colour.
     TColor GetTransparentColor() const;
     void SetTransparentColor(TColor value);
+    // The key as set: clDefault while it follows the bottom-left pixel (what layouts store).
+    TColor GetTransparentColorSetting() const { return FTransparentColor; }
 
     TPixelFormat GetPixelFormat() const { return FPixelFormat; }
     // To pf24bit clears the fourth bytes; to pf32bit makes every pixel opaque.

@@ -34,9 +34,12 @@ void RegisterFrameworkClasses() {
         .Int(L"Orientation", &TFont::GetOrientation, &TFont::SetOrientation)
         .Set(L"Style", &TFont::GetStyle, &TFont::SetStyle, kFontStyleIdents);
 
-    // Pictures travel as the bytes of their file (BMP, ICO).
+    // Pictures travel as the bytes of their file (BMP, ICO); a bitmap with its see-through key.
     TClassBuilder<TGraphic>(L"TGraphic", L"TPersistent");
-    TClassBuilder<TBitmap>(L"TBitmap", L"TGraphic").Binary(L"Data", &TBitmap::GetData, &TBitmap::SetData);
+    TClassBuilder<TBitmap>(L"TBitmap", L"TGraphic")
+        .Binary(L"Data", &TBitmap::GetData, &TBitmap::SetData)
+        .Bool(L"Transparent", &TBitmap::GetTransparent, &TBitmap::SetTransparent)
+        .Color(L"TransparentColor", &TBitmap::GetTransparentColorSetting, &TBitmap::SetTransparentColor);
     TClassBuilder<TIcon>(L"TIcon", L"TGraphic").Binary(L"Data", &TIcon::GetData, &TIcon::SetData);
 
     TClassBuilder<TComponent>(L"TComponent", L"TPersistent").Int(L"Tag", &TComponent::GetTag, &TComponent::SetTag);

@@ -77,6 +77,7 @@ void RegisterMenusClasses() {
     auto gradientBar = TClassBuilder<TGradientBar>(L"TGradientBar", L"TPersistent");
     GradientBarProps(gradientBar);
     TClassBuilder<TBackground>(L"TBackground", L"TGradientBar")
+        .Object(L"Image", [](TBackground* s) -> TBitmap& { return s->Image(); })
         .Enum(L"Position", &TBackground::GetPosition, &TBackground::SetPosition, kBackgroundPositionIdents)
         .Int(L"OffsetX", &TBackground::GetOffsetX, &TBackground::SetOffsetX)
         .Int(L"OffsetY", &TBackground::GetOffsetY, &TBackground::SetOffsetY)
@@ -105,9 +106,13 @@ void RegisterMenusClasses() {
         .Color(L"CheckColor", &TSelectedItem::GetCheckColor, &TSelectedItem::SetCheckColor)
         .Color(L"CheckColorTo", &TSelectedItem::GetCheckColorTo, &TSelectedItem::SetCheckColorTo)
         .Color(L"CheckBorder", &TSelectedItem::GetCheckBorder, &TSelectedItem::SetCheckBorder)
+        .Enum(L"CheckGradientDirection", &TSelectedItem::GetCheckGradientDirection,
+              &TSelectedItem::SetCheckGradientDirection, kMenuGradientDirectionIdents)
         .Color(L"RadioColor", &TSelectedItem::GetRadioColor, &TSelectedItem::SetRadioColor)
         .Color(L"RadioColorTo", &TSelectedItem::GetRadioColorTo, &TSelectedItem::SetRadioColorTo)
-        .Color(L"RadioBorder", &TSelectedItem::GetRadioBorder, &TSelectedItem::SetRadioBorder);
+        .Color(L"RadioBorder", &TSelectedItem::GetRadioBorder, &TSelectedItem::SetRadioBorder)
+        .Enum(L"RadioGradientDirection", &TSelectedItem::GetRadioGradientDirection,
+              &TSelectedItem::SetRadioGradientDirection, kMenuGradientDirectionIdents);
     TClassBuilder<TRootItem>(L"TRootItem", L"TGradientBar")
         .Object(L"Font", [](TRootItem* s) -> TFont& { return s->Font(); })
         .Bool(L"UseSystemFont", &TRootItem::GetUseSystemFont, &TRootItem::SetUseSystemFont)
@@ -132,7 +137,10 @@ void RegisterMenusClasses() {
         .Enum(L"GradientType", &TSeparator::GetGradientType, &TSeparator::SetGradientType, kGradientTypeIdents)
         .Int(L"GradientWidth", &TSeparator::GetGradientWidth, &TSeparator::SetGradientWidth)
         .Int(L"Margin", &TSeparator::GetMargin, &TSeparator::SetMargin);
-    TClassBuilder<TMenuGlyphs>(L"TMenuGlyphs", L"TPersistent");
+    TClassBuilder<TMenuGlyphs>(L"TMenuGlyphs", L"TPersistent")
+        .Object(L"SubMenu", [](TMenuGlyphs* s) -> TBitmap& { return s->SubMenu(); })
+        .Object(L"Check", [](TMenuGlyphs* s) -> TBitmap& { return s->Check(); })
+        .Object(L"Radio", [](TMenuGlyphs* s) -> TBitmap& { return s->Radio(); });
     TClassBuilder<TBarCaption>(L"TBarCaption", L"TPersistent")
         .Enum(L"Alignment", &TBarCaption::GetAlignment, &TBarCaption::SetAlignment, kAlignmentIdents)
         .String(L"Caption", &TBarCaption::GetCaption, &TBarCaption::SetCaption)

@@ -78,14 +78,6 @@ void TBackground::SetImage(const TBitmap& value) {
     FImage->Assign(&value);
 }
 
-void TBackground::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TBackground*>(source)) {
-        AssignValues(source, [&] { FImage->Assign(s->FImage.get()); });
-        return;
-    }
-    TGradientBar::Assign(source);
-}
-
 // --- TIconBar
 // ----------------------------------------------------------------------------------
 
@@ -105,17 +97,6 @@ TSelectedItem::TSelectedItem() {
     FNotesFont.SetSize(FNotesFont.GetSize() - 2);
     FFont.OnChange = [this](TObject*) { Changed(); };
     FNotesFont.OnChange = [this](TObject*) { Changed(); };
-}
-
-void TSelectedItem::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TSelectedItem*>(source)) {
-        AssignValues(source, [&] {
-            FCheckGradientDirection = s->FCheckGradientDirection;
-            FRadioGradientDirection = s->FRadioGradientDirection;
-        });
-        return;
-    }
-    TGradientBar::Assign(source);
 }
 
 // --- TRootItem

@@ -105,7 +105,6 @@ class TBackground : public TGradientBar {
 public:
     ORV_CLASS_NAME(TBackground)
     TBackground();
-    void Assign(const TPersistent* source) override;
 
     TBitmap& Image() { return *FImage; }
     const TBitmap& Image() const { return *FImage; }
@@ -162,7 +161,6 @@ class TSelectedItem : public TGradientBar {
 public:
     ORV_CLASS_NAME(TSelectedItem)
     TSelectedItem();
-    void Assign(const TPersistent* source) override;
 
     TColor GetColorMirror() const { return GetColorAt(2); }
     void SetColorMirror(TColor v) { SetColorAt(2, v); }
