@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
@@ -12,28 +10,6 @@ using namespace orv;
 using namespace orv::menus;
 
 namespace {
-
-// Saves a bitmap as a 32-bit BMP file (for looking at the screen shot).
-void SaveBitmap(TBitmap& bitmap, const char* path) {
-    FILE* file = std::fopen(path, "wb");
-    if (!file) return;
-    int w = bitmap.Width(), h = bitmap.Height();
-    uint32_t size = 54u + static_cast<uint32_t>(w * h * 4);
-    uint8_t header[54] = {'B', 'M'};
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    put32(2, size);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(w));
-    put32(22, static_cast<uint32_t>(-h));
-    header[26] = 1;
-    header[28] = 32;
-    std::fwrite(header, 1, 54, file);
-    for (int y = 0; y < h; ++y) std::fwrite(bitmap.ScanLine(y), 4, static_cast<size_t>(w), file);
-    std::fclose(file);
-}
 
 struct TShot {
     TBitmap Screen;
@@ -82,7 +58,6 @@ TEST(StyledMenuWindow, RealPopupMenuIsDrawnByTheStyler) {
     menu->Popup(40, 40);
     gShot = nullptr;
     ASSERT_TRUE(shot.Taken);
-    SaveBitmap(shot.Screen, "StyledPopupMenu.bmp");
     ASSERT_NE(shot.MenuWindow, nullptr);
     RECT r = shot.MenuRect;
     // The window lost its 17 pixels on the right (region) and is framed in the
