@@ -1,0 +1,520 @@
+#pragma once
+// TOrvCustomToolBar / TOrvToolBar: the windowed control that holds toolbar controls
+// (glow buttons, toolbar buttons, menu buttons, separators, any other control). On a
+// page it is a ribbon group (columns of glow buttons, caption bar, hover glow, compact
+// mode); docked, floating or fixed it is a classic toolbar with grip and right handle.
+// Colours and fonts come from the linked styler, else from the owned internal one.
+// Owns its internal styler, persistence record and, while compact, the compact button
+// and window (whose clone holds the controls). Links (styler, images, menus) are not owned.
+#include <memory>
+#include <string>
+
+#include "buttons/OrvGlowButton.h"
+#include "framework/WinControl.h"
+#include "paint/OrvText.h"
+#include "toolbar/DbgList.h"
+#include "toolbar/OrvToolBarStyler.h"
+
+namespace orv {
+
+class TCompactWindow;
+class TGDIPPicture;
+class TImageList;
+class TMainMenu;
+class TOrvHintInfo;
+class TOrvPage;
+class TPopupMenu;
+
+enum TDockAlign { daLeft, daTop, daRight, daBottom };
+enum TToolBarState { tsDocked, tsFloating, tsFixed };
+enum TCaptionPosition { cpTop, cpBottom };
+enum TDockMode { dmAll, dmAllParentDockPanels, dmParentDockPanelOnly };
+enum TPersistenceLocation { plRegistry, plIniFile };
+using TDockAlignSet = uint8_t;  // bit (1 << TDockAlign)
+
+// Sender, the point in the parent's client coordinates, the same point on the screen.
+using TOptionEvent = TEvent<TObject*, TPoint, TPoint>;
+using TCompactCloseQueryEvent = TEvent<TObject*, bool&>;
+
+inline bool IsHorizontalAlign(TDockAlign align) {
+    return align == daTop || align == daBottom;
+}
+
+// Where and whether a component stores its arrangement; the store itself is built
+// with the layout persistence. Keeps a reference to its owning component.
+class TPersistence : public TPersistent {
+public:
+    ORV_CLASS_NAME(TPersistence)
+    explicit TPersistence(TComponent* owner) : FOwner(owner) {}
+    void Assign(const TPersistent* source) override;
+    TComponent* OwnerComponent() const { return FOwner; }
+
+    TPersistenceLocation GetLocation() const { return FLocation; }
+    void SetLocation(TPersistenceLocation value) { Store(FLocation, value); }
+    const std::wstring& GetKey() const { return FKey; }
+    void SetKey(const std::wstring& value) { Store(FKey, value); }
+    const std::wstring& GetSection() const { return FSection; }
+    void SetSection(const std::wstring& value) { Store(FSection, value); }
+    bool GetEnabled() const { return FEnabled; }
+    void SetEnabled(bool value) { Store(FEnabled, value); }
+    TNotifyEvent OnChange;
+
+protected:
+    TPersistent* GetOwner() const override { return FOwner; }
+
+private:
+    template <class V>
+    void Store(V& field, const V& value) {
+        if (field == value) return;
+        field = value;
+        if (OnChange) OnChange(this);
+    }
+    TComponent* FOwner;
+    TPersistenceLocation FLocation = plRegistry;
+    std::wstring FKey;
+    std::wstring FSection;
+    bool FEnabled = false;
+};
+
+class TOrvCustomToolBar : public TCustomControl, public IToolBarStylerClient {
+public:
+    ORV_CLASS_NAME(TOrvCustomToolBar)
+    explicit TOrvCustomToolBar(TComponent* owner);
+
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetParent(TWinControl* parent) override;
+
+    // --- control registration (toolbar controls call these) ---------------------------
+    void AddToolBarControl(TControl* control);
+    void InsertToolBarControl(int index, TControl* control);
+    void RemoveToolBarControl(TControl* control);
+    void MoveToolBarControl(int from, int to);
+    int IndexOfToolBarControl(const TControl* control) const { return FOTBControls.IndexOf(control); }
+    int GetToolBarControlCount() const { return FOTBControls.Count(); }
+    TControl* ToolBarControls(int index) const { return FOTBControls.Items(index); }
+    // Front of the recently used list; a control hidden for lack of room comes back.
+    void MoveUpInRUList(TControl* control);
+    // After a toolbar control's click: closes popups, recently used list, re-positions.
+    void AfterButtonClick(TControl* control);
+    // A grouped button went down: tells the parent's controls (when there is a parent),
+    // then the option window panel. Every listener hears it even without a parent.
+    void BroadcastButtonPressed(int groupIndex, TControl* sender);
+    // A child changed size in a way positioning must see.
+    void ControlResized(TControl* control);
+
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+    bool Updating() const { return FUpdateCount > 0; }
+
+    // --- placement ------------------------------------------------------------------------
+    TDockAlign GetPosition() const { return FPosition; }
+    void SetPosition(TDockAlign value);
+    bool IsHorizontal() const { return IsHorizontalAlign(FPosition); }
+    TToolBarState GetToolBarState() const { return FToolBarState; }
+    void SetToolBarState(TToolBarState value);
+    // On a page, or inside a compact window (both count as "page" for layout).
+    bool OnPage() const;
+    TOrvPage* Page() const;
+    bool InCompactWindow() const;
+    // Re-positions the controls and updates the size (nothing while loading/updating).
+    void PositionControls();
+    // Preferred length and thickness without applying them.
+    TSize PreferredSize();
+    int MaxLength() const { return FMaxLength; }
+
+    // --- styler ----------------------------------------------------------------------------
+    TCustomOrvToolBarStyler* GetToolBarStyler() const { return FToolBarStyler; }
+    void SetToolBarStyler(TCustomOrvToolBarStyler* value);
+    // The linked or parent styler, else the internal one; never null.
+    TCustomOrvToolBarStyler* CurrentToolBarStyler() const { return FCurrentToolBarStyler; }
+    TCustomOrvToolBarStyler* InternalToolBarStyler() const { return FInternalToolBarStyler; }
+    // The button appearance toolbar buttons paint with when they follow the styler.
+    TButtonAppearance& ButtonAppearance() { return FCurrentToolBarStyler->ButtonAppearance(); }
+    void ApplyStylerChange(int code) override;
+    void ToolBarStylerDestroying(TCustomOrvToolBarStyler* styler) override;
+
+    // --- menu tracking (the menu bar fills these in) ----------------------------------
+    bool InMenuLoop() const { return FInMenuLoop; }
+    bool MenuFocused() const { return FMenuFocused; }
+    TControl* HotControl() const { return FHotControl; }
+    void SetHotControl(TControl* control) { FHotControl = control; }
+    // Opens the drop-down menu or menu item of a menu button; false when it did not.
+    virtual bool OpenControlMenu(TControl* button);
+    bool MenuDropped() const { return FMenuDropped; }
+    // Closes the option window and any menu the toolbar opened.
+    void ClosePopups();
+
+    // --- published -------------------------------------------------------------------------
+#define ORV_TB_VALUE(Type, Name) \
+    Type Get##Name() const {     \
+        return F##Name;          \
+    }                            \
+    void Set##Name(Type value);
+    ORV_TB_VALUE(bool, AllowFloating)
+    ORV_TB_VALUE(TAntiAlias, AntiAlias)
+    ORV_TB_VALUE(bool, AutoArrangeButtons)
+    ORV_TB_VALUE(bool, AutoDockOnClose)
+    ORV_TB_VALUE(bool, AutoMDIButtons)
+    ORV_TB_VALUE(bool, AutoOptionMenu)
+    ORV_TB_VALUE(bool, AutoPositionControls)
+    ORV_TB_VALUE(bool, AutoSize)
+    ORV_TB_VALUE(bool, Locked)
+    ORV_TB_VALUE(int, CaptionHeight)
+    ORV_TB_VALUE(TCaptionPosition, CaptionPosition)
+    ORV_TB_VALUE(TTextAlignment, CaptionAlignment)
+    ORV_TB_VALUE(int, CompactImageIndex)
+    ORV_TB_VALUE(bool, ShowCaption)
+    ORV_TB_VALUE(bool, ShowRightHandle)
+    ORV_TB_VALUE(bool, ShowClose)
+    ORV_TB_VALUE(bool, ShowOptionIndicator)
+    ORV_TB_VALUE(TDockAlignSet, DockableTo)
+    ORV_TB_VALUE(TDockMode, DockMode)
+    ORV_TB_VALUE(bool, FullSize)
+    ORV_TB_VALUE(bool, ParentStyler)
+    ORV_TB_VALUE(bool, ParentOptionPicture)
+    ORV_TB_VALUE(bool, HideOnEmpty)
+    ORV_TB_VALUE(int, FloatingRows)
+    ORV_TB_VALUE(int, Row)
+#undef ORV_TB_VALUE
+    void SetCaption(const std::wstring& value);
+    const std::wstring& GetCaption() const {
+        return TControl::GetCaption();
+    }
+    TFont& CaptionFont() {
+        return FCaptionFont;
+    }
+    const std::wstring& GetCompactCaption() const {
+        return FCompactCaption;
+    }
+    void SetCompactCaption(const std::wstring& value);
+    const std::wstring& GetCompactShortCutHint() const {
+        return FCompactShortCutHint;
+    }
+    void SetCompactShortCutHint(const std::wstring& value) {
+        FCompactShortCutHint = value;
+    }
+    TGDIPPicture& CompactPicture() {
+        return *FCompactPicture;
+    }
+    TGDIPPicture& OptionPicture() {
+        return *FOptionPicture;
+    }
+    TGDIPPicture& OptionDisabledPicture() {
+        return *FOptionDisabledPicture;
+    }
+    const std::wstring& GetHintOptionButton() const {
+        return FHintOptionButton;
+    }
+    void SetHintOptionButton(const std::wstring& value) {
+        FHintOptionButton = value;
+    }
+    const std::wstring& GetHintCloseButton() const {
+        return FHintCloseButton;
+    }
+    void SetHintCloseButton(const std::wstring& value) {
+        FHintCloseButton = value;
+    }
+    const std::wstring& GetTextAutoOptionMenu() const {
+        return FTextAutoOptionMenu;
+    }
+    void SetTextAutoOptionMenu(const std::wstring& value) {
+        FTextAutoOptionMenu = value;
+    }
+    const std::wstring& GetTextOptionMenu() const {
+        return FTextOptionMenu;
+    }
+    void SetTextOptionMenu(const std::wstring& value) {
+        FTextOptionMenu = value;
+    }
+    TImageList* GetImages() const {
+        return FImages;
+    }
+    void SetImages(TImageList* value);
+    TImageList* GetDisabledImages() const {
+        return FDisabledImages;
+    }
+    void SetDisabledImages(TImageList* value);
+    TMainMenu* GetMenu() const {
+        return FMenu;
+    }
+    void SetMenu(TMainMenu* value);
+    TPopupMenu* GetOptionMenu() const {
+        return FOptionMenu;
+    }
+    void SetOptionMenu(TPopupMenu* value);
+    TOrvHintInfo& OfficeHint() {
+        return *FOfficeHint;
+    }
+    TPersistence& Persistence() {
+        return FPersistence;
+    }
+    int GetToolBarIndex() const;
+    void SetToolBarIndex(int value);
+    std::wstring GetVersion() const {
+        return L"1.0.0.0";
+    }
+
+    TOptionEvent OnOptionClick;
+    TNotifyEvent OnClose;
+    TCompactCloseQueryEvent OnCompactCloseQuery;
+
+    // --- ribbon resizing and compact mode (ToolBarResize.h) ----------------------------
+    bool GetCompact() const {
+        return FCompact;
+    }
+    // Pins compact mode (true) or releases it; the page then updates all toolbars.
+    void SetCompact(bool value);
+    bool IsCompacted() const {
+        return FCompactBtn != nullptr;
+    }
+    bool CompactedByPage() const {
+        return FCompactedByPage;
+    }
+    bool CompactSmallest() const {
+        return FCompactSmallest;
+    }
+    // Width and kind (ShrinkStep: 1 large->label, 0 label->glyph; GrowStep: 1
+    // glyph->label, 2 label->large); apply makes the change and re-positions.
+    int ShrinkStep(bool apply, int& kind);
+    int GrowStep(bool apply, int& kind);
+    void EnterCompact(bool byPage, bool smallest);
+    void LeaveCompact();
+    void HideCompactWindow();
+    TOrvCustomGlowButton* CompactButton() const {
+        return FCompactBtn;
+    }
+    TCompactWindow* CompactWindow() const {
+        return FCompactWindow;
+    }
+    // In a compacted toolbar the clone; in the clone the toolbar it stands for.
+    TOrvCustomToolBar* SelfClone() const {
+        return FSelfClone;
+    }
+    // Opens the compact window under the compact button (the button's click).
+    void OpenCompactWindow();
+    static constexpr int kCompactMinWidth = 45;
+
+    // --- painting pieces (callable with a given state, for docked and floating looks) ----
+    TRect GetCaptionRect() const;
+    TRect GetOptionIndicatorRect() const;
+    TRect GetRightHandleRect() const;
+    bool ShowingOptionIndicator() const;
+    // Hover glow state.
+    bool Hot() const {
+        return FHot;
+    }
+    int StepHover() const {
+        return FStepHover;
+    }
+    bool GlowRunning() const {
+        return FGlowRunning;
+    }
+    bool OptionHot() const {
+        return FOptionHot;
+    }
+    bool OptionDown() const {
+        return FOptionDown;
+    }
+    // Controls hidden for lack of room (the right handle's chevron shows when any).
+    int HiddenControlCount() const {
+        return FLUHidedControls.Count();
+    }
+    // Paints the whole toolbar face into dc (client coordinates).
+    void PaintTo(HDC dc);
+    bool RightHandleHot() const {
+        return FRightHandleHot;
+    }
+    bool RightHandleDown() const {
+        return FRightHandleDown;
+    }
+    void SetRightHandleState(bool hot, bool down);
+
+protected:
+    ~TOrvCustomToolBar() override;
+    void BeforeDestruction() override;
+    void Paint() override;
+    void WndProc(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void WindowTimer(UINT_PTR id) override;
+    void Resize() override;
+    // Entry points filled by docking, the option window and the menu bar.
+    virtual void ShowOptionWindow() {}
+    virtual void HideOptionWindow() {}
+
+private:
+    friend class TCompactWindow;
+    friend class TToolBarPainter;
+    void RegisterChild(TControl* control);
+    void UnregisterChild(TControl* control);
+    void HookGlowButton(TOrvCustomGlowButton* button);
+    void PositionPageControls(int x0, int y0);
+    void PositionFlow();
+    void PositionLine(int x0, int y0);
+    void UpdateSize();
+    void ApplyStylerToControls();
+    void UpdateCurrentStyler();
+    void StartGlow(int step);
+    void GlowTick();
+    void OptionTick();
+    void InvalidateWithBackgroundControls();
+    void ArrangeAdaptive();
+    void CompactButtonClick(TObject*);
+    void CompactKeyTipPos(TObject*, TButtonSizeState, TShortCutHintPos& pos);
+    void ButtonSizeHook(TObject* sender, int& width, int& height);
+    void ReturnControlsFromClone();
+    void ChangeInPage();
+    int GripX0() const;
+    int ControlsY0() const;
+
+    TDbgList<TControl> FOTBControls;
+    TDbgList<TControl> FRUControls;
+    TDbgList<TControl> FLUHidedControls;
+    TDbgList<TControl> FSeqControlList;
+    TCustomOrvToolBarStyler* FToolBarStyler = nullptr;
+    TCustomOrvToolBarStyler* FCurrentToolBarStyler = nullptr;
+    TCustomOrvToolBarStyler* FInternalToolBarStyler = nullptr;
+    TPersistence FPersistence{this};
+    std::unique_ptr<TGDIPPicture> FCompactPicture, FOptionPicture, FOptionDisabledPicture;
+    std::unique_ptr<TOrvHintInfo> FOfficeHint;
+    TFont FCaptionFont;
+    TImageList* FImages = nullptr;
+    TImageList* FDisabledImages = nullptr;
+    TMainMenu* FMenu = nullptr;
+    TPopupMenu* FOptionMenu = nullptr;
+
+    bool FAllowFloating = true;
+    TAntiAlias FAntiAlias = aaClearType;
+    bool FAutoArrangeButtons = true;
+    bool FAutoDockOnClose = false;
+    bool FAutoMDIButtons = false;
+    bool FAutoOptionMenu = false;
+    bool FAutoPositionControls = true;
+    bool FAutoSize = true;
+    bool FLocked = false;
+    int FCaptionHeight = 16;
+    TCaptionPosition FCaptionPosition = cpTop;
+    TTextAlignment FCaptionAlignment = TTextAlignment::taLeftJustify;
+    std::wstring FCompactCaption;
+    int FCompactImageIndex = -1;
+    std::wstring FCompactShortCutHint;
+    bool FShowCaption = false;
+    std::wstring FHintOptionButton, FHintCloseButton;
+    bool FShowRightHandle = true;
+    bool FShowClose = true;
+    bool FShowOptionIndicator = true;
+    TDockAlignSet FDockableTo = 0x0F;
+    TDockMode FDockMode = dmAll;
+    bool FFullSize = false;
+    std::wstring FTextAutoOptionMenu = L"Add or Remove Buttons";
+    std::wstring FTextOptionMenu = L"Options";
+    bool FParentStyler = true;
+    bool FParentOptionPicture = true;
+    bool FHideOnEmpty = false;
+    int FFloatingRows = 1;
+    int FRow = 0;
+    TDockAlign FPosition = daTop;
+    TToolBarState FToolBarState = tsDocked;
+
+    int FDragGripWidth = 7;
+    int FSizeAtDock = 26;
+    int FMinLength = 60;
+    int FMaxLength = 60;
+    int FUpdateCount = 0;
+    bool FInternalControlPositioning = false;
+    bool FPositioning = false;
+
+    bool FInMenuLoop = false;
+    bool FMenuFocused = false;
+    bool FMenuDropped = false;
+    TControl* FHotControl = nullptr;
+
+    // Hover glow of page toolbars and the option indicator's own glow.
+    bool FHot = false;
+    bool FActive = false;
+    bool FGlowRunning = false;
+    int FStepHover = 0;
+    int FTimeInc = 20;
+    bool FOptionHot = false;
+    bool FOptionDown = false;
+    bool FOptionTimerRunning = false;
+    int FOptionStepHover = 0;
+    int FOptionStepPush = 0;
+    int FOptionHoverInc = 0;
+    int FOptionPushInc = 0;
+    bool FRightHandleHot = false;
+    bool FRightHandleDown = false;
+
+    // Compact mode.
+    bool FCompact = false;
+    bool FCompactedByPage = false;
+    bool FCompactSmallest = false;
+    TOrvCustomGlowButton* FCompactBtn = nullptr;
+    TCompactWindow* FCompactWindow = nullptr;
+    TOrvCustomToolBar* FSelfClone = nullptr;
+    bool FIsClone = false;
+    bool FOldAutoPosition = true;
+    bool FOldAutoSize = true;
+    bool FOldAutoArrangeButtons = true;
+    int FExpandedWidth = 0;
+    struct TSavedPlace {
+        TControl* Control;
+        TRect Bounds;
+    };
+    std::vector<TSavedPlace> FSavedPlaces;
+};
+
+class TOrvToolBar : public TOrvCustomToolBar {
+public:
+    ORV_CLASS_NAME(TOrvToolBar)
+    using TOrvCustomToolBar::TOrvCustomToolBar;
+};
+
+// Hosts controls for a toolbar; paints the parent's background and an etched frame.
+class TOrvToolBarContainer : public TCustomControl {
+public:
+    ORV_CLASS_NAME(TOrvToolBarContainer)
+    explicit TOrvToolBarContainer(TComponent* owner);
+
+    TOrvCustomToolBar* GetOrvToolBar() const { return FOrvToolBar; }
+    void SetOrvToolBar(TOrvCustomToolBar* value);
+    TColor GetLineColor() const { return FLineColor; }
+    void SetLineColor(TColor value);
+    bool GetLine3D() const { return FLine3D; }
+    void SetLine3D(bool value);
+    bool GetParentStyler() const { return FParentStyler; }
+    void SetParentStyler(bool value);
+    int GetMargins() const { return FMargins; }
+    void SetMargins(int value);
+    bool GetAutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value) { FAutoSize = value; }
+    TGradientBackground& Color() { return FColor; }
+    TOrvHintInfo& OfficeHint() { return *FOfficeHint; }
+    void AdjustClientRect(TRect& rect) const override;
+    // Keeps every child inside the margins.
+    void KeepChildrenInside();
+    void Notification(TComponent* component, TOperation operation) override;
+
+protected:
+    ~TOrvToolBarContainer() override;
+    void Paint() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    TOrvCustomToolBar* FOrvToolBar = nullptr;
+    TGradientBackground FColor;
+    std::unique_ptr<TOrvHintInfo> FOfficeHint;
+    TColor FLineColor = clBtnShadow;
+    bool FLine3D = true;
+    bool FParentStyler = true;
+    int FMargins = 0;
+    bool FAutoSize = false;
+    bool FKeeping = false;
+};
+
+}  // namespace orv
