@@ -194,8 +194,10 @@ protected:
 
 private:
     struct TPartColors;
-    TPartColors PartColors(bool mirror, uint8_t a1, uint8_t a2) const;
-    void PaintFillPart(TGPGraphics& g, const TGPRectF& part, bool mirror, uint8_t a1, uint8_t a2);
+    // The colour set of the upper or mirror part, with the kind its colours leave.
+    TPartColors PartColors(bool mirror) const;
+    // One part of the body; twoParts picks the part's own rounding type.
+    void PaintFillPart(TGPGraphics& g, const TGPRectF& part, bool mirror, bool twoParts, uint8_t a1, uint8_t a2);
     void PaintRadialPart(TGPGraphics& g, const TGPRectF& part, TColor first, TColor second, TFillRoundingType type,
                          bool upper, uint8_t a1, uint8_t a2);
     void DrawPictureIn(TGPGraphics& g, TOrvGDIPPicture& picture, const TRect& frame, TFillPicturePosition position,

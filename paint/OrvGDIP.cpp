@@ -10,6 +10,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/Units.h"
+#include "paint/GDIPFill.h"
 #include "paint/ImageStream.h"
 
 // The flat interface of gdiplus.dll, declared here so that nothing of the SDK's C++ classes
@@ -274,6 +275,15 @@ void RegisterPaintUnits() {
     RegisterUnit(
         L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
     RegisterUnit(L"Pictures", RegisterPaintClasses, nullptr);
+    // The fill's clipboard format is registered at start-up, so every instance of the
+    // program knows it before the first copy.
+    RegisterUnit(
+        L"Fill",
+        [] {
+            RegisterFillClasses();
+            FillClipboardFormat();
+        },
+        nullptr);
 }
 
 namespace {

@@ -133,7 +133,7 @@ enum THatchStyle : int {
     HatchStyleCross = 4,
     HatchStyleDiagonalCross = 5,
     HatchStyle05Percent = 6,
-    HatchStyle50Percent = 18,
+    HatchStyle50Percent = 12,
     HatchStyleSolidDiamond = 52,
 };
 enum TStringAlignment : int { StringAlignmentNear = 0, StringAlignmentCenter = 1, StringAlignmentFar = 2 };
