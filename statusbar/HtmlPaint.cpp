@@ -1,0 +1,329 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "statusbar/HtmlPaint.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "framework/GdiHandles.h"
+#include "paint/OrvGradients.h"
+#include "statusbar/PictureContainer.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int kMaxTiles = 4096;  // a 1-pixel tile over a large rectangle is not drawn a million times
+
+THtmlShellCalls& ShellCalls() {
+    static THtmlShellCalls calls;
+    return calls;
+}
+
+bool SystemPathExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+uintptr_t SystemFileInfo(const std::wstring& path, unsigned attributes, unsigned flags, int& iconIndex) {
+    SHFILEINFOW info{};
+    const DWORD_PTR list = SHGetFileInfoW(path.c_str(), attributes, &info, sizeof(info), flags);
+    iconIndex = info.iIcon;
+    return static_cast<uintptr_t>(list);
+}
+
+// A picture reference resolved to what draws it.
+struct TResolvedPicture {
+    THtmlPictureRef Ref;
+    HIMAGELIST List = nullptr;  // an image list image (not owned: ours or the shell's)
+    int Index = -1;
+    html::THTMLPicture* Picture = nullptr;
+    THtmlExtent Size;
+};
+
+class TGdiHtmlMeasurer : public THtmlMeasurer {
+public:
+    TGdiHtmlMeasurer(HDC dc, const THtmlPaintOptions& options) : FDC(dc), FOptions(options) {}
+
+    THtmlExtent TextExtent(const THtmlFont& font, const std::wstring& text) override {
+        if (text.empty()) {
+            TSelectGuard select(FDC, Font(font));
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(FDC, &metrics);
+            return {0, static_cast<int>(metrics.tmHeight)};
+        }
+        TSelectGuard select(FDC, Font(font));
+        if (text.find(L'\t') != std::wstring::npos) {
+            RECT r{0, 0, 0, 0};
+            DrawTextW(FDC, text.c_str(), static_cast<int>(text.size()), &r,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+            return {static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
+        }
+        SIZE size{};
+        GetTextExtentPoint32W(FDC, text.c_str(), static_cast<int>(text.size()), &size);
+        return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+    }
+
+    THtmlExtent PictureSize(const THtmlPictureRef& ref) override { return Resolve(ref).Size; }
+
+    // Fonts live as long as the measurer: one paint makes each at most once.
+    HFONT Font(const THtmlFont& font) {
+        for (const auto& [f, handle] : FFonts)
+            if (f == font) return handle.Get();
+        LOGFONTW lf{};
+        lf.lfHeight = font.Height;
+        lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
+        lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
+        lf.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
+        lf.lfEscapement = lf.lfOrientation = font.Orientation;
+        lf.lfCharSet = font.Name == L"Symbol" ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+        lf.lfOutPrecision = font.Orientation != 0 ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS;
+        lstrcpynW(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+        FFonts.emplace_back(font, TGdiFont(CreateFontIndirectW(&lf)));
+        return FFonts.back().second.Get();
+    }
+
+    const TResolvedPicture& Resolve(const THtmlPictureRef& ref) {
+        for (const TResolvedPicture& r : FPictures)
+            if (r.Ref == ref) return r;
+        TResolvedPicture r;
+        r.Ref = ref;
+        switch (ref.Kind) {
+            case THtmlPictureKind::None:
+                break;
+            case THtmlPictureKind::ImageIndex:
+                if (FOptions.Images && ref.Index < FOptions.Images->Count()) {
+                    r.List = FOptions.Images->Handle();
+                    r.Index = ref.Index;
+                }
+                break;
+            case THtmlPictureKind::SmallSystem:
+            case THtmlPictureKind::LargeSystem:
+                ResolveSystem(r);
+                break;
+            case THtmlPictureKind::Named:
+                if (FOptions.Pictures) r.Picture = FOptions.Pictures->FindPicture(ref.Name);
+                break;
+            case THtmlPictureKind::Url:
+                if (FOptions.PictureCache) r.Picture = &FOptions.PictureCache->Picture(ref.Name);
+                break;
+        }
+        if (r.List) {
+            int w = 0, h = 0;
+            if (ImageList_GetIconSize(r.List, &w, &h)) r.Size = {w, h};
+        } else if (r.Picture && !r.Picture->Empty()) {
+            r.Size = {r.Picture->Width(), r.Picture->Height()};
+        }
+        FPictures.push_back(std::move(r));
+        return FPictures.back();
+    }
+
+private:
+    void ResolveSystem(TResolvedPicture& r) {
+        const THtmlPictureRef& ref = r.Ref;
+        const unsigned size = ref.Kind == THtmlPictureKind::SmallSystem ? SHGFI_SMALLICON : SHGFI_LARGEICON;
+        auto& calls = ShellCalls();
+        auto fileInfo = calls.FileInfo ? calls.FileInfo : SystemFileInfo;
+        auto exists = calls.PathExists ? calls.PathExists : SystemPathExists;
+        int icon = -1;
+        uintptr_t list = 0;
+        if (ref.Name.empty()) {
+            // A number: an icon of the system list itself.
+            list = fileInfo(L"C:\\", 0, SHGFI_SYSICONINDEX | size, icon);
+            icon = ref.Index;
+            if (list && icon >= ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(list))) list = 0;
+        } else if (ref.NetworkPath || !exists(ref.Name)) {
+            // The file type's icon, from the name alone: a network path is never touched.
+            list = fileInfo(ref.Name, FILE_ATTRIBUTE_NORMAL, SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES | size, icon);
+        } else {
+            list = fileInfo(ref.Name, 0, SHGFI_SYSICONINDEX | size, icon);
+        }
+        if (list && icon >= 0) {
+            r.List = reinterpret_cast<HIMAGELIST>(list);
+            r.Index = icon;
+        }
+    }
+
+    HDC FDC;
+    const THtmlPaintOptions& FOptions;
+    std::vector<std::pair<THtmlFont, TGdiFont>> FFonts;
+    std::vector<TResolvedPicture> FPictures;
+};
+
+THtmlLayoutInput MakeInput(TCanvas& canvas, HDC dc, const std::wstring& text, const TRect& rect,
+                           const THtmlPaintOptions& options) {
+    THtmlLayoutInput in;
+    in.Text = text;
+    in.Rect = rect;
+    const TFont& font = canvas.Font();
+    in.BaseFont = {font.GetName(), font.GetHeight(), font.GetStyle(), font.GetOrientation()};
+    in.BaseColor = font.GetColor();
+    in.BrushColor = canvas.Brush().GetColor();
+    in.HitTest = options.HitTest;
+    in.HitPoint = options.HitPoint;
+    in.FocusAnchor = options.FocusAnchor;
+    in.HoverAnchor = options.HoverAnchor;
+    in.ShadowOffset = options.ShadowOffset;
+    in.Draw = !options.MeasureOnly;
+    in.FirstPassOnly = options.FirstPassOnly;
+    in.ScalePictures = options.ScalePictures;
+    in.PictureScale = options.PictureScale;
+    in.KeepColors = options.KeepColors;
+    in.BlinkOn = options.BlinkOn;
+    in.HoverAnchors = options.HoverAnchors;
+    in.WordWrap = options.WordWrap;
+    in.AnchorColor = options.AnchorColor;
+    in.HoverBackground = options.HoverBackground;
+    in.HoverTextColor = options.HoverTextColor;
+    in.ShadowColor = options.ShadowColor;
+    in.LineSpacing = options.LineSpacing;
+    in.PixelsPerInch = std::max(1, GetDeviceCaps(dc, LOGPIXELSY));
+    in.ImageCount = options.Images ? options.Images->Count() : 0;
+    return in;
+}
+
+void Fill(HDC dc, const TRect& r, TColor color) {
+    TGdiBrush brush(CreateSolidBrush(ToColorRef(color)));
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    FillRect(dc, &rc, brush.Get());
+}
+
+void DrawPicture(TCanvas& canvas, HDC dc, TGdiHtmlMeasurer& measurer, const THtmlPictureRef& ref, const TRect& r) {
+    const TResolvedPicture& p = measurer.Resolve(ref);
+    if (p.List) {
+        ImageList_Draw(p.List, p.Index, dc, r.Left, r.Top, ILD_TRANSPARENT);
+    } else if (p.Picture) {
+        p.Picture->StretchDraw(canvas, r);
+    }
+}
+
+void DrawOps(TCanvas& canvas, const std::vector<THtmlOp>& ops, const TRect& clip, TGdiHtmlMeasurer& measurer) {
+    const TColor penColor = canvas.Pen().GetColor();
+    const TColor brushColor = canvas.Brush().GetColor();
+    const TBrushStyle brushStyle = canvas.Brush().GetStyle();
+    {
+        TCanvasStateGuard state(canvas);
+        HDC dc = canvas.Handle();
+        IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
+        SetBkMode(dc, TRANSPARENT);
+        for (const THtmlOp& op : ops) {
+            const TRect& r = op.Rect;
+            switch (op.Kind) {
+                case THtmlOpKind::Fill:
+                    Fill(dc, r, op.Color);
+                    break;
+                case THtmlOpKind::Gradient:
+                    DrawGradient(canvas, op.Color, op.Color2, 64, r, op.Horizontal);
+                    canvas.DeselectObjects();
+                    break;
+                case THtmlOpKind::Text: {
+                    TSelectGuard select(dc, measurer.Font(op.Font));
+                    SetTextColor(dc, ToColorRef(op.Color));
+                    if (op.Font.Orientation != 0) {
+                        TextOutW(dc, r.Left, r.Top, op.Text.c_str(), static_cast<int>(op.Text.size()));
+                    } else {
+                        RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+                        UINT flags = DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX | DT_EXPANDTABS;
+                        flags |= op.Ellipsis ? DT_END_ELLIPSIS : DT_NOCLIP;
+                        DrawTextW(dc, op.Text.c_str(), static_cast<int>(op.Text.size()), &rc, flags);
+                    }
+                    break;
+                }
+                case THtmlOpKind::Rule:
+                    Fill(dc, r, clBlack);
+                    break;
+                case THtmlOpKind::BulletSquare:
+                    Fill(dc, r, op.Color);
+                    break;
+                case THtmlOpKind::BulletCircle: {
+                    TGdiBrush brush(CreateSolidBrush(ToColorRef(op.Color)));
+                    TGdiPen pen(CreatePen(PS_SOLID, 1, ToColorRef(op.Color)));
+                    TSelectGuard selectBrush(dc, brush.Get());
+                    TSelectGuard selectPen(dc, pen.Get());
+                    Ellipse(dc, r.Left, r.Top, r.Right, r.Bottom);
+                    break;
+                }
+                case THtmlOpKind::Picture:
+                    DrawPicture(canvas, dc, measurer, op.Picture, r);
+                    break;
+                case THtmlOpKind::TiledPicture: {
+                    const int w = std::max(1, static_cast<int>(op.Color)), h = std::max(1, static_cast<int>(op.Color2));
+                    int tiles = 0;
+                    for (int y = r.Top; y < r.Bottom && tiles < kMaxTiles; y += h)
+                        for (int x = r.Left; x < r.Right && tiles < kMaxTiles; x += w, ++tiles)
+                            DrawPicture(canvas, dc, measurer, op.Picture, Bounds(x, y, w, h));
+                    break;
+                }
+                case THtmlOpKind::ErrorMark: {
+                    TGdiPen pen(CreatePen(PS_SOLID, 1, ToColorRef(op.Color)));
+                    TSelectGuard selectPen(dc, pen.Get());
+                    std::vector<POINT> points;
+                    bool up = false;
+                    for (int x = r.Left; x <= r.Right; x += 2, up = !up)
+                        points.push_back({x, up ? r.Top : r.Bottom - 1});
+                    if (points.size() >= 2) Polyline(dc, points.data(), static_cast<int>(points.size()));
+                    break;
+                }
+                case THtmlOpKind::FocusRect: {
+                    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+                    SetTextColor(dc, RGB(0, 0, 0));
+                    SetBkColor(dc, RGB(255, 255, 255));
+                    DrawFocusRect(dc, &rc);
+                    break;
+                }
+            }
+        }
+    }
+    canvas.Pen().SetColor(penColor);
+    canvas.Brush().SetColor(brushColor);
+    canvas.Brush().SetStyle(brushStyle);
+}
+
+}  // namespace
+
+void SetHtmlShellCalls(THtmlShellCalls calls) {
+    ShellCalls() = std::move(calls);
+}
+
+THtmlPictureCache::THtmlPictureCache() = default;
+THtmlPictureCache::~THtmlPictureCache() = default;
+
+html::THTMLPicture& THtmlPictureCache::Picture(const std::wstring& url) {
+    for (auto& p : FPictures)
+        if (p->ID() == url) return *p;
+    FPictures.push_back(std::make_unique<html::THTMLPicture>());
+    FPictures.back()->LoadFromURL(url);
+    return *FPictures.back();
+}
+
+void THtmlPictureCache::Clear() {
+    FPictures.clear();
+}
+
+THtmlLayoutResult LayoutHtmlText(TCanvas& canvas, const std::wstring& text, const TRect& rect,
+                                 const THtmlPaintOptions& options) {
+    HDC dc = canvas.Handle();
+    TGdiHtmlMeasurer measurer(dc, options);
+    return LayoutHtml(MakeInput(canvas, dc, text, rect, options), measurer);
+}
+
+bool PaintHtmlText(TCanvas& canvas, const std::wstring& text, const TRect& rect, const THtmlPaintOptions& options,
+                   THtmlPaintResult& result) {
+    HDC dc = canvas.Handle();
+    TGdiHtmlMeasurer measurer(dc, options);
+    THtmlLayoutResult layout = LayoutHtml(MakeInput(canvas, dc, text, rect, options), measurer);
+    if (!options.MeasureOnly && !layout.Ops.empty()) DrawOps(canvas, layout.Ops, rect, measurer);
+    result.AnchorTarget = std::move(layout.AnchorTarget);
+    result.PlainText = std::move(layout.PlainText);
+    result.FocusTarget = std::move(layout.FocusTarget);
+    result.Width = layout.Width;
+    result.Height = layout.Height;
+    result.AnchorCount = layout.AnchorCount;
+    result.AnchorIndex = layout.AnchorIndex;
+    result.AnchorRect = layout.AnchorRect;
+    return layout.AnchorHit;
+}
+
+}  // namespace orv

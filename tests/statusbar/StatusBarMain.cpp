@@ -1,0 +1,9 @@
+#include "TestSupport.h"
+#include "paint/OrvGDIP.h"
+#include "statusbar/PictureContainer.h"
+
+static ::testing::Environment* const gEnvironment =
+    ::testing::AddGlobalTestEnvironment(new orvtest::TLibraryEnvironment([] {
+        orv::RegisterPaintUnits();
+        orv::RegisterUnit(L"PictureContainer", orv::html::RegisterPictureContainerClasses, nullptr);
+    }));
