@@ -2,6 +2,7 @@
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
 #include "GlowButtonBench.h"
+#include "ItemBench.h"
 #include "LayoutBench.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
@@ -108,6 +109,7 @@ int main() {
     }
     std::printf("\n");
     orvtools::RunGlowButtonBench();
+    orvtools::RunItemBench();
     orvtools::RunPictureLayoutBench();
     FinalizeUnits();
     return 0;

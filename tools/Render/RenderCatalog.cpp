@@ -1,6 +1,7 @@
 #include "tools/Render/RenderCatalog.h"
 
 #include "tools/Render/GlowButtonRender.h"
+#include "tools/Render/ItemRender.h"
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PictureRender.h"
 #include "tools/Render/ToolBarSwatches.h"
@@ -267,6 +268,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ItemRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
