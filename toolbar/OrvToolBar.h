@@ -123,6 +123,8 @@ public:
     // Preferred length and thickness without applying them.
     TSize PreferredSize();
     int MaxLength() const { return FMaxLength; }
+    // Thickness when docked (the row height when floating).
+    int SizeAtDock() const { return FSizeAtDock; }
 
     // --- styler ----------------------------------------------------------------------------
     TCustomOrvToolBarStyler* GetToolBarStyler() const { return FToolBarStyler; }

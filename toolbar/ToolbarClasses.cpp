@@ -4,6 +4,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/ClassRegistry.h"
 #include "menus/OrvMenus.h"
+#include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 namespace orv {
@@ -147,6 +148,7 @@ void RegisterToolbarClasses() {
     if (!TClassRegistry::Find(L"TGlowButtonAppearance")) RegisterButtonsClasses();
     RegisterRecords();
     RegisterStylers();
+    RegisterToolBarButtonClasses();
 }
 
 }  // namespace orv

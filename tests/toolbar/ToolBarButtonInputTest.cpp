@@ -1,0 +1,134 @@
+// Toolbar buttons driven with the real mouse on a shown form.
+#include <gtest/gtest.h>
+
+#include "ToolBarButtonTestSupport.h"
+
+using namespace orv;
+using namespace tbtest;
+using glowtest::ClickAt;
+using glowtest::LeftDown;
+using glowtest::LeftUp;
+using glowtest::PointAt;
+using glowtest::TRecordingMenu;
+
+TEST(ToolBarButtonInput, ASplitButtonOpensItsMenuOnAPressInTheLastFourteenPixels) {
+    glowtest::TFixture f;
+    TOrvToolBarButton* b = AddButton(f, 20, 20, 35, 22);
+    b->SetDropDownButton(true);
+    auto* menu = new TRecordingMenu(f.Form.get());
+    b->SetDropDownMenu(menu);
+    int clicks = 0, dropDowns = 0;
+    bool selWhileOpen = false;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    b->OnDropDown = [&](TObject*) { ++dropDowns; };
+    menu->WhileOpen = [&] { selWhileOpen = b->MenuSel(); };
+
+    PointAt(b, 25, 10);
+    LeftDown();
+    EXPECT_EQ(menu->Shown, 1) << "x = 25 is past the painted 12-pixel section but inside the press zone";
+    EXPECT_EQ(menu->At, b->ClientToScreen({0, 22})) << "at the bottom-left corner";
+    EXPECT_TRUE(selWhileOpen) << "the open-menu look while it is open";
+    EXPECT_FALSE(b->MenuSel());
+    EXPECT_EQ(dropDowns, 1);
+    LeftUp();
+    EXPECT_EQ(clicks, 0) << "the press belonged to the menu";
+
+    ClickAt(b, 10, 10);
+    EXPECT_EQ(menu->Shown, 1) << "the main part does not open the menu";
+    EXPECT_EQ(clicks, 1);
+
+    b->SetDropDownSplit(false);
+    ClickAt(b, 5, 10);
+    EXPECT_EQ(menu->Shown, 2) << "without a split, any press opens it";
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToolBarButtonInput, AGroupButtonGoingDownRaisesTheOtherAndHandsOnAllowAllUp) {
+    glowtest::TFixture f;
+    TOrvToolBarButton* first = AddButton(f, 20, 20);
+    TOrvToolBarButton* second = AddButton(f, 50, 20);
+    first->SetGroupIndex(1);
+    second->SetGroupIndex(1);
+    // Going down tells the group: set before the second's AllowAllUp, which it would reset.
+    first->SetDown(true);
+    second->SetAllowAllUp(true);
+    EXPECT_FALSE(first->GetAllowAllUp());
+
+    ClickAt(second, 10, 10);
+    EXPECT_TRUE(second->GetDown());
+    EXPECT_FALSE(first->GetDown()) << "one down button per group";
+    EXPECT_TRUE(first->GetAllowAllUp()) << "the first adopts the second's AllowAllUp";
+    EXPECT_EQ(first->State(), absUp);
+
+    ClickAt(first, 10, 10);
+    EXPECT_TRUE(first->GetDown());
+    ClickAt(first, 10, 10);
+    EXPECT_FALSE(first->GetDown()) << "with AllowAllUp the down button comes up again";
+
+    // A press that is released outside changes nothing.
+    PointAt(second, 10, 10);
+    LeftDown();
+    PointAt(second, 10, 40);
+    LeftUp();
+    EXPECT_FALSE(second->GetDown());
+}
+
+TEST(ToolBarButtonInput, HoverFollowsThePointerAndTheUnHotTimerStopsWhenItLeaves) {
+    glowtest::TFixture f;
+    TOrvToolBarButton* b = AddButton(f, 20, 20, 30, 22);
+    int enters = 0, leaves = 0;
+    b->OnMouseEnter = [&](TObject*) { ++enters; };
+    b->OnMouseLeave = [&](TObject*) { ++leaves; };
+    PointAt(b, 10, 10);
+    EXPECT_TRUE(b->Hot());
+    EXPECT_TRUE(b->UnHotTimerRunning());
+    EXPECT_EQ(enters, 1);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(glowtest::ScreenPixel(b, 0, 0), 0x6A240A) << "the hot frame on the screen";
+    EXPECT_EQ(glowtest::ScreenPixel(b, 5, 5), 0xD2BDB6);
+
+    // Straight off the form: the timer notices even without a message to the button.
+    SetCursorPos(5, 5);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !b->Hot(); }, 1000));
+    EXPECT_FALSE(b->UnHotTimerRunning());
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST(ToolBarButtonInput, ACheckButtonTogglesOnReleaseInsideAndClicksOnce) {
+    glowtest::TFixture f;
+    TOrvToolBarButton* b = AddButton(f, 20, 20);
+    b->SetStyle(tasCheck);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    ClickAt(b, 5, 21);
+    EXPECT_TRUE(b->GetDown()) << "the last row is inside";
+    EXPECT_EQ(clicks, 1);
+    PointAt(b, 5, 5);
+    LeftDown();
+    PointAt(b, 5, 22);
+    LeftUp();
+    EXPECT_TRUE(b->GetDown()) << "y = Height is outside";
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToolBarButtonSize, AutoSizeOnAPlainParentSetsTheWidthOnly) {
+    glowtest::TFixture f;
+    auto* b = new TOrvToolBarButton(f.Form.get());
+    b->SetParent(f.Form.get());
+    EXPECT_EQ(b->Width(), 15) << "empty: 15, not 16";
+    EXPECT_EQ(b->Height(), 22) << "the height is kept without a toolbar";
+
+    b->SetCaption(L"Caption");
+    EXPECT_EQ(b->Width(), 15) << "a caption counts only when shown";
+    b->SetShowCaption(true);
+    TGdiFont font = CreateFontHandle(b->Font());
+    TBitmap probe(1, 1);
+    HDC dc = probe.Canvas().Handle();
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, L"Caption", 7, &extent);
+    SelectObject(dc, old);
+    EXPECT_EQ(b->Width(), extent.cx + 8);
+    b->SetDropDownButton(true);
+    EXPECT_EQ(b->Width(), extent.cx + 8 + 12);
+}

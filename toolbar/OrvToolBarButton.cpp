@@ -1,0 +1,849 @@
+#include "toolbar/OrvToolBarButton.h"
+
+#include <algorithm>
+
+#include "framework/Exception.h"
+#include "framework/ImageList.h"
+#include "framework/Menus.h"
+#include "framework/Timer.h"
+#include "hints/OrvHintInfo.h"
+#include "menus/OrvMenus.h"
+#include "paint/GDIPPicture.h"
+#include "paint/OrvText.h"
+
+namespace orv {
+
+namespace {
+
+// A screen-compatible canvas for measuring text outside a paint.
+class TMeasureCanvas {
+public:
+    TMeasureCanvas() : FDC(CreateCompatibleDC(nullptr)) { FCanvas.SetHandle(FDC.Get()); }
+    ~TMeasureCanvas() { FCanvas.SetHandle(nullptr); }
+    TCanvas& Canvas() { return FCanvas; }
+
+private:
+    TGdiMemoryDC FDC;
+    TCanvas FCanvas;  // declared after the DC: lets go of it first
+};
+
+TSize MeasureSingleLine(const TFont& font, const std::wstring& text) {
+    if (text.empty()) return {0, 0};
+    TMeasureCanvas m;
+    m.Canvas().Font().Assign(&font);
+    TRect r{0, 0, 0, 0};
+    m.Canvas().DrawText(text, r, DT_SINGLELINE | DT_CALCRECT);
+    return {r.Width(), r.Height()};
+}
+
+int TextHeightOf(const TFont& font, const std::wstring& text) {
+    TMeasureCanvas m;
+    m.Canvas().Font().Assign(&font);
+    return m.Canvas().TextHeight(text);
+}
+
+}  // namespace
+
+// --- the control base ----------------------------------------------------------------------
+
+TOrvCustomToolBarControl::TOrvCustomToolBarControl(TComponent* owner) : TGraphicControl(owner) {}
+
+TOrvCustomToolBarControl::~TOrvCustomToolBarControl() = default;
+
+void TOrvCustomToolBarControl::BeforeDestruction() {
+    Detach();
+    TGraphicControl::BeforeDestruction();
+}
+
+void TOrvCustomToolBarControl::Detach() {
+    if (FOrvToolBar && !FOrvToolBar->IsDestroying() && FOrvToolBar->IndexOfToolBarControl(this) >= 0)
+        FOrvToolBar->RemoveToolBarControl(this);
+    if (FOrvQuickAccessToolBar) FOrvQuickAccessToolBar->RemoveQuickAccessControl(this);
+    FOrvToolBar = nullptr;
+    FOrvQuickAccessToolBar = nullptr;
+}
+
+void TOrvCustomToolBarControl::SetOrvToolBar(TOrvCustomToolBar* value) {
+    if (value == FOrvToolBar && (!value || value->IndexOfToolBarControl(this) >= 0)) return;
+    Detach();
+    if (!value) return;
+    SetParent(value);
+}
+
+void TOrvCustomToolBarControl::SetOrvQuickAccessToolBar(IQuickAccessToolBar* value) {
+    if (value == FOrvQuickAccessToolBar) return;
+    Detach();
+    if (!value) return;
+    SetParent(value->QuickAccessControl());
+}
+
+void TOrvCustomToolBarControl::SetParent(TWinControl* parent) {
+    TOrvCustomToolBar* toolBar = dynamic_cast<TOrvCustomToolBar*>(parent);
+    if (auto* container = dynamic_cast<TOrvToolBarContainer*>(parent)) toolBar = container->GetOrvToolBar();
+    auto* quick = dynamic_cast<IQuickAccessToolBar*>(parent);
+    if (toolBar != FOrvToolBar || quick != FOrvQuickAccessToolBar) Detach();
+    TGraphicControl::SetParent(parent);
+    if (toolBar) {
+        FOrvToolBar = toolBar;
+        if (toolBar->IndexOfToolBarControl(this) < 0) toolBar->AddToolBarControl(this);
+        if (toolBar->IndexOfToolBarControl(this) < 0) {
+            FOrvToolBar = nullptr;
+            throw Exception(L"OrvToolBar not set");
+        }
+        FreeNotification(toolBar);
+        SetPosition(toolBar->GetPosition());
+    } else if (quick) {
+        FOrvQuickAccessToolBar = quick;
+        if (!quick->AddQuickAccessControl(this)) {
+            FOrvQuickAccessToolBar = nullptr;
+            throw Exception(L"OrvToolBar not set");
+        }
+    }
+    ParentChanged();
+}
+
+void TOrvCustomToolBarControl::SetPosition(TDockAlign value) {
+    if (FPosition == value) return;
+    FPosition = value;
+    PositionChanged();
+}
+
+TCustomOrvToolBarStyler* TOrvCustomToolBarControl::HostStyler() const {
+    if (FOrvToolBar) return FOrvToolBar->CurrentToolBarStyler();
+    if (FOrvQuickAccessToolBar) return FOrvQuickAccessToolBar->QuickAccessStyler();
+    return nullptr;
+}
+
+// --- draw position and action link -------------------------------------------------------------
+
+void TOrvToolBarButtonDrawPosition::Assign(const TPersistent* source) {
+    auto* s = dynamic_cast<const TOrvToolBarButtonDrawPosition*>(source);
+    if (!s) {
+        TPersistent::Assign(source);
+        return;
+    }
+    FEnabled = s->FEnabled;
+    FTextX = s->FTextX;
+    FTextY = s->FTextY;
+    FImageX = s->FImageX;
+    FImageY = s->FImageY;
+    if (OnChange) OnChange(this);
+}
+
+TOrvToolBarButtonActionLink::TOrvToolBarButtonActionLink(TOrvCustomToolBarButton* client)
+    : TControlActionLink(client), FClient(client) {}
+
+bool TOrvToolBarButtonActionLink::IsCheckedLinked() {
+    TCustomAction* a = Custom();
+    FClient->FCheckLinked = a && a->GetChecked() == FClient->GetDown();
+    return FClient->FCheckLinked;
+}
+
+bool TOrvToolBarButtonActionLink::IsGroupIndexLinked() {
+    TCustomAction* a = Custom();
+    FClient->FGroupIndexLinked = a && a->GetGroupIndex() == FClient->GetGroupIndex();
+    return FClient->FGroupIndexLinked;
+}
+
+void TOrvToolBarButtonActionLink::SetChecked(bool value) {
+    if (IsCheckedLinked()) FClient->SetDown(value);
+}
+
+void TOrvToolBarButtonActionLink::SetGroupIndex(int value) {
+    if (IsGroupIndexLinked()) FClient->SetGroupIndex(value);
+}
+
+// --- the button -------------------------------------------------------------------------------------
+
+TOrvCustomToolBarButton::TOrvCustomToolBarButton(TComponent* owner)
+    : TOrvCustomToolBarControl(owner),
+      FGlyph(std::make_unique<TBitmap>()),
+      FGlyphHot(std::make_unique<TBitmap>()),
+      FGlyphDown(std::make_unique<TBitmap>()),
+      FGlyphDisabled(std::make_unique<TBitmap>()),
+      FGlyphChecked(std::make_unique<TBitmap>()),
+      FGlyphShade(std::make_unique<TBitmap>()),
+      FPicture(std::make_unique<TGDIPPicture>()),
+      FPictureDisabled(std::make_unique<TGDIPPicture>()),
+      FOfficeHint(std::make_unique<TOrvHintInfo>()) {
+    FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks;
+    FWidth = 23;
+    FHeight = 22;
+    FFont.SetName(L"Tahoma");
+    auto content = [this](TObject*) { ContentChanged(); };
+    for (TBitmap* b : {FGlyph.get(), FGlyphHot.get(), FGlyphDown.get(), FGlyphDisabled.get(), FGlyphChecked.get()})
+        b->OnChange = content;
+    FGlyph->OnChange = [this](TObject*) {
+        if (FShaded && !IsLoading()) BuildShade();
+        ContentChanged();
+    };
+    FPicture->OnChange = content;
+    FPictureDisabled->OnChange = content;
+    FAppearance.OnChange = content;
+    FDrawPosition.OnChange = [this](TObject*) { Invalidate(); };
+    FUnHotTimer = new TTimer(nullptr);
+    FUnHotTimer->SetEnabled(false);
+    FUnHotTimer->SetInterval(1);
+    FUnHotTimer->OnTimer = [this](TObject*) { UnHotTick(); };
+}
+
+TOrvCustomToolBarButton::~TOrvCustomToolBarButton() {
+    *FAlive = false;
+    FUnHotTimer->Free();
+}
+
+void TOrvCustomToolBarButton::Loaded() {
+    TOrvCustomToolBarControl::Loaded();
+    if (FInitialDown) SetDown(true);
+    if (FShaded) BuildShade();
+    AdjustSize();
+}
+
+void TOrvCustomToolBarButton::Notification(TComponent* component, TOperation operation) {
+    TOrvCustomToolBarControl::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == FDropDownMenu) FDropDownMenu = nullptr;
+    if (component == FMenuItem) FMenuItem = nullptr;
+    if (component == FOrvToolBar) FOrvToolBar = nullptr;
+}
+
+// --- property setters -----------------------------------------------------------------------------
+
+void TOrvCustomToolBarButton::ContentChanged() {
+    if (!IsLoading()) AdjustSize();
+    Invalidate();
+}
+
+void TOrvCustomToolBarButton::SetAutoSize(bool value) {
+    if (FAutoSize == value) return;
+    FAutoSize = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetCanRotate(bool value) {
+    if (FCanRotate == value) return;
+    FCanRotate = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetGlyphPosition(TGlyphPosition value) {
+    if (FGlyphPosition == value) return;
+    FGlyphPosition = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetDropDownButton(bool value) {
+    if (FDropDownButton == value) return;
+    FDropDownButton = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetDropDownSplit(bool value) {
+    if (FDropDownSplit == value) return;
+    FDropDownSplit = value;
+    Invalidate();
+}
+
+void TOrvCustomToolBarButton::SetDropDownMenu(TPopupMenu* value) {
+    if (FDropDownMenu == value) return;
+    if (FDropDownMenu) RemoveFreeNotification(FDropDownMenu);
+    FDropDownMenu = value;
+    if (FDropDownMenu) FreeNotification(FDropDownMenu);
+}
+
+void TOrvCustomToolBarButton::SetImageIndex(int value) {
+    if (FImageIndex == value) return;
+    FImageIndex = value;
+    if (FShaded && !IsLoading()) BuildShade();
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetForceImageIndex(bool value) {
+    if (FForceImageIndex == value) return;
+    FForceImageIndex = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetParentStyler(bool value) {
+    if (FParentStyler == value) return;
+    FParentStyler = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetShaded(bool value) {
+    if (FShaded == value) return;
+    FShaded = value;
+    if (FShaded && !IsLoading()) BuildShade();
+    Invalidate();
+}
+
+void TOrvCustomToolBarButton::SetShowCaption(bool value) {
+    if (FShowCaption == value) return;
+    FShowCaption = value;
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetStyle(TOrvToolButtonStyle value) {
+    if (FStyle == value) return;
+    FStyle = value;
+    Invalidate();
+}
+
+void TOrvCustomToolBarButton::PositionChanged() {
+    ContentChanged();
+}
+
+void TOrvCustomToolBarButton::SetPropHot(bool value) {
+    if (FPropHot == value) return;
+    FPropHot = value;
+    Invalidate();
+}
+
+bool TOrvCustomToolBarButton::UnHotTimerRunning() const {
+    return FUnHotTimer->GetEnabled();
+}
+
+// --- Down and groups -----------------------------------------------------------------------------------
+
+void TOrvCustomToolBarButton::SetDown(bool value) {
+    if (IsLoading()) {
+        FInitialDown = value;
+        return;
+    }
+    if (FGroupIndex == 0 && FStyle == tasButton) value = false;
+    if (FGroupIndex == 0) {
+        if (FDown == value) return;
+        FDown = value;
+        FState = value ? absDown : absUp;
+        Repaint();
+        return;
+    }
+    if (FDown == value) return;
+    // A group's down button is only raised by another one going down (or AllowAllUp).
+    if (FDown && !FAllowAllUp) return;
+    FDown = value;
+    if (value) {
+        if (FState == absUp) Invalidate();
+        FState = absExclusive;
+        BroadcastPressed();
+    } else {
+        FState = absUp;
+        Repaint();
+    }
+}
+
+void TOrvCustomToolBarButton::BroadcastPressed() {
+    if (FGroupIndex == 0) return;
+    auto groupIndex = static_cast<WPARAM>(FGroupIndex);
+    auto sender = reinterpret_cast<LPARAM>(static_cast<TControl*>(this));
+    if (FOrvToolBar) {
+        // The toolbar tells its parent's controls and its option window panel.
+        FOrvToolBar->BroadcastButtonPressed(FGroupIndex, this);
+        return;
+    }
+    if (FParent)
+        for (int i = 0; i < FParent->ControlCount(); ++i)
+            FParent->Controls(i)->Perform(CM_BUTTONPRESSED, groupIndex, sender);
+    // The quick access toolbar hears it also when the button has no parent.
+    if (FOrvQuickAccessToolBar) FOrvQuickAccessToolBar->ButtonPressed(FGroupIndex, this);
+}
+
+void TOrvCustomToolBarButton::ButtonPressed(int groupIndex, TOrvCustomToolBarButton* sender) {
+    if (!sender || sender == this || groupIndex != FGroupIndex) return;
+    FAllowAllUp = sender->FAllowAllUp;
+    if (sender->FDown && FDown) {
+        FDown = false;
+        FState = absUp;
+        if (auto* action = dynamic_cast<TCustomAction*>(GetAction())) action->SetChecked(false);
+        Invalidate();
+    }
+}
+
+void TOrvCustomToolBarButton::SetGroupIndex(int value) {
+    if (FGroupIndex == value) return;
+    FGroupIndex = value;
+    if (FDown) BroadcastPressed();
+}
+
+void TOrvCustomToolBarButton::SetAllowAllUp(bool value) {
+    if (FAllowAllUp == value) return;
+    FAllowAllUp = value;
+    if (FDown) BroadcastPressed();
+}
+
+// --- menu item, action ---------------------------------------------------------------------------------
+
+void TOrvCustomToolBarButton::SetMenuItem(TMenuItem* item) {
+    if (FMenuItem == item) return;
+    if (FMenuItem) RemoveFreeNotification(FMenuItem);
+    FMenuItem = item;
+    if (!item) return;
+    FreeNotification(item);
+    SetCaption(item->GetCaption());
+    SetDown(item->GetChecked());
+    SetEnabled(item->GetEnabled());
+    SetHint(item->GetHint());
+    SetImageIndex(item->GetImageIndex());
+    SetVisible(item->GetVisible());
+}
+
+std::unique_ptr<TControlActionLink> TOrvCustomToolBarButton::CreateActionLink() {
+    return std::make_unique<TOrvToolBarButtonActionLink>(this);
+}
+
+void TOrvCustomToolBarButton::ActionChange(TObject* sender, bool checkDefaults) {
+    TOrvCustomToolBarControl::ActionChange(sender, checkDefaults);
+    auto* a = dynamic_cast<TCustomAction*>(sender);
+    if (!a) return;
+    if (checkDefaults || FGroupIndex == 0) SetGroupIndex(a->GetGroupIndex());
+    SetImageIndex(a->GetImageIndex());
+    SetDown(a->GetChecked());
+    ContentChanged();
+}
+
+// --- click and menus ------------------------------------------------------------------------------------
+
+void TOrvCustomToolBarButton::Click() {
+    if (FOrvToolBar)
+        FOrvToolBar->ClosePopups();
+    else if (FOrvQuickAccessToolBar)
+        FOrvQuickAccessToolBar->CloseOverflowWindow();
+    TOrvCustomToolBar* toolBar = FOrvToolBar;
+    std::shared_ptr<bool> alive = FAlive;
+    TOrvCustomToolBarControl::Click();
+    // The handler may have freed the button (and with it, its link to the toolbar).
+    if (*alive && toolBar && FOrvToolBar == toolBar) toolBar->AfterButtonClick(this);
+}
+
+bool TOrvCustomToolBarButton::OpenThroughToolBar() {
+    return FOrvToolBar && FOrvToolBar->OpenControlMenu(this);
+}
+
+bool TOrvCustomToolBarButton::CheckMenuDropdown() {
+    if (IsLoading() || IsDestroying()) return false;
+    bool hasMenu = (FDropDownMenu && FDropDownMenu->GetAutoPopup()) || FMenuItem;
+    return hasMenu && OpenThroughToolBar();
+}
+
+void TOrvCustomToolBarButton::PopupDropDownMenu() {
+    if (!FDropDownMenu) return;
+    if (auto* styled = dynamic_cast<TOrvPopupMenu*>(FDropDownMenu)) {
+        if (TCustomOrvToolBarStyler* styler = HostStyler()) styled->SetMenuStyler(styler->CurrentOrvMenuStyler());
+    }
+    TPoint at = ClientToScreen({0, FHeight});
+    FDropDownMenu->Popup(at.X, at.Y);
+}
+
+// --- mouse ---------------------------------------------------------------------------------------------------
+
+void TOrvCustomToolBarButton::EnterSteps() {
+    FMouseInControl = true;
+    FHot = true;
+    if (GetEnabled() && FOrvToolBar) {
+        FPropHot = FState == absUp;
+        FOrvToolBar->SetHotControl(this);
+    }
+    Invalidate();
+    FUnHotTimer->SetEnabled(true);
+}
+
+void TOrvCustomToolBarButton::LeaveSteps() {
+    FUnHotTimer->SetEnabled(false);
+    FMouseInControl = false;
+    FHot = false;
+    bool keepTracking = FOrvToolBar && FOrvToolBar->InMenuLoop() && FOrvToolBar->MenuFocused();
+    if (!keepTracking) {
+        FPropHot = false;
+        if (FOrvToolBar && FOrvToolBar->HotControl() == this) FOrvToolBar->SetHotControl(nullptr);
+    }
+    Invalidate();
+}
+
+void TOrvCustomToolBarButton::MouseEnter() {
+    EnterSteps();
+    TOrvCustomToolBarControl::MouseEnter();
+}
+
+void TOrvCustomToolBarButton::MouseLeave() {
+    LeaveSteps();
+    TOrvCustomToolBarControl::MouseLeave();
+}
+
+void TOrvCustomToolBarButton::TrackPointer(int x, int y) {
+    bool inside = Inside(x, y);
+    if (inside && !FMouseInControl)
+        MouseEnter();
+    else if (!inside && FMouseInControl)
+        MouseLeave();
+}
+
+void TOrvCustomToolBarButton::UnHotTick() {
+    POINT sp;
+    GetCursorPos(&sp);
+    TPoint p = ScreenToClient({sp.x, sp.y});
+    bool inside = ClientRect().Contains(p);
+    bool menuOpenOnIt = IsMenuButton() && FDropDownButton && FMenuSel && (FDropDownMenu || FMenuItem);
+    if (inside && !menuOpenOnIt) return;
+    if (!FMouseInControl) {
+        FUnHotTimer->SetEnabled(false);
+        return;
+    }
+    MouseLeave();
+}
+
+void TOrvCustomToolBarButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button != TMouseButton::mbLeft || !GetEnabled()) {
+        TOrvCustomToolBarControl::MouseDown(button, shift, x, y);
+        return;
+    }
+    FMouseDownInControl = true;
+    bool inPart = FDropDownButton && FDropDownSplit && InDropDownPressZone(FWidth, FHeight, x, y, Rotated());
+    if (!(FDropDownButton && (!FDropDownSplit || inPart))) {
+        if (!FDown) {
+            FState = absDown;
+            Invalidate();
+        }
+        FDragging = true;
+        if (FStyle == tasCheck) {
+            FState = absDown;
+            Repaint();
+        }
+        TOrvCustomToolBarControl::MouseDown(button, shift, x, y);
+        return;
+    }
+    // The press belongs to the drop-down part: its release is no click.
+    FClicked = false;
+    FState = absUp;
+    FMouseInControl = FHot = FPropHot = false;
+    std::shared_ptr<bool> alive = FAlive;
+    OnDropDown(this);
+    if (!*alive) return;
+    if (FDropDownMenu) {
+        if (FStyle == tasButton) FState = absUp;
+        FMenuSel = true;
+        Repaint();
+        PopupDropDownMenu();
+        if (!*alive) return;
+        FMenuSel = false;
+        Repaint();
+    }
+    TOrvCustomToolBarControl::MouseDown(button, shift, x, y);
+}
+
+void TOrvCustomToolBarButton::MouseMove(TShiftState shift, int x, int y) {
+    if (FDragging) {
+        TOrvButtonState state = FDown ? absExclusive : Inside(x, y) ? absDown : absUp;
+        if (FStyle == tasCheck && FDown) state = absDown;
+        if (state != FState) {
+            FState = state;
+            Invalidate();
+        }
+    } else if (!FMouseInControl) {
+        TrackPointer(x, y);
+    }
+    TOrvCustomToolBarControl::MouseMove(shift, x, y);
+}
+
+void TOrvCustomToolBarButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button != TMouseButton::mbLeft) {
+        TOrvCustomToolBarControl::MouseUp(button, shift, x, y);
+        return;
+    }
+    FMenuSel = false;
+    FMouseDownInControl = false;
+    bool menuButtonWithMenu = IsMenuButton() && (FDropDownMenu || FMenuItem);
+    if (menuButtonWithMenu || !FDragging) {
+        FClicked = false;
+        TOrvCustomToolBarControl::MouseUp(button, shift, x, y);
+        return;
+    }
+    FDragging = false;
+    bool inside = Inside(x, y);
+    auto* action = dynamic_cast<TCustomAction*>(GetAction());
+    if (FGroupIndex != 0) {
+        bool actionHandles = action && (FCheckLinked || FGroupIndexLinked);
+        if (!actionHandles) {
+            if (inside) {
+                SetDown(!FDown);
+                if (FDown) Repaint();
+            } else if (FDown) {
+                FState = absExclusive;
+                Repaint();
+            }
+        }
+    } else {
+        FState = absUp;
+        FHot = false;
+        if (FStyle == tasCheck && inside) SetDown(!FDown);
+        Repaint();
+    }
+    TrackPointer(x, y);
+    TOrvCustomToolBarControl::MouseUp(button, shift, x, y);
+}
+
+void TOrvCustomToolBarButton::WndProc(TMessage& m) {
+    switch (m.Msg) {
+        case CM_BUTTONPRESSED:
+            ButtonPressed(static_cast<int>(m.WParam),
+                          dynamic_cast<TOrvCustomToolBarButton*>(reinterpret_cast<TControl*>(m.LParam)));
+            return;
+        case CM_TEXTCHANGED:
+        case CM_FONTCHANGED:
+            TOrvCustomToolBarControl::WndProc(m);
+            ContentChanged();
+            return;
+        case CM_ENABLEDCHANGED:
+            if (!GetEnabled()) {
+                FUnHotTimer->SetEnabled(false);
+                FMouseInControl = FHot = FPropHot = false;
+            }
+            break;
+        default:
+            break;
+    }
+    TOrvCustomToolBarControl::WndProc(m);
+}
+
+// --- glyphs and sizes -----------------------------------------------------------------------------------------
+
+TImageList* TOrvCustomToolBarButton::GlyphImages(int& index) {
+    index = FImageIndex;
+    TImageList* hostImages = FOrvToolBar              ? FOrvToolBar->GetImages()
+                             : FOrvQuickAccessToolBar ? FOrvQuickAccessToolBar->QuickAccessImages()
+                                                      : nullptr;
+    TImageList* hostDisabled = FOrvToolBar              ? FOrvToolBar->GetDisabledImages()
+                               : FOrvQuickAccessToolBar ? FOrvQuickAccessToolBar->QuickAccessDisabledImages()
+                                                        : nullptr;
+    TImageList* list = hostImages;
+    auto* action = dynamic_cast<TCustomAction*>(GetAction());
+    if (!FForceImageIndex && action && action->GetActionList() && action->GetActionList()->GetImages()) {
+        list = action->GetActionList()->GetImages();
+        index = action->GetImageIndex();
+    }
+    if (!GetEnabled() && list && hostDisabled) list = hostDisabled;
+    if (!list || index < 0 || index >= list->Count()) return nullptr;
+    return list;
+}
+
+TBitmap* TOrvCustomToolBarButton::StateBitmap(TToolButtonGlyph which) {
+    TBitmap* b = nullptr;
+    switch (which) {
+        case tgHot:
+            b = FGlyphHot.get();
+            break;
+        case tgDown:
+            b = FGlyphDown.get();
+            break;
+        case tgDisabled:
+            b = FGlyphDisabled.get();
+            break;
+        case tgChecked:
+            b = FGlyphChecked.get();
+            break;
+        default:
+            break;
+    }
+    return b && !b->Empty() ? b : FGlyph.get();
+}
+
+TSize TOrvCustomToolBarButton::GlyphSize() {
+    int index;
+    if (TImageList* list = GlyphImages(index)) return {list->GetWidth(), list->GetHeight()};
+    TSize size{0, 0};
+    for (TBitmap* b : {FGlyph.get(), FGlyphHot.get(), FGlyphDown.get(), FGlyphDisabled.get(), FGlyphChecked.get()}) {
+        size.cx = std::max(size.cx, b->Width());
+        size.cy = std::max(size.cy, b->Height());
+    }
+    if (size.cx > 0 || size.cy > 0) return size;
+    if (!FPicture->Empty()) return {FPicture->Width(), FPicture->Height()};
+    return {0, 0};
+}
+
+const TFont& TOrvCustomToolBarButton::CaptionFont() {
+    if (FParentStyler)
+        if (TCustomOrvToolBarStyler* styler = HostStyler()) return styler->CaptionFont();
+    return FFont;
+}
+
+TSize TOrvCustomToolBarButton::CaptionSize() {
+    if (!FShowCaption || FCaption.empty()) return {0, 0};
+    return MeasureSingleLine(CaptionFont(), FCaption);
+}
+
+void TOrvCustomToolBarButton::AdjustSize() {
+    if (!FAutoSize || !FParent || IsLoading()) return;
+    TToolButtonSizeInput in;
+    in.Glyph = GlyphSize();
+    in.TextWidth = CaptionSize().cx;
+    in.TextHeight = TextHeightOf(CaptionFont(), L"gh");
+    in.Spacing = FSpacing;
+    in.Offset = FOffSet;
+    in.QuickAccess = FOrvQuickAccessToolBar != nullptr;
+    in.DropDown = FDropDownButton;
+    in.DropDownWidth = FDropDownSectWidth;
+    in.Position = FGlyphPosition;
+    TSize sums = ToolButtonAutoSize(in);
+    bool floating = FOrvToolBar && FOrvToolBar->GetToolBarState() == tsFloating;
+    bool applyAcross = in.QuickAccess || floating || (FOrvToolBar && FOrvToolBar->GetAutoPositionControls());
+    int across = sums.cy;
+    if (FOrvToolBar && (Horizontal() || Rotated())) {
+        int inner = FOrvToolBar->Height() - 4;
+        if (FOrvToolBar->GetShowCaption()) inner -= FOrvToolBar->GetCaptionHeight();
+        across = std::max(across, inner);
+    } else if (FOrvQuickAccessToolBar) {
+        across = std::max(across, FOrvQuickAccessToolBar->QuickAccessControl()->ClientHeight() - 1);
+    }
+    if (Rotated()) {
+        // The sums run down the toolbar: the along size is the height.
+        int width = across;
+        if (floating) width = std::max(width, FOrvToolBar->SizeAtDock() - 4);
+        SetBounds(FLeft, FTop, applyAcross ? width : FWidth, sums.cx);
+    } else {
+        SetBounds(FLeft, FTop, sums.cx, applyAcross ? across : FHeight);
+    }
+}
+
+void TOrvCustomToolBarButton::BuildShade() {
+    // The silhouette of the glyph (or of the list image drawn on magenta) in grey.
+    TBitmap source;
+    TColor key = clFuchsia;
+    int index;
+    if (TImageList* list = GlyphImages(index)) {
+        list->GetBitmap(index, source, clFuchsia);
+    } else if (!FGlyph->Empty()) {
+        source.Assign(FGlyph.get());
+        key = FGlyph->GetTransparentColor();
+    } else {
+        FGlyphShade = std::make_unique<TBitmap>();
+        FShadedForGlyph = false;
+        return;
+    }
+    auto shade = std::make_unique<TBitmap>(source.Width(), source.Height());
+    shade->Canvas().Brush().SetColor(clFuchsia);
+    shade->Canvas().FillRect({0, 0, source.Width(), source.Height()});
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x)
+            if (source.PixelColor(x, y) != key) shade->Canvas().SetPixel(x, y, 0x808080);
+    shade->SetTransparentColor(clFuchsia);
+    shade->SetTransparent(true);
+    FGlyphShade = std::move(shade);
+    FShadedForGlyph = true;
+}
+
+// --- painting ---------------------------------------------------------------------------------------------------
+
+TOrvButtonState TOrvCustomToolBarButton::ResolvedState() const {
+    if (!GetEnabled()) return absDisabled;
+    TOrvButtonState state = FState;
+    if (state == absDisabled) state = FDown && FGroupIndex != 0 ? absExclusive : absUp;
+    if (FStyle == tasCheck && FDown) state = absDown;
+    return state;
+}
+
+TToolButtonColors TOrvCustomToolBarButton::StateColors(const TToolButtonStateInput& input) {
+    TCustomOrvToolBarStyler* styler = FParentStyler ? HostStyler() : nullptr;
+    const TButtonAppearance& a = styler ? styler->ButtonAppearance() : FAppearance;
+    return ToolButtonColors(a, FAppearance, input);
+}
+
+TToolButtonColors TOrvCustomToolBarButton::CurrentColors() {
+    TToolButtonStateInput in;
+    in.State = ResolvedState();
+    in.Enabled = GetEnabled();
+    in.Hot = Hot();
+    in.MouseHeld = FMouseDownInControl && FMouseInControl && FDragging;
+    in.Transparent = FTransparent;
+    in.Check = FStyle == tasCheck;
+    in.MenuOpen = FMenuSel;
+    return StateColors(in);
+}
+
+bool TOrvCustomToolBarButton::OnAeroQuickAccess() const {
+    return FOrvQuickAccessToolBar && FOrvQuickAccessToolBar->OnAeroGlass();
+}
+
+TToolButtonFrame TOrvCustomToolBarButton::CurrentFrame() {
+    TToolButtonColors colors = CurrentColors();
+    TToolButtonFrame f = MakeToolButtonFrame(FWidth, FHeight, colors, FDropDownButton, FDropDownSplit,
+                                             FDropDownSectWidth, FMenuSel, Rotated(), FPosition == daLeft);
+    // On the glass of a maximised form an idle arrow is white to stay visible.
+    bool idle = colors.Color == clNone;
+    if (OnAeroQuickAccess() && FOrvQuickAccessToolBar->FormMaximized() && idle) f.ArrowColor = clWhite;
+    return f;
+}
+
+void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolButtonColors& colors) {
+    bool shade = FShaded && FMouseInControl && GetEnabled() && ResolvedState() == absUp && !FMouseDownInControl &&
+                 !FGlyphShade->Empty();
+    if (shade)
+        TransparentBlt(canvas.Handle(), at.X + 2, at.Y + 2, FGlyphShade->Width(), FGlyphShade->Height(),
+                       FGlyphShade->Canvas().Handle(), 0, 0, FGlyphShade->Width(), FGlyphShade->Height(),
+                       ColorToRGB(clFuchsia));
+    int index;
+    if (TImageList* list = GlyphImages(index)) {
+        bool disabledList = !GetEnabled() && FOrvToolBar && list == FOrvToolBar->GetDisabledImages();
+        list->Draw(canvas, at.X, at.Y, index, GetEnabled() || disabledList);
+        return;
+    }
+    if (colors.Glyph == tgNone) return;
+    TBitmap* bitmap = StateBitmap(colors.Glyph);
+    if (!bitmap->Empty()) {
+        // State bitmaps are always keyed by their bottom-left pixel, whatever their flag.
+        TransparentBlt(canvas.Handle(), at.X, at.Y, bitmap->Width(), bitmap->Height(), bitmap->Canvas().Handle(), 0, 0,
+                       bitmap->Width(), bitmap->Height(), ColorToRGB(bitmap->GetTransparentColor()));
+        return;
+    }
+    TGDIPPicture* picture = !GetEnabled() && !FPictureDisabled->Empty() ? FPictureDisabled.get() : FPicture.get();
+    if (!picture->Empty()) canvas.Draw(at.X, at.Y, *picture);
+}
+
+void TOrvCustomToolBarButton::DrawCaption(TCanvas& canvas, const TToolButtonContent& layout,
+                                          const TToolButtonColors& colors) {
+    if (!FShowCaption || FCaption.empty()) return;
+    canvas.Font().Assign(&CaptionFont());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    bool enabled = GetEnabled();
+    auto draw = [&](int dx, int dy) {
+        if (FDrawPosition.GetEnabled()) {
+            TRect r{FDrawPosition.GetTextX() + dx, FDrawPosition.GetTextY() + dy, FWidth + dx, FHeight + dy};
+            canvas.DrawText(FCaption, r, DT_SINGLELINE | DT_NOCLIP);
+        } else if (Rotated()) {
+            DrawHotKeyText(canvas, FCaption, {layout.CaptionOrigin.X + dx, layout.CaptionOrigin.Y + dy});
+        } else {
+            TRect r{layout.Caption.Left + dx, layout.Caption.Top + dy, layout.Caption.Right + dx,
+                    layout.Caption.Bottom + dy};
+            canvas.DrawText(FCaption, r, layout.Format | (layout.Clip ? 0u : DT_NOCLIP));
+        }
+    };
+    if (enabled) {
+        canvas.Font().SetColor(colors.CaptionColor);
+        draw(0, 0);
+    } else {
+        DrawEmbossed(canvas, draw);
+    }
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+}
+
+void TOrvCustomToolBarButton::Paint() {
+    TCanvas& canvas = Canvas();
+    TToolButtonColors colors = CurrentColors();
+    TToolButtonFrame frame = CurrentFrame();
+    if (OnAeroQuickAccess())
+        PaintToolButtonFrameAero(canvas, frame);
+    else
+        DrawToolButtonFrame(canvas, frame);
+
+    TSize glyph = GlyphSize();
+    TSize text = CaptionSize();
+    int width = FWidth, height = FHeight;
+    // The content is laid out in the main part, beside the drop-down section.
+    if (FDropDownButton) (Rotated() ? height : width) -= FDropDownSectWidth;
+    TToolButtonContent layout = ToolButtonContentLayout(width, height, glyph, text, text.cx > 0 ? FSpacing : 0,
+                                                        FGlyphPosition, Rotated(), FAutoSize);
+    TPoint glyphAt =
+        FDrawPosition.GetEnabled() ? TPoint{FDrawPosition.GetImageX(), FDrawPosition.GetImageY()} : layout.Glyph;
+    if (glyph.cx > 0 && glyph.cy > 0) DrawGlyph(canvas, glyphAt, colors);
+    DrawCaption(canvas, layout, colors);
+}
+
+}  // namespace orv
