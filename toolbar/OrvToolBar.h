@@ -296,6 +296,9 @@ public:
     }
     // Opens the compact window under the compact button (the button's click).
     void OpenCompactWindow();
+    // Width the toolbar would take expanded (its clone's, shrunk completely once unless
+    // it was compacted at its smallest).
+    int ExpandedWidth();
     static constexpr int kCompactMinWidth = 45;
 
     // --- painting pieces (callable with a given state, for docked and floating looks) ----
@@ -351,7 +354,11 @@ protected:
 
 private:
     friend class TCompactWindow;
-    friend class TToolBarPainter;
+    void PaintDragGrip(TCanvas& canvas);
+    void PaintRightHandle(TCanvas& canvas);
+    void PaintOptionIndicator(TCanvas& canvas);
+    // Passes the click a compact window took on to the glow button at point (screen).
+    void PassClickOn(TPoint point);
     void RegisterChild(TControl* control);
     void UnregisterChild(TControl* control);
     void HookGlowButton(TOrvCustomGlowButton* button);
@@ -463,7 +470,7 @@ private:
     bool FOldAutoPosition = true;
     bool FOldAutoSize = true;
     bool FOldAutoArrangeButtons = true;
-    int FExpandedWidth = 0;
+    bool FCloneShrunk = false;
     struct TSavedPlace {
         TControl* Control;
         TRect Bounds;

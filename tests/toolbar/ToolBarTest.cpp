@@ -1,0 +1,325 @@
+// The toolbar family's list, toolbar positioning and sizing, and the toolbar's pixels.
+#include <gtest/gtest.h>
+
+#include "../buttons/GlowButtonTestSupport.h"
+#include "TestSupport.h"
+#include "framework/Bitmap.h"
+#include "toolbar/DbgList.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarStylers.h"
+
+using namespace orv;
+using namespace glowtest;
+
+namespace {
+
+std::string MessageOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// A small glow button of fixed size in the label state (one cell of a ribbon column).
+TOrvGlowButton* SmallButton(TComponent* owner, TWinControl* parent, int width = 50, int height = 20) {
+    auto* b = new TOrvGlowButton(owner);
+    b->SetButtonSizeState(bsLabel);
+    b->SetBounds(0, 0, width, height);
+    b->SetParent(parent);
+    return b;
+}
+
+struct TPageFixture {
+    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
+    TOrvPage* Page;
+    TPageFixture(int width = 600, int height = 95) {
+        Form->SetBounds(100, 100, width + 40, height + 60);
+        Page = new TOrvPage(Form.get());
+        Page->SetBounds(10, 10, width, height);
+        Page->SetParent(Form.get());
+    }
+    TOrvToolBar* AddBar() {
+        auto* tb = new TOrvToolBar(Form.get());
+        Page->AddOrvToolBar(tb);
+        return tb;
+    }
+};
+
+}  // namespace
+
+TEST(DbgList, RaisesReadAndWriteErrorsForEveryIndexOutsideAndAssignsInOrder) {
+    int a = 1, b = 2, c = 3;
+    TDbgList<int> list;
+    list.Add(&a);
+    list.Add(&b);
+    EXPECT_EQ(list[1], &b);
+    for (int bad : {2, -1, -100}) {
+        EXPECT_EQ(MessageOf([&] { list.Items(bad); }), "Index out of bounds in list read access") << bad;
+        EXPECT_EQ(MessageOf([&] { list.SetItems(bad, &c); }), "Index out of bounds in list write access") << bad;
+    }
+    list.SetItems(0, &c);
+    EXPECT_EQ(list[0], &c);
+
+    TDbgList<int> copy;
+    copy.Add(&a);
+    copy.AssignList(list);
+    ASSERT_EQ(copy.Count(), 2) << "AssignList clears first";
+    EXPECT_EQ(copy[0], &c);
+    EXPECT_EQ(copy[1], &b);
+    copy.Move(1, 0);
+    EXPECT_EQ(copy[0], &b);
+    EXPECT_EQ(list[0], &c) << "the copy is independent";
+}
+
+TEST(ToolBarPositioning, SmallGlowButtonsStackThreeToAColumnAndALargeOneStartsAColumn) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    std::vector<TOrvGlowButton*> small;
+    for (int i = 0; i < 7; ++i) small.push_back(SmallButton(f.Form.get(), tb));
+    // Columns of 3, 3 and 1 from x = 2, y = 2 (caption hidden), each 50 wide and adjacent.
+    const int expected[7][2] = {{2, 2}, {2, 22}, {2, 42}, {52, 2}, {52, 22}, {52, 42}, {102, 2}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(small[i]->Left(), expected[i][0]) << i;
+        EXPECT_EQ(small[i]->Top(), expected[i][1]) << i;
+    }
+    EXPECT_EQ(tb->Width(), 152 + 14) << "right edge of the last column plus the right handle part";
+    EXPECT_EQ(tb->Height(), 89) << "the page gives its toolbars height - 6";
+    EXPECT_EQ(tb->Top(), 3);
+    EXPECT_EQ(tb->Left(), 3);
+
+    // A large button between the third and fourth starts a column of its own at y0.
+    auto* large = new TOrvGlowButton(f.Form.get());
+    large->SetBounds(0, 0, 40, 60);
+    tb->InsertToolBarControl(3, large);
+    EXPECT_EQ(large->Left(), 52);
+    EXPECT_EQ(large->Top(), 2);
+    EXPECT_EQ(small[3]->Left(), 92) << "the next small button opens a new column after it";
+    EXPECT_EQ(small[3]->Top(), 2);
+    EXPECT_EQ(small[6]->Left(), 142);
+
+    // An invisible control goes below the toolbar and takes no room.
+    small[6]->SetVisible(false);
+    EXPECT_EQ(small[6]->Top(), tb->Height() + 2);
+    EXPECT_EQ(tb->Width(), 142 + 14);
+}
+
+TEST(ToolBarPositioning, FlowLayoutWithoutAutoSizeKeepsTheToolBarSize) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    tb->SetAutoSize(false);
+    tb->SetBounds(3, 3, 110, 89);
+    std::vector<TOrvGlowButton*> b;
+    for (int i = 0; i < 3; ++i) b.push_back(SmallButton(f.Form.get(), tb, 50, 20));
+    EXPECT_EQ(tb->Width(), 110);
+    EXPECT_EQ(b[0]->Left(), 2);
+    EXPECT_EQ(b[0]->Top(), 0);
+    EXPECT_EQ(b[1]->Left(), 52);
+    EXPECT_EQ(b[2]->Left(), 2) << "does not fit (110 - 102 - 2 < 50): a new line";
+    EXPECT_EQ(b[2]->Top(), 20);
+}
+
+TEST(ToolBarSizing, DockedLengthsWithAndWithoutRightHandleAndHideOnEmpty) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    auto* tb = new TOrvToolBar(form.get());
+    tb->SetParent(form.get());
+    tb->SetAutoSize(false);
+    tb->SetAutoSize(true);
+    EXPECT_EQ(tb->Width(), 74) << "no control: FMinLength + 14";
+    auto* b = new TOrvGlowButton(form.get());
+    b->SetBounds(0, 0, 30, 22);
+    b->SetParent(tb);
+    b->SetVisible(false);
+    EXPECT_EQ(tb->Width(), 29) << "all controls invisible: 15 + 14";
+    tb->SetShowRightHandle(false);
+    EXPECT_EQ(tb->Width(), 19);
+    b->Free();
+    EXPECT_EQ(tb->Width(), 64);
+
+    TPageFixture f;
+    TOrvToolBar* empty = f.AddBar();
+    TOrvToolBar* next = f.AddBar();
+    auto* hidden = SmallButton(f.Form.get(), empty);
+    hidden->SetVisible(false);
+    empty->SetHideOnEmpty(true);
+    EXPECT_EQ(empty->Width(), 0);
+    EXPECT_EQ(next->Left(), 3) << "a toolbar of width 0 takes no room on the page";
+}
+
+TEST(ToolBarPositioning, PageArrangesToolBarsFromThreeWithGapsOfThree) {
+    TPageFixture f;
+    TOrvToolBar* a = f.AddBar();
+    TOrvToolBar* b = f.AddBar();
+    a->SetAutoSize(false);
+    b->SetAutoSize(false);
+    a->SetWidth(166);
+    b->SetWidth(100);
+    f.Page->ArrangeToolBars();
+    EXPECT_EQ(a->BoundsRect(), (TRect{3, 3, 169, 92}));
+    EXPECT_EQ(b->BoundsRect(), (TRect{172, 3, 272, 92}));
+    TOrvCustomToolBar* created = f.Page->CreateOrvToolBar();
+    EXPECT_EQ(created->GetCaption(), L"Untitled");
+    EXPECT_EQ(f.Page->IndexOfOrvToolBar(created), 2);
+    f.Page->MoveOrvToolBar(2, 0);
+    EXPECT_EQ(created->Left(), 3);
+    EXPECT_EQ(created->GetToolBarIndex(), 0);
+}
+
+// --- pixels ------------------------------------------------------------------------------------
+
+namespace {
+
+std::unique_ptr<TBitmap> PaintBar(TOrvCustomToolBar* tb) {
+    auto bmp = std::make_unique<TBitmap>(tb->Width(), tb->Height());
+    bmp->Canvas().Brush().SetColor(clFuchsia);
+    bmp->Canvas().FillRect({0, 0, tb->Width(), tb->Height()});
+    tb->PaintTo(bmp->Canvas().Handle());
+    return bmp;
+}
+
+// A docked toolbar on a form with a plain background, so drawn marks stand out.
+TOrvToolBar* PlainBar(TForm* form, int width, int height) {
+    auto* tb = new TOrvToolBar(form);
+    tb->SetAutoSize(false);
+    tb->SetBounds(0, 0, width, height);
+    tb->SetParent(form);
+    auto* s = tb->CurrentToolBarStyler();
+    s->Color().SetColor(0xE0E0E0);
+    s->Color().SetColorTo(clNone);
+    s->ColorHot().SetColor(clNone);
+    s->SetBorderColor(clNone);
+    s->SetRightHandleColor(0x808080);
+    s->SetRightHandleColorTo(clNone);
+    return tb;
+}
+
+}  // namespace
+
+TEST(ToolBarPixels, EachGripStyleDrawsItsMarks) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    TOrvToolBar* tb = PlainBar(form.get(), 80, 26);
+    tb->SetShowRightHandle(false);
+    auto* s = tb->CurrentToolBarStyler();
+    const TColor shadow = ColorToRGB(clBtnShadow);
+
+    s->SetDragGripStyle(dsDots);
+    auto bmp = PaintBar(tb);
+    // (26 - 8) div 4 = 4 dots; dot 0 at y = 5: white (5..6, 6..7) under shadow (4..5, 5..6).
+    EXPECT_EQ(bmp->PixelColor(4, 5), shadow);
+    EXPECT_EQ(bmp->PixelColor(6, 7), 0xFFFFFFu);
+    EXPECT_EQ(bmp->PixelColor(4, 17), shadow) << "dot 3 at y = 17";
+    EXPECT_EQ(bmp->PixelColor(4, 21), 0xE0E0E0u) << "no fifth dot";
+
+    s->SetDragGripStyle(dsSingleLine);
+    bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(4, 10), 0xFFFFFFu) << "white column left of x = 5";
+    EXPECT_EQ(bmp->PixelColor(6, 10), shadow) << "shadow column right of it";
+    EXPECT_EQ(bmp->PixelColor(5, 22), shadow);
+
+    s->SetDragGripStyle(dsDoubleLine);
+    bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(2, 10), 0xFFFFFFu);
+    EXPECT_EQ(bmp->PixelColor(4, 10), shadow);
+    EXPECT_EQ(bmp->PixelColor(5, 10), 0xFFFFFFu);
+    EXPECT_EQ(bmp->PixelColor(7, 10), shadow);
+
+    s->SetDragGripStyle(dsFlatDots);
+    bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(3, 5), 0xA5A5A5u);
+    EXPECT_EQ(bmp->PixelColor(4, 7), 0xA5A5A5u);
+    EXPECT_EQ(bmp->PixelColor(5, 5), 0xE0E0E0u) << "end pixel excluded";
+
+    s->SetDragGripStyle(dsNone);
+    bmp = PaintBar(tb);
+    for (int y = 1; y < 25; ++y)
+        for (int x = 1; x < 7; ++x) ASSERT_EQ(bmp->PixelColor(x, y), 0xE0E0E0u) << x << "," << y;
+}
+
+TEST(ToolBarPixels, RightHandleOptionArrowInBothEdgeStyles) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    TOrvToolBar* tb = PlainBar(form.get(), 80, 26);
+    auto* s = tb->CurrentToolBarStyler();
+    s->SetDragGripStyle(dsNone);
+
+    // Rounded: handle (66, 0, 81, 27); arrow rows B - 11 = 16 and B - 8 = 19 over R - 9 .. R - 5.
+    s->SetRoundEdges(true);
+    auto bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(72, 16), 0u);
+    EXPECT_EQ(bmp->PixelColor(76, 16), 0u);
+    EXPECT_EQ(bmp->PixelColor(73, 17), 0xFFFFFFu) << "white row B - 10";
+    EXPECT_EQ(bmp->PixelColor(74, 21), 0u) << "tip (R - 7, B - 6)";
+    EXPECT_EQ(bmp->PixelColor(70, 10), 0x808080u) << "handle fill";
+
+    // Square: handle (65, 1, 79, 25); arrow rows B - 9 = 16 and B - 7 = 18, black only.
+    s->SetRoundEdges(false);
+    bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(70, 16), 0u);
+    EXPECT_EQ(bmp->PixelColor(74, 18), 0u);
+    EXPECT_EQ(bmp->PixelColor(72, 20), 0u) << "tip (R - 7, B - 5)";
+    EXPECT_EQ(bmp->PixelColor(71, 17), 0x808080u) << "no white in the square style";
+}
+
+TEST(ToolBarPixels, PageToolBarBackgroundSplitsAt22AndCaptionIndicatorGlows) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    tb->SetAutoSize(false);
+    tb->SetWidth(120);
+    tb->SetShowCaption(true);
+    tb->SetCaptionPosition(cpBottom);
+    tb->SetShowRightHandle(false);
+    auto* s = tb->CurrentToolBarStyler();
+    s->Color().Mirror().SetColor(0x0000FF);
+    s->Color().Mirror().SetColorTo(0x0000FF);
+    s->Color().Mirror().SetColorMirror(0x00FF00);
+    s->Color().Mirror().SetColorMirrorTo(0x00FF00);
+    s->ColorHot().SetColor(clNone);
+    s->SetBorderColor(clNone);
+    auto bmp = PaintBar(tb);
+    // Top 3 on the page: split at 22 - 3 = 19.
+    EXPECT_EQ(bmp->PixelColor(60, 10), 0x0000FFu);
+    EXPECT_EQ(bmp->PixelColor(60, 18), 0x0000FFu);
+    EXPECT_EQ(bmp->PixelColor(60, 20), 0x00FF00u);
+    EXPECT_EQ(bmp->PixelColor(60, 60), 0x00FF00u);
+
+    // The option indicator at the right end of the bottom caption: no face when idle ...
+    TRect r = tb->GetOptionIndicatorRect();
+    EXPECT_EQ(r, (TRect{120 - 16 + 1, 89 - 16 + 2, 119, 88}));
+    TColor idle = bmp->PixelColor(r.Left + 7, r.Top + 3);
+    // ... and the glow button's hot colours while the pointer is over it.
+    s->GlowButtonAppearance().SetColorHot(0x2020F0);
+    s->GlowButtonAppearance().SetColorHotTo(0x2020F0);
+    s->GlowButtonAppearance().SetColorMirrorHot(0x2020F0);
+    s->GlowButtonAppearance().SetColorMirrorHotTo(0x2020F0);
+    f.Form->Show();
+    tb->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(r.Left + 7, r.Top + 6));
+    orvtest::PumpFor(400);  // the indicator's hover glow fades in
+    bmp = PaintBar(tb);
+    EXPECT_TRUE(tb->OptionHot());
+    EXPECT_NE(bmp->PixelColor(r.Left + 7, r.Top + 3), idle);
+    EXPECT_TRUE(Near(bmp->PixelColor(r.Left + 7, r.Top + 6), 0x2020F0, 40));
+
+    // Pressing it calls OnOptionClick at (left + width - 12, top + height + 1).
+    TPoint clicked{-1, -1};
+    tb->OnOptionClick = [&](TObject*, TPoint client, TPoint) { clicked = client; };
+    tb->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.Left + 7, r.Top + 6));
+    tb->Perform(WM_LBUTTONUP, 0, MAKELPARAM(r.Left + 7, r.Top + 6));
+    EXPECT_EQ(clicked, (TPoint{3 + 120 - 12, 3 + 89 + 1}));
+}
+
+TEST(PagePixels, PageBackgroundIsSplitAt22) {
+    TPageFixture f(200, 95);
+    auto styler = TOwnedPtr<TOrvToolBarOfficeStyler>(new TOrvToolBarOfficeStyler(nullptr));
+    styler->PageAppearance().SetColor(0xFF0000);
+    styler->PageAppearance().SetColorTo(0xFF0000);
+    styler->PageAppearance().SetColorMirror(0x00FFFF);
+    styler->PageAppearance().SetColorMirrorTo(0x00FFFF);
+    f.Page->SetToolBarStyler(styler.get());
+    TBitmap bmp(200, 95);
+    f.Page->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp.Canvas().Handle()), 0);
+    EXPECT_EQ(bmp.PixelColor(100, 21), 0xFF0000u);
+    EXPECT_EQ(bmp.PixelColor(100, 22), 0x00FFFFu);
+    EXPECT_EQ(bmp.PixelColor(100, 60), 0x00FFFFu);
+    f.Page->SetToolBarStyler(nullptr);
+}

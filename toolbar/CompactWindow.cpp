@@ -1,0 +1,365 @@
+// The compact window, and compact mode of the toolbar: entering (controls move to a
+// clone in the window, the toolbar shows one compact glow button), opening, hiding
+// and leaving (controls come back at their places and in their order).
+#include "toolbar/CompactWindow.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "framework/GdiHandles.h"
+#include "framework/Screen.h"
+#include "hints/OrvHintInfo.h"
+#include "paint/GDIPPicture.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+
+namespace orv {
+
+namespace {
+
+constexpr UINT_PTR kHideTimer = 1;
+
+bool IsMouseDown(uintptr_t message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+UINT CompactPassClickMessage() {
+    static const UINT message = RegisteredMessage(L"TBCompactPassClick");
+    return message;
+}
+
+// --- TCompactWindow -------------------------------------------------------------------------
+
+TCompactWindow::TCompactWindow(TOrvCustomToolBar* owner) : TForm(owner), FOwner(owner) {
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetFormStyle(TFormStyle::fsStayOnTop);
+    SetBounds(0, 0, 30, 30);
+    if (TForm* form = GetParentForm(owner)) Font().Assign(&form->Font());
+}
+
+void TCompactWindow::CreateParams(TCreateParams& params) {
+    TForm::CreateParams(params);
+    params.Style = (params.Style & ~(WS_CHILD | WS_CAPTION | WS_THICKFRAME)) | WS_POPUP;
+    params.ClassStyle |= CS_DROPSHADOW;
+    params.WinClassName = L"OrvCompactWindow";
+    if (TForm* form = GetParentForm(FOwner)) params.WndParent = form->Handle();
+}
+
+void TCompactWindow::BeforeDestruction() {
+    FMouseHook.reset();
+    TForm::BeforeDestruction();
+}
+
+void TCompactWindow::PaintWindow(HDC dc) {
+    TGdiBrush brush(CreateSolidBrush(ColorToRGB(GetColor())));
+    RECT r{-4, -4, ClientWidth() + 4, ClientHeight() + 4};
+    FillRect(dc, &r, brush.Get());
+}
+
+void TCompactWindow::WndProc(TMessage& message) {
+    if (message.Msg == WM_NCHITTEST) {
+        POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+        if (HandleAllocated()) ::ScreenToClient(FHandle, &p);
+        if (p.x > FWidth - 10 && p.y > FHeight - 10) {
+            message.Result = HTBOTTOMRIGHT;
+            return;
+        }
+    }
+    if (message.Msg == WM_ERASEBKGND) {
+        message.Result = 1;
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+void TCompactWindow::Activate() {
+    TForm::Activate();
+    if (FOrvToolBar && FOrvToolBar->Showing() && FOrvToolBar->CanFocus()) FOrvToolBar->SetFocus();
+    // The owner's caption stays active while its pop-up has the focus.
+    if (TForm* form = GetParentForm(FOwner))
+        if (form->HandleAllocated()) SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+}
+
+void TCompactWindow::Deactivate() {
+    TForm::Deactivate();
+    bool canClose = true;
+    if (FOwner->OnCompactCloseQuery) FOwner->OnCompactCloseQuery(this, canClose);
+    if (canClose && FHideOnDeActivate && GetVisible()) StartHideTimer();
+}
+
+void TCompactWindow::StartHideTimer() {
+    if (FHideTimerRunning) return;
+    FHideTimerRunning = true;
+    StartTimer(kHideTimer, 1);
+}
+
+void TCompactWindow::WindowTimer(UINT_PTR id) {
+    if (id == kHideTimer)
+        HideTick();
+    else
+        TForm::WindowTimer(id);
+}
+
+void TCompactWindow::HideTick() {
+    // Stopped here and never freed inside its own tick; the click goes on by a post,
+    // since it may leave compact mode and free this window.
+    StopTimer(kHideTimer);
+    FHideTimerRunning = false;
+    bool pass = std::exchange(FClickTaken, false);
+    POINT at = FClickPoint;
+    HideWindow();
+    if (pass && FOwner->HandleAllocated())
+        PostMessageW(FOwner->Handle(), CompactPassClickMessage(), static_cast<WPARAM>(at.x), static_cast<LPARAM>(at.y));
+}
+
+bool TCompactWindow::MouseHook(uintptr_t message, intptr_t info) {
+    if (!IsMouseDown(message) || !GetVisible() || !HandleAllocated()) return false;
+    auto* hook = reinterpret_cast<const MOUSEHOOKSTRUCT*>(info);
+    HWND target = hook->hwnd;
+    if (target == FHandle || IsChild(FHandle, target)) return false;
+    // A press outside: the window goes, and the press reaches its target only through
+    // the pass-on after hiding (so a button under it is pressed once, not twice).
+    FClickTaken = true;
+    FClickPoint = hook->pt;
+    StartHideTimer();
+    return true;
+}
+
+TPoint TCompactWindow::PlaceFor(TPoint anchor, TSize size, const TRect& workArea) {
+    TPoint p = anchor;
+    if (p.X + size.cx > workArea.Right) p.X = workArea.Right - size.cx;
+    return p;
+}
+
+void TCompactWindow::ShowUnder(TOrvCustomGlowButton* button) {
+    FDropDownButton = button;
+    if (TForm* form = GetParentForm(FOwner)) Font().Assign(&form->Font());
+    int w = FOrvToolBar ? FOrvToolBar->Width() + 2 : 30;
+    int h = FOrvToolBar ? FOrvToolBar->Height() + 2 : 30;
+    if (FOrvToolBar) FOrvToolBar->SetBounds(1, 1, FOrvToolBar->Width(), FOrvToolBar->Height());
+    TPoint anchor{FOwner->Left(), FOwner->Top() + FOwner->Height() + 1};
+    if (FOwner->Parent()) anchor = FOwner->Parent()->ClientToScreen(anchor);
+    TRect work;
+    TMonitor monitor = Screen ? Screen->MonitorFromRect(Bounds(anchor.X, anchor.Y, w, h)) : TMonitor{};
+    if (monitor.IsValid()) {
+        work = monitor.WorkareaRect;
+    } else {
+        RECT r{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+        work = {r.left, r.top, r.right, r.bottom};
+    }
+    TPoint at = PlaceFor(anchor, {w, h}, work);
+    SetBounds(at.X, at.Y, 0, 0);
+    Show();
+    SetBounds(at.X, at.Y, w, h);
+    TGdiRegion region(CreateRoundRectRgn(0, 0, w + 1, h + 1, 4, 4));
+    if (SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();  // the window owns it now
+    if (!FMouseHook)
+        FMouseHook = std::make_unique<TThreadHook>(
+            WH_MOUSE, [this](int, uintptr_t message, intptr_t info) { return MouseHook(message, info); });
+}
+
+void TCompactWindow::HideWindow() {
+    FMouseHook.reset();
+    if (FHideTimerRunning) {
+        StopTimer(kHideTimer);
+        FHideTimerRunning = false;
+    }
+    bool wasVisible = GetVisible();
+    Hide();
+    if (FDropDownButton) FDropDownButton->SetDown(false);
+    if (wasVisible && FOwner->HandleAllocated()) PostMessageW(FOwner->Handle(), CompactWinHideMessage(), 0, 0);
+}
+
+// --- compact mode of the toolbar --------------------------------------------------------------------
+
+void TOrvCustomToolBar::SetCompact(bool value) {
+    if (FCompact == value) return;
+    FCompact = value;
+    if (IsLoading()) return;
+    if (value && !IsCompacted()) EnterCompact(false, false);
+    if (value) FCompactedByPage = false;
+    if (!value && IsCompacted()) LeaveCompact();
+    if (auto* page = Page()) page->UpdateAllToolBars();
+}
+
+void TOrvCustomToolBar::EnterCompact(bool byPage, bool smallest) {
+    if (IsCompacted() || !Page() || IsLoading() || IsDestroying()) return;
+    FOldAutoPosition = FAutoPositionControls;
+    FOldAutoSize = FAutoSize;
+    FOldAutoArrangeButtons = FAutoArrangeButtons;
+    FAutoPositionControls = FAutoSize = FAutoArrangeButtons = false;
+    FCompactedByPage = byPage;
+    FCompactSmallest = smallest;
+    FCloneShrunk = false;
+
+    FSavedPlaces.clear();
+    FSeqControlList.AssignList(FOTBControls);
+    for (TControl* c : FOTBControls) FSavedPlaces.push_back({c, c->BoundsRect()});
+
+    // Named only after a named toolbar: two unnamed ones on a form must not collide.
+    auto* window = new TCompactWindow(this);
+    if (!GetName().empty()) window->SetName(GetName() + L"_CompactWindow");
+    auto* clone = new TOrvToolBar(window);
+    if (!GetName().empty()) clone->SetName(GetName() + L"_SelfClone");
+    clone->FIsClone = true;
+    clone->FSelfClone = this;
+    clone->OnDblClick = OnDblClick;
+    clone->OnKeyDown = OnKeyDown;
+    clone->OnKeyUp = OnKeyUp;
+    clone->OnKeyPress = OnKeyPress;
+    clone->TControl::SetCaption(GetCaption());
+    clone->FCaptionFont.Assign(&FCaptionFont);
+    clone->Font().Assign(&Font());
+    clone->FCaptionHeight = FCaptionHeight;
+    clone->FCaptionPosition = FCaptionPosition;
+    clone->FCaptionAlignment = FCaptionAlignment;
+    clone->FShowCaption = FShowCaption;
+    clone->FShowRightHandle = FShowRightHandle;
+    clone->FShowClose = FShowClose;
+    clone->FShowOptionIndicator = FShowOptionIndicator;
+    clone->FAllowFloating = FAllowFloating;
+    clone->FAutoOptionMenu = FAutoOptionMenu;
+    clone->FOptionMenu = FOptionMenu;
+    clone->FParentStyler = FParentStyler;
+    clone->FToolBarStyler = FToolBarStyler;
+    clone->FAutoPositionControls = FOldAutoPosition;
+    clone->FAutoSize = FOldAutoSize;
+    clone->TCustomControl::SetBounds(1, 1, FWidth, FHeight);
+    window->SetOrvToolBar(clone);
+    clone->SetParent(window);
+    FSelfClone = clone;
+    FCompactWindow = window;
+    window->FreeNotification(this);
+    clone->BeginUpdate();
+    for (const TSavedPlace& place : FSavedPlaces) place.Control->SetParent(clone);
+    clone->EndUpdate();
+    window->SetColor(FCurrentToolBarStyler->Color().GetColor());
+
+    auto* button = new TOrvGlowButton(this);
+    FCompactBtn = button;
+    button->SetFocusType(ftNone);
+    if (!FCompactPicture->Empty()) button->Picture().Assign(FCompactPicture.get());
+    if (FImages && FCompactImageIndex >= 0) {
+        button->SetImages(FImages);
+        button->SetImageIndex(FCompactImageIndex);
+    }
+    button->SetCaption(FCompactCaption);
+    button->SetLayout(blGlyphTop);
+    button->SetAppearance(FCurrentToolBarStyler->CompactGlowButtonAppearance());
+    button->SetDropDownButton(true);
+    button->SetDropDownPosition(dpBottom);
+    button->SetDropDownSplit(false);
+    button->SetStyle(bsCheck);
+    button->OfficeHint().Assign(FOfficeHint.get());
+    button->SetShortCutHint(FCompactShortCutHint);
+    button->SetShortCutHintPos(shpBelowBottomCenter);
+    button->OnClick = [this](TObject*) { OpenCompactWindow(); };
+    button->SetBounds(0, 0, kCompactMinWidth, FHeight);
+    button->SetParent(this);
+    TCustomControl::SetBounds(FLeft, FTop, kCompactMinWidth, FHeight);
+    Invalidate();
+}
+
+void TOrvCustomToolBar::ReturnControlsFromClone() {
+    if (!FSelfClone) return;
+    TOrvCustomToolBar* clone = FSelfClone;
+    std::vector<TSavedPlace> places = FSavedPlaces;
+    // Controls added to the clone while compact come back after the others.
+    for (TControl* c : clone->FOTBControls) {
+        bool known = std::any_of(places.begin(), places.end(), [c](const TSavedPlace& p) { return p.Control == c; });
+        if (!known) places.push_back({c, c->BoundsRect()});
+    }
+    for (const TSavedPlace& place : places) {
+        if (place.Control->Parent() != clone) continue;
+        place.Control->SetParent(this);
+        place.Control->SetBounds(place.Bounds.Left, place.Bounds.Top, place.Control->Width(), place.Control->Height());
+    }
+    FSavedPlaces.clear();
+}
+
+void TOrvCustomToolBar::LeaveCompact() {
+    if (!IsCompacted()) return;
+    if (FCompactWindow) FCompactWindow->HideWindow();
+    ReturnControlsFromClone();
+    TOrvCustomGlowButton* button = FCompactBtn;
+    TCompactWindow* window = FCompactWindow;
+    FCompactBtn = nullptr;
+    FCompactWindow = nullptr;
+    FSelfClone = nullptr;
+    button->Free();
+    if (window) window->Free();
+    FAutoPositionControls = FOldAutoPosition;
+    FAutoSize = FOldAutoSize;
+    FAutoArrangeButtons = FOldAutoArrangeButtons;
+    FCompactedByPage = false;
+    FCompactSmallest = false;
+    PositionControls();
+}
+
+void TOrvCustomToolBar::OpenCompactWindow() {
+    if (!FCompactWindow || !FSelfClone) return;
+    if (FCompactWindow->GetVisible()) {
+        FCompactWindow->HideWindow();
+        return;
+    }
+    TOrvCustomToolBar* clone = FSelfClone;
+    if (FCompactSmallest) {
+        clone->BeginUpdate();
+        for (int i = 0; i < FSeqControlList.Count(); ++i) {
+            int at = clone->FOTBControls.IndexOf(FSeqControlList[i]);
+            if (at >= 0 && at != i && i < clone->FOTBControls.Count()) clone->FOTBControls.Move(at, i);
+        }
+        clone->FAutoPositionControls = FOldAutoPosition;
+        clone->FAutoSize = FOldAutoSize;
+        clone->EndUpdate();
+        int kind = 0;
+        for (int guard = 0; guard < 1000 && clone->GrowStep(true, kind) > 0; ++guard) {
+        }
+        FCompactSmallest = false;
+        FCloneShrunk = false;
+    }
+    FCompactWindow->ShowUnder(FCompactBtn);
+}
+
+void TOrvCustomToolBar::HideCompactWindow() {
+    if (FCompactWindow && FCompactWindow->GetVisible()) FCompactWindow->HideWindow();
+}
+
+int TOrvCustomToolBar::ExpandedWidth() {
+    if (!FSelfClone) return FWidth;
+    if (!FCompactSmallest && !FCloneShrunk) {
+        int kind = 0;
+        for (int guard = 0; guard < 1000 && FSelfClone->ShrinkStep(true, kind) > 0; ++guard) {
+        }
+        FCloneShrunk = true;
+    }
+    return FSelfClone->Width();
+}
+
+void TOrvCustomToolBar::PassClickOn(TPoint point) {
+    HWND under = WindowFromPoint({point.X, point.Y});
+    auto* glow = dynamic_cast<TOrvCustomGlowButton*>(TWinControl::FromHandle(under));
+    if (!glow || glow == FCompactBtn || !glow->CanFocus()) return;
+    // Same form only: a click on another program's window is not ours to repeat.
+    if (GetParentForm(glow) != GetParentForm(this)) return;
+    glow->SetFocus();
+    glow->Repaint();
+    if (glow->GetStyle() == bsCheck) glow->SetDown(!glow->GetDown());
+    glow->Click();  // may free this toolbar: nothing after it
+}
+
+}  // namespace orv

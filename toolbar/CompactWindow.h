@@ -1,0 +1,69 @@
+#pragma once
+// TCompactWindow: the borderless pop-up that shows the clone of a compacted toolbar
+// under its compact button. Owned by the compacted toolbar; owns the clone toolbar.
+// A click outside it while it shows is taken from its target, hides the window and is
+// then handed to the glow button under the pointer (posted, since the click may leave
+// compact mode and free this window), so one click closes it and presses that button.
+#include <memory>
+
+#include "framework/Forms.h"
+#include "framework/Hooks.h"
+#include "framework/RegisteredMessages.h"
+
+namespace orv {
+
+class TOrvCustomToolBar;
+class TOrvCustomGlowButton;
+
+// Posted to the compacted toolbar with the screen point of the click its window took.
+UINT CompactPassClickMessage();
+
+class TCompactWindow : public TForm {
+public:
+    ORV_CLASS_NAME(TCompactWindow)
+    // owner: the compacted toolbar.
+    explicit TCompactWindow(TOrvCustomToolBar* owner);
+
+    TOrvCustomToolBar* OrvToolBar() const { return FOrvToolBar; }
+    void SetOrvToolBar(TOrvCustomToolBar* value) { FOrvToolBar = value; }
+    TOrvCustomToolBar* OwnerToolBar() const { return FOwner; }
+    TOrvCustomGlowButton* DropDownButton() const { return FDropDownButton; }
+    bool GetHideOnDeActivate() const { return FHideOnDeActivate; }
+    void SetHideOnDeActivate(bool value) { FHideOnDeActivate = value; }
+    bool HideTimerRunning() const { return FHideTimerRunning; }
+
+    // Sized to the clone, placed under the toolbar inside the work area and shown.
+    void ShowUnder(TOrvCustomGlowButton* button);
+    // Hides at once (no click is passed on).
+    void HideWindow();
+
+    // Where the window goes for a toolbar whose bottom-left corner is at anchor
+    // (screen), for a window of that size, inside workArea.
+    static TPoint PlaceFor(TPoint anchor, TSize size, const TRect& workArea);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
+    void Deactivate() override;
+    void Activate() override;
+    void WindowTimer(UINT_PTR id) override;
+    void BeforeDestruction() override;
+
+private:
+    void StartHideTimer();
+    void HideTick();
+    bool MouseHook(uintptr_t message, intptr_t info);
+
+    TOrvCustomToolBar* FOrvToolBar = nullptr;
+    TOrvCustomToolBar* FOwner;
+    TOrvCustomGlowButton* FDropDownButton = nullptr;
+    bool FHideOnDeActivate = true;
+    bool FHideTimerRunning = false;
+    // A click outside was taken while the window showed; it is passed on after hiding.
+    bool FClickTaken = false;
+    POINT FClickPoint{};
+    std::unique_ptr<TThreadHook> FMouseHook;
+};
+
+}  // namespace orv

@@ -1,0 +1,942 @@
+#include "toolbar/OrvToolBar.h"
+
+#include <algorithm>
+
+#include "paint/OrvLook.h"
+
+#include "framework/Forms.h"
+#include "framework/ImageList.h"
+#include "framework/Menus.h"
+#include "hints/OrvHintInfo.h"
+#include "paint/GDIPPicture.h"
+#include "toolbar/CompactWindow.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBarStylers.h"
+
+namespace orv {
+
+namespace {
+
+// Window timers of the toolbar.
+constexpr UINT_PTR kGlowTimer = 1;
+constexpr UINT_PTR kOptionTimer = 2;
+
+bool IsSeparator(const TControl* c) {
+    return std::wstring(c->ClassName()) == L"TOrvToolBarSeparator";
+}
+
+}  // namespace
+
+// --- TPersistence ------------------------------------------------------------------------
+
+void TPersistence::Assign(const TPersistent* source) {
+    if (auto* p = dynamic_cast<const TPersistence*>(source)) {
+        bool changed =
+            FLocation != p->FLocation || FKey != p->FKey || FSection != p->FSection || FEnabled != p->FEnabled;
+        FLocation = p->FLocation;
+        FKey = p->FKey;
+        FSection = p->FSection;
+        FEnabled = p->FEnabled;
+        if (changed && OnChange) OnChange(this);
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+// --- construction --------------------------------------------------------------------------
+
+TOrvCustomToolBar::TOrvCustomToolBar(TComponent* owner)
+    : TCustomControl(owner),
+      FCompactPicture(std::make_unique<TGDIPPicture>()),
+      FOptionPicture(std::make_unique<TGDIPPicture>()),
+      FOptionDisabledPicture(std::make_unique<TGDIPPicture>()),
+      FOfficeHint(std::make_unique<TOrvHintInfo>()) {
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+    FInternalToolBarStyler = new TOrvToolBarOfficeStyler(this);
+    FInternalToolBarStyler->SetName(L"InternalStyler");
+    FInternalToolBarStyler->SetSubComponent(true);
+    FCurrentToolBarStyler = FInternalToolBarStyler;
+    FInternalToolBarStyler->AddControl(this);
+    FPersistence.SetSection(L"UnDockedOrvToolBars");
+    FShowHint = true;
+    FParentShowHint = false;
+    FDoubleBuffered = true;
+    FWidth = 100;
+    FHeight = 26;
+}
+
+TOrvCustomToolBar::~TOrvCustomToolBar() = default;
+
+void TOrvCustomToolBar::BeforeDestruction() {
+    // A compact toolbar takes its controls back before the clone and window go, so
+    // every control is freed once, by this toolbar as their parent.
+    if (FCompactBtn) {
+        FPositioning = true;  // nothing to lay out any more
+        if (FCompactWindow) FCompactWindow->HideWindow();
+        ReturnControlsFromClone();
+        TCompactWindow* window = FCompactWindow;
+        FCompactWindow = nullptr;
+        FSelfClone = nullptr;
+        if (window) window->Free();
+        TOrvCustomGlowButton* button = FCompactBtn;
+        FCompactBtn = nullptr;
+        button->Free();
+    }
+    if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler) FToolBarStyler->RemoveControl(this);
+    if (FCurrentToolBarStyler && FCurrentToolBarStyler != FInternalToolBarStyler)
+        FCurrentToolBarStyler->RemoveControl(this);
+    if (auto* page = Page()) page->RemoveOrvToolBar(this);
+    TCustomControl::BeforeDestruction();
+}
+
+void TOrvCustomToolBar::Loaded() {
+    TCustomControl::Loaded();
+    UpdateCurrentStyler();
+    PositionControls();
+}
+
+void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == FToolBarStyler) {
+        FToolBarStyler = nullptr;
+        if (!IsDestroying()) UpdateCurrentStyler();
+    }
+    if (component == FCurrentToolBarStyler && component != FInternalToolBarStyler) {
+        FCurrentToolBarStyler = FInternalToolBarStyler;
+        if (!IsDestroying()) UpdateCurrentStyler();
+    }
+    if (component == FImages) FImages = nullptr;
+    if (component == FDisabledImages) FDisabledImages = nullptr;
+    if (component == FMenu) FMenu = nullptr;
+    if (component == FOptionMenu) FOptionMenu = nullptr;
+    if (component == FCompactWindow) FCompactWindow = nullptr;
+    if (component == FCompactBtn) FCompactBtn = nullptr;
+    if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
+    if (component == FHotControl) FHotControl = nullptr;
+    if (auto* c = dynamic_cast<TControl*>(component)) {
+        FOTBControls.Remove(c);
+        FRUControls.Remove(c);
+        FLUHidedControls.Remove(c);
+        FSeqControlList.Remove(c);
+    }
+}
+
+void TOrvCustomToolBar::SetParent(TWinControl* parent) {
+    TCustomControl::SetParent(parent);
+    if (IsDestroying()) return;
+    UpdateCurrentStyler();
+    for (TControl* c : FOTBControls)
+        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
+}
+
+void TOrvCustomToolBar::SetBounds(int left, int top, int width, int height) {
+    bool sized = width != FWidth || height != FHeight;
+    TCustomControl::SetBounds(left, top, width, height);
+    if (sized && !FPositioning) PositionControls();
+}
+
+void TOrvCustomToolBar::Resize() {
+    TCustomControl::Resize();
+}
+
+bool TOrvCustomToolBar::OnPage() const {
+    return Page() != nullptr || InCompactWindow();
+}
+
+TOrvPage* TOrvCustomToolBar::Page() const {
+    return dynamic_cast<TOrvPage*>(Parent());
+}
+
+bool TOrvCustomToolBar::InCompactWindow() const {
+    return dynamic_cast<TCompactWindow*>(Parent()) != nullptr;
+}
+
+// --- control registration ----------------------------------------------------------------------
+
+void TOrvCustomToolBar::RegisterChild(TControl* control) {
+    // The internal styler's theme notifier is a child window, not a toolbar control.
+    if (control == FCompactBtn || FOTBControls.Contains(control) || dynamic_cast<TNotifierWindow*>(control)) return;
+    FOTBControls.Add(control);
+    if (!FRUControls.Contains(control)) FRUControls.Add(control);
+    if (!FSeqControlList.Contains(control)) FSeqControlList.Add(control);
+    control->FreeNotification(this);
+    if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) HookGlowButton(glow);
+    PositionControls();
+}
+
+void TOrvCustomToolBar::UnregisterChild(TControl* control) {
+    if (FOTBControls.Remove(control) < 0) return;
+    FRUControls.Remove(control);
+    FLUHidedControls.Remove(control);
+    if (!FCompactBtn) FSeqControlList.Remove(control);
+    if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) {
+        glow->OnSetButtonSize = nullptr;
+        glow->OnInternalClick = nullptr;
+    }
+    if (!IsDestroying()) PositionControls();
+}
+
+void TOrvCustomToolBar::HookGlowButton(TOrvCustomGlowButton* button) {
+    if (button == FCompactBtn) return;
+    if (OnPage()) {
+        button->OnSetButtonSize = TSetButtonSizeEvent::Bind(this, &TOrvCustomToolBar::ButtonSizeHook);
+    } else {
+        button->OnSetButtonSize = nullptr;
+        button->OnInternalClick = [this](TObject* sender) { AfterButtonClick(static_cast<TControl*>(sender)); };
+    }
+    button->SetAppearance(FCompactBtn ? FCurrentToolBarStyler->CompactGlowButtonAppearance()
+                                      : FCurrentToolBarStyler->GlowButtonAppearance());
+}
+
+void TOrvCustomToolBar::ButtonSizeHook(TObject* sender, int& /*width*/, int& height) {
+    auto* glow = static_cast<TOrvCustomGlowButton*>(sender);
+    bool positions = FAutoPositionControls || (FCompactBtn && FOldAutoPosition);
+    if (positions && glow->GetButtonSizeState() == bsLarge) height = FHeight - FCaptionHeight - 5;
+}
+
+void TOrvCustomToolBar::AddToolBarControl(TControl* control) {
+    if (control->Parent() != this)
+        control->SetParent(this);  // registers through the control-change notice
+    else
+        RegisterChild(control);
+}
+
+void TOrvCustomToolBar::InsertToolBarControl(int index, TControl* control) {
+    AddToolBarControl(control);
+    int at = FOTBControls.IndexOf(control);
+    index = std::clamp(index, 0, FOTBControls.Count() - 1);
+    if (at >= 0 && at != index) MoveToolBarControl(at, index);
+}
+
+void TOrvCustomToolBar::RemoveToolBarControl(TControl* control) {
+    UnregisterChild(control);
+}
+
+void TOrvCustomToolBar::MoveToolBarControl(int from, int to) {
+    FOTBControls.Move(from, to);
+    PositionControls();
+}
+
+void TOrvCustomToolBar::MoveUpInRUList(TControl* control) {
+    FRUControls.Remove(control);
+    FRUControls.Insert(0, control);
+    if (FLUHidedControls.Remove(control) >= 0) control->SetVisible(true);
+    ArrangeAdaptive();
+}
+
+void TOrvCustomToolBar::AfterButtonClick(TControl* control) {
+    ClosePopups();
+    if (!FOTBControls.Contains(control)) return;
+    MoveUpInRUList(control);
+    PositionControls();
+}
+
+void TOrvCustomToolBar::BroadcastButtonPressed(int groupIndex, TControl* sender) {
+    // Without a parent only the parent part is skipped: the option window panel and the
+    // quick access toolbar are told by their own hooks below.
+    if (TWinControl* parent = sender->Parent()) {
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            parent->Controls(i)->Perform(CM_BUTTONPRESSED, static_cast<WPARAM>(groupIndex),
+                                         reinterpret_cast<LPARAM>(sender));
+    }
+    for (TControl* c : FLUHidedControls)
+        if (c->Parent() != sender->Parent())
+            c->Perform(CM_BUTTONPRESSED, static_cast<WPARAM>(groupIndex), reinterpret_cast<LPARAM>(sender));
+}
+
+void TOrvCustomToolBar::ControlResized(TControl* /*control*/) {
+    PositionControls();
+}
+
+void TOrvCustomToolBar::EndUpdate() {
+    if (FUpdateCount > 0) --FUpdateCount;
+    if (FUpdateCount == 0) {
+        PositionControls();
+        Invalidate();
+    }
+}
+
+bool TOrvCustomToolBar::OpenControlMenu(TControl* /*button*/) {
+    return false;
+}
+
+void TOrvCustomToolBar::ClosePopups() {
+    HideOptionWindow();
+}
+
+void TOrvCustomToolBar::ArrangeAdaptive() {
+    // Adaptive hiding belongs to docked toolbars in a dock panel, which come later; a
+    // control hidden for lack of room is brought back here meanwhile.
+    if (FUpdateCount > 0) return;
+    PositionControls();
+}
+
+// --- messages --------------------------------------------------------------------------------
+
+void TOrvCustomToolBar::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case CM_CONTROLCHANGE: {
+            auto* control = reinterpret_cast<TControl*>(message.WParam);
+            if (message.LParam)
+                RegisterChild(control);
+            else
+                UnregisterChild(control);
+            break;
+        }
+        case CM_CHILDVISIBLECHANGED:
+            if (!FCompactBtn || reinterpret_cast<TControl*>(message.WParam) != FCompactBtn) {
+                PositionControls();
+                if (auto* page = Page()) page->ToolBarVisibilityChanged(message.LParam != 0);
+            }
+            break;
+        case CM_VISIBLECHANGED:
+            TCustomControl::WndProc(message);
+            return;
+        default:
+            if (message.Msg == CompactPassClickMessage()) {
+                PassClickOn({static_cast<int>(message.WParam), static_cast<int>(message.LParam)});
+                return;
+            }
+            if (message.Msg == CompactWinHideMessage()) {
+                // The form repaints its menu after the window went: one pixel up and back.
+                if (TForm* form = GetParentForm(this)) {
+                    if (::GetMenu(form->Handle())) {
+                        form->SetHeight(form->Height() + 1);
+                        form->SetHeight(form->Height() - 1);
+                    }
+                }
+                message.Result = 1;
+                return;
+            }
+            break;
+    }
+    TCustomControl::WndProc(message);
+}
+
+// --- positioning and sizing ------------------------------------------------------------------------
+
+int TOrvCustomToolBar::GripX0() const {
+    bool noGrip = OnPage() || FCurrentToolBarStyler->GetDragGripStyle() == dsNone;
+    return noGrip || FToolBarState == tsFloating ? 2 : FDragGripWidth + 2;
+}
+
+int TOrvCustomToolBar::ControlsY0() const {
+    if (FToolBarState == tsFloating) return FCaptionHeight + 2;
+    return !FShowCaption || FCaptionPosition == cpBottom ? 2 : FCaptionHeight + 2;
+}
+
+void TOrvCustomToolBar::PositionControls() {
+    if (IsLoading() || FUpdateCount > 0 || FPositioning || IsDestroying() || !FCurrentToolBarStyler) return;
+    if (!FAutoPositionControls && !FAutoSize) return;
+    FPositioning = true;
+    FInternalControlPositioning = true;
+    try {
+        if (FAutoPositionControls) {
+            if (OnPage() && !FAutoSize)
+                PositionFlow();
+            else if (OnPage() && IsHorizontal())
+                PositionPageControls(GripX0(), ControlsY0());
+            else
+                PositionLine(GripX0(), ControlsY0());
+        }
+        UpdateSize();
+    } catch (...) {
+        FPositioning = false;
+        FInternalControlPositioning = false;
+        throw;
+    }
+    FPositioning = false;
+    FInternalControlPositioning = false;
+    Invalidate();
+}
+
+void TOrvCustomToolBar::PositionFlow() {
+    // Lines of controls; a control that does not fit starts a new line below.
+    int x = 2, y = 0, lineHeight = 0;
+    std::vector<TControl*> placed;
+    for (TControl* c : FOTBControls) {
+        if (!c->GetVisible()) continue;
+        if (FWidth - x - 2 < c->Width() && !placed.empty()) {
+            y += lineHeight;
+            lineHeight = 0;
+            x = 2;
+            for (TControl* p : placed)
+                if (p->Height() > c->Height()) x = std::max(x, p->Left() + p->Width());
+        }
+        if (c->Left() != x || c->Top() != y) c->SetBounds(x, y, c->Width(), c->Height());
+        placed.push_back(c);
+        x += c->Width();
+        lineHeight = std::max(lineHeight, c->Height());
+    }
+}
+
+void TOrvCustomToolBar::PositionPageControls(int x0, int y0) {
+    // Ribbon group: small glow buttons stack three to a column; anything else stands alone.
+    int nextX = x0, colX = x0, colWidth = 0, inColumn = 0, y = y0;
+    for (TControl* c : FOTBControls) {
+        if (!c->GetVisible()) {
+            c->SetBounds(c->Left(), FHeight + 2, c->Width(), c->Height());
+            continue;
+        }
+        auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c);
+        if (glow && glow->GetButtonSizeState() != bsLarge) {
+            if (inColumn == 0) {
+                colX = nextX;
+                colWidth = 0;
+                y = y0;
+            }
+            if (c->Left() != colX || c->Top() != y) c->SetBounds(colX, y, c->Width(), c->Height());
+            y += c->Height();
+            if (c->Width() > colWidth) {
+                nextX += c->Width() - colWidth;
+                colWidth = c->Width();
+            }
+            if (++inColumn == 3) inColumn = 0;
+        } else {
+            inColumn = 0;
+            if (c->Left() != nextX || c->Top() != y0) c->SetBounds(nextX, y0, c->Width(), c->Height());
+            nextX += c->Width();
+        }
+    }
+}
+
+void TOrvCustomToolBar::PositionLine(int x0, int y0) {
+    bool horizontal = IsHorizontal() || FToolBarState == tsFloating;
+    int pos = x0;
+    for (TControl* c : FOTBControls) {
+        bool hidden = FLUHidedControls.Contains(c);
+        if (!c->GetVisible() || hidden) {
+            if (c->Parent() == this) {
+                if (horizontal)
+                    c->SetBounds(c->Left(), FHeight + 2, c->Width(), c->Height());
+                else
+                    c->SetBounds(FWidth + 2, c->Top(), c->Width(), c->Height());
+            }
+            continue;
+        }
+        if (horizontal) {
+            if (c->Left() != pos || c->Top() != y0) c->SetBounds(pos, y0, c->Width(), c->Height());
+            pos += c->Width();
+        } else {
+            if (c->Left() != y0 || c->Top() != pos) c->SetBounds(y0, pos, c->Width(), c->Height());
+            pos += c->Height();
+        }
+    }
+}
+
+TSize TOrvCustomToolBar::PreferredSize() {
+    bool horizontal = IsHorizontal() || FToolBarState == tsFloating;
+    int indicator = FToolBarState == tsFloating ? 2 : (FShowRightHandle ? 14 : 4);
+    int lastEdge = -1, sum = 0, thick = 0, visible = 0;
+    for (TControl* c : FOTBControls) {
+        if (!c->GetVisible() || FLUHidedControls.Contains(c)) continue;
+        ++visible;
+        lastEdge = std::max(lastEdge, horizontal ? c->Left() + c->Width() : c->Top() + c->Height());
+        sum += horizontal ? c->Width() : c->Height();
+        if (!IsSeparator(c)) thick = std::max(thick, horizontal ? c->Height() : c->Width());
+    }
+    int length;
+    if (FOTBControls.Empty())
+        length = FMinLength;
+    else if (visible == 0)
+        length = 15;
+    else
+        length = lastEdge;
+    length += indicator;
+    int full = GripX0() + sum + indicator;
+    if (OnPage() || length >= full) full = length;
+    FMaxLength = full;
+    if (OnPage() && FHideOnEmpty && visible == 0) length = 0;
+    int thickness = std::max(26, thick + 4) + (FShowCaption ? FCaptionHeight : 0);
+    return horizontal ? TSize{length, thickness} : TSize{thickness, length};
+}
+
+void TOrvCustomToolBar::UpdateSize() {
+    if (!FAutoSize || FFullSize || FCompactBtn) return;
+    TSize size = PreferredSize();
+    // A page gives its toolbars their height; elsewhere the toolbar takes its thickness.
+    bool page = OnPage();
+    int w = size.cx, h = page && IsHorizontal() ? FHeight : size.cy;
+    if (InCompactWindow() && FSelfClone) h = FSelfClone->Height();
+    if (w == FWidth && h == FHeight) return;
+    bool widthChanged = w != FWidth;
+    TCustomControl::SetBounds(FLeft, FTop, w, h);
+    if (widthChanged)
+        if (auto* page = Page()) page->ArrangeToolBars();
+}
+
+void TOrvCustomToolBar::SetPosition(TDockAlign value) {
+    if (FPosition == value) return;
+    FPosition = value;
+    PositionControls();
+}
+
+void TOrvCustomToolBar::SetToolBarState(TToolBarState value) {
+    if (FToolBarState == value) return;
+    FToolBarState = value;
+    if (value == tsFloating) FLocked = false;
+    PositionControls();
+}
+
+int TOrvCustomToolBar::GetToolBarIndex() const {
+    auto* page = Page();
+    return page ? page->IndexOfOrvToolBar(this) : -1;
+}
+
+void TOrvCustomToolBar::SetToolBarIndex(int value) {
+    auto* page = Page();
+    if (!page) return;
+    int from = page->IndexOfOrvToolBar(this);
+    value = std::clamp(value, 0, page->ToolBarCount() - 1);
+    if (from < 0 || from == value) return;
+    page->MoveOrvToolBar(from, value);
+    SetTabOrder(value);
+}
+
+// --- styler ------------------------------------------------------------------------------------------
+
+void TOrvCustomToolBar::SetToolBarStyler(TCustomOrvToolBarStyler* value) {
+    if (FToolBarStyler == value) return;
+    if (FToolBarStyler) RemoveFreeNotification(FToolBarStyler);
+    FToolBarStyler = value;
+    if (value) value->FreeNotification(this);
+    UpdateCurrentStyler();
+}
+
+void TOrvCustomToolBar::UpdateCurrentStyler() {
+    TCustomOrvToolBarStyler* chosen = FToolBarStyler;
+    if (FParentStyler) {
+        if (auto* page = Page())
+            if (page->GetToolBarStyler() && !page->GetToolBarStyler()->IsDestroying())
+                chosen = page->GetToolBarStyler();
+        if (auto* window = dynamic_cast<TCompactWindow*>(Parent()))
+            if (window->OwnerToolBar()) chosen = window->OwnerToolBar()->CurrentToolBarStyler();
+    }
+    if (!chosen || chosen->IsDestroying()) chosen = FInternalToolBarStyler;
+    if (chosen != FCurrentToolBarStyler) {
+        if (FCurrentToolBarStyler && FCurrentToolBarStyler != FInternalToolBarStyler)
+            FCurrentToolBarStyler->RemoveControl(this);
+        FCurrentToolBarStyler = chosen;
+        chosen->AddControl(this);
+    }
+    if (Parent()) ApplyStylerToControls();
+    Invalidate();
+}
+
+void TOrvCustomToolBar::ApplyStylerToControls() {
+    for (TControl* c : FOTBControls) {
+        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) {
+            glow->SetAppearance(FCurrentToolBarStyler->GlowButtonAppearance());
+        } else if (auto* styled = dynamic_cast<IZemStyle*>(c)) {
+            auto* office = dynamic_cast<TOrvToolBarOfficeStyler*>(FCurrentToolBarStyler);
+            if (office && FCurrentToolBarStyler->GetZemStyle() != tsCustom)
+                styled->SetComponentStyle(FCurrentToolBarStyler->GetZemStyle());
+        }
+    }
+    if (FCompactBtn) FCompactBtn->SetAppearance(FCurrentToolBarStyler->CompactGlowButtonAppearance());
+}
+
+void TOrvCustomToolBar::ApplyStylerChange(int code) {
+    if (FSelfClone && !FIsClone) FSelfClone->ApplyStylerChange(code);
+    SetColor(FCurrentToolBarStyler->Color().GetColor());
+    if (code == scStyle || code == scGlowButton) ApplyStylerToControls();
+    if (code == scDragGrip) PositionControls();
+    Invalidate();
+}
+
+void TOrvCustomToolBar::ToolBarStylerDestroying(TCustomOrvToolBarStyler* styler) {
+    if (styler == FToolBarStyler) FToolBarStyler = nullptr;
+    if (styler == FCurrentToolBarStyler) {
+        FCurrentToolBarStyler = FInternalToolBarStyler;
+        if (!IsDestroying()) ApplyStylerToControls();
+    }
+}
+
+// --- plain setters ---------------------------------------------------------------------------------
+
+#define ORV_TB_SETTER(Type, Name, After)            \
+    void TOrvCustomToolBar::Set##Name(Type value) { \
+        if (F##Name == value) return;               \
+        F##Name = value;                            \
+        After;                                      \
+    }
+ORV_TB_SETTER(bool, AllowFloating, (void)0)
+ORV_TB_SETTER(TAntiAlias, AntiAlias, Invalidate())
+ORV_TB_SETTER(bool, AutoArrangeButtons, ArrangeAdaptive())
+ORV_TB_SETTER(bool, AutoDockOnClose, (void)0)
+ORV_TB_SETTER(bool, AutoMDIButtons, (void)0)
+ORV_TB_SETTER(bool, AutoOptionMenu, (void)0)
+ORV_TB_SETTER(bool, AutoPositionControls, PositionControls())
+ORV_TB_SETTER(bool, AutoSize, PositionControls())
+ORV_TB_SETTER(int, CaptionHeight, PositionControls())
+ORV_TB_SETTER(TCaptionPosition, CaptionPosition, PositionControls())
+ORV_TB_SETTER(TTextAlignment, CaptionAlignment, Invalidate())
+ORV_TB_SETTER(int, CompactImageIndex, (void)0)
+ORV_TB_SETTER(bool, ShowCaption, PositionControls())
+ORV_TB_SETTER(bool, ShowRightHandle, PositionControls())
+ORV_TB_SETTER(bool, ShowClose, Invalidate())
+ORV_TB_SETTER(bool, ShowOptionIndicator, Invalidate())
+ORV_TB_SETTER(TDockAlignSet, DockableTo, (void)0)
+ORV_TB_SETTER(TDockMode, DockMode, (void)0)
+ORV_TB_SETTER(bool, FullSize, PositionControls())
+ORV_TB_SETTER(bool, ParentOptionPicture, Invalidate())
+ORV_TB_SETTER(int, FloatingRows, PositionControls())
+ORV_TB_SETTER(int, Row, (void)0)
+#undef ORV_TB_SETTER
+
+void TOrvCustomToolBar::SetLocked(bool value) {
+    FLocked = value && FToolBarState != tsFloating;
+}
+
+void TOrvCustomToolBar::SetParentStyler(bool value) {
+    if (FParentStyler == value) return;
+    FParentStyler = value;
+    UpdateCurrentStyler();
+}
+
+void TOrvCustomToolBar::SetHideOnEmpty(bool value) {
+    if (FHideOnEmpty == value) return;
+    FHideOnEmpty = value;
+    PositionControls();
+    if (auto* page = Page()) page->ArrangeToolBars();
+}
+
+void TOrvCustomToolBar::SetCaption(const std::wstring& value) {
+    TControl::SetCaption(value);
+    Invalidate();
+}
+
+void TOrvCustomToolBar::SetCompactCaption(const std::wstring& value) {
+    FCompactCaption = value;
+    if (FCompactBtn) FCompactBtn->SetCaption(value);
+}
+
+void TOrvCustomToolBar::SetImages(TImageList* value) {
+    if (FImages == value) return;
+    FImages = value;
+    if (value) value->FreeNotification(this);
+    Invalidate();
+}
+
+void TOrvCustomToolBar::SetDisabledImages(TImageList* value) {
+    if (FDisabledImages == value) return;
+    FDisabledImages = value;
+    if (value) value->FreeNotification(this);
+    Invalidate();
+}
+
+void TOrvCustomToolBar::SetMenu(TMainMenu* value) {
+    // The menu bar built from it comes with the menu bar; the link is kept now.
+    if (FMenu == value) return;
+    FMenu = value;
+    if (value) value->FreeNotification(this);
+}
+
+void TOrvCustomToolBar::SetOptionMenu(TPopupMenu* value) {
+    if (FOptionMenu == value) return;
+    FOptionMenu = value;
+    if (value) value->FreeNotification(this);
+}
+
+// --- mouse and glow ----------------------------------------------------------------------------------
+
+void TOrvCustomToolBar::SetRightHandleState(bool hot, bool down) {
+    if (hot == FRightHandleHot && down == FRightHandleDown) return;
+    FRightHandleHot = hot;
+    FRightHandleDown = down;
+    Invalidate();
+}
+
+void TOrvCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft) return;
+    TPoint p{x, y};
+    if (ShowingOptionIndicator() && GetOptionIndicatorRect().Contains(p)) {
+        FOptionDown = true;
+        FOptionPushInc = 20;
+        FOptionStepPush = 0;
+        if (!FOptionTimerRunning) {
+            FOptionTimerRunning = true;
+            StartTimer(kOptionTimer, GlowSpeed);
+        }
+        Invalidate();
+        TPoint client{FLeft + FWidth - 12, FTop + FHeight + 1};
+        TPoint screen = Parent() ? Parent()->ClientToScreen(client) : client;
+        if (OnOptionClick) OnOptionClick(this, client, screen);
+        return;
+    }
+    if (FToolBarState != tsFloating && FShowRightHandle && !FFullSize && GetRightHandleRect().Contains(p)) {
+        SetRightHandleState(true, true);
+        ShowOptionWindow();
+    }
+}
+
+void TOrvCustomToolBar::MouseMove(TShiftState shift, int x, int y) {
+    TCustomControl::MouseMove(shift, x, y);
+    TPoint p{x, y};
+    bool overOption = ShowingOptionIndicator() && GetOptionIndicatorRect().Contains(p);
+    if (overOption != FOptionHot) {
+        FOptionHot = overOption;
+        FOptionHoverInc = overOption ? 20 : -20;
+        if (!FOptionTimerRunning) {
+            FOptionTimerRunning = true;
+            StartTimer(kOptionTimer, GlowSpeed);
+        }
+        Invalidate();
+    }
+    if (FShowRightHandle && FToolBarState != tsFloating) {
+        bool overHandle = GetRightHandleRect().Contains(p);
+        if (overHandle != FRightHandleHot) SetRightHandleState(overHandle, FRightHandleDown && overHandle);
+    }
+}
+
+void TOrvCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomControl::MouseUp(button, shift, x, y);
+    if (FOptionDown) {
+        FOptionPushInc = -20;
+        if (!FOptionTimerRunning) {
+            FOptionTimerRunning = true;
+            StartTimer(kOptionTimer, GlowSpeed);
+        }
+    }
+    if (FRightHandleDown) SetRightHandleState(FRightHandleHot, false);
+}
+
+void TOrvCustomToolBar::MouseEnter() {
+    TCustomControl::MouseEnter();
+    if (OnPage()) {
+        FHot = true;
+        StartGlow(20);
+    }
+}
+
+void TOrvCustomToolBar::MouseLeave() {
+    TCustomControl::MouseLeave();
+    bool repaint = FRightHandleHot || FRightHandleDown || FOptionHot || FOptionDown;
+    FRightHandleHot = FRightHandleDown = false;
+    if (FOptionHot || FOptionDown) {
+        FOptionHot = false;
+        FOptionDown = false;
+        FOptionHoverInc = -20;
+        FOptionStepHover = -20;
+        FOptionStepPush = 0;
+    }
+    if (OnPage()) {
+        FHot = false;
+        StartGlow(-20);
+    } else if (repaint) {
+        Invalidate();
+    }
+}
+
+void TOrvCustomToolBar::StartGlow(int step) {
+    FTimeInc = step;
+    if (FCurrentToolBarStyler->ColorHot().GetColor() == clNone) {
+        FStepHover = step > 0 ? 100 : 0;
+        InvalidateWithBackgroundControls();
+        return;
+    }
+    if (!FGlowRunning) {
+        FGlowRunning = true;
+        StartTimer(kGlowTimer, GlowSpeed);
+    }
+}
+
+void TOrvCustomToolBar::WindowTimer(UINT_PTR id) {
+    if (id == kGlowTimer)
+        GlowTick();
+    else if (id == kOptionTimer)
+        OptionTick();
+    else
+        TCustomControl::WindowTimer(id);
+}
+
+void TOrvCustomToolBar::GlowTick() {
+    FStepHover += FTimeInc;
+    bool done = (FTimeInc > 0 && FStepHover > 100) || (FTimeInc < 0 && FStepHover < 0) ||
+                FCurrentToolBarStyler->ColorHot().GetColor() == clNone;
+    if (done) {
+        // Stopped here; the timer is a window timer, so nothing is freed inside its tick.
+        StopTimer(kGlowTimer);
+        FGlowRunning = false;
+    }
+    InvalidateWithBackgroundControls();
+}
+
+void TOrvCustomToolBar::OptionTick() {
+    bool running = false;
+    if (FOptionPushInc != 0) {
+        FOptionStepPush += FOptionPushInc;
+        if (FOptionStepPush > 100 || FOptionStepPush < 0) {
+            if (FOptionPushInc < 0) FOptionDown = false;
+            FOptionStepPush = std::clamp(FOptionStepPush, 0, 100);
+            FOptionPushInc = 0;
+        } else {
+            running = true;
+        }
+    }
+    if (FOptionHoverInc != 0) {
+        FOptionStepHover += FOptionHoverInc;
+        if (FOptionStepHover > 100 || FOptionStepHover < 0) {
+            FOptionStepPush = 0;
+            FOptionStepHover = FOptionHoverInc > 0 ? 120 : -20;
+            if (FOptionHoverInc < 0) FOptionHot = false;
+            FOptionHoverInc = 0;
+        } else {
+            running = true;
+        }
+    }
+    if (!running) {
+        StopTimer(kOptionTimer);
+        FOptionTimerRunning = false;
+    }
+    InvalidateRect(GetOptionIndicatorRect());
+}
+
+void TOrvCustomToolBar::InvalidateWithBackgroundControls() {
+    Invalidate();
+    for (TControl* c : FOTBControls) {
+        std::wstring name = c->ClassName();
+        bool showsBackground = dynamic_cast<TOrvCustomGlowButton*>(c) || dynamic_cast<TOrvToolBarContainer*>(c) ||
+                               name.find(L"OrvOffice") != std::wstring::npos;
+        if (showsBackground) c->Invalidate();
+        if (auto* container = dynamic_cast<TOrvToolBarContainer*>(c)) {
+            for (int i = 0; i < container->ControlCount(); ++i) {
+                container->Controls(i)->Invalidate();
+                if (FStepHover > 0) container->Controls(i)->Update();
+            }
+        }
+    }
+}
+
+// --- TOrvToolBarContainer ------------------------------------------------------------------------------
+
+TOrvToolBarContainer::TOrvToolBarContainer(TComponent* owner)
+    : TCustomControl(owner), FOfficeHint(std::make_unique<TOrvHintInfo>()) {
+    SetControlStyle(ControlStyle() | csAcceptsControls | csParentBackground);
+    FWidth = 100;
+    FHeight = 50;
+}
+
+TOrvToolBarContainer::~TOrvToolBarContainer() = default;
+
+void TOrvToolBarContainer::SetOrvToolBar(TOrvCustomToolBar* value) {
+    if (FOrvToolBar == value) return;
+    FOrvToolBar = value;
+    if (!value) return;
+    value->FreeNotification(this);
+    for (int i = 0; i < ControlCount(); ++i) {
+        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(Controls(i))) {
+            glow->OnInternalClick = [value](TObject* sender) {
+                value->AfterButtonClick(static_cast<TControl*>(sender));
+            };
+            glow->SetAppearance(value->CurrentToolBarStyler()->GlowButtonAppearance());
+        }
+    }
+    Invalidate();
+}
+
+void TOrvToolBarContainer::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FOrvToolBar) FOrvToolBar = nullptr;
+}
+
+void TOrvToolBarContainer::SetLineColor(TColor value) {
+    if (FLineColor == value) return;
+    FLineColor = value;
+    Invalidate();
+}
+
+void TOrvToolBarContainer::SetLine3D(bool value) {
+    if (FLine3D == value) return;
+    FLine3D = value;
+    Invalidate();
+}
+
+void TOrvToolBarContainer::SetParentStyler(bool value) {
+    if (FParentStyler == value) return;
+    FParentStyler = value;
+    Invalidate();
+}
+
+void TOrvToolBarContainer::SetMargins(int value) {
+    if (FMargins == value) return;
+    FMargins = value;
+    KeepChildrenInside();
+    Invalidate();
+}
+
+void TOrvToolBarContainer::AdjustClientRect(TRect& rect) const {
+    rect = {rect.Left + FMargins, rect.Top + FMargins, rect.Right - FMargins, rect.Bottom - FMargins};
+}
+
+void TOrvToolBarContainer::KeepChildrenInside() {
+    if (FKeeping) return;
+    FKeeping = true;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        int x = c->Left(), y = c->Top();
+        if (x < FMargins) x = FMargins;
+        if (y < FMargins) y = FMargins;
+        if (x + c->Width() > FWidth - FMargins) x = std::max(FMargins, FWidth - FMargins - c->Width());
+        if (y + c->Height() > FHeight - FMargins) y = std::max(FMargins, FHeight - FMargins - c->Height());
+        if (x != c->Left() || y != c->Top()) c->SetBounds(x, y, c->Width(), c->Height());
+    }
+    FKeeping = false;
+}
+
+void TOrvToolBarContainer::WndProc(TMessage& message) {
+    TCustomControl::WndProc(message);
+    if (message.Msg == CM_CONTROLCHANGE && message.LParam) {
+        auto* glow = dynamic_cast<TOrvCustomGlowButton*>(reinterpret_cast<TControl*>(message.WParam));
+        if (glow && FOrvToolBar) {
+            TOrvCustomToolBar* bar = FOrvToolBar;
+            glow->OnInternalClick = [bar](TObject* sender) { bar->AfterButtonClick(static_cast<TControl*>(sender)); };
+        }
+        KeepChildrenInside();
+    }
+}
+
+void TOrvToolBarContainer::Paint() {
+    TCanvas& canvas = Canvas();
+    HDC dc = canvas.Handle();
+    DrawParentBackground(dc);
+    TColor line = FLineColor;
+    bool line3D = FLine3D;
+    if (FParentStyler && FOrvToolBar) {
+        line = FOrvToolBar->CurrentToolBarStyler()->ContainerAppearance().GetLineColor();
+        line3D = FOrvToolBar->CurrentToolBarStyler()->ContainerAppearance().GetLine3D();
+    }
+    if (line == clNone) return;
+    int L = 0, T = 0, R = FWidth - 1, B = FHeight - 1, M = FMargins;
+    int gapFrom = R - M, gapTo = R - M;
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    if (!GetCaption().empty()) {
+        canvas.Font().SetColor(clBlack);
+        canvas.TextOut(L + 10, T, GetCaption());
+        gapFrom = L + 9;
+        gapTo = L + 10 + canvas.TextWidth(GetCaption()) + 1;
+    }
+    auto frame = [&](int offset, TColor color) {
+        canvas.Pen().SetColor(color);
+        int top = T + M + 2 + offset;
+        if (gapFrom != gapTo) {
+            canvas.MoveTo(L + offset, top);
+            canvas.LineTo(gapFrom, top);
+            canvas.MoveTo(gapTo, top);
+            canvas.LineTo(R - M + offset, top);
+        } else {
+            canvas.MoveTo(L + offset, top);
+            canvas.LineTo(R - M + offset, top);
+        }
+        canvas.MoveTo(L + offset, top);
+        canvas.LineTo(L + offset, B - M + offset);
+        canvas.LineTo(R - M + offset, B - M + offset);
+        canvas.LineTo(R - M + offset, T + M + 2 - 1 + offset * 0);
+    };
+    frame(0, line);
+    if (line3D) frame(1, clWhite);
+}
+
+}  // namespace orv

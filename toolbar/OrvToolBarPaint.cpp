@@ -1,0 +1,454 @@
+// Painting of TOrvCustomToolBar: caption bar, background, drag grip, right handle,
+// caption option indicator and border. Every step reads the toolbar's state and the
+// styler only, so the docked and floating looks can be painted for a given state.
+#include <algorithm>
+
+#include "framework/Bitmap.h"
+#include "paint/GDIPPicture.h"
+#include "paint/OrvColors.h"
+#include "paint/OrvGradients.h"
+#include "paint/OrvLook.h"
+#include "paint/OrvPictureDraw.h"
+#include "toolbar/CompactWindow.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+
+namespace orv {
+
+namespace {
+
+void Line(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
+    c.Pen().SetColor(color);
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void Pixel(TCanvas& c, int x, int y, TColor color) {
+    c.SetPixel(x, y, color);
+}
+
+void Row(TCanvas& c, int y, int x1, int x2, TColor color) {
+    for (int x = x1; x <= x2; ++x) c.SetPixel(x, y, color);
+}
+
+void Column(TCanvas& c, int x, int y1, int y2, TColor color) {
+    for (int y = y1; y <= y2; ++y) c.SetPixel(x, y, color);
+}
+
+// A raised bar from (x, y1) to (x, y2): white left of it, shadow right of it.
+void RaisedBar(TCanvas& c, int x, int y1, int y2, bool vertical) {
+    if (!vertical) {
+        Line(c, clWhite, x - 1, y2 - 1, x - 1, y1 - 1);
+        Pixel(c, x, y1, clWhite);
+        Line(c, clBtnShadow, x + 1, y1, x + 1, y2);
+        Pixel(c, x + 1, y2, clBtnShadow);
+        Pixel(c, x, y2, clBtnShadow);
+    } else {
+        // Turned by 90 degrees: (x, y1..y2) reads as (y1..y2 along x, x along y).
+        Line(c, clWhite, y2 - 1, x - 1, y1 - 1, x - 1);
+        Pixel(c, y1, x, clWhite);
+        Line(c, clBtnShadow, y1, x + 1, y2, x + 1);
+        Pixel(c, y2, x + 1, clBtnShadow);
+        Pixel(c, y2, x, clBtnShadow);
+    }
+}
+
+void FillSolid(TCanvas& c, const TRect& r, TColor color) {
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    c.Brush().SetColor(color);
+    c.FillRect(r);
+}
+
+}  // namespace
+
+TRect TOrvCustomToolBar::GetCaptionRect() const {
+    TRect client{0, 0, FWidth, FHeight};
+    if (FToolBarState == tsFloating) return {0, 0, FWidth, FCaptionHeight};
+    if (!FShowCaption) return {0, 0, 0, 0};
+    if (IsHorizontal())
+        return FCaptionPosition == cpTop ? TRect{0, 0, client.Right, FCaptionHeight}
+                                         : TRect{0, client.Bottom - FCaptionHeight, client.Right, client.Bottom};
+    return FCaptionPosition == cpTop ? TRect{0, 0, FCaptionHeight, client.Bottom}
+                                     : TRect{client.Right - FCaptionHeight, 0, client.Right, client.Bottom};
+}
+
+bool TOrvCustomToolBar::ShowingOptionIndicator() const {
+    return FToolBarState != tsFloating && IsHorizontal() && FShowCaption && FShowOptionIndicator && !FShowRightHandle;
+}
+
+TRect TOrvCustomToolBar::GetOptionIndicatorRect() const {
+    if (!ShowingOptionIndicator()) return {0, 0, 0, 0};
+    TRect cap = GetCaptionRect();
+    TRect r{cap.Right - FCaptionHeight + 1, cap.Top + 2, cap.Right - 1, cap.Bottom - 1};
+    if (ScenicRibbonMode) r.Left += 2;
+    return r;
+}
+
+TRect TOrvCustomToolBar::GetRightHandleRect() const {
+    int indicator = FShowRightHandle ? 14 : 4;
+    TRect r = IsHorizontal() ? TRect{FWidth - indicator, 0, FWidth + 1, FHeight + 1}
+                             : TRect{0, FHeight - indicator, FWidth, FHeight};
+    if (!FCurrentToolBarStyler->GetRoundEdges())
+        r = IsHorizontal() ? TRect{r.Left - 1, r.Top + 1, r.Right - 2, r.Bottom - 2}
+                           : TRect{r.Left + 1, r.Top, r.Right - 1, r.Bottom - 1};
+    return r;
+}
+
+void TOrvCustomToolBar::Paint() {
+    if (FUpdateCount > 0) return;
+    PaintTo(Canvas().Handle());
+}
+
+void TOrvCustomToolBar::PaintTo(HDC dc) {
+    TCanvas c;
+    c.SetHandle(dc);
+    TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
+    bool page = OnPage();
+    bool floating = FToolBarState == tsFloating;
+    bool horizontal = IsHorizontal() || floating;
+    TRect client{0, 0, FWidth, FHeight};
+    int step = FGlowRunning || FHot ? FStepHover : 0;
+    auto hotBlend = [&](TColor hot, TColor normal) {
+        if (hot == clNone) return normal;
+        if (FGlowRunning) return BlendColor(hot, normal, step);
+        return FHot ? hot : normal;
+    };
+
+    // 3. Background (before the caption, which paints over its strip).
+    if (!s.GetTransparent()) {
+        const TVistaGradientBackground& bg = s.Color();
+        const TVistaGradientBackground& hot = s.ColorHot();
+        if (FFullSize) {
+            DrawGradient(c, s.DockColor().GetColor(), s.DockColor().GetColorTo(), 256, client,
+                         s.DockColor().GetDirection() == gdHorizontal, gvInsetFarEdge);
+        } else if (page) {
+            int split = FCaptionPosition == cpBottom ? std::max(0, 22 - FTop) : 0;
+            TColor from = hotBlend(hot.Mirror().GetColor(), bg.Mirror().GetColor());
+            TColor to = hotBlend(hot.Mirror().GetColorTo(), bg.Mirror().GetColorTo());
+            TColor mFrom = hotBlend(hot.Mirror().GetColorMirror(), bg.Mirror().GetColorMirror());
+            TColor mTo = hotBlend(hot.Mirror().GetColorMirrorTo(), bg.Mirror().GetColorMirrorTo());
+            DrawVistaGradient(c, client, split, from, to, mFrom, mTo, clNone, ScenicRibbonMode ? 0 : 3);
+        } else {
+            TColor from = hotBlend(hot.GetColor(), bg.GetColor());
+            TColor to = hotBlend(hot.GetColorTo(), bg.GetColorTo());
+            if (to == clNone || from == to) {
+                FillSolid(c, client, from);
+            } else {
+                bool horz = bg.GetDirection() == gdHorizontal;
+                if (!horizontal && !FParentStyler) horz = !horz;
+                DrawGradient(c, from, to, std::max(1, bg.GetSteps()), client, horz, gvInsetFarEdge);
+            }
+        }
+    }
+
+    // 1 and 2. Caption bar.
+    if (floating || FShowCaption) {
+        const TCaptionAppearance& ca = s.CaptionAppearance();
+        bool hotLook = FHot && !floating;
+        auto pick = [&](TColor hotColor, TColor normal) {
+            if (floating) return normal;
+            if (FGlowRunning && hotColor != clNone) return BlendColor(hotColor, normal, step);
+            return hotLook && hotColor != clNone ? hotColor : normal;
+        };
+        TColor from = pick(ca.GetCaptionColorHot(), ca.GetCaptionColor());
+        TColor to = pick(ca.GetCaptionColorHotTo(), ca.GetCaptionColorTo());
+        TColor border = pick(ca.GetCaptionBorderColorHot(), ca.GetCaptionBorderColor());
+        TColor text = pick(ca.GetCaptionTextColorHot(), ca.GetCaptionTextColor());
+        TRect cap = GetCaptionRect();
+        if (from != clNone) {
+            if (to != clNone)
+                DrawGradient(c, from, to, 80, cap, false, gvInsetFarEdge);
+            else
+                FillSolid(c, cap, from);
+        }
+        if (border != clNone) {
+            c.Brush().SetStyle(TBrushStyle::bsClear);
+            c.Pen().SetColor(border);
+            c.Rectangle(cap);
+        }
+        std::wstring caption = GetCaption();
+        if (!caption.empty() && horizontal) {
+            c.Font().Assign(FParentStyler ? &s.CaptionFont() : &FCaptionFont);
+            c.Font().SetColor(text);
+            c.Brush().SetStyle(TBrushStyle::bsClear);
+            int right = cap.Right - 3;
+            if (ShowingOptionIndicator()) right = GetOptionIndicatorRect().Left - 1;
+            if (floating) right = cap.Right - FCaptionHeight - 3;
+            TRect tr{cap.Left + (floating ? 3 : GripX0() + 1), cap.Top, right, cap.Bottom};
+            unsigned align = FCaptionAlignment == TTextAlignment::taCenter         ? DT_CENTER
+                             : FCaptionAlignment == TTextAlignment::taRightJustify ? DT_RIGHT
+                                                                                   : DT_LEFT;
+            c.DrawText(caption, tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | align);
+        }
+        if (floating) {
+            // Close and option buttons of the floating caption.
+            TRect close{cap.Right - FCaptionHeight - 1, cap.Top + 1, cap.Right - 1, cap.Bottom - 1};
+            if (FShowClose) {
+                c.Pen().SetColor(clBlack);
+                Line(c, text, close.Left + 4, close.Top + 4, close.Right - 4, close.Bottom - 4);
+                Line(c, text, close.Right - 5, close.Top + 4, close.Left + 3, close.Bottom - 4);
+            }
+            if (FShowOptionIndicator) {
+                TRect opt =
+                    FShowClose ? TRect{close.Left - 2 - close.Width(), close.Top, close.Left - 2, close.Bottom} : close;
+                int y = opt.Bottom - 7 - 4;
+                for (int row = 0; row < 4; ++row) {
+                    int w = 7 - 2 * row;
+                    int x = opt.Left + (opt.Width() - w) / 2;
+                    Row(c, y + row, x, x + w - 1, text);
+                }
+            }
+        }
+    }
+
+    // 4. Drag grip.
+    if (!floating && !page) PaintDragGrip(c);
+
+    // 5. Right handle.
+    if (!floating && FShowRightHandle && !FFullSize && !InCompactWindow()) PaintRightHandle(c);
+
+    // 6. Caption option indicator.
+    if (ShowingOptionIndicator()) PaintOptionIndicator(c);
+
+    // 7. Border.
+    if (!floating) {
+        TColor b = FHot && s.GetBorderColorHot() != clNone ? s.GetBorderColorHot() : s.GetBorderColor();
+        if (b != clNone) {
+            c.Brush().SetStyle(TBrushStyle::bsClear);
+            c.Pen().SetColor(b);
+            if (ScenicRibbonMode) {
+                FillSolid(c, {FWidth - 4, 5, FWidth - 1, FHeight - 5}, 0xFAF1EC);
+                Line(c, b, FWidth - 3, 6, FWidth - 3, FHeight - 6);
+            } else if (!s.GetRoundEdges() || s.GetUseBevel()) {
+                c.Rectangle(client);
+            } else {
+                c.RoundRect({0, 0, FWidth - 1, FHeight - 1}, 6, 6);
+            }
+        }
+    }
+    c.SetHandle(nullptr);
+}
+
+void TOrvCustomToolBar::PaintDragGrip(TCanvas& c) {
+    TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
+    bool horizontal = IsHorizontal();
+    int W = FWidth, H = FHeight;
+    TRect grip = horizontal ? TRect{1, 1, FDragGripWidth, H} : TRect{1, 1, W, FDragGripWidth};
+    if (!s.DragGripImage().Empty()) {
+        c.StretchDraw(grip, s.DragGripImage());
+        return;
+    }
+    switch (s.GetDragGripStyle()) {
+        case dsDots: {
+            int n = ((horizontal ? H : W) - 8) / 4;
+            for (int k = 0; k < n; ++k) {
+                int p = 5 + 4 * k;
+                if (horizontal) {
+                    FillSolid(c, {5, p + 1, 7, p + 3}, clWhite);
+                    FillSolid(c, {4, p, 6, p + 2}, clBtnShadow);
+                } else {
+                    FillSolid(c, {p + 1, 5, p + 3, 7}, clWhite);
+                    FillSolid(c, {p, 4, p + 2, 6}, clBtnShadow);
+                }
+            }
+            break;
+        }
+        case dsSingleLine:
+            if (horizontal)
+                RaisedBar(c, 5, 4, H - 4, false);
+            else
+                RaisedBar(c, 5, 4, W - 5, true);
+            break;
+        case dsDoubleLine:
+            if (horizontal) {
+                RaisedBar(c, 3, 4, H - 4, false);
+                RaisedBar(c, 6, 4, H - 4, false);
+            } else {
+                RaisedBar(c, 3, 4, W - 5, true);
+                RaisedBar(c, 6, 4, W - 5, true);
+            }
+            break;
+        case dsFlatDots: {
+            int n = ((horizontal ? H : W) - 8) / 2;
+            for (int k = 0; k < n; ++k) {
+                int p = 5 + 2 * k;
+                if (horizontal)
+                    Line(c, 0xA5A5A5, 3, p, 5, p);
+                else
+                    Line(c, 0xA5A5A5, p, 3, p, 5);
+            }
+            break;
+        }
+        case dsNone:
+            break;
+    }
+}
+
+void TOrvCustomToolBar::PaintRightHandle(TCanvas& c) {
+    TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
+    bool horizontal = IsHorizontal();
+    TRect r = GetRightHandleRect();
+    if (!s.RightHandleImage().Empty()) {
+        c.StretchDraw(r, s.RightHandleImage());
+        return;
+    }
+    TColor from, to, frame;
+    if (FRightHandleDown) {
+        from = s.GetRightHandleColorDown();
+        to = s.GetRightHandleColorDownTo();
+        frame = s.ButtonAppearance().GetBorderDownColor();
+    } else if (FRightHandleHot) {
+        from = s.GetRightHandleColorHot();
+        to = s.GetRightHandleColorHotTo();
+        frame = s.ButtonAppearance().GetBorderHotColor();
+    } else {
+        from = s.GetRightHandleColor();
+        to = s.GetRightHandleColorTo();
+        frame = s.ButtonAppearance().GetBorderColor();
+    }
+    int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
+    TRect fill = horizontal ? TRect{L + 3, T, R, B} : TRect{L, T + 3, R, B};
+    if (from == clNone || to == clNone) {
+        if (from != clNone) {
+            c.Pen().SetColor(from);
+            FillSolid(c, fill, from);
+        }
+    } else {
+        DrawGradient(c, from, to, 16, fill, !horizontal, gvInsetFarEdge);
+    }
+    bool chevron = HiddenControlCount() > 0;
+    if (s.GetRoundEdges()) {
+        if (to == clNone) to = from;
+        if (horizontal) {
+            Pixel(c, L + 1, B - 2, to);
+            Pixel(c, L + 2, B - 2, to);
+            Pixel(c, L + 2, B - 3, to);
+            Pixel(c, L + 1, T, from);
+            Pixel(c, L + 2, T, from);
+            Pixel(c, L + 2, T + 1, from);
+        } else {
+            Pixel(c, L, T + 2, from);
+            Pixel(c, L + 1, T + 2, from);
+            Pixel(c, L, T + 1, from);
+            Pixel(c, R - 1, T + 2, to);
+            Pixel(c, R - 2, T + 2, to);
+            Pixel(c, R - 1, T + 1, to);
+        }
+        if (chevron) {
+            if (horizontal) {
+                for (int x : {R - 10, R - 6}) {
+                    Column(c, x, T + 5, T + 7, clBlack);
+                    Pixel(c, x + 1, T + 6, clBlack);
+                }
+                for (int x : {R - 9, R - 5}) {
+                    Pixel(c, x, T + 7, clWhite);
+                    Pixel(c, x, T + 8, clWhite);
+                    Pixel(c, x + 1, T + 7, clWhite);
+                }
+            } else {
+                for (int y : {T + 5, T + 9}) {
+                    Row(c, y, L + 5, L + 7, clBlack);
+                    Pixel(c, L + 6, y + 1, clBlack);
+                }
+                for (int y : {T + 6, T + 10}) {
+                    Pixel(c, L + 7, y, clWhite);
+                    Pixel(c, L + 8, y, clWhite);
+                    Pixel(c, L + 7, y + 1, clWhite);
+                }
+            }
+        }
+        if (FShowOptionIndicator) {
+            if (horizontal) {
+                Row(c, B - 11, R - 9, R - 5, clBlack);
+                Row(c, B - 8, R - 9, R - 5, clBlack);
+                Row(c, B - 7, R - 8, R - 6, clBlack);
+                Pixel(c, R - 7, B - 6, clBlack);
+                Row(c, B - 10, R - 8, R - 4, clWhite);
+                Row(c, B - 7, R - 5, R - 4, clWhite);
+                Row(c, B - 6, R - 6, R - 5, clWhite);
+                Pixel(c, R - 6, B - 5, clWhite);
+            } else {
+                Column(c, R - 9, T + 5, T + 9, clBlack);
+                Column(c, R - 6, T + 5, T + 9, clBlack);
+                Column(c, R - 5, T + 6, T + 8, clBlack);
+                Pixel(c, R - 4, T + 7, clBlack);
+                Column(c, R - 8, T + 6, T + 10, clWhite);
+                Column(c, R - 5, T + 9, T + 10, clWhite);
+                Row(c, T + 8, R - 4, R - 3, clWhite);
+                Pixel(c, R - 4, T + 9, clWhite);
+            }
+        }
+    } else {
+        if (frame != clNone) {
+            c.Brush().SetStyle(TBrushStyle::bsClear);
+            c.Pen().SetColor(frame);
+            c.Rectangle(horizontal ? TRect{L + 3, T, R - 1, B - 1} : TRect{L, T + 3, R, B});
+        }
+        if (chevron) {
+            c.Pen().SetColor(clBlack);
+            if (horizontal) {
+                c.Polyline({{L + 8, T + 3}, {L + 11, T + 6}, {L + 7, T + 10}});
+                c.Polyline({{L + 6, T + 3}, {L + 9, T + 6}, {L + 5, T + 10}});
+            } else {
+                c.Polyline({{L + 3, T + 6}, {L + 5, T + 8}, {L + 8, T + 5}});
+                c.Polyline({{L + 3, T + 8}, {L + 5, T + 10}, {L + 8, T + 7}});
+            }
+        }
+        if (FShowOptionIndicator) {
+            if (horizontal) {
+                Row(c, B - 9, R - 9, R - 5, clBlack);
+                Row(c, B - 7, R - 9, R - 5, clBlack);
+                Row(c, B - 6, R - 8, R - 6, clBlack);
+                Pixel(c, R - 7, B - 5, clBlack);
+            } else {
+                Column(c, R - 9, T + 6, T + 10, clBlack);
+                Column(c, R - 6, T + 6, T + 10, clBlack);
+                Column(c, R - 5, T + 7, T + 9, clBlack);
+                Pixel(c, R - 4, T + 8, clBlack);
+            }
+        }
+    }
+}
+
+void TOrvCustomToolBar::PaintOptionIndicator(TCanvas& c) {
+    const TGlowButtonAppearance& a = FCurrentToolBarStyler->GlowButtonAppearance();
+    const TCaptionAppearance& ca = FCurrentToolBarStyler->CaptionAppearance();
+    TColor capColor = ca.GetCaptionColor();
+    TColor capTo = ca.GetCaptionColorTo() == clNone ? capColor : ca.GetCaptionColorTo();
+    TRect r = GetOptionIndicatorRect();
+    TColor col, to, mir, mirTo, border;
+    bool face = true;
+    int hover = std::clamp(FOptionStepHover, 0, 100);
+    if (FOptionDown) {
+        int p = std::clamp(FOptionStepPush, 0, 100);
+        bool pushing = FOptionTimerRunning && FOptionPushInc != 0;
+        auto blend = [&](TColor down, TColor hot) { return pushing ? BlendColor(down, hot, p) : down; };
+        col = blend(a.GetColorDown(), a.GetColorHot());
+        to = blend(a.GetColorDownTo(), a.GetColorHotTo());
+        mir = blend(a.GetColorMirrorDown(), a.GetColorMirrorHot());
+        mirTo = blend(a.GetColorMirrorDownTo(), a.GetColorMirrorHotTo());
+        border = blend(a.GetBorderColorDown(), a.GetBorderColorHot());
+    } else if (FOptionHot || (FOptionTimerRunning && FOptionHoverInc < 0)) {
+        bool fading = FOptionTimerRunning && FOptionHoverInc != 0;
+        auto blend = [&](TColor hot, TColor cap) { return fading ? BlendColor(hot, cap, hover) : hot; };
+        col = blend(a.GetColorHot(), capColor);
+        to = blend(a.GetColorHotTo(), capTo);
+        mir = blend(a.GetColorMirrorHot(), capColor);
+        mirTo = blend(a.GetColorMirrorHotTo(), capColor);
+        border = blend(a.GetBorderColorHot(), a.GetBorderColor());
+    } else {
+        face = false;
+        col = to = mir = mirTo = border = clNone;
+    }
+    if (face)
+        DrawMirroredGradient(c, r, col, to, mir, mirTo, border, a.GetGradientHot(), a.GetGradientMirrorHot(), false);
+    TGDIPPicture* picture =
+        GetEnabled() || FOptionDisabledPicture->Empty() ? FOptionPicture.get() : FOptionDisabledPicture.get();
+    if (!picture->Empty()) {
+        int x = r.Left + std::max(0, (r.Width() - picture->Width()) / 2);
+        int y = r.Top + std::max(0, (r.Height() - picture->Height()) / 2);
+        DrawGraphicAt(nullptr, &c, {x, y}, picture, true);
+    }
+}
+
+}  // namespace orv
