@@ -4,6 +4,8 @@
 // button; the toolbar styler, the quick access toolbar and the application menu keep
 // their own copies and assign them. Every setter that changes a value fires OnChange;
 // Assign fires it once at the end; BeginUpdate/EndUpdate gather changes into one.
+#include <tuple>
+
 #include "framework/Event.h"
 #include "framework/Persistent.h"
 #include "framework/Types.h"
@@ -22,6 +24,9 @@ struct TGlowColorSet {
     TGDIPGradient Gradient = ggVertical;
     TGDIPGradient GradientMirror = ggVertical;
     friend bool operator==(const TGlowColorSet&, const TGlowColorSet&) = default;
+    auto Tie() const {
+        return std::tie(Color, ColorTo, ColorMirror, ColorMirrorTo, BorderColor, Gradient, GradientMirror);
+    }
 };
 
 enum TGlowLook { glNormal, glHot, glDown, glChecked, glDisabled };

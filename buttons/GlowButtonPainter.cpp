@@ -7,6 +7,7 @@
 #include "buttons/GlowButtonGlyph.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvPictureDraw.h"
@@ -351,6 +352,107 @@ TGlowButtonPaintResult DrawGlowButton(TCanvas& canvas, const TGlowButtonPaint& p
                           p.DropDownDirection == ddDown);
     }
     return result;
+}
+
+// --- through the face cache -----------------------------------------------------------------
+
+// The key must see every input: a field added to the paint record stops the build here
+// until GlowButtonFaceOf (and the key) take it.
+static_assert(detail::AggregateFieldCount<TGlowButtonPaint>() == 33,
+              "a new paint input must join TGlowButtonFace and GlowButtonFaceOf");
+static_assert(FaceKeyComplete<TGlowButtonFace>());
+
+TGlowButtonFace GlowButtonFaceOf(const TGlowButtonPaint& p) {
+    TGlowButtonFace f;
+    f.Width = p.Rect.Width();
+    f.Height = p.Rect.Height();
+    f.Colors = p.Colors;
+    f.DrawBackground = p.DrawBackground;
+    f.Highlighted = p.Highlighted;
+    f.DropDownButton = p.DropDownButton;
+    f.DropDownPosition = p.DropDownPosition;
+    f.DropDownDirection = p.DropDownDirection;
+    f.DropDownSplit = p.DropDownSplit;
+    f.DropDownHover = p.DropDownHover;
+    f.FocusBorder = p.FocusBorder;
+    f.BorderStyle = p.BorderStyle;
+    f.Rounded = p.Rounded;
+    f.Position = p.Position;
+    f.Emphasized = p.Emphasized;
+    f.Enabled = p.Enabled;
+    f.Caption = p.Caption;
+    f.Font = FontFaceOf(p.Font);
+    f.AntiAlias = p.AntiAlias;
+    f.WordWrap = p.WordWrap;
+    f.Trimming = p.Trimming;
+    f.Notes = p.Notes;
+    f.NotesFont = FontFaceOf(p.NotesFont);
+    // Only the glyph the painter will draw counts, so that buttons differing in what
+    // they do not show share a face.
+    const TGlyphPlan glyph = PlanGlyph(p);
+    if (glyph.Picture) {
+        f.Picture = p.Picture;
+        f.PictureVersion = p.Picture->Version();
+    } else if (glyph.List) {
+        f.Images = p.Images;
+        f.ImagesVersion = p.Images->Version();
+        f.ImageIndex = p.ImageIndex;
+        f.ImagesEnabled = p.ImagesEnabled;
+        f.ImagesDrawThemselves = p.ImagesDrawThemselves;
+    }
+    f.Layout = p.Layout;
+    f.Spacing = p.Spacing;
+    f.ForcedGlyphWidth = p.ForcedGlyphSize.cx;
+    f.ForcedGlyphHeight = p.ForcedGlyphSize.cy;
+    f.DrawCaption = p.DrawCaption;
+    f.DrawGlyph = p.DrawGlyph;
+    return f;
+}
+
+bool GlowFaceCacheable(const TGlowButtonPaint& p) {
+    return !p.Measure && p.DrawBackground && p.Rect.Width() > 0 && p.Rect.Height() > 0;
+}
+
+namespace {
+
+std::shared_ptr<const TFace> GlowFace(const TGlowButtonPaint& p) {
+    const int w = p.Rect.Width(), h = p.Rect.Height();
+    return SharedFaceCache().Get(GlowButtonFaceOf(p), w, h, [&p, w, h](TFace&, HDC dc) {
+        TGlowButtonPaint local = p;
+        local.Rect = {0, 0, w, h};
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        DrawGlowButton(canvas, local);
+        canvas.SetHandle(nullptr);
+    });
+}
+
+}  // namespace
+
+void PaintGlowButton(TCanvas& canvas, const TGlowButtonPaint& p) {
+    if (!GlowFaceCacheable(p)) {
+        DrawGlowButton(canvas, p);
+        return;
+    }
+    HDC dc = canvas.Handle();
+    if (!dc) return;
+    GlowFace(p)->Blit(dc, p.Rect.Left, p.Rect.Top);
+}
+
+void PaintGlowButtonFade(TCanvas& canvas, const TGlowButtonPaint& p, const TGlowColorSet& from, const TGlowColorSet& to,
+                         int percent) {
+    if (!GlowFaceCacheable(p)) {
+        DrawGlowButton(canvas, p);
+        return;
+    }
+    HDC dc = canvas.Handle();
+    if (!dc) return;
+    TGlowButtonPaint end = p;
+    end.Colors = from;
+    std::shared_ptr<const TFace> fromFace = GlowFace(end);
+    end.Colors = to;
+    std::shared_ptr<const TFace> toFace = GlowFace(end);
+    BlendFaces(dc, p.Rect.Left, p.Rect.Top, *fromFace, *toFace, percent);
 }
 
 }  // namespace orv

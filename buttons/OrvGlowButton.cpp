@@ -432,6 +432,10 @@ void TOrvCustomGlowButton::ApplyAutoSize() {
 // --- painting ------------------------------------------------------------------------------------
 
 TGlowColorSet TOrvCustomGlowButton::CurrentColors() {
+    return ColorsAt(FStepHover, FStepPush);
+}
+
+TGlowColorSet TOrvCustomGlowButton::ColorsAt(int stepHover, int stepPush) {
     bool enabled = GetEnabled();
     const TGlowButtonAppearance& a = FAppearance;
     TGlowColorSet c;
@@ -440,7 +444,7 @@ TGlowColorSet TOrvCustomGlowButton::CurrentColors() {
         if (checkedLook) {
             c = a.Look(glChecked);
             if (FTimerActive && (FMouseInControl || (FStyle != bsCheck && (FGroupIndex < 1 || FState == absDown))))
-                BlendFills(c, a.Look(glChecked), a.Look(glDown), FStepPush);
+                BlendFills(c, a.Look(glChecked), a.Look(glDown), stepPush);
         } else if (FState == absDown) {
             c = a.Look(glDown);
         } else if (FHot) {
@@ -454,20 +458,49 @@ TGlowColorSet TOrvCustomGlowButton::CurrentColors() {
     if (FTimerActive) {
         if (FDown || FTransparent || FState == absExclusive || (FStyle == bsCheck && FState == absDown)) {
             if (FStyle == bsCheck && FDown) {
-                BlendFills(c, a.Look(glDown), a.Look(glChecked), FStepPush);
+                BlendFills(c, a.Look(glDown), a.Look(glChecked), stepPush);
             } else if (FDown && FState != absExclusive) {
-                BlendFills(c, a.Look(glDown), a.Look(glHot), FStepPush);
-                c.BorderColor = BlendColor(a.GetBorderColorDown(), a.GetBorderColorHot(), FStepPush);
+                BlendFills(c, a.Look(glDown), a.Look(glHot), stepPush);
+                c.BorderColor = BlendColor(a.GetBorderColorDown(), a.GetBorderColorHot(), stepPush);
             }
         } else {
-            BlendFills(c, a.Look(glHot), a.Look(glNormal), FStepHover);
-            c.BorderColor = BlendColor(a.GetBorderColorHot(), a.GetBorderColor(), FStepHover);
+            BlendFills(c, a.Look(glHot), a.Look(glNormal), stepHover);
+            c.BorderColor = BlendColor(a.GetBorderColorHot(), a.GetBorderColor(), stepHover);
         }
     }
     if (FPosition != bpStandalone && FMouseDown) c.BorderColor = a.GetBorderColor();
     if ((FState == absDisabled || !enabled) && FShowDisabled) c = a.Look(glDisabled);
     if (FHasFocus && (FFocusType == ftHot || FFocusType == ftHotBorder) && !FDown) c = a.Look(glHot);
     return c;
+}
+
+bool TOrvCustomGlowButton::FadeEnds(TGlowColorSet& from, TGlowColorSet& to, int& percent) {
+    if (!FTimerActive) return false;
+    const TGlowColorSet now = ColorsAt(FStepHover, FStepPush);
+    // The frame's colours are a blend of two end looks when every colour is either the
+    // blend of its ends at the step or the same at both ends.
+    auto blendOf = [&now](const TGlowColorSet& a, const TGlowColorSet& b, int step) {
+        auto same = [step](TColor frame, TColor atStart, TColor atEnd) {
+            return (atStart == atEnd && frame == atStart) || frame == BlendColor(atEnd, atStart, step);
+        };
+        return same(now.Color, a.Color, b.Color) && same(now.ColorTo, a.ColorTo, b.ColorTo) &&
+               same(now.ColorMirror, a.ColorMirror, b.ColorMirror) &&
+               same(now.ColorMirrorTo, a.ColorMirrorTo, b.ColorMirrorTo) &&
+               same(now.BorderColor, a.BorderColor, b.BorderColor) && now.Gradient == a.Gradient &&
+               now.Gradient == b.Gradient && now.GradientMirror == a.GradientMirror &&
+               now.GradientMirror == b.GradientMirror;
+    };
+    for (bool hover : {true, false}) {
+        int step = hover ? FStepHover : FStepPush;
+        TGlowColorSet a = hover ? ColorsAt(0, FStepPush) : ColorsAt(FStepHover, 0);
+        TGlowColorSet b = hover ? ColorsAt(100, FStepPush) : ColorsAt(FStepHover, 100);
+        if (a == b || !blendOf(a, b, step)) continue;
+        from = a;
+        to = b;
+        percent = step;
+        return true;
+    }
+    return false;
 }
 
 TGlowButtonPaint TOrvCustomGlowButton::BuildPaint(bool measure, TButtonSizeState sizeState) {
@@ -582,7 +615,14 @@ void TOrvCustomGlowButton::Paint() {
 
     TGlowButtonPaint p = BuildPaint(false, FButtonSizeState);
     p.Rect = {0, 0, FWidth, FHeight};
-    DrawGlowButton(Canvas(), p);
+    TGlowColorSet from, to;
+    int percent = 0;
+    if (!GlowFaceCache)
+        DrawGlowButton(Canvas(), p);
+    else if (FadeEnds(from, to, percent))
+        PaintGlowButtonFade(Canvas(), p, from, to, percent);
+    else
+        PaintGlowButton(Canvas(), p);
 
     TGlowButtonState reported = FState == absDown ? gsDown : FMouseInControl ? gsHot : gsNormal;
     OnDrawButton(this, Canvas(), reported, TRect{0, 0, FWidth, FHeight});

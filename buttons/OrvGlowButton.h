@@ -27,6 +27,9 @@ class TOrvCustomGlowButton;
 // The fade timer's interval in milliseconds, shared by every glow button (and the
 // pager's pages); read each time a fade starts.
 inline unsigned GlowSpeed = 30;
+// Glow buttons paint through the shared face cache; false draws every paint afresh (to
+// compare the two, and to measure).
+inline bool GlowFaceCache = true;
 
 enum TOrvButtonState { absUp, absDisabled, absDown, absDropDown, absExclusive };
 enum TOrvButtonStyle { bsButton, bsCheck };
@@ -270,6 +273,10 @@ private:
     // Everything the painter needs for the current state (steps that pick colours,
     // glyph source, caption and size-state rules).
     TGlowButtonPaint BuildPaint(bool measure, TButtonSizeState sizeState);
+    // The colours with the fade steps at these values.
+    TGlowColorSet ColorsAt(int stepHover, int stepPush);
+    // While a fade runs: the two end looks whose blend at percent the colours are.
+    bool FadeEnds(TGlowColorSet& from, TGlowColorSet& to, int& percent);
     TSize AutoSizeFor(const TGlowButtonPaint& paint);
     void ApplyAutoSize();
     void TrackPointer(int x, int y);

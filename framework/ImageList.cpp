@@ -6,6 +6,11 @@ namespace orv {
 
 namespace {
 
+uint64_t NextImageListVersion() {
+    static uint64_t last = 0;
+    return ++last;
+}
+
 int& LiveImageLists() {
     static int count = 0;
     return count;
@@ -53,7 +58,7 @@ TChangeLink::~TChangeLink() {
     if (FSender) FSender->UnRegisterChanges(this);
 }
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner) {
+TImageList::TImageList(TComponent* owner) : TComponent(owner), FVersion(NextImageListVersion()) {
     CreateList();
 }
 
@@ -180,6 +185,7 @@ void TImageList::UnRegisterChanges(TChangeLink* link) {
 }
 
 void TImageList::Change() {
+    FVersion = NextImageListVersion();
     // A handler may unregister its link: walk a copy and skip links gone meanwhile.
     auto links = FLinks;
     for (TChangeLink* link : links)

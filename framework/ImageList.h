@@ -84,6 +84,10 @@ public:
     void RegisterChanges(TChangeLink* link);
     void UnRegisterChanges(TChangeLink* link);
 
+    // Differs between lists and moves on at every change: what is drawn from a list is
+    // known by it (a kept face of a button, say).
+    uint64_t Version() const { return FVersion; }
+
     TNotifyEvent OnChange;
 
 protected:
@@ -98,6 +102,7 @@ private:
     int FHeight = 16;
     TImageListHandle FHandle;
     std::vector<TChangeLink*> FLinks;
+    uint64_t FVersion = 0;
 };
 
 }  // namespace orv

@@ -95,14 +95,25 @@ bool TCustomGDIPPicture::DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool
     return true;
 }
 
+uint64_t TCustomGDIPPicture::NextPictureVersion() {
+    static uint64_t last = 0;
+    return ++last;
+}
+
+void TCustomGDIPPicture::BytesChanged() {
+    FVersion = NextPictureVersion();
+}
+
 void TCustomGDIPPicture::SetBytes(std::vector<uint8_t> bytes) {
     FDatastream.SetBytes(std::move(bytes));
+    BytesChanged();
     FIsEmpty = false;
     FSizePending = false;
 }
 
 void TCustomGDIPPicture::DropBytes() {
     FDatastream.Clear();
+    BytesChanged();
     FIsEmpty = true;
     FSizePending = false;
     FWidth = 0;
@@ -137,6 +148,7 @@ void TCustomGDIPPicture::Assign(const TPersistent* source) {
     }
     if (auto* picture = dynamic_cast<const TCustomGDIPPicture*>(source)) {
         FDatastream.SetBytes(picture->FDatastream.Bytes());
+        BytesChanged();
         FIsEmpty = FDatastream.GetSizeConst() == 0;
         FSizePending = false;
         FWidth = FHeight = 0;

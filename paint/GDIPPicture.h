@@ -97,6 +97,10 @@ public:
     // False (nothing drawn) for other kinds and undecodable data.
     bool DrawBitmapKind(TCanvas& canvas, const TRect& rect, bool stretch);
 
+    // Differs between pictures and moves on whenever the bytes change: a face drawn from
+    // the picture is known by it.
+    uint64_t Version() const { return FVersion; }
+
     bool GetDoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
 
@@ -112,6 +116,8 @@ protected:
     void ResolvePendingSize() const;
     // Drops the bytes and the size: an empty picture keeps nothing.
     void DropBytes();
+    // The bytes changed.
+    void BytesChanged();
     virtual void SizeAfterFileLoad(const std::wstring& fileName) = 0;
 
     TMemoryStream FDatastream;
@@ -120,6 +126,10 @@ protected:
     mutable int FWidth = 0;
     mutable int FHeight = 0;
     bool FDoubleBuffered = false;
+    uint64_t FVersion = NextPictureVersion();
+
+private:
+    static uint64_t NextPictureVersion();
 };
 
 enum TTransparentMode { tmAuto, tmFixed };

@@ -10,6 +10,7 @@
 #include "framework/LayoutReader.h"
 #include "framework/Menus.h"
 #include "hints/ShortCutHintWindow.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
@@ -114,6 +115,8 @@ TEST(GlowButtonPaint, PaintsReleaseEverythingTheyMake) {
     auto bmp = std::make_unique<TBitmap>(138, 61);
     HDC dc = bmp->Canvas().Handle();
     b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    // Counted without the faces the cache keeps.
+    SharedFaceCache().Clear();
     int gdi = GdiLiveTotal(), gdip = GdipLiveTotal();
     for (int i = 0; i < 30; ++i) {
         b->Perform(CM_MOUSEENTER);
@@ -121,6 +124,7 @@ TEST(GlowButtonPaint, PaintsReleaseEverythingTheyMake) {
         b->Perform(CM_MOUSELEAVE);
         b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }
+    SharedFaceCache().Clear();
     EXPECT_EQ(GdiLiveTotal(), gdi);
     EXPECT_EQ(GdipLiveTotal(), gdip);
 }
