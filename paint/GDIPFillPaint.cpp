@@ -352,6 +352,12 @@ TGPRectF TGDIPFill::Fill(TGPGraphics* graphics, const TGPRectF& r, uint8_t borde
             const ARGB shade = MakeAlphaColor(180, FShadowColor);
             const ARGB colors[] = {0x00000000, shade, shade};
             const float positions[] = {0.0f, 0.1f, 1.0f};
+            // The same ramp as centre and surround colours, for platforms that ignore the
+            // preset blend of a path gradient (their default would be opaque white).
+            int count = 1;
+            const ARGB clear = colors[0];
+            brush.SetCenterColor(shade);
+            brush.SetSurroundColors(&clear, count);
             brush.SetInterpolationColors(colors, positions, 3);
             g.FillPath(brush, path);
         }

@@ -1,9 +1,12 @@
 #include "tools/Render/RenderCatalog.h"
 
+#include "tools/Render/FillRender.h"
 #include "tools/Render/GlowButtonRender.h"
+#include "tools/Render/HtmlRender.h"
 #include "tools/Render/ItemRender.h"
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PictureRender.h"
+#include "tools/Render/ToolBarButtonRender.h"
 #include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/HintWindow.h"
@@ -266,9 +269,12 @@ const std::vector<TRenderItem>& RenderCatalog() {
         std::vector<TRenderItem> items = MakeCatalog();
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ToolBarButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
+        for (auto& item : HtmlRenderItems()) items.push_back(std::move(item));
         for (auto& item : ItemRenderItems()) items.push_back(std::move(item));
+        for (auto& item : FillRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
