@@ -330,6 +330,8 @@ private:
                 break;
             case THtmlTag::Paragraph:
                 if (open) {
+                    // A paragraph starts on a line of its own.
+                    if (HasContent(line)) return false;
                     Align = TAlignKind::Left;
                     if (Attribute(t, L"ALIGN", v)) {
                         std::wstring a = HtmlUpper(v);
@@ -357,6 +359,7 @@ private:
                     if (HasContent(line) || ItemOnLine) EndLine = true;
                 } else {
                     ListLevel = std::max(ListLevel - 1, 0);
+                    if (HasContent(line)) EndLine = true;
                 }
                 break;
             case THtmlTag::ListItem:
@@ -739,7 +742,7 @@ private:
         if (p.Error) {
             THtmlOp mark;
             mark.Kind = THtmlOpKind::ErrorMark;
-            mark.Rect = {box.Left, box.Bottom - 2, box.Right, box.Bottom};
+            mark.Rect = {box.Left, box.Bottom - 3, box.Right, box.Bottom - 1};
             mark.Color = clRed;
             Op(std::move(mark));
         }

@@ -74,7 +74,7 @@ enum class THtmlOpKind {
     BulletCircle,  // filled ellipse in Rect in Color
     Picture,       // Picture stretched into Rect
     TiledPicture,  // Picture tiled from Rect's top-left over Rect
-    ErrorMark,     // red zig-zag of 2-pixel steps from Rect.Left to Rect.Right, Rect.Top to Bottom
+    ErrorMark,     // red zig-zag of 2-pixel steps from Rect.Left to Rect.Right, between Rect.Top and Bottom
     FocusRect,     // focus rectangle of Rect
 };
 

@@ -78,7 +78,9 @@ public:
         lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
         lf.lfStrikeOut = (font.Style & fsStrikeOut) ? TRUE : FALSE;
         lf.lfEscapement = lf.lfOrientation = font.Orientation;
-        lf.lfCharSet = font.Name == L"Symbol" ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+        // The face name picks the bullets' Symbol font where it is installed; elsewhere the
+        // substitute still has the middle dot, which a symbol character set would not keep.
+        lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfOutPrecision = font.Orientation != 0 ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS;
         lstrcpynW(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
         FFonts.emplace_back(font, TGdiFont(CreateFontIndirectW(&lf)));
@@ -261,8 +263,7 @@ void DrawOps(TCanvas& canvas, const std::vector<THtmlOp>& ops, const TRect& clip
                     TSelectGuard selectPen(dc, pen.Get());
                     std::vector<POINT> points;
                     bool up = false;
-                    for (int x = r.Left; x <= r.Right; x += 2, up = !up)
-                        points.push_back({x, up ? r.Top : r.Bottom - 1});
+                    for (int x = r.Left; x <= r.Right; x += 2, up = !up) points.push_back({x, up ? r.Top : r.Bottom});
                     if (points.size() >= 2) Polyline(dc, points.data(), static_cast<int>(points.size()));
                     break;
                 }

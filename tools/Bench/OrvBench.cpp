@@ -2,6 +2,7 @@
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
 #include "GlowButtonBench.h"
+#include "HtmlBench.h"
 #include "ItemBench.h"
 #include "LayoutBench.h"
 #include "buttons/OrvGlowButton.h"
@@ -111,6 +112,7 @@ int main() {
     orvtools::RunGlowButtonBench();
     orvtools::RunItemBench();
     orvtools::RunPictureLayoutBench();
+    orvtools::RunHtmlBench();
     FinalizeUnits();
     return 0;
 }
