@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/Forms.h"
 #include "framework/HintWindow.h"
 #include "framework/WinControl.h"
+#include "hints/ShortCutHintWindow.h"
 #include "itemlist/GDIPImageTextItem.h"
 #include "paint/GDIPFill.h"
 
@@ -402,4 +404,55 @@ TEST(ItemBehaviour, AParentSetOutsideLoadingAttachesTheItem) {
     EXPECT_EQ(item->GetParentComponent(), host.get());
     EXPECT_EQ(item->ItemOwner(), host.get());
     EXPECT_EQ(TCustomItem::GetCustomControlOwner(item.get()), host.get());
+}
+
+TEST(ItemBehaviour, KeyTipWindowIsPlacedByTheTableOverTheHostWindow) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(100, 100, 400, 300);
+    form->Show();
+    TTextItem* item = Make<TTextItem>(form.get());
+    item->SetX(40);
+    item->SetY(50);
+    item->SetWidth(120);
+    item->SetHeight(30);
+    item->SetShortCutHint(L"S");
+    TItemShortCutHintPos asked = ishpTop;
+    item->OnGetShortCutHintPos = [&](TObject*, TItemShortCutHintPos& pos) { pos = asked; };
+    for (TItemShortCutHintPos pos : {ishpTop, ishpAuto, ishpBelowBottomRight, ishpLeft}) {
+        asked = pos;
+        item->ShowShortCutHint();
+        TShortCutHintWindow* tip = item->ShortCutHintWindow();
+        ASSERT_NE(tip, nullptr);
+        ASSERT_TRUE(IsWindowVisible(tip->Handle()));
+        RECT wr;
+        GetWindowRect(tip->Handle(), &wr);
+        POINT origin{40, 50};
+        ClientToScreen(form->Handle(), &origin);
+        int w = wr.right - wr.left, h = wr.bottom - wr.top;
+        int left = 0, top = 0;
+        switch (pos) {
+            case ishpTop:
+            case ishpAuto:
+                left = origin.x + (120 - w) / 2, top = origin.y - h / 2;
+                break;
+            case ishpBelowBottomRight:
+                left = origin.x + 120 - w + 1, top = origin.y + 30;
+                break;
+            default:
+                left = origin.x + 6, top = origin.y + (30 - h) / 2;
+                break;
+        }
+        EXPECT_EQ(wr.left, left) << "position " << int(pos);
+        EXPECT_EQ(wr.top, top) << "position " << int(pos);
+    }
+    item->HideShortCutHint();
+    EXPECT_FALSE(IsWindowVisible(item->ShortCutHintWindow()->Handle()));
+}
+
+TEST(ItemBehaviour, NoKeyTipWithoutAWindowAmongTheOwners) {
+    TOwnedPtr<TTextItem> item(Make<TTextItem>(nullptr));
+    item->SetShortCutHint(L"K");
+    item->ShowShortCutHint();
+    EXPECT_EQ(item->ShortCutHintWindow(), nullptr);
+    item->HideShortCutHint();
 }

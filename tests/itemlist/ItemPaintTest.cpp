@@ -8,6 +8,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/GdiHandles.h"
+#include "framework/ImageList.h"
 #include "itemlist/GDIPWedgeItem.h"
 #include "itemlist/ItemText.h"
 #include "paint/GDIPFill.h"
@@ -387,4 +388,31 @@ TEST(ItemWedge, TheNotchShowsTheBackgroundAndTheTextMovesAway) {
     TGPGraphics g(s.Bitmap.Canvas().Handle());
     TGPRectF text = item->DrawText(g, MakeRect(10, 10, 100, 40), look.A, false);
     EXPECT_FLOAT_EQ(text.X + text.Width, 110 - 6 - 3);
+}
+
+TEST(ItemImage, ImageListImageIsScaledIntoTheBoxWithItsTransparency) {
+    TSurface s(120, 40);
+    TLook look;
+    TOwnedPtr<TImageList> list(Make<TImageList>(nullptr));
+    TBitmap strip(16, 16);
+    strip.Canvas().Brush().SetColor(clFuchsia);
+    strip.Canvas().FillRect(TRect{0, 0, 16, 16});
+    strip.Canvas().Brush().SetColor(clGreen);
+    strip.Canvas().FillRect(TRect{4, 4, 12, 12});
+    ASSERT_EQ(list->AddMasked(strip, clFuchsia), 0);
+    look.A.ImageList = list.get();
+    TOwnedPtr<TImageTextItem> item(Make<TImageTextItem>(nullptr));
+    item->SetWidth(100);
+    item->SetImageIndex(0);
+    EXPECT_TRUE(item->IsImageVisible(look.A));
+    {
+        TGPGraphics g(s.Bitmap.Canvas().Handle());
+        item->Draw(g, look.A);
+    }
+    // Image box (3, 6, 18, 18): the list's 16 pixels scaled by 18 / 16.
+    EXPECT_TRUE(Near(s.At(12, 15), clGreen)) << std::hex << s.At(12, 15);
+    EXPECT_TRUE(Near(s.At(5, 8), look.Normal.GetColor()))
+        << "the list's transparent pixels show the fill " << std::hex << s.At(5, 8);
+    item->SetImageIndex(1);
+    EXPECT_FALSE(item->IsImageVisible(look.A)) << "an index outside the list shows no image";
 }

@@ -1,6 +1,7 @@
 // OrvBench: median time of the gradient routines over many calls, each as a ratio to
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
+#include "FillBench.h"
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
 #include "ItemBench.h"
@@ -110,6 +111,7 @@ int main() {
     }
     std::printf("\n");
     orvtools::RunGlowButtonBench();
+    orvtools::RunFillBench();
     orvtools::RunItemBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
