@@ -169,12 +169,14 @@ void PaintPicturePositions(TBitmap& b) {
     TGrid grid{b, 110, 70, 6};
     TOrvGDIPPicture glyph;
     LoadGlyph(glyph);
-    const wchar_t* names[] = {L"TopLeft", L"TopCenter", L"TopRight",   L"BottomLeft",   L"BottomCenter", L"BottomRight",
-                              L"Tiled",   L"Stretched", L"CenterLeft", L"CenterCenter", L"CenterRight",  L"Custom 4,4"};
+    const wchar_t* names[] = {L"TopLeft",      L"TopCenter",    L"TopRight",    L"BottomLeft",
+                              L"BottomCenter", L"BottomRight",  L"Tiled",       L"Stretched",
+                              L"CenterLeft",   L"CenterCenter", L"CenterRight", L"Custom: at 4,4 of the picture"};
     for (int p = ppTopLeft; p <= ppCustom; ++p) {
         TGDIPFill f;
         Office(f);
         f.SetPicture(&glyph);
+        f.GetPicture()->SetTransparent(true);  // the BMP's magenta is its key
         f.SetPicturePosition(static_cast<TFillPicturePosition>(p));
         f.SetPictureLeft(4);
         f.SetPictureTop(4);

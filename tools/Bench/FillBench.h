@@ -1,0 +1,7 @@
+#pragma once
+// Bench rows of the fill descriptor.
+namespace orvtools {
+
+void RunFillBench();
+
+}  // namespace orvtools
