@@ -60,9 +60,14 @@ std::vector<uint8_t> BmpFileBytes(const TBitmap& source) {
 
 // --- TCustomGDIPPicture -------------------------------------------------------------------
 
-std::unique_ptr<TDecodedImage> TCustomGDIPPicture::Decode() const {
+std::shared_ptr<TDecodedImage> TCustomGDIPPicture::Decode() const {
     if (!HasBytes()) return nullptr;
-    return DecodeImage(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
+    if (!FDecodeTried) {
+        // A decoder out of memory throws before this is marked: asked again next time.
+        FDecoded = DecodeImage(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
+        FDecodeTried = true;
+    }
+    return FDecoded;
 }
 
 TImageKind TCustomGDIPPicture::Kind() const {
@@ -102,6 +107,8 @@ uint64_t TCustomGDIPPicture::NextPictureVersion() {
 
 void TCustomGDIPPicture::BytesChanged() {
     FVersion = NextPictureVersion();
+    FDecoded.reset();
+    FDecodeTried = false;
 }
 
 void TCustomGDIPPicture::SetBytes(std::vector<uint8_t> bytes) {
@@ -126,7 +133,7 @@ void TCustomGDIPPicture::ResolvePendingSize() const {
         FSizePending = false;
         return;
     }
-    std::unique_ptr<TDecodedImage> decoded;
+    std::shared_ptr<TDecodedImage> decoded;
     try {
         decoded = Decode();
     } catch (const Exception&) {

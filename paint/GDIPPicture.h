@@ -1,10 +1,9 @@
 #pragma once
 // Pictures kept as the bytes of a complete image file (PNG, JPEG, GIF, BMP, ICO, TIFF, EMF,
-// WMF) and decoded by GDI+ on every draw or size query; nothing decoded is kept between
-// calls (controls keep what they drew in the face cache instead). The persisted "Data"
-// property is exactly those bytes. Reading a TOrvGDIPPicture from a layout or stream stores
-// the bytes only: decoding waits for the first size query or draw, so a layout with many
-// pictures reads as fast as one without.
+// WMF), decoded by GDI+ at the first draw or size query and kept decoded until the bytes
+// change. The persisted "Data" property is exactly those bytes. Reading a TOrvGDIPPicture
+// from a layout or stream stores the bytes only: decoding waits for the first size query
+// or draw, so a layout with many pictures reads as fast as one without.
 //   TOrvGDIPPicture: draws on a canvas or a GDI+ surface, with colour-keyed BMPs and tiled
 //                    fills; ignores empty data.
 //   TGDIPPicture:    the plain variant (no transparency, no pixel information).
@@ -90,8 +89,9 @@ public:
 
     // The kind of image the data holds, from its own header; decides colour keying.
     TImageKind Kind() const;
-    // Decodes the data afresh; null for an empty picture or undecodable data.
-    std::unique_ptr<TDecodedImage> Decode() const;
+    // The decoded image, decoded at the first call and kept until the bytes change; null
+    // for an empty picture or undecodable data (which is not tried again either).
+    std::shared_ptr<TDecodedImage> Decode() const;
     // Bitmap-kind data through a classic bitmap whose bottom-left colour is transparent,
     // stretched into rect, or in natural size at its top-left corner when not stretch.
     // False (nothing drawn) for other kinds and undecodable data.
@@ -127,6 +127,8 @@ protected:
     mutable int FHeight = 0;
     bool FDoubleBuffered = false;
     uint64_t FVersion = NextPictureVersion();
+    mutable std::shared_ptr<TDecodedImage> FDecoded;
+    mutable bool FDecodeTried = false;
 
 private:
     static uint64_t NextPictureVersion();

@@ -9,6 +9,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Streams.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvGDIP.h"
 
 using namespace orv;
 
@@ -75,4 +76,33 @@ TEST(LazyPicture, ReadingStoresBytesAndTheFirstSizeQueryDecodes) {
     int afterJunk = counter.Decodes;
     EXPECT_EQ(junk.Height(), 0);
     EXPECT_EQ(counter.Decodes, afterJunk);
+}
+
+TEST(LazyPicture, ADecodedImageIsKeptUntilTheBytesChange) {
+    TDecodeCounter counter;
+    const int gdip = GdipLiveTotal();
+    {
+        TOrvGDIPPicture picture;
+        picture.SetData(orvtest::kPngBytes);
+        TBitmap surface(20, 20);
+        for (int i = 0; i < 3; ++i) {
+            TGPGraphics g(surface.Canvas().Handle());
+            picture.GDIPDraw(g, TRect{0, 0, 12, 8});
+            picture.Draw(surface.Canvas(), TRect{0, 10, 12, 18});
+        }
+        EXPECT_EQ(picture.Width(), 6);
+        EXPECT_EQ(counter.Decodes, 1) << "six draws and a size query, one decode";
+        EXPECT_EQ(GdipLiveTotal(), gdip + 1) << "the kept image";
+
+        picture.SetData(orvtest::kGifBytes);
+        EXPECT_EQ(GdipLiveTotal(), gdip) << "new bytes drop the old image";
+        {
+            TGPGraphics g(surface.Canvas().Handle());
+            picture.GDIPDraw(g, TRect{0, 0, 10, 6});
+        }
+        EXPECT_EQ(counter.Decodes, 2);
+        EXPECT_EQ(picture.Width(), 5) << "the new image's size";
+        EXPECT_EQ(surface.PixelColor(2, 2), TColor(0xFF0000)) << "the new image drawn";
+    }
+    EXPECT_EQ(GdipLiveTotal(), gdip) << "a picture's image goes with it";
 }

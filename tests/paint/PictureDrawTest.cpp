@@ -100,6 +100,9 @@ TEST(DrawPictureStretched, BitmapsKeyTheirBottomLeftColourOthersScaleOnTheSurfac
     EXPECT_EQ(target.PixelColor(4, 6), clRed) << "scaled twice as large";
     EXPECT_EQ(target.PixelColor(10, 4), clBlue);
     target.Canvas().Brush().SetColor(clWhite);
+    // Emptied pictures drop the decoded images they keep.
+    bmp.Assign(nullptr);
+    png.Assign(nullptr);
     EXPECT_EQ(GdipLiveTotal(), gdip);
     EXPECT_EQ(GdiLiveTotal(), gdi) << "the stretched bitmap's objects are gone";
 }

@@ -109,15 +109,18 @@ TEST(Picture, EachFormatLoadsReportsItsSizeAndDraws) {
         EXPECT_EQ(s.At(30, 30), kGrey) << "nothing outside the rectangle";
         before.Check();
 
-        TGDIPPicture plain;
-        LoadBytes(plain, *c.Bytes);
-        EXPECT_EQ(plain.Width(), c.Width);
         {
-            TGPGraphics g(s2.Bitmap.Canvas().Handle());
-            plain.DrawImageRect(g, 10, 10, 20, 20);
+            // Counted once the picture is gone: it keeps its decoded image while it lives.
+            TGDIPPicture plain;
+            LoadBytes(plain, *c.Bytes);
+            EXPECT_EQ(plain.Width(), c.Width);
+            {
+                TGPGraphics g(s2.Bitmap.Canvas().Handle());
+                plain.DrawImageRect(g, 10, 10, 20, 20);
+            }
+            EXPECT_TRUE(Near(s2.At(12, 12), c.Centre)) << std::hex << s2.At(12, 12);
+            EXPECT_EQ(s2.At(5, 5), kGrey);
         }
-        EXPECT_TRUE(Near(s2.At(12, 12), c.Centre)) << std::hex << s2.At(12, 12);
-        EXPECT_EQ(s2.At(5, 5), kGrey);
         before.Check();
     }
 }
@@ -126,6 +129,7 @@ TEST(Picture, PngWithAlphaBlendsOverTheCanvas) {
     TOrvGDIPPicture picture;
     LoadBytes(picture, kPngBytes);
     TSurface s(12, 8);
+    picture.Width();  // decodes: the picture keeps its decoded image from here on
     TLiveCounts before;
     picture.Draw(s.Bitmap.Canvas(), TRect{0, 0, 12, 8});
     before.Check();
@@ -220,7 +224,9 @@ TEST(Picture, MemoryFailureRaisesAndLeavesThePictureAlone) {
     EXPECT_TRUE(s.Untouched());
     EXPECT_EQ(picture.GetData(), kPngBytes);
     EXPECT_EQ(picture.Width(), 6);
-    // The float-rectangle draw clears its re-entrancy guard when it raises.
+    // The float-rectangle draw clears its re-entrancy guard when it raises (new bytes: the
+    // kept decoded image is dropped and the draw decodes).
+    LoadBytes(picture, kPngBytes);
     SetImageMemoryAllocator([](unsigned, size_t) -> void* { return nullptr; });
     {
         TGPGraphics g(s.Bitmap.Canvas().Handle());
@@ -347,6 +353,9 @@ TEST(Picture, KeyedBmpTransparency) {
     fixedKey.reset();
     scaled.reset();
     pngDrawn.reset();
+    // Emptied pictures drop the decoded images they keep.
+    bmp.Assign(nullptr);
+    png.Assign(nullptr);
     before.Check();
 }
 
@@ -354,6 +363,7 @@ TEST(Picture, CanvasDrawOfBmpUsesTheBottomLeftColourAsTransparent) {
     TOrvGDIPPicture bmp;
     LoadBytes(bmp, kBmpBytes);
     TSurface s(10, 10);
+    bmp.Width();  // decodes: the picture keeps its decoded image from here on
     TLiveCounts before;
     bmp.Draw(s.Bitmap.Canvas(), TRect{2, 2, 10, 10});
     before.Check();
