@@ -5,6 +5,8 @@
 #include "statusbar/HtmlPaint.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "framework/GdiHandles.h"
@@ -16,6 +18,13 @@ namespace orv {
 namespace {
 
 constexpr int kMaxTiles = 4096;  // a 1-pixel tile over a large rectangle is not drawn a million times
+constexpr size_t kMaxKeptExtents = 4096;
+
+// Text sizes measured so far, by font, resolution and text (see TextExtent).
+std::unordered_map<std::wstring, THtmlExtent>& KeptExtents() {
+    static std::unordered_map<std::wstring, THtmlExtent> kept;
+    return kept;
+}
 
 THtmlShellCalls& ShellCalls() {
     static THtmlShellCalls calls;
@@ -44,9 +53,26 @@ struct TResolvedPicture {
 
 class TGdiHtmlMeasurer : public THtmlMeasurer {
 public:
-    TGdiHtmlMeasurer(HDC dc, const THtmlPaintOptions& options) : FDC(dc), FOptions(options) {}
+    TGdiHtmlMeasurer(HDC dc, const THtmlPaintOptions& options)
+        : FDC(dc), FOptions(options), FPixelsPerInch(GetDeviceCaps(dc, LOGPIXELSY)) {}
 
     THtmlExtent TextExtent(const THtmlFont& font, const std::wstring& text) override {
+        // Panel text is measured again at every paint (alignment, automatic size, the mouse):
+        // a measurement is kept per font, resolution and text, so measuring again makes no font.
+        std::wstring key = font.Name;
+        key += L'\x1';
+        key += std::to_wstring(font.Height) + L'\x1' + std::to_wstring(font.Style) + L'\x1' +
+               std::to_wstring(font.Orientation) + L'\x1' + std::to_wstring(FPixelsPerInch) + L'\x1';
+        key += text;
+        auto& kept = KeptExtents();
+        if (auto it = kept.find(key); it != kept.end()) return it->second;
+        const THtmlExtent extent = MeasureNow(font, text);
+        if (kept.size() >= kMaxKeptExtents) kept.clear();
+        kept.emplace(std::move(key), extent);
+        return extent;
+    }
+
+    THtmlExtent MeasureNow(const THtmlFont& font, const std::wstring& text) {
         if (text.empty()) {
             TSelectGuard select(FDC, Font(font));
             TEXTMETRICW metrics{};
@@ -150,6 +176,7 @@ private:
 
     HDC FDC;
     const THtmlPaintOptions& FOptions;
+    int FPixelsPerInch;
     std::vector<std::pair<THtmlFont, TGdiFont>> FFonts;
     std::vector<TResolvedPicture> FPictures;
 };
