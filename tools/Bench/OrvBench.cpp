@@ -6,6 +6,7 @@
 #include "HtmlBench.h"
 #include "ItemBench.h"
 #include "LayoutBench.h"
+#include "ToolBarButtonBench.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -113,6 +114,7 @@ int main() {
     orvtools::RunGlowButtonBench();
     orvtools::RunFillBench();
     orvtools::RunItemBench();
+    orvtools::RunToolBarButtonBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
     FinalizeUnits();
