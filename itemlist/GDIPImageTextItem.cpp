@@ -23,8 +23,6 @@ void Store(TCustomItem* item, T& field, const T& value) {
 
 TImageTextItem::TImageTextItem(TComponent* owner) : TTextItem(owner) {
     FImage.OnChange = TNotifyEvent::Bind(this, &TImageTextItem::ImageChanged);
-    // Only an item created interactively in a designer shows the sample picture.
-    if (IsDesigning() && !IsLoading()) InitDesignTime();
 }
 
 uint32_t TImageTextItem::GetVersionNr() const {
@@ -35,6 +33,8 @@ TCustomItem* TImageTextItem::CreateNewItem(TComponent* owner) const {
     return Make<TImageTextItem>(owner);
 }
 
+// Only an item placed interactively in a designer shows the sample picture (see
+// TCustomItem::AfterConstruction).
 void TImageTextItem::InitDesignTime() {
     LoadPictureFromResource(L"PLACEHOLDER", FImage);
 }
