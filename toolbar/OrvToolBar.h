@@ -526,4 +526,7 @@ private:
     bool FKeeping = false;
 };
 
+// Registers the toolbar, its container, persistence record and the page for stored layouts.
+void RegisterToolBarPageClasses();
+
 }  // namespace orv

@@ -4,6 +4,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/ClassRegistry.h"
 #include "menus/OrvMenus.h"
+#include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarStylers.h"
 
@@ -148,6 +149,7 @@ void RegisterToolbarClasses() {
     if (!TClassRegistry::Find(L"TGlowButtonAppearance")) RegisterButtonsClasses();
     RegisterRecords();
     RegisterStylers();
+    RegisterToolBarPageClasses();
     RegisterToolBarButtonClasses();
 }
 

@@ -4,6 +4,7 @@
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
+#include "framework/LayoutReader.h"
 #include "toolbar/DbgList.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
@@ -322,4 +323,28 @@ TEST(PagePixels, PageBackgroundIsSplitAt22) {
     EXPECT_EQ(bmp.PixelColor(100, 22), 0x00FFFFu);
     EXPECT_EQ(bmp.PixelColor(100, 60), 0x00FFFFu);
     f.Page->SetToolBarStyler(nullptr);
+}
+
+TEST(ToolBarLayout, ARibbonPageIsReadFromAStoredLayout) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    ReadLayoutText(form.get(),
+                   L"object Form1: TForm\n"
+                   L"  object Page1: TOrvPage\n"
+                   L"    Left = 0\n    Top = 0\n    Width = 400\n    Height = 95\n"
+                   L"    object Bar1: TOrvToolBar\n"
+                   L"      Caption = 'Clipboard'\n      ShowCaption = True\n      CaptionPosition = cpBottom\n"
+                   L"      ShowRightHandle = False\n"
+                   L"    end\n"
+                   L"  end\n"
+                   L"end\n",
+                   L"ribbon");
+    auto* page = dynamic_cast<TOrvPage*>(form->FindComponent(L"Page1"));
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->ToolBarCount(), 1);
+    TOrvCustomToolBar* tb = page->ToolBars(0);
+    EXPECT_EQ(tb->GetCaption(), L"Clipboard");
+    EXPECT_EQ(tb->GetCaptionPosition(), cpBottom);
+    EXPECT_FALSE(tb->GetShowRightHandle());
+    EXPECT_EQ(tb->Top(), 3) << "arranged after loading";
+    EXPECT_EQ(tb->Height(), 89);
 }
