@@ -86,6 +86,16 @@ TLinearGradientMode LinearMode(TOrvGradientType type) {
     }
 }
 
+// A glow band: two corner triangles and the rectangle between them, as one path so the
+// band is one fill (each fill is a costly call, and the shared edges get no seam).
+TGPGraphicsPath BandPath(const TGPPointF (&left)[3], const TGPPointF (&right)[3], const TGPRectF& middle) {
+    TGPGraphicsPath path(FillModeWinding);
+    path.AddPolygon(left, 3);
+    path.AddPolygon(right, 3);
+    if (middle.Width > 0 && middle.Height > 0) path.AddRectangle(middle);
+    return path;
+}
+
 uint8_t Effective(uint8_t argument, uint8_t property) {
     return argument == 255 ? property : argument;
 }
@@ -439,18 +449,14 @@ void TGDIPFill::DrawGlow(TGPGraphics* graphics, const TGPRectF& r) {
                                    LinearGradientModeVertical);
         const TGPPointF topLeft[] = {{gx, gy}, {gx + 5, gy}, {gx + 5, gy + 4}};
         const TGPPointF topRight[] = {{gx + gw, gy}, {gx + gw - 5, gy}, {gx + gw - 5, gy + 4}};
-        g.FillPolygon(top, topLeft, 3);
-        g.FillPolygon(top, topRight, 3);
-        g.FillRectangle(top, gx + 5, gy, gw - 10, 4);
+        g.FillPath(top, BandPath(topLeft, topRight, {gx + 5, gy, gw - 10, 4}));
 
         const float b = gy + gh;
         TGPLinearGradientBrush bottom({gx + 4, b - 8, gw - 8, 9}, MakeAlphaColor(0, k), MakeAlphaColor(220, k),
                                       LinearGradientModeVertical);
         const TGPPointF bottomLeft[] = {{gx, b}, {gx + 5, b}, {gx + 5, b - 7}};
         const TGPPointF bottomRight[] = {{gx + gw, b}, {gx + gw - 5, b}, {gx + gw - 5, b - 7}};
-        g.FillPolygon(bottom, bottomLeft, 3);
-        g.FillPolygon(bottom, bottomRight, 3);
-        g.FillRectangle(bottom, gx + 5, b - 7, gw - 10, 7);
+        g.FillPath(bottom, BandPath(bottomLeft, bottomRight, {gx + 5, b - 7, gw - 10, 7}));
     }
 
     if (FGlow == gmRadial || FGlow == gmRadialGradient) {
