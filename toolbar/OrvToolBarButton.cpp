@@ -171,9 +171,17 @@ TOrvCustomToolBarButton::TOrvCustomToolBarButton(TComponent* owner)
     FHeight = 22;
     FFont.SetName(L"Tahoma");
     auto content = [this](TObject*) { ContentChanged(); };
-    for (TBitmap* b : {FGlyph.get(), FGlyphHot.get(), FGlyphDown.get(), FGlyphDisabled.get(), FGlyphChecked.get()})
-        b->OnChange = content;
+    const std::pair<TBitmap*, TToolButtonGlyph> slots[] = {{FGlyphHot.get(), tgHot},
+                                                           {FGlyphDown.get(), tgDown},
+                                                           {FGlyphDisabled.get(), tgDisabled},
+                                                           {FGlyphChecked.get(), tgChecked}};
+    for (auto [bitmap, slot] : slots)
+        bitmap->OnChange = [this, slot](TObject*) {
+            FGlyphFaces[slot].reset();
+            ContentChanged();
+        };
     FGlyph->OnChange = [this](TObject*) {
+        FGlyphFaces[tgNormal].reset();
         if (FShaded && !IsLoading()) BuildShade();
         ContentChanged();
     };
@@ -665,9 +673,26 @@ const TFont& TOrvCustomToolBarButton::CaptionFont() {
     return FFont;
 }
 
+const TOrvCustomToolBarButton::TMeasuredCaption& TOrvCustomToolBarButton::Measure() {
+    const TFont& font = CaptionFont();
+    bool same = FMeasuredValid && FMeasured.Text == FCaption && FMeasured.FontName == font.GetName() &&
+                FMeasured.FontHeight == font.GetHeight() && FMeasured.FontStyle == font.GetStyle() &&
+                FMeasured.Charset == font.GetCharset();
+    if (same) return FMeasured;
+    FMeasured.Text = FCaption;
+    FMeasured.FontName = font.GetName();
+    FMeasured.FontHeight = font.GetHeight();
+    FMeasured.FontStyle = font.GetStyle();
+    FMeasured.Charset = font.GetCharset();
+    FMeasured.Size = MeasureSingleLine(font, FCaption);
+    FMeasured.GhHeight = TextHeightOf(font, L"gh");
+    FMeasuredValid = true;
+    return FMeasured;
+}
+
 TSize TOrvCustomToolBarButton::CaptionSize() {
     if (!FShowCaption || FCaption.empty()) return {0, 0};
-    return MeasureSingleLine(CaptionFont(), FCaption);
+    return Measure().Size;
 }
 
 void TOrvCustomToolBarButton::AdjustSize() {
@@ -675,7 +700,7 @@ void TOrvCustomToolBarButton::AdjustSize() {
     TToolButtonSizeInput in;
     in.Glyph = GlyphSize();
     in.TextWidth = CaptionSize().cx;
-    in.TextHeight = TextHeightOf(CaptionFont(), L"gh");
+    in.TextHeight = Measure().GhHeight;
     in.Spacing = FSpacing;
     in.Offset = FOffSet;
     in.QuickAccess = FOrvQuickAccessToolBar != nullptr;
@@ -727,6 +752,7 @@ void TOrvCustomToolBarButton::BuildShade() {
     shade->SetTransparentColor(clFuchsia);
     shade->SetTransparent(true);
     FGlyphShade = std::move(shade);
+    FGlyphFaces[kShadeFace].reset();
     FShadedForGlyph = true;
 }
 
@@ -772,13 +798,28 @@ TToolButtonFrame TOrvCustomToolBarButton::CurrentFrame() {
     return f;
 }
 
+const TFace& TOrvCustomToolBarButton::GlyphFace(int slot, TBitmap& bitmap) {
+    std::unique_ptr<TFace>& face = FGlyphFaces[slot];
+    if (face && face->Width() == bitmap.Width() && face->Height() == bitmap.Height()) return *face;
+    // State bitmaps are keyed by their bottom-left pixel (the shade by magenta), whatever
+    // their own transparency flag says.
+    TColor key = slot == kShadeFace ? clFuchsia : bitmap.GetTransparentColor();
+    face = std::make_unique<TFace>(bitmap.Width(), bitmap.Height());
+    if (face->Empty()) return *face;
+    uint32_t* bits = face->Bits();
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            TColor c = bitmap.PixelColor(x, y);
+            uint32_t bgr = (c & 0xFF) << 16 | (c & 0xFF00) | ((c >> 16) & 0xFF);
+            bits[y * bitmap.Width() + x] = c == key ? 0u : 0xFF000000u | bgr;
+        }
+    return *face;
+}
+
 void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolButtonColors& colors) {
     bool shade = FShaded && FMouseInControl && GetEnabled() && ResolvedState() == absUp && !FMouseDownInControl &&
                  !FGlyphShade->Empty();
-    if (shade)
-        TransparentBlt(canvas.Handle(), at.X + 2, at.Y + 2, FGlyphShade->Width(), FGlyphShade->Height(),
-                       FGlyphShade->Canvas().Handle(), 0, 0, FGlyphShade->Width(), FGlyphShade->Height(),
-                       ColorToRGB(clFuchsia));
+    if (shade) GlyphFace(kShadeFace, *FGlyphShade).AlphaBlit(canvas.Handle(), at.X + 2, at.Y + 2);
     int index;
     if (TImageList* list = GlyphImages(index)) {
         bool disabledList = !GetEnabled() && FOrvToolBar && list == FOrvToolBar->GetDisabledImages();
@@ -788,9 +829,8 @@ void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolB
     if (colors.Glyph == tgNone) return;
     TBitmap* bitmap = StateBitmap(colors.Glyph);
     if (!bitmap->Empty()) {
-        // State bitmaps are always keyed by their bottom-left pixel, whatever their flag.
-        TransparentBlt(canvas.Handle(), at.X, at.Y, bitmap->Width(), bitmap->Height(), bitmap->Canvas().Handle(), 0, 0,
-                       bitmap->Width(), bitmap->Height(), ColorToRGB(bitmap->GetTransparentColor()));
+        int slot = bitmap == FGlyph.get() ? tgNormal : colors.Glyph;
+        GlyphFace(slot, *bitmap).AlphaBlit(canvas.Handle(), at.X, at.Y);
         return;
     }
     TGDIPPicture* picture = !GetEnabled() && !FPictureDisabled->Empty() ? FPictureDisabled.get() : FPicture.get();

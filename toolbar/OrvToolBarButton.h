@@ -12,6 +12,7 @@
 #include "framework/ActnList.h"
 #include "framework/Bitmap.h"
 #include "framework/Controls.h"
+#include "paint/FaceCache.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/ToolBarButtonPainter.h"
 
@@ -285,6 +286,24 @@ protected:
     bool FAutoSize = true;
     bool FCheckLinked = false;
     bool FGroupIndexLinked = false;
+    // The last caption measurement and what it was measured with, so a paint measures
+    // only after a change.
+    struct TMeasuredCaption {
+        std::wstring Text, FontName;
+        int FontHeight = 0;
+        TFontStyles FontStyle = 0;
+        uint8_t Charset = 0;
+        TSize Size;
+        int GhHeight = 0;
+    };
+    TMeasuredCaption FMeasured;
+    // The state bitmaps (by TToolButtonGlyph) and the shade as keyed, premultiplied faces:
+    // made on first paint after a change, then blended in one call.
+    std::unique_ptr<TFace> FGlyphFaces[7];
+    static constexpr int kShadeFace = 6;
+    const TFace& GlyphFace(int slot, TBitmap& bitmap);
+    bool FMeasuredValid = false;
+    const TMeasuredCaption& Measure();
     // Cleared when the button is destroyed: a click handler may free it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
