@@ -132,3 +132,40 @@ TEST(ToolBarButtonSize, AutoSizeOnAPlainParentSetsTheWidthOnly) {
     b->SetDropDownButton(true);
     EXPECT_EQ(b->Width(), extent.cx + 8 + 12);
 }
+
+TEST(ToolBarButtonOnToolBar, SplitPressAndGroupAdoptionWorkOnARealToolBar) {
+    glowtest::TFixture f;
+    auto* bar = new TOrvToolBar(f.Form.get());
+    bar->SetParent(f.Form.get());
+    bar->SetBounds(10, 10, 300, 30);
+    auto* split = new TOrvToolBarButton(f.Form.get());
+    split->SetOrvToolBar(bar);
+    EXPECT_EQ(split->GetOrvToolBar(), bar);
+    EXPECT_GE(bar->IndexOfToolBarControl(split), 0) << "the toolbar registered it";
+    split->SetDropDownButton(true);
+    split->SetAutoSize(false);
+    split->SetWidth(35);
+    auto* first = new TOrvToolBarButton(f.Form.get());
+    first->SetOrvToolBar(bar);
+    auto* second = new TOrvToolBarButton(f.Form.get());
+    second->SetOrvToolBar(bar);
+    EXPECT_EQ(first->Height(), bar->Height() - 4) << "auto-size fills the toolbar's inner height";
+    auto* menu = new TRecordingMenu(f.Form.get());
+    split->SetDropDownMenu(menu);
+    orvtest::PumpFor(50);
+
+    ASSERT_EQ(split->Width(), 35);
+    PointAt(split, 25, 8);
+    LeftDown();
+    LeftUp();
+    EXPECT_EQ(menu->Shown, 1) << "a press at x = 25 of a 35-wide split button opens its menu";
+
+    first->SetGroupIndex(3);
+    second->SetGroupIndex(3);
+    first->SetDown(true);
+    second->SetAllowAllUp(true);
+    ClickAt(second, 5, 5);
+    EXPECT_TRUE(second->GetDown());
+    EXPECT_FALSE(first->GetDown());
+    EXPECT_TRUE(first->GetAllowAllUp()) << "adopted through the toolbar's broadcast";
+}
