@@ -395,7 +395,10 @@ void TOrvCustomToolBar::PositionPageControls(int x0, int y0) {
             if (++inColumn == 3) inColumn = 0;
         } else {
             inColumn = 0;
-            if (c->Left() != nextX || c->Top() != y0) c->SetBounds(nextX, y0, c->Width(), c->Height());
+            // The size hook's height for large auto-sized buttons, also after the page
+            // changed this toolbar's height.
+            int h = glow && glow->GetAutoSize() ? FHeight - FCaptionHeight - 5 : c->Height();
+            if (c->Left() != nextX || c->Top() != y0 || c->Height() != h) c->SetBounds(nextX, y0, c->Width(), h);
             nextX += c->Width();
         }
     }

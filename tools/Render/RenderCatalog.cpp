@@ -7,6 +7,7 @@
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PictureRender.h"
 #include "tools/Render/ToolBarButtonRender.h"
+#include "tools/Render/ToolBarRender.h"
 #include "tools/Render/ToolBarSwatches.h"
 
 #include "framework/HintWindow.h"
@@ -270,6 +271,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarButtonRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ToolBarPageRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
         for (auto& item : HtmlRenderItems()) items.push_back(std::move(item));

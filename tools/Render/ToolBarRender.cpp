@@ -1,0 +1,110 @@
+#include "tools/Render/ToolBarRender.h"
+
+#include <windows.h>
+
+#include "buttons/OrvGlowButton.h"
+#include "framework/Bitmap.h"
+#include "framework/Forms.h"
+#include "toolbar/CompactWindow.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarStylers.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+// Paints a toolbar and its windowed children into dc at (x, y).
+void PaintBarAt(HDC dc, TOrvCustomToolBar* tb, int x, int y) {
+    POINT old;
+    SetViewportOrgEx(dc, x, y, &old);
+    tb->PaintTo(dc);
+    for (int i = 0; i < tb->ControlCount(); ++i) {
+        TControl* c = tb->Controls(i);
+        if (!c->GetVisible() || c->Top() >= tb->Height()) continue;
+        SetViewportOrgEx(dc, x + c->Left(), y + c->Top(), nullptr);
+        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    }
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+struct TScene {
+    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
+    TOrvToolBarOfficeStyler* Styler;
+    TOrvPage* Page;
+    TScene(int width) {
+        Form->SetBounds(0, 0, width + 20, 140);
+        Styler = new TOrvToolBarOfficeStyler(Form.get());
+        Styler->SetStyle(bsOffice2007Luna);
+        Page = new TOrvPage(Form.get());
+        Page->SetBounds(0, 0, width, 95);
+        Page->SetParent(Form.get());
+        Page->SetToolBarStyler(Styler);
+    }
+    TOrvToolBar* Bar(const wchar_t* caption, int large, int small) {
+        auto* tb = new TOrvToolBar(Form.get());
+        tb->SetCaption(caption);
+        tb->SetShowCaption(true);
+        tb->SetCaptionPosition(cpBottom);
+        tb->SetShowRightHandle(false);
+        Page->AddOrvToolBar(tb);
+        for (int i = 0; i < large + small; ++i) {
+            auto* b = new TOrvGlowButton(Form.get());
+            b->SetCaption(i < large ? L"Paste" : L"Item " + std::to_wstring(i));
+            b->SetLayout(blGlyphTop);
+            if (i >= large) b->SetButtonSizeState(bsLabel);
+            b->SetAutoSize(true);
+            b->SetParent(tb);
+        }
+        return tb;
+    }
+    void PaintPage(TBitmap& bmp) {
+        HDC dc = bmp.Canvas().Handle();
+        Page->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        for (int i = 0; i < Page->ToolBarCount(); ++i) {
+            TOrvCustomToolBar* tb = Page->ToolBars(i);
+            PaintBarAt(dc, tb, tb->Left(), tb->Top());
+        }
+    }
+};
+
+void PaintPageToolBar(TBitmap& bmp) {
+    TScene s(bmp.Width());
+    s.Bar(L"Clipboard", 1, 7);
+    s.Page->ArrangeToolBars();
+    s.PaintPage(bmp);
+}
+
+void PaintCompacted(TBitmap& bmp) {
+    TScene s(bmp.Width());
+    s.Bar(L"Clipboard", 2, 3);
+    TOrvToolBar* second = s.Bar(L"Font", 3, 0);
+    s.Page->ArrangeToolBars();
+    second->SetCompactCaption(L"Font");
+    second->SetCompact(true);
+    s.Page->ArrangeToolBars();
+    s.PaintPage(bmp);
+    // The clone as its window shows it, under the compacted toolbar.
+    HDC dc = bmp.Canvas().Handle();
+    TOrvCustomToolBar* clone = second->SelfClone();
+    int x = second->Left(), y = 96;
+    TRect frame{x, y, x + clone->Width() + 2, y + clone->Height() + 2};
+    bmp.Canvas().Brush().SetColor(s.Styler->Color().GetColor());
+    bmp.Canvas().FillRect(frame);
+    PaintBarAt(dc, clone, x + 1, y + 1);
+}
+
+}  // namespace
+
+std::vector<TRenderItem> ToolBarPageRenderItems() {
+    return {
+        {L"PageToolBar", L"page toolbar: a large and seven small glow buttons, bottom caption, option indicator", 260,
+         110, 2, PaintPageToolBar},
+        {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
+         200, 2, PaintCompacted},
+    };
+}
+
+}  // namespace orvtools
