@@ -382,7 +382,33 @@ private:
     }
 
     void ParseBinary(TLayoutValue& v) {
+        // Picture data makes up most of a layout's text: read whole lines of digit pairs
+        // in one pass, and leave everything else (spaces, comments, the end, errors) to
+        // the careful loop below.
+        const wchar_t* text = FText.data();
+        const size_t size = FText.size();
+        size_t digits = 0;
+        while (FPos + digits < size && HexValue(text[FPos + digits]) >= 0) ++digits;
         int high = -1;
+        for (;;) {
+            size_t pairs = digits / 2;
+            for (size_t i = 0; i < pairs; ++i, FPos += 2)
+                v.Bytes.push_back(static_cast<uint8_t>(HexValue(text[FPos]) * 16 + HexValue(text[FPos + 1])));
+            FColumn += static_cast<int>(pairs * 2);
+            digits = 0;
+            // The line break after a full line of pairs, then the next line's digits.
+            size_t at = FPos;
+            while (at < size && (text[at] == L' ' || text[at] == L'\t' || text[at] == L'\r')) ++at;
+            if (at >= size || text[at] != L'\n') break;
+            ++at;
+            size_t indent = at;
+            while (indent < size && (text[indent] == L' ' || text[indent] == L'\t')) ++indent;
+            while (indent + digits < size && HexValue(text[indent + digits]) >= 0) ++digits;
+            if (digits < 2) break;
+            FPos = indent;
+            ++FLine;
+            FColumn = static_cast<int>(indent - at) + 1;
+        }
         for (;;) {
             SkipSpace();
             if (AtEnd()) FailAt(v.Line, v.Column, L"Unterminated binary data: '}' expected");

@@ -759,3 +759,39 @@ end
     EXPECT_EQ(names(panel), (std::vector<std::wstring>{L"Inner2", L"Inner1"}));
     EXPECT_NE(again->FindComponent(L"Timer1"), nullptr);
 }
+
+TEST(LayoutParser, BinaryDataOverManyLinesKeepsEveryByteAndPlacesFaultsByLineAndColumn) {
+    // Whole lines of pairs, a pair split by a line break, a comment, spaces before the end.
+    TLayoutObject root = ParseLayout(
+        L"object F: TTestForm\n"
+        L"  Data = {\n"
+        L"    00FF7F80\n"
+        L"    A1B2C\n"
+        L"    3 // the rest\n"
+        L"    d4e5  }\n"
+        L"  Tag = 7\n"
+        L"end",
+        L"Bin");
+    ASSERT_EQ(root.Properties.size(), 2u);
+    EXPECT_EQ(root.Properties[0].Value.Bytes,
+              (std::vector<uint8_t>{0x00, 0xFF, 0x7F, 0x80, 0xA1, 0xB2, 0xC3, 0xD4, 0xE5}));
+    EXPECT_EQ(root.Properties[1].Line, 7);
+    EXPECT_EQ(root.Properties[1].Column, 3);
+
+    const struct {
+        const wchar_t* Text;
+        int Line, Column;
+    } faults[] = {
+        {L"object F: TTestForm\n  Data = {\n    0011\n    2233\n    44G5\n  }\nend", 5, 7},
+        {L"object F: TTestForm\n  Data = {\n    0011\n    223\n  }\nend", 5, 4},
+    };
+    for (const auto& f : faults) {
+        try {
+            ParseLayout(f.Text, L"Bin");
+            ADD_FAILURE() << "no error for: " << ToUtf8(f.Text);
+        } catch (const ELayoutError& e) {
+            EXPECT_EQ(e.Line(), f.Line) << ToUtf8(e.Fault());
+            EXPECT_EQ(e.Column(), f.Column) << ToUtf8(e.Fault());
+        }
+    }
+}
