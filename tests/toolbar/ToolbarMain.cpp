@@ -2,6 +2,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
+#include "toolbar/OrvTBXPVS.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 static ::testing::Environment* const gEnvironment =
@@ -10,4 +11,5 @@ static ::testing::Environment* const gEnvironment =
         orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
         orv::RegisterMenusUnits();
         orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
+        orv::RegisterThemeUnit();
     }));
