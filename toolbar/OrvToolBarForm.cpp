@@ -4,6 +4,7 @@
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
 #include "paint/OrvEnvironment.h"
+#include "toolbar/GlassCaptionText.h"
 
 namespace orv {
 
@@ -211,6 +212,13 @@ void TOrvToolBarForm::PaintWindow(HDC dc) {
     TColor border = pager ? pager->FormBorderColor() : kNoPagerBorderColor;
     FOldWndState = GetWindowState();
     if (FIsAeroVista) {
+        if (!DwmCompositionEnabled()) {
+            // Without composition the system draws no glass caption: the corner gets the text.
+            int band = ToolBarFormCaptionBand(Maximized(), IsMaximizedScenic());
+            TGlassCaptionText caption;
+            caption.Text = GetCaption();
+            DrawGlowingCaptionText(this, dc, caption, TRect{Width() - 150, 0, Width(), band});
+        }
         PaintGlassClient(dc);
         return;
     }

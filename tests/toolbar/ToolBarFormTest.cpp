@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "framework/GdiHandles.h"
+#include "toolbar/GlassCaptionText.h"
 #include "toolbar/OrvDWM.h"
 #include "toolbar/OrvTBXPVS.h"
 #include "toolbar/OrvToolBarForm.h"
@@ -253,4 +254,40 @@ TEST(ToolBarFormPlatform, VisualStylesLibraryIsCountedAndForgottenAtTheLastRelea
     for (int i = 0; i < startCount; ++i) LoadThemeLibrary();
     EXPECT_EQ(startCount, ThemeLibraryLoadCount());
     EXPECT_NE(nullptr, ThemeEntryAddress(TThemeEntry::OpenThemeData));
+}
+
+TEST(ToolBarFormPaint, GlowingCaptionTextReleasesEverythingAndTouchesNothingWithoutTheTheme) {
+    TFormWithPager f;
+    f.Form->SetVisible(true);
+    orvtest::PumpFor(30);
+    TWindowDC screen(f.Form->Handle());
+    TGdiMemoryDC mem(CreateCompatibleDC(screen.Get()));
+    TGdiBitmap bmp(CreateCompatibleBitmap(screen.Get(), 200, 40));
+    TSelectGuard sel(mem.Get(), bmp.Get());
+    TGdiBrush fill(CreateSolidBrush(RGB(10, 200, 30)));
+    RECT all{0, 0, 200, 40};
+    FillRect(mem.Get(), &all, fill.Get());
+
+    TGlassCaptionText caption;
+    caption.Text = L"Quillan - Document";
+    caption.BackColor = clBtnFace;
+    caption.WhiteTint = true;
+    int brushes = GdiLiveCount(TGdiKind::Brush), bitmaps = GdiLiveCount(TGdiKind::Bitmap);
+    int fonts = GdiLiveCount(TGdiKind::Font), dcs = GdiLiveCount(TGdiKind::MemoryDC);
+    DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    bool drawn = false;
+    for (int i = 0; i < 50; ++i)
+        drawn = DrawGlowingCaptionText(f.Form.get(), mem.Get(), caption, TRect{20, 5, 170, 32});
+    EXPECT_EQ(brushes, GdiLiveCount(TGdiKind::Brush));
+    EXPECT_EQ(bitmaps, GdiLiveCount(TGdiKind::Bitmap));
+    EXPECT_EQ(fonts, GdiLiveCount(TGdiKind::Font));
+    EXPECT_EQ(dcs, GdiLiveCount(TGdiKind::MemoryDC));
+    EXPECT_EQ(objects, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    // Outside the target nothing changes; inside, the warm ramp replaced the fill when drawn.
+    EXPECT_EQ(RGB(10, 200, 30), GetPixel(mem.Get(), 10, 20));
+    EXPECT_EQ(RGB(10, 200, 30), GetPixel(mem.Get(), 180, 20));
+    if (drawn)
+        EXPECT_NE(RGB(10, 200, 30), GetPixel(mem.Get(), 100, 30));
+    else
+        EXPECT_EQ(RGB(10, 200, 30), GetPixel(mem.Get(), 100, 30));
 }
