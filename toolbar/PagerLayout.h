@@ -1,0 +1,107 @@
+#pragma once
+// The toolbar pager's geometry and tab layout as values: rectangles from the pager's
+// metrics, a tab's content width from its measured caption, and fitting the tabs into
+// the tab area (shrinking spacing, margins and tabs, giving the width back, scrolling).
+#include <vector>
+
+#include "framework/Types.h"
+
+namespace orv {
+
+struct TPagerGeometry {
+    TRect Client;
+    bool CaptionVisible = true;
+    int CaptionHeight = 27;
+    int TabHeight = 26;
+    int StartMargin = 60;
+    int EndMargin = 0;
+    int PageLeftMargin = 0;
+    int PageRightMargin = 0;
+    // The process-wide scenic flag: the edge inset is 0 with it, 4 without.
+    bool Scenic = false;
+    bool AutoMDIButtons = false;
+    int MDIButtonWidth = 16;
+    int MDIButtonSpacing = 2;
+    bool ScrollerVisible = false;
+    // The quick access toolbar's height when it sits below the pager, else 0.
+    int QuickAccessBelowHeight = 0;
+    // On glass with the scenic flag and glass drawing active: the page reaches one lower.
+    bool GlassScenicDrawing = false;
+};
+
+int PagerEdgeInset(bool scenic);
+// The caption bar; all -1 when the caption is hidden.
+TRect PagerCaptionRect(const TPagerGeometry& g);
+TRect PagerTabRowRect(const TPagerGeometry& g);
+// Where the tabs are laid out.
+TRect PagerTabAreaRect(const TPagerGeometry& g);
+// The rectangle every page is given.
+TRect PagerPageRect(const TPagerGeometry& g);
+// The two 12-pixel scroll buttons: the left one at the tab area's left, the right one
+// just right of the area, in the room the scroller takes from it.
+TRect PagerLeftScrollButtonRect(const TPagerGeometry& g);
+TRect PagerRightScrollButtonRect(const TPagerGeometry& g);
+
+// A tab's content width from its caption measured single-line.
+struct TTabMeasure {
+    int TextWidth = 0;
+    int CaptionLength = 0;
+    // AntiAlias is not aaNone.
+    bool AntiAliased = true;
+    bool GlassDrawing = false;
+    int FontSize = 8;
+    // The tab image's width, 0 without an image.
+    int ImageWidth = 0;
+};
+int TabContentWidth(const TTabMeasure& m);
+
+struct TTabSettingsValues {
+    int Spacing = 4;
+    int LeftMargin = 4;
+    int RightMargin = 4;
+    int MinSpacing = 3;
+    int MinMargin = 3;
+};
+
+struct TLayoutTab {
+    bool Visible = true;
+    bool Grouped = false;
+    int RealClientWidth = 0;  // measured
+    int ClientWidth = 0;      // current, after shrinking
+    int Left = 0;
+    int Shrink() const { return RealClientWidth - ClientWidth; }
+};
+
+struct TTabLayout {
+    std::vector<TLayoutTab> Tabs;
+    int Spacing = 4;
+    int LeftMargin = 4;
+    int RightMargin = 4;
+    int GroupLeftMargin = 4;
+    int GroupRightMargin = 4;
+
+    int TabWidth(size_t index) const;
+    // Visible tab widths with the spacing after every tab but the list's last.
+    int Total() const;
+};
+
+// Current spacing and margins from the settings, every tab at its measured width.
+void ResetTabLayout(TTabLayout& layout, const TTabSettingsValues& settings);
+// Fits the tabs into available pixels: shrinks when they are wider, gives back when
+// there is room. Positions are left to PlaceTabs.
+void FitTabs(TTabLayout& layout, const TTabSettingsValues& settings, int available);
+// Visible tabs left to right from left; the first `firstTab` tabs are scrolled away to
+// the left of it.
+void PlaceTabs(TTabLayout& layout, int left, int firstTab = 0);
+
+struct TTabScroller {
+    int Min = 0;
+    int Max = 0;
+    int Position = 0;
+    bool Visible = false;
+};
+// Max = the leading tabs that must be scrolled away for the rest to fit in available
+// (the area less the scroller's 32 pixels); Position clamped to it.
+void UpdateTabScroller(TTabScroller& scroller, const TTabLayout& layout, int available);
+
+}  // namespace orv
