@@ -236,4 +236,25 @@ void UpdateTabScroller(TTabScroller& scroller, const TTabLayout& layout, int ava
     scroller.Position = std::clamp(scroller.Position, 0, scroller.Max);
 }
 
+bool TabKeyTipPosition(TShortCutHintPos pos, const TRect& tab, TPoint screenTopLeft, TSize hint, TPoint& result) {
+    const int sx = screenTopLeft.X, sy = screenTopLeft.Y;
+    const int tabW = tab.Right - tab.Left, tabH = tab.Bottom - tab.Top;
+    switch (pos) {
+        case shpLeft:
+            result = {sx - hint.cx / 2, sy + (tabH - hint.cy) / 2};
+            return true;
+        case shpTop:
+            result = {sx + (tabW - hint.cx) / 2, sy - hint.cy / 2};
+            return true;
+        case shpRight:
+            result = {sx + tabW - hint.cx / 2, sy + (tabH - hint.cy) / 2};
+            return true;
+        case shpBottom:
+            result = {sx + (tabW - hint.cx) / 2, sy + tabH - hint.cy / 2};
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace orv

@@ -4,6 +4,7 @@
 // the tab area (shrinking spacing, margins and tabs, giving the width back, scrolling).
 #include <vector>
 
+#include "buttons/OrvGlowButton.h"
 #include "framework/Types.h"
 
 namespace orv {
@@ -103,5 +104,10 @@ struct TTabScroller {
 // Max = the leading tabs that must be scrolled away for the rest to fit in available
 // (the area less the scroller's 32 pixels); Position clamped to it.
 void UpdateTabScroller(TTabScroller& scroller, const TTabLayout& layout, int available);
+
+// Where a tab's key tip window of size hint goes: tab is the tab rectangle, screenTopLeft
+// its top-left corner on the screen. Left, top, right and bottom centre the window on
+// that edge; other positions leave it unplaced (false).
+bool TabKeyTipPosition(TShortCutHintPos pos, const TRect& tab, TPoint screenTopLeft, TSize hint, TPoint& result);
 
 }  // namespace orv

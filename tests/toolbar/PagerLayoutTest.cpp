@@ -175,3 +175,22 @@ TEST(PagerTabLayout, ScrollerCountsLeadingTabsToScrollAwayAndClampsPosition) {
     EXPECT_FALSE(scroller.Visible);
     EXPECT_EQ(0, scroller.Position);
 }
+
+TEST(PagerKeyTips, TabKeyTipCentredOnTheChosenEdge) {
+    // A 50 x 26 tab whose corner is at (300, 200) on the screen; a 17 x 15 tip.
+    const TRect tab{70, 31, 120, 57};
+    const TPoint corner{300, 200};
+    const TSize tip{17, 15};
+    TPoint p;
+    ASSERT_TRUE(TabKeyTipPosition(shpBottom, tab, corner, tip, p));
+    EXPECT_EQ((TPoint{316, 219}), p);
+    ASSERT_TRUE(TabKeyTipPosition(shpTop, tab, corner, tip, p));
+    EXPECT_EQ((TPoint{316, 193}), p);
+    ASSERT_TRUE(TabKeyTipPosition(shpLeft, tab, corner, tip, p));
+    EXPECT_EQ((TPoint{292, 205}), p);
+    ASSERT_TRUE(TabKeyTipPosition(shpRight, tab, corner, tip, p));
+    EXPECT_EQ((TPoint{342, 205}), p);
+    p = {1, 1};
+    EXPECT_FALSE(TabKeyTipPosition(shpCenter, tab, corner, tip, p));
+    EXPECT_EQ((TPoint{1, 1}), p);
+}
