@@ -125,6 +125,33 @@ TRect PagerRightScrollButtonRect(const TPagerGeometry& g) {
     return {area.Right, area.Top, area.Right + kScrollButtonWidth, area.Bottom - 5};
 }
 
+TRect PagerQuickAccessRect(const TPagerGeometry& g, const TQuickAccessInput& q) {
+    const TRect none{-1, -1, -1, -1};
+    if (!q.Present) return none;
+    const int q2 = g.CaptionHeight - 2;
+    if (q.Below) return {g.Client.Left + 2, g.Client.Bottom - q2, g.Client.Right - 2, g.Client.Bottom};
+    if (!g.CaptionVisible) return none;
+    const int width = g.Client.Width();
+    const int buttons = q.CaptionButtonLeft >= 0 ? width - q.CaptionButtonLeft + 2 : 0;
+    const int room = std::min(width, g.CaptionMinWidth + buttons);
+    const int bottom = g.Client.Top + g.CaptionHeight;
+    TRect r{g.StartMargin - 6, bottom - q2, width - room, bottom};
+    if (g.Scenic) {
+        r.Left = 5;
+        if (q.MaximizedShadedGlass) {
+            r.Left = 7;
+            r.Top += 5;
+        }
+    }
+    if (q.GroupCaptionLeft >= 0) r.Right = std::max(std::min(r.Right, q.GroupCaptionLeft), r.Left + 60);
+    return r;
+}
+
+std::vector<TPoint> PagerGlassClipPolygon(int width, int height, bool maximizedShadedWin7) {
+    const int depth = maximizedShadedWin7 ? 25 : 18;
+    return {{0, 0}, {width - 100, 0}, {width - 100, depth}, {width, depth}, {width, height}, {0, height}};
+}
+
 int TabContentWidth(const TTabMeasure& m) {
     const int chars = std::max(5, m.CaptionLength);
     int extra = 2;

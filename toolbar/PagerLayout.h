@@ -28,6 +28,8 @@ struct TPagerGeometry {
     int QuickAccessBelowHeight = 0;
     // On glass with the scenic flag and glass drawing active: the page reaches one lower.
     bool GlassScenicDrawing = false;
+    // Room kept for the caption text.
+    int CaptionMinWidth = 100;
 };
 
 int PagerEdgeInset(bool scenic);
@@ -42,6 +44,26 @@ TRect PagerPageRect(const TPagerGeometry& g);
 // just right of the area, in the room the scroller takes from it.
 TRect PagerLeftScrollButtonRect(const TPagerGeometry& g);
 TRect PagerRightScrollButtonRect(const TPagerGeometry& g);
+
+// The quick access toolbar's place: below the pager, or in the caption bar left of the
+// caption text's room and of the caption buttons.
+struct TQuickAccessInput {
+    bool Present = false;
+    // Below the pager (full size and visible).
+    bool Below = false;
+    // The left of the leftmost caption button shown, -1 when none show.
+    int CaptionButtonLeft = -1;
+    // Maximized on glass with the shaded tab background (with the scenic flag).
+    bool MaximizedShadedGlass = false;
+    // The left of the leftmost caption of a tab group starting at tab 2 or later, when
+    // it may limit the toolbar (scroller hidden, pager not hiding); -1 otherwise.
+    int GroupCaptionLeft = -1;
+};
+// All -1 when there is no place for it.
+TRect PagerQuickAccessRect(const TPagerGeometry& g, const TQuickAccessInput& q);
+// On glass the pager leaves the frame's caption buttons their corner: the top-right 100
+// pixels down to 18 (25 maximized on Windows 7 with the shaded tab background).
+std::vector<TPoint> PagerGlassClipPolygon(int width, int height, bool maximizedShadedWin7);
 
 // A tab's content width from its caption measured single-line.
 struct TTabMeasure {

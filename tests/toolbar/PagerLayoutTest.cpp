@@ -194,3 +194,35 @@ TEST(PagerKeyTips, TabKeyTipCentredOnTheChosenEdge) {
     EXPECT_FALSE(TabKeyTipPosition(shpCenter, tab, corner, tip, p));
     EXPECT_EQ((TPoint{1, 1}), p);
 }
+
+TEST(PagerGeometry, QuickAccessPlaceInTheCaptionOrBelowAndTheGlassClip) {
+    TPagerGeometry g = Pager681();
+    TQuickAccessInput q;
+    EXPECT_EQ((TRect{-1, -1, -1, -1}), PagerQuickAccessRect(g, q));
+    q.Present = true;
+    // Caption buttons from 623 (close at 681 - 4 - 16 - 2, two more 18 to the left):
+    // room 100 + 681 - 623 + 2 = 160.
+    q.CaptionButtonLeft = 623;
+    EXPECT_EQ((TRect{54, 2, 521, 27}), PagerQuickAccessRect(g, q));
+    q.CaptionButtonLeft = -1;
+    EXPECT_EQ((TRect{54, 2, 581, 27}), PagerQuickAccessRect(g, q));
+    q.CaptionButtonLeft = 623;
+    q.GroupCaptionLeft = 300;
+    EXPECT_EQ(300, PagerQuickAccessRect(g, q).Right);
+    q.GroupCaptionLeft = 80;  // kept 60 wide
+    EXPECT_EQ(114, PagerQuickAccessRect(g, q).Right);
+    q.GroupCaptionLeft = -1;
+    g.Scenic = true;
+    EXPECT_EQ((TRect{5, 2, 521, 27}), PagerQuickAccessRect(g, q));
+    q.MaximizedShadedGlass = true;
+    EXPECT_EQ((TRect{7, 7, 521, 27}), PagerQuickAccessRect(g, q));
+    q.Below = true;
+    EXPECT_EQ((TRect{2, 124, 679, 149}), PagerQuickAccessRect(g, q));
+    q.Below = false;
+    g.CaptionVisible = false;
+    EXPECT_EQ((TRect{-1, -1, -1, -1}), PagerQuickAccessRect(g, q));
+
+    EXPECT_EQ((std::vector<TPoint>{{0, 0}, {581, 0}, {581, 18}, {681, 18}, {681, 149}, {0, 149}}),
+              PagerGlassClipPolygon(681, 149, false));
+    EXPECT_EQ(25, PagerGlassClipPolygon(681, 149, true)[2].Y);
+}
