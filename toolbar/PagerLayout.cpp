@@ -263,6 +263,17 @@ void UpdateTabScroller(TTabScroller& scroller, const TTabLayout& layout, int ava
     scroller.Position = std::clamp(scroller.Position, 0, scroller.Max);
 }
 
+void LayoutTabs(TTabLayout& layout, const TTabSettingsValues& settings, int areaLeft, int areaWidth,
+                TTabScroller& scroller, bool scrollingAllowed) {
+    ResetTabLayout(layout, settings);
+    FitTabs(layout, settings, areaWidth);
+    if (scrollingAllowed)
+        UpdateTabScroller(scroller, layout, areaWidth);
+    else
+        scroller = TTabScroller{};
+    PlaceTabs(layout, areaLeft, scroller.Visible ? scroller.Position : 0);
+}
+
 bool TabKeyTipPosition(TShortCutHintPos pos, const TRect& tab, TPoint screenTopLeft, TSize hint, TPoint& result) {
     const int sx = screenTopLeft.X, sy = screenTopLeft.Y;
     const int tabW = tab.Right - tab.Left, tabH = tab.Bottom - tab.Top;

@@ -127,6 +127,11 @@ struct TTabScroller {
 // (the area less the scroller's 32 pixels); Position clamped to it.
 void UpdateTabScroller(TTabScroller& scroller, const TTabLayout& layout, int available);
 
+// One layout pass: reset from the settings, fit into the area, let the scroller take what
+// still does not fit (when scrolling is allowed: not while loading), place the tabs.
+void LayoutTabs(TTabLayout& layout, const TTabSettingsValues& settings, int areaLeft, int areaWidth,
+                TTabScroller& scroller, bool scrollingAllowed);
+
 // Where a tab's key tip window of size hint goes: tab is the tab rectangle, screenTopLeft
 // its top-left corner on the screen. Left, top, right and bottom centre the window on
 // that edge; other positions leave it unplaced (false).

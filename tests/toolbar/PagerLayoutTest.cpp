@@ -226,3 +226,30 @@ TEST(PagerGeometry, QuickAccessPlaceInTheCaptionOrBelowAndTheGlassClip) {
               PagerGlassClipPolygon(681, 149, false));
     EXPECT_EQ(25, PagerGlassClipPolygon(681, 149, true)[2].Y);
 }
+
+TEST(PagerTabLayout, APassOverTwentyTabsShrinksToTheFloorThenScrolls) {
+    const TTabSettingsValues s;
+    TTabLayout layout;
+    for (int i = 0; i < 20; ++i) layout.Tabs.push_back({true, false, 50, 50, 0});
+    TTabScroller scroller;
+    scroller.Position = 3;
+    // 20 tabs at the floor: 20 x 30 + 19 x 3 = 657 against 400 pixels.
+    LayoutTabs(layout, s, 64, 400, scroller, true);
+    EXPECT_EQ(657, layout.Total());
+    EXPECT_TRUE(scroller.Visible);
+    // 368 pixels hold 11 tabs (11 x 33 - 3 = 360): nine are scrolled away at most.
+    EXPECT_EQ(9, scroller.Max);
+    EXPECT_EQ(3, scroller.Position);
+    EXPECT_EQ(64, layout.Tabs[3].Left);
+    EXPECT_EQ(64 - 3 * 33, layout.Tabs[0].Left);
+
+    // While loading nothing scrolls; a wide area restores every tab and the settings.
+    LayoutTabs(layout, s, 64, 400, scroller, false);
+    EXPECT_FALSE(scroller.Visible);
+    EXPECT_EQ(64, layout.Tabs[0].Left);
+    LayoutTabs(layout, s, 64, 2000, scroller, true);
+    EXPECT_FALSE(scroller.Visible);
+    EXPECT_EQ(0, scroller.Position);
+    EXPECT_EQ(50, layout.Tabs[19].ClientWidth);
+    EXPECT_EQ(64 + 19 * 62, layout.Tabs[19].Left);
+}
