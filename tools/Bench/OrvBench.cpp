@@ -7,6 +7,7 @@
 #include "ItemBench.h"
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
+#include "ToolBarBench.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -115,6 +116,7 @@ int main() {
     orvtools::RunFillBench();
     orvtools::RunItemBench();
     orvtools::RunToolBarButtonBench();
+    orvtools::RunToolBarBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
     FinalizeUnits();

@@ -1,0 +1,115 @@
+#include "ToolBarBench.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "buttons/OrvGlowButton.h"
+#include "framework/Bitmap.h"
+#include "framework/Forms.h"
+#include "framework/GdiHandles.h"
+#include "paint/OrvGDIP.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+double MedianUs(int runs, const std::function<void()>& call) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> times;
+    call();
+    for (int i = 0; i < runs; ++i) {
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        call();
+        GdiFlush();
+        QueryPerformanceCounter(&stop);
+        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
+    auto* tb = new TOrvToolBar(form);
+    tb->SetCaption(L"Clipboard");
+    tb->SetShowCaption(true);
+    tb->SetCaptionPosition(cpBottom);
+    tb->SetShowRightHandle(false);
+    page->AddOrvToolBar(tb);
+    for (int i = 0; i < large + small; ++i) {
+        auto* b = new TOrvGlowButton(form);
+        b->SetCaption(L"Command");
+        if (i >= large) b->SetButtonSizeState(bsLabel);
+        b->SetAutoSize(true);
+        b->SetParent(tb);
+    }
+    return tb;
+}
+
+}  // namespace
+
+void RunToolBarBench() {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(0, 0, 1000, 200);
+    auto* page = new TOrvPage(form.get());
+    page->SetBounds(0, 0, 980, 95);
+    page->SetParent(form.get());
+    TOrvToolBar* tb = AddBar(form.get(), page, 0, 7);
+    page->ArrangeToolBars();
+
+    TBitmap bmp(tb->Width(), tb->Height());
+    HDC dc = bmp.Canvas().Handle();
+    TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
+    RECT rc{0, 0, tb->Width(), tb->Height()};
+    auto paint = [&] {
+        tb->PaintTo(dc);
+        for (int i = 0; i < tb->ControlCount(); ++i) {
+            TControl* c = tb->Controls(i);
+            SetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
+            c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        }
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+    };
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
+    double fill = MedianUs(200, [&] { FillRect(dc, &rc, brush.Get()); });
+    double painted = MedianUs(200, paint);
+    for (int i = 0; i < 10000; ++i) paint();
+    std::printf("page toolbar %d x %d, caption and seven glow buttons: %.1f us, x FillRect %.1f\n", tb->Width(),
+                tb->Height(), painted, fill > 0 ? painted / fill : 0.0);
+    std::printf("  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d\n", gdiBefore, GdiLiveTotal(), gdipBefore,
+                GdipLiveTotal());
+
+    tb->Free();
+    for (int i = 0; i < 5; ++i) AddBar(form.get(), page, 3, 3);
+    page->ArrangeToolBars();
+    auto position = [&] {
+        for (int i = 0; i < page->ToolBarCount(); ++i) page->ToolBars(i)->PositionControls();
+        page->ArrangeToolBars();
+    };
+    auto cycle = [&] {
+        page->SetWidth(60);
+        page->SetWidth(980);
+    };
+    cycle();
+    gdiBefore = GdiLiveTotal();
+    gdipBefore = GdipLiveTotal();
+    int componentsBefore = TComponent::LiveCount();
+    double positioned = MedianUs(50, position);
+    double cycled = MedianUs(20, cycle);
+    for (int i = 0; i < 1000; ++i) cycle();
+    std::printf("shrink-and-grow cycle of five toolbars: %.0f us, x one positioning pass %.1f\n", cycled,
+                positioned > 0 ? cycled / positioned : 0.0);
+    std::printf("  after 1,000 cycles: live GDI %d -> %d, live GDI+ %d -> %d, components %d -> %d\n\n", gdiBefore,
+                GdiLiveTotal(), gdipBefore, GdipLiveTotal(), componentsBefore, TComponent::LiveCount());
+}
+
+}  // namespace orvtools
