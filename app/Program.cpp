@@ -9,8 +9,11 @@
 #include "framework/Application.h"
 #include "framework/SysUtils.h"
 #include "framework/Units.h"
+#include "itemlist/ItemListClasses.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
+#include "statusbar/PictureContainer.h"
+#include "toolbar/OrvTBXPVS.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 namespace {
@@ -26,6 +29,9 @@ void RegisterProgramUnits() {
     orv::RegisterMenusUnits();
     orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
     orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
+    orv::RegisterThemeUnit();
+    orv::RegisterUnit(L"ItemList", orv::RegisterItemListClasses, nullptr);
+    orv::RegisterUnit(L"PictureContainer", orv::html::RegisterPictureContainerClasses, nullptr);
     orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
 }
 
