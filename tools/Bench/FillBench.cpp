@@ -1,4 +1,5 @@
 #include "FillBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -23,24 +24,6 @@ constexpr int kLeakFills = 10000;
 constexpr int kWidth = 160;
 constexpr int kHeight = 35;
 
-double Median(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kRuns);
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
-
 }  // namespace
 
 void RunFillBench() {
@@ -58,11 +41,11 @@ void RunFillBench() {
     TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
     RECT rc{0, 0, kWidth, kHeight};
     const TGPRectF area{0, 0, kWidth, kHeight};
-    double baseline = Median([&] { FillRect(dc, &rc, brush.Get()); });
+    double baseline = MedianMicroseconds(kRuns, [&] { FillRect(dc, &rc, brush.Get()); });
     // The surface is the caller's: one per paint, made outside what is measured.
     TGPGraphics g(dc);
     g.SetSmoothingMode(SmoothingModeAntiAlias);
-    double t = Median([&] { fill.Fill(&g, area); });
+    double t = MedianMicroseconds(kRuns, [&] { fill.Fill(&g, area); });
     std::printf("\nfill, %d x %d, median of %d fills on one surface; FillRect baseline %.2f us\n", kWidth, kHeight,
                 kRuns, baseline);
     std::printf("%-34s %12s %10s\n", "fill", "median us", "x FillRect");

@@ -1,4 +1,5 @@
 #include "GlowButtonBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -23,24 +24,6 @@ namespace {
 
 constexpr int kRuns = 1000;
 constexpr int kLeakPaints = 10000;
-
-double Median(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kRuns);
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
 
 }  // namespace
 
@@ -90,7 +73,7 @@ void RunGlowButtonBench() {
                          {"glow button disabled", disabled}, {"glow button mid-fade (60%)", fade}};
     for (const TRow& r : rows) paint(r.Button);  // first paints run auto-size and first-use work
 
-    double baseline = Median([&] { FillRect(dc, &rc, brush.Get()); });
+    double baseline = MedianMicroseconds(kRuns, [&] { FillRect(dc, &rc, brush.Get()); });
     std::printf("\nglow button paint, 138 x 61, median of %d paints; FillRect baseline %.2f us\n", kRuns, baseline);
     std::printf("steady: through the face cache (a kept face, or a blend of two mid-fade); first: a cache miss\n");
     std::printf("(the face drawn, then copied); direct: drawn without the cache\n");
@@ -98,13 +81,13 @@ void RunGlowButtonBench() {
                 "direct us", "x Fill");
     auto ratio = [baseline](double t) { return baseline > 0 ? t / baseline : 0.0; };
     for (const TRow& r : rows) {
-        double steady = Median([&] { paint(r.Button); });
-        double first = Median([&] {
+        double steady = MedianMicroseconds(kRuns, [&] { paint(r.Button); });
+        double first = MedianMicroseconds(kRuns, [&] {
             SharedFaceCache().Clear();
             paint(r.Button);
         });
         GlowFaceCache = false;
-        double direct = Median([&] { paint(r.Button); });
+        double direct = MedianMicroseconds(kRuns, [&] { paint(r.Button); });
         GlowFaceCache = true;
         std::printf("%-28s %10.2f %10.1f %10.2f %10.1f %10.2f %10.1f\n", r.Name, steady, ratio(steady), first,
                     ratio(first), direct, ratio(direct));

@@ -1,4 +1,5 @@
 #include "HtmlBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -19,23 +20,6 @@ namespace orvtools {
 namespace {
 
 constexpr int kRuns = 1000;
-
-double MedianMicroseconds(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kRuns);
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
 
 }  // namespace
 
@@ -60,15 +44,15 @@ void RunHtmlBench() {
     HDC dc = canvas.Handle();
     TGdiFont font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
     const int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
-    double baseline = MedianMicroseconds([&] {
+    double baseline = MedianMicroseconds(kRuns, [&] {
         TSelectGuard select(dc, font.Get());
         RECT r{0, 0, 4000, 19};
         DrawTextW(dc, plain.c_str(), static_cast<int>(plain.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
     });
-    double html = MedianMicroseconds([&] { PaintHtmlText(canvas, marked, {0, 0, 4000, 19}, options, result); });
+    double html = MedianMicroseconds(kRuns, [&] { PaintHtmlText(canvas, marked, {0, 0, 4000, 19}, options, result); });
     options.MeasureOnly = false;
-    double paint = MedianMicroseconds([&] { PaintHtmlText(canvas, marked, {0, 0, 681, 19}, options, result); });
+    double paint = MedianMicroseconds(kRuns, [&] { PaintHtmlText(canvas, marked, {0, 0, 681, 19}, options, result); });
     std::printf("Rich panel text, %d characters shown of %d marked up; median of %d runs\n",
                 static_cast<int>(plain.size()), static_cast<int>(marked.size()), kRuns);
     std::printf("%-44s %12s %12s\n", "routine", "median us", "x DrawText");

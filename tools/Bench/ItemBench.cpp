@@ -1,4 +1,5 @@
 #include "ItemBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -23,24 +24,6 @@ constexpr int kRuns = 1000;
 constexpr int kLeakPaints = 10000;
 constexpr int kWidth = 190;
 constexpr int kHeight = 40;
-
-double Median(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kRuns);
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
 
 }  // namespace
 
@@ -72,8 +55,8 @@ void RunItemBench() {
         TGPGraphics g(dc);
         item->Draw(g, look);
     };
-    double baseline = Median([&] { FillRect(dc, &rc, brush.Get()); });
-    double t = Median(paint);
+    double baseline = MedianMicroseconds(kRuns, [&] { FillRect(dc, &rc, brush.Get()); });
+    double t = MedianMicroseconds(kRuns, paint);
     std::printf("\nitem paint, %d x %d, median of %d paints; FillRect baseline %.2f us\n", kWidth, kHeight, kRuns,
                 baseline);
     std::printf("%-34s %12s %10s\n", "item", "median us", "x FillRect");

@@ -1,4 +1,5 @@
 #include "LayoutBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -22,22 +23,6 @@ namespace {
 
 constexpr int kRuns = 60;
 constexpr int kPictures = 40;
-
-double Median(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
 
 // The layout of a container of kPictures named items, with a 32 x 32 PNG in each when
 // withData (a different picture per item, so nothing could be shared).
@@ -74,9 +59,9 @@ void RunPictureLayoutBench() {
         TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
         ReadLayoutText(container.get(), text, L"Bench");
     };
-    double plain = Median([&] { read(withoutPictures); });
-    double pictures = Median([&] { read(withPictures); });
-    double firstSizes = Median([&] {
+    double plain = MedianMicroseconds(kRuns, [&] { read(withoutPictures); });
+    double pictures = MedianMicroseconds(kRuns, [&] { read(withPictures); });
+    double firstSizes = MedianMicroseconds(kRuns, [&] {
         TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
         ReadLayoutText(container.get(), withPictures, L"Bench");
         for (int i = 0; i < container->GetItems().Count(); ++i) container->GetItems().Items(i)->GetPicture().Width();

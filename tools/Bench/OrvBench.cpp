@@ -1,6 +1,7 @@
 // OrvBench: median time of the gradient routines over many calls, each as a ratio to
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
+#include "BenchTiming.h"
 #include "FillBench.h"
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
@@ -29,24 +30,6 @@ namespace {
 
 constexpr int kCalls = 1000;
 constexpr TRect kArea{0, 0, 200, 60};
-
-double MedianMicroseconds(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kCalls);
-    call();  // warm-up: first-use costs are not what we measure
-    for (int i = 0; i < kCalls; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kCalls / 2, times.end());
-    return times[kCalls / 2];
-}
 
 struct TCase {
     const char* Name;
@@ -95,13 +78,13 @@ int main() {
         };
 
         int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
-        double baseline = MedianMicroseconds([&] { FillRect(dc, &rc, brush.Get()); });
+        double baseline = orvtools::MedianMicroseconds(kCalls, [&] { FillRect(dc, &rc, brush.Get()); });
         std::printf("%d calls each over %d x %d; median per call; FillRect baseline %.2f us\n\n", kCalls, kArea.Width(),
                     kArea.Height(), baseline);
         std::printf("%-34s %12s %10s\n", "routine", "median us", "x FillRect");
         std::printf("%-34s %12.2f %10.1f\n", "FillRect (baseline)", baseline, 1.0);
         for (const TCase& c : cases) {
-            double t = MedianMicroseconds(c.Call);
+            double t = orvtools::MedianMicroseconds(kCalls, c.Call);
             std::printf("%-34s %12.2f %10.1f\n", c.Name, t, baseline > 0 ? t / baseline : 0.0);
         }
         // The canvas keeps the pen and brush of the last band; let go before counting.

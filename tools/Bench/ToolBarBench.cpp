@@ -1,4 +1,5 @@
 #include "ToolBarBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -20,23 +21,6 @@ using namespace orv;
 namespace orvtools {
 
 namespace {
-
-double MedianUs(int runs, const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    call();
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
 
 TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
     auto* tb = new TOrvToolBar(form);
@@ -80,8 +64,8 @@ void RunToolBarBench() {
         SetViewportOrgEx(dc, 0, 0, nullptr);
     };
     int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
-    double fill = MedianUs(200, [&] { FillRect(dc, &rc, brush.Get()); });
-    double painted = MedianUs(200, paint);
+    double fill = MedianMicroseconds(200, [&] { FillRect(dc, &rc, brush.Get()); });
+    double painted = MedianMicroseconds(200, paint);
     for (int i = 0; i < 10000; ++i) paint();
     std::printf("page toolbar %d x %d, caption and seven glow buttons: %.1f us, x FillRect %.1f\n", tb->Width(),
                 tb->Height(), painted, fill > 0 ? painted / fill : 0.0);
@@ -103,8 +87,8 @@ void RunToolBarBench() {
     gdiBefore = GdiLiveTotal();
     gdipBefore = GdipLiveTotal();
     int componentsBefore = TComponent::LiveCount();
-    double positioned = MedianUs(50, position);
-    double cycled = MedianUs(20, cycle);
+    double positioned = MedianMicroseconds(50, position);
+    double cycled = MedianMicroseconds(20, cycle);
     for (int i = 0; i < 1000; ++i) cycle();
     std::printf("shrink-and-grow cycle of five toolbars: %.0f us, x one positioning pass %.1f\n", cycled,
                 positioned > 0 ? cycled / positioned : 0.0);

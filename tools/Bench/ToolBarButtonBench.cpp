@@ -1,4 +1,5 @@
 #include "ToolBarButtonBench.h"
+#include "BenchTiming.h"
 
 #include <windows.h>
 
@@ -22,24 +23,6 @@ namespace {
 constexpr int kRuns = 1000;
 constexpr int kLeakPaints = 10000;
 constexpr int kWidth = 48, kHeight = 22;
-
-double Median(const std::function<void()>& call) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    times.reserve(kRuns);
-    call();
-    for (int i = 0; i < kRuns; ++i) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        call();
-        GdiFlush();
-        QueryPerformanceCounter(&stop);
-        times.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
-}
 
 }  // namespace
 
@@ -89,13 +72,13 @@ void RunToolBarButtonBench() {
     constexpr int kRows = static_cast<int>(std::size(rows));
     for (const TRow& r : rows) r.Button->PaintTo(dc);  // first paints build shades and faces
 
-    double baseline = Median([&] { FillRect(dc, &rc, brush.Get()); });
+    double baseline = MedianMicroseconds(kRuns, [&] { FillRect(dc, &rc, brush.Get()); });
     std::printf(
         "\ntoolbar button paint, %d x %d with glyph and caption, median of %d paints; FillRect baseline %.2f us\n",
         kWidth, kHeight, kRuns, baseline);
     std::printf("%-34s %12s %10s\n", "state", "median us", "x FillRect");
     for (const TRow& r : rows) {
-        double t = Median([&] { r.Button->PaintTo(dc); });
+        double t = MedianMicroseconds(kRuns, [&] { r.Button->PaintTo(dc); });
         std::printf("%-34s %12.2f %10.1f\n", r.Name, t, baseline > 0 ? t / baseline : 0.0);
     }
     int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
