@@ -61,6 +61,9 @@ struct TScene {
         return tb;
     }
     void PaintPage(TBitmap& bmp) {
+        // The picture may be taller than the page: what lies below it is plain white.
+        bmp.Canvas().Brush().SetColor(clWhite);
+        bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
         HDC dc = bmp.Canvas().Handle();
         Page->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
         for (int i = 0; i < Page->ToolBarCount(); ++i) {
