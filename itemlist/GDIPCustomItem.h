@@ -385,6 +385,14 @@ public:
     virtual void Changed();
 
 protected:
+    // Sets a property's field and announces the change only when the value differs.
+    template <class T>
+    void StoreValue(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
+
     virtual void DoInternalIndexChange(int oldIndex, int newIndex);
     virtual void DoRefresh();
     virtual void DoInternalRefresh();

@@ -12,13 +12,6 @@ namespace {
 
 constexpr uint32_t kImageTextItemVersion = (1u << 24) | (0u << 16) | (0u << 8) | 0u;
 
-template <class T>
-void Store(TCustomItem* item, T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    item->Changed();
-}
-
 }  // namespace
 
 TImageTextItem::TImageTextItem(TComponent* owner) : TTextItem(owner) {
@@ -55,22 +48,22 @@ void TImageTextItem::Assign(const TPersistent* source) {
 }
 
 void TImageTextItem::SetImageHeight(int32_t value) {
-    Store(this, FImageHeight, value);
+    StoreValue(FImageHeight, value);
 }
 void TImageTextItem::SetImageWidth(int32_t value) {
-    Store(this, FImageWidth, value);
+    StoreValue(FImageWidth, value);
 }
 void TImageTextItem::SetImageVisible(bool value) {
-    Store(this, FImageVisible, value);
+    StoreValue(FImageVisible, value);
 }
 void TImageTextItem::SetImageIndex(int32_t value) {
-    Store(this, FImageIndex, value);
+    StoreValue(FImageIndex, value);
 }
 void TImageTextItem::SetImageName(const std::wstring& value) {
-    Store(this, FImageName, value);
+    StoreValue(FImageName, value);
 }
 void TImageTextItem::SetSpacing(int32_t value) {
-    Store(this, FSpacing, value);
+    StoreValue(FSpacing, value);
 }
 
 bool TImageTextItem::IsImageIndexLinked(TCustomAction* action) {

@@ -10,13 +10,6 @@ namespace {
 
 constexpr uint32_t kTextItemVersion = (1u << 24) | (0u << 16) | (0u << 8) | 0u;
 
-template <class T>
-void Store(TCustomItem* item, T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    item->Changed();
-}
-
 }  // namespace
 
 TTextItem::TTextItem(TComponent* owner) : TCustomItem(owner) {
@@ -59,52 +52,52 @@ void TTextItem::Assign(const TPersistent* source) {
 }
 
 void TTextItem::SetCaption(const std::wstring& value) {
-    Store(this, FCaption, value);
+    StoreValue(FCaption, value);
 }
 void TTextItem::SetCaptionColor(TColor value) {
-    Store(this, FCaptionColor, value);
+    StoreValue(FCaptionColor, value);
 }
 void TTextItem::SetCaptionOpacity(uint8_t value) {
-    Store(this, FCaptionOpacity, value);
+    StoreValue(FCaptionOpacity, value);
 }
 void TTextItem::SetCaptionLeft(int32_t value) {
-    Store(this, FCaptionLeft, value);
+    StoreValue(FCaptionLeft, value);
 }
 void TTextItem::SetCaptionTop(int32_t value) {
-    Store(this, FCaptionTop, value);
+    StoreValue(FCaptionTop, value);
 }
 void TTextItem::SetCaptionLocation(TItemLocation value) {
-    Store(this, FCaptionLocation, value);
+    StoreValue(FCaptionLocation, value);
 }
 void TTextItem::SetCaptionSize(int32_t value) {
-    Store(this, FCaptionSize, value);
+    StoreValue(FCaptionSize, value);
 }
 void TTextItem::SetDescription(const std::wstring& value) {
-    Store(this, FDescription, value);
+    StoreValue(FDescription, value);
 }
 void TTextItem::SetDescriptionColor(TColor value) {
-    Store(this, FDescriptionColor, value);
+    StoreValue(FDescriptionColor, value);
 }
 void TTextItem::SetDescriptionOpacity(uint8_t value) {
-    Store(this, FDescriptionOpacity, value);
+    StoreValue(FDescriptionOpacity, value);
 }
 void TTextItem::SetDescriptionSize(int32_t value) {
-    Store(this, FDescriptionSize, value);
+    StoreValue(FDescriptionSize, value);
 }
 void TTextItem::SetDescriptionLocation(TItemLocation value) {
-    Store(this, FDescriptionLocation, value);
+    StoreValue(FDescriptionLocation, value);
 }
 void TTextItem::SetDescriptionLeft(int32_t value) {
-    Store(this, FDescriptionLeft, value);
+    StoreValue(FDescriptionLeft, value);
 }
 void TTextItem::SetDescriptionTop(int32_t value) {
-    Store(this, FDescriptionTop, value);
+    StoreValue(FDescriptionTop, value);
 }
 void TTextItem::SetWordWrap(bool value) {
-    Store(this, FWordWrap, value);
+    StoreValue(FWordWrap, value);
 }
 void TTextItem::SetEllipsis(bool value) {
-    Store(this, FEllipsis, value);
+    StoreValue(FEllipsis, value);
 }
 
 TGPRectF TTextItem::DrawText(TGPGraphics& g, const TGPRectF& r, const TItemAppearance& appearance, bool doText) {

@@ -9,13 +9,6 @@ namespace {
 
 constexpr uint32_t kWedgeItemVersion = (1u << 24) | (0u << 16) | (0u << 8) | 0u;
 
-template <class T>
-void Store(TCustomItem* item, T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    item->Changed();
-}
-
 }  // namespace
 
 TWedgeItem::TWedgeItem(TComponent* owner) : TImageTextItem(owner) {}
@@ -40,13 +33,13 @@ void TWedgeItem::Assign(const TPersistent* source) {
 }
 
 void TWedgeItem::SetWedgePositions(TWedgePositions value) {
-    Store(this, FWedgePositions, static_cast<TWedgePositions>(value & 0x0F));
+    StoreValue(FWedgePositions, static_cast<TWedgePositions>(value & 0x0F));
 }
 void TWedgeItem::SetWedgeSize(int32_t value) {
-    Store(this, FWedgeSize, value);
+    StoreValue(FWedgeSize, value);
 }
 void TWedgeItem::SetWedgeStates(TItemStates value) {
-    Store(this, FWedgeStates, static_cast<TItemStates>(value & kAllItemStates));
+    StoreValue(FWedgeStates, static_cast<TItemStates>(value & kAllItemStates));
 }
 
 bool TWedgeItem::WedgeShows() const {

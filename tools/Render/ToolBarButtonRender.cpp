@@ -209,8 +209,9 @@ std::vector<TRenderItem> ToolBarButtonRenderItems() {
     return {
         {L"ToolBarButtonStates", L"toolbar button: idle, hot, pressed, checked, checked hot, disabled; menu buttons",
          3 * kCellW, 3 * kCellH, 2, PaintStates},
-        {L"ToolBarButtonPositions", L"toolbar button: the four glyph positions (hot) and rotated buttons", 3 * kCellW,
-         2 * kCellH + 60, 2, PaintPositions},
+        {L"ToolBarButtonPositions",
+         L"toolbar button: the four glyph positions (TOrvToolBarButtonDrawPosition, hot) and rotated buttons",
+         3 * kCellW, 2 * kCellH + 60, 2, PaintPositions},
         {L"ToolBarButtonDropDowns", L"toolbar button: split drop-down idle, hot, menu open; whole drop-down hot", 340,
          48, 3, PaintDropDowns},
         {L"ToolBarSeparators", L"toolbar separators: horizontal, vertical, blank", 190, 46, 4, PaintSeparators},
