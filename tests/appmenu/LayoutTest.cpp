@@ -1,0 +1,175 @@
+// Layout, paging, hit testing and key-tip places as values.
+#include "AppMenuTestSupport.h"
+#include "appmenu/PreviewMenuLayout.h"
+
+using namespace appmenutest;
+
+TEST(PreviewMenuLayout, EmptyMenuHasItsMinimumSizes) {
+    TScenicGuard classic(false);
+    TMenuFixture f;
+    TOrvPreviewMenuPanel* panel = f.Panel();
+    ASSERT_NE(panel, nullptr);
+    // Item height is the spacing alone (8): three rows + 2.
+    EXPECT_EQ(panel->LeftFrameRect(), (TRect{10, 16, 110, 16 + 26}));
+    EXPECT_EQ(panel->RightFrameRect(), (TRect{110, 16, 220, 16 + 26}));
+    TSize size = f.Menu->MenuSize();
+    EXPECT_EQ(size.cx, 10 + 100 + 110 + 10);
+    EXPECT_EQ(size.cy, 16 + 26 + 25 + 8);
+
+    TScenicGuard scenic(true);
+    f.Panel();
+    EXPECT_EQ(panel->LeftFrameRect(), (TRect{1, 26, 101, 26 + 26})) << "scenic margins are 1, the top frame 26";
+}
+
+TEST(PreviewMenuLayout, WidthsFollowCaptionsSubItemsAndButtons) {
+    TScenicGuard classic(false);
+    TMenuFixture f;
+    auto* item = f.AddItem(L"A caption that is clearly wider than one hundred pixels");
+    TOrvPreviewMenuPanel* panel = f.Panel();
+    int left = panel->LeftFrameRect().Width();
+    EXPECT_GT(left, 100);
+    item->SubItems().Add()->SetTitle(L"x");
+    f.Panel();
+    EXPECT_EQ(panel->LeftFrameRect().Width(), left + 24) << "an item with sub-items gets room for its triangle";
+    EXPECT_GT(panel->ItemHeight(), 8);
+
+    auto* sub = f.Menu->SubMenuItems().Add();
+    sub->SetTitle(L"A long sub-item title that is much wider than the default right column");
+    f.Panel();
+    int right = panel->RightFrameRect().Width();
+    EXPECT_GT(right, 110);
+    f.Menu->SetSubMenuWidth(150);
+    f.Menu->SetMenuWidth(120);
+    f.Panel();
+    EXPECT_EQ(panel->RightFrameRect().Width(), 150);
+    EXPECT_EQ(panel->LeftFrameRect().Width(), 120);
+
+    // Three buttons of 200 against 2 x 10 + 120 + 150: the right area takes the difference.
+    for (int i = 0; i < 3; ++i) f.Menu->Buttons().Add()->SetWidth(200);
+    f.Panel();
+    int buttons = 2 * 10 + 600 + 2 * 4;
+    EXPECT_EQ(panel->Width(), buttons);
+    EXPECT_EQ(panel->RightFrameRect().Width(), 150 + buttons - (20 + 270));
+    // Placed right to left from the first; the leftmost is the last of the collection.
+    ASSERT_EQ(panel->ButtonList().size(), 3u);
+    EXPECT_EQ(panel->ButtonList()[0]->Left(), buttons - 10 - 200 - 5);
+    EXPECT_EQ(panel->ButtonList()[1]->Left(), buttons - 10 - 200 - 5 - 4 - 200 - 5);
+    EXPECT_EQ(panel->ButtonList()[0]->Top(), panel->RightFrameRect().Bottom + 4);
+    EXPECT_EQ(panel->ButtonList()[2]->GetTabOrder(), 0);
+}
+
+TEST(PreviewMenuLayout, PagingAndScroller) {
+    // 10 entries, 4 to a page: three pages.
+    TPreviewPaging p = PreviewSubItemPaging(4 * 20 + 17, 0, 20, 10);
+    EXPECT_TRUE(p.Active);
+    EXPECT_EQ(p.PageSize, 4);
+    EXPECT_EQ(p.Max, 2);
+    EXPECT_EQ(PreviewSubItemPaging(4 * 20 + 17, 0, 20, 8).Max, 1);
+    EXPECT_FALSE(PreviewSubItemPaging(200, 0, 20, 5).Active);
+    EXPECT_EQ(PreviewSubItemPaging(20, 0, 20, 5).Max, 0) << "no whole entry fits";
+
+    TMenuItemScroller s;
+    s.SetMax(2);
+    s.SetMin(3);
+    EXPECT_EQ(s.GetMin(), 0) << "Min above Max is refused";
+    s.SetMax(-1);
+    EXPECT_EQ(s.GetMax(), 2) << "Max below Min is refused";
+    EXPECT_TRUE(s.CanGoForward());
+    EXPECT_FALSE(s.CanGoBack());
+    s.SetPosition(2);
+    EXPECT_FALSE(s.CanGoForward());
+    EXPECT_TRUE(s.Visible());
+
+    // A panel with ten sub-items of a fixed height pages them.
+    TScenicGuard classic(false);
+    TMenuFixture f;
+    for (int i = 0; i < 4; ++i) f.AddItem(L"Item");
+    f.Menu->SetSubMenuItemHeight(20);
+    for (int i = 0; i < 10; ++i) f.Menu->SubMenuItems().Add()->SetTitle(L"S");
+    TOrvPreviewMenuPanel* panel = f.Panel();
+    TPreviewPaging paging = panel->Paging();
+    ASSERT_TRUE(paging.Active);
+    EXPECT_EQ(paging.PageSize, (panel->RightFrameRect().Height() - 17) / 20);
+    EXPECT_FALSE(panel->SubItemRect(0).IsEmpty());
+    EXPECT_TRUE(panel->SubItemRect(paging.PageSize).IsEmpty()) << "the next page has no rectangle";
+    panel->ScrollSubItems(true);
+    EXPECT_EQ(panel->TopSubMenuItem(), paging.PageSize);
+    EXPECT_TRUE(panel->SubItemRect(0).IsEmpty());
+    EXPECT_EQ(panel->HitTest(Centre(panel->ScrollDownRect())).Kind, phScrollDown);
+}
+
+TEST(PreviewMenuLayout, HitTestingSplitPartsAndKeyTipPlaces) {
+    TScenicGuard classic(false);
+    TMenuFixture f;
+    f.AddItem(L"Plain");
+    auto* hidden = f.AddItem(L"Hidden");
+    hidden->SetVisible(false);
+    auto* split = f.AddItem(L"Split", 2);
+    split->SetCanSelect(true);
+    TOrvPreviewMenuPanel* panel = f.Panel();
+    int h = panel->ItemHeight();
+    TRect lf = panel->LeftFrameRect();
+    EXPECT_TRUE(panel->ItemRect(1).IsEmpty());
+    TRect r = panel->ItemRect(2);
+    EXPECT_EQ(r, (TRect{lf.Left + 1, lf.Top + 1 + h, lf.Right - 1, lf.Top + 1 + 2 * h})) << "hidden items take no row";
+    TPreviewHit hit = panel->HitTest({r.Right - 24, r.Top + 2});
+    EXPECT_EQ(hit.Kind, phItem);
+    EXPECT_EQ(hit.Index, 2);
+    EXPECT_TRUE(hit.DropDown) << "the right 24 pixels are the drop-down part";
+    EXPECT_FALSE(panel->HitTest({r.Right - 25, r.Top + 2}).DropDown);
+    EXPECT_FALSE(panel->HitTest({panel->ItemRect(0).Right - 3, panel->ItemRect(0).Top + 2}).DropDown);
+    EXPECT_EQ(panel->HitTest({10, 10}).Kind, phMenuButton);
+
+    // Key-tip places from the item's rectangle and the menu spacing (8).
+    TSize tip{20, 21};
+    EXPECT_EQ(PreviewItemTipPos({10, 20, 110, 50}, 8, tip), (TPoint{10 + 16 + 4, 50 - 8 - 21 + 2}));
+    EXPECT_EQ(PreviewDropDownTipPos({10, 20, 110, 50}, 8, tip), (TPoint{110 - 20 - 3, 50 - 8 - 21}));
+    EXPECT_EQ(PreviewSubItemTipPos({200, 20, 300, 70}, 8, tip), (TPoint{200 + 16, 70 - 8 - 21}));
+    EXPECT_EQ(PreviewKeyTipSize({4, 13}, 9), (TSize{15, 21})) << "at least as wide as O + 6";
+    EXPECT_EQ(PreviewKeyTipSize({30, 13}, 9), (TSize{36, 21}));
+}
+
+TEST(PreviewMenuModel, StylerLinksActionsAndTheAccelerator) {
+    TMenuFixture f;
+    // No styler: the internal one, with its defaults.
+    EXPECT_EQ(&f.Menu->CurrentStyler(), &f.Menu->InternalStyler());
+    EXPECT_EQ(f.Menu->CurrentStyler().GetRightFrameColor(), 15657705);
+    EXPECT_EQ(f.Menu->CurrentStyler().MenuItemAppearance().GetColorTo(), clNone);
+    auto* st = new TOrvPreviewMenuOfficeStyler(f.Form.get());
+    f.Menu->SetStyler(st);
+    EXPECT_EQ(&f.Menu->CurrentStyler(), st);
+    st->Free();
+    EXPECT_EQ(f.Menu->GetStyler(), nullptr);
+    EXPECT_EQ(&f.Menu->CurrentStyler(), &f.Menu->InternalStyler());
+
+    f.Menu->SetSubMenuItemHeight(-4);
+    EXPECT_EQ(f.Menu->GetSubMenuItemHeight(), 0);
+
+    // Trailing single '&' gives no accelerator; a doubled one is a plain character.
+    EXPECT_EQ(AcceleratorOf(L"&Open"), L'O');
+    EXPECT_EQ(AcceleratorOf(L"Save &as"), L'a');
+    EXPECT_EQ(AcceleratorOf(L"Print&"), 0);
+    EXPECT_EQ(AcceleratorOf(L"R&&D"), 0);
+
+    // Linked values follow the action; only defaults are filled when defaults only.
+    auto* action = new TAction(f.Form.get());
+    action->SetCaption(L"From action");
+    action->SetImageIndex(3);
+    auto* item = f.AddItem(L"");
+    item->SetAction(action);
+    EXPECT_EQ(item->GetCaption(), L"From action");
+    EXPECT_FALSE(item->IsCaptionStored());
+    item->SetCaption(L"Own");
+    EXPECT_TRUE(item->IsCaptionStored());
+    EXPECT_FALSE(item->IsImageIndexStored());
+    item->ActionChange(action, true);
+    EXPECT_EQ(item->GetCaption(), L"Own") << "defaults only: a caption of its own stays";
+    action->SetEnabled(false);
+    EXPECT_FALSE(item->GetEnabled());
+    auto* sub = item->SubItems().Add();
+    sub->SetAction(action);
+    EXPECT_EQ(sub->GetTitle(), L"From action");
+    action->Free();
+    EXPECT_EQ(item->GetAction(), nullptr);
+    EXPECT_EQ(sub->GetAction(), nullptr);
+}
