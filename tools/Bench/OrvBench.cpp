@@ -9,6 +9,7 @@
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
+#include "PagerBench.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -100,6 +101,7 @@ int main() {
     orvtools::RunItemBench();
     orvtools::RunToolBarButtonBench();
     orvtools::RunToolBarBench();
+    orvtools::RunPagerBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
     FinalizeUnits();
