@@ -8,6 +8,8 @@
 
 namespace orv {
 
+using enum TOfficeStatusBarStyle;
+
 namespace {
 
 void ApplyLook(statusbar::TVistaBackground& look, const TStatusBarLookRow& row) {

@@ -12,7 +12,8 @@ namespace orv {
 
 class TNotifierWindow;
 
-enum TOfficeStatusBarStyle {
+// Scoped: the application menu's presets use the same names.
+enum class TOfficeStatusBarStyle {
     psOffice2003Blue,
     psOffice2003Silver,
     psOffice2003Olive,
@@ -65,7 +66,7 @@ public:
 private:
     void ApplyStyle(TOfficeStatusBarStyle value);
     void NotifierThemeChange(TObject*) { ThemeChanged(); }
-    TOfficeStatusBarStyle FStyle = psOffice2003Blue;
+    TOfficeStatusBarStyle FStyle = TOfficeStatusBarStyle::psOffice2003Blue;
     TNotifierWindow* FNotifier = nullptr;
 };
 

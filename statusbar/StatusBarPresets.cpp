@@ -4,6 +4,8 @@
 
 namespace orv {
 
+using enum TOfficeStatusBarStyle;
+
 namespace {
 
 const TStatusBarPresetRow kPresets[] = {

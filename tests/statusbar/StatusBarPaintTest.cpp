@@ -10,6 +10,7 @@
 #include "statusbar/OrvOfficeStatusBarStylers.h"
 
 using namespace orv;
+using enum orv::TOfficeStatusBarStyle;
 
 namespace {
 

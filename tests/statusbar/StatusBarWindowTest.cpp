@@ -9,6 +9,7 @@
 #include "statusbar/OrvOfficeStatusBarStylers.h"
 
 using namespace orv;
+using enum orv::TOfficeStatusBarStyle;
 
 namespace {
 
