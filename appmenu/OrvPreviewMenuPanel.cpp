@@ -326,6 +326,9 @@ void TOrvPreviewMenuPanel::InitializeAndUpdate() {
             b->SetBounds(0, layout.ButtonTop, item.GetWidth(), menu.GetButtonHeight());
         }
         b->OnClick = [this, i](TObject*) { ClickButton(i); };
+        b->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
+            if (key == VK_ESCAPE) HideMenuNow();
+        };
         b->SetParent(this);
         FButtonList.push_back(b);
     }
