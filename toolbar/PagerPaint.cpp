@@ -379,6 +379,7 @@ void DrawGroupCaption(TCanvas& canvas, const TGroupPaint& g, const TRect& G) {
     font.Assign(&a.Font());
     font.SetColor(a.GetTextColor());
     canvas.Font().Assign(&font);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
     SetBkMode(canvas.Handle(), TRANSPARENT);
     TRect box{G.Left + 3, G.Top, G.Right, G.Bottom};
     TTextAlignment align = g.Alignment;
@@ -458,6 +459,7 @@ void DrawPagerCaption(TCanvas& canvas, const TCaptionPaint& c) {
                              a.GetBorderColor(), a.GetGradient(), a.GetGradientMirror(), false);
     if (c.Text.empty() || c.TextRight <= c.TextLeft) return;
     canvas.Font().Assign(&a.Font());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
     SetBkMode(canvas.Handle(), TRANSPARENT);
     TRect box{c.TextLeft, c.Rect.Top, c.TextRight, c.Rect.Bottom};
     const unsigned format = DT_SINGLELINE | DT_VCENTER | DT_PATH_ELLIPSIS | DT_NOPREFIX;
@@ -696,18 +698,26 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
 
 bool DrawGlassCaption(TWinControl* target, HDC dc, const TGlassCaptionPaint& p) {
     if (!target || !dc || p.Surface.IsEmpty()) return false;
-    // The groups' translucent fills first, then the caption text glowing above them.
+    // The tint and the groups' translucent fills first, then the texts glowing above them.
     const int ox = p.Surface.Left, oy = p.Surface.Top;
-    for (const TPagerGroup& g : p.Groups) {
+    if (p.WhiteTint)
+        DrawAlphaGradient(dc, {p.Surface.Left, p.Surface.Bottom - 25, p.Surface.Right - 35, p.Surface.Bottom}, clWhite,
+                          0, 15);
+    for (const TPagerGroup& g : p.ScrollerActive ? std::vector<TPagerGroup>{} : p.Groups) {
         if (!g.Group.Valid() || !g.Appearance) continue;
         const TGroupAppearance& a = *g.Appearance;
         TRect r = g.Group.Rect.Offset(ox, oy);
+        r.Top += 5;
+        if (p.GroupRightLimit >= 0) r.Right = std::min(r.Right, p.GroupRightLimit + ox);
+        if (r.Right <= r.Left) continue;
+        TRect text{r.Left + 3, r.Top + 3, r.Right, r.Bottom};
         if (p.GlassLook) {
             r.Top -= 2;
             DrawAlphaGradient(dc, {r.Left, oy + 1, r.Right, oy + 5}, a.GetColorMirrorTo(), 255, 255);
             DrawAlphaGradient(dc, r, a.GetColorMirrorTo(), 200, 80);
-            AlphaLine(dc, r.Left, r.Top, r.Bottom, BlendColor(a.GetColorMirrorTo(), clWhite, 20), 255, 255);
-            AlphaLine(dc, r.Right - 1, r.Top, r.Bottom, BlendColor(a.GetColorMirrorTo(), clWhite, 20), 255, 255);
+            const TColor outer = BlendColor(a.GetColorMirrorTo(), clWhite, 20);
+            AlphaLine(dc, r.Left, r.Top, r.Bottom, outer, 255, 255);
+            AlphaLine(dc, r.Right - 1, r.Top, r.Bottom, outer, 255, 255);
             AlphaLine(dc, r.Left + 1, r.Top, r.Bottom, a.GetBorderColor(), 255, 255);
             AlphaLine(dc, r.Right - 2, r.Top, r.Bottom, a.GetBorderColor(), 255, 255);
         } else {
@@ -723,17 +733,17 @@ bool DrawGlassCaption(TWinControl* target, HDC dc, const TGlassCaptionPaint& p) 
                 canvas.FillRect(r);
             }
             canvas.SetHandle(nullptr);
+            text = text.Offset(3, 2);
         }
         if (!g.Caption.empty()) {
-            TGlassCaptionText text;
-            text.Text = g.Caption;
-            DrawGlowingCaptionText(target, dc, text, {r.Left + 3, r.Top + 3, r.Right, r.Bottom});
+            TGlassCaptionText caption;
+            caption.Text = g.Caption;
+            DrawGlowingCaptionText(target, dc, caption, text);
         }
     }
     if (p.Caption.empty()) return true;
     TGlassCaptionText text;
     text.Text = p.Caption;
-    text.WhiteTint = p.WhiteTint;
     return DrawGlowingCaptionText(target, dc, text, p.CaptionBox.Offset(ox, oy));
 }
 

@@ -293,6 +293,11 @@ struct TGlassCaptionPaint {
     std::vector<TPagerGroup> Groups;  // rectangles in surface coordinates
     bool GlassLook = false;
     bool Scenic = false;
+    // Groups are drawn only while the tab scroller is not active.
+    bool ScrollerActive = false;
+    // Where group rectangles end at the most (pager width - 110 on Windows 7 or later,
+    // - 102 before), in surface coordinates; -1 for no limit.
+    int GroupRightLimit = -1;
 };
 bool DrawGlassCaption(TWinControl* target, HDC dc, const TGlassCaptionPaint& paint);
 
