@@ -219,6 +219,14 @@ public:
         }
         std::vector<TComponent*> order;
         c->GetChildren(order);
+        // Non-visual children the component owns itself (a list's items) are stored
+        // beneath it too; its own internal controls are not.
+        for (TComponent* o : order) {
+            const TClassInfo* info = TClassRegistry::FindFor(o);
+            if (o->Owner() == c && !(o->ComponentStyle() & csSubComponent) && info &&
+                !info->InheritsFrom(L"TControl") && std::find(children.begin(), children.end(), o) == children.end())
+                children.push_back(o);
+        }
         std::vector<TComponent*> ordered;
         for (TComponent* o : order)
             if (std::find(children.begin(), children.end(), o) != children.end()) ordered.push_back(o);

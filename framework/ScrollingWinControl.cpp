@@ -63,6 +63,9 @@ int TControlScrollBar::PositionFor(TScrollCode code, int trackPos) const {
 
 void TControlScrollBar::Update() {
     if (!FControl.HandleAllocated()) return;
+    // A bar that stays hidden costs nothing: showing and hiding re-frames the window.
+    if (!IsScrollBarVisible() && !FShownInWindow) return;
+    FShownInWindow = IsScrollBarVisible();
     HWND h = FControl.Handle();
     int bar = FKind == sbVertical ? SB_VERT : SB_HORZ;
     SCROLLINFO si{};

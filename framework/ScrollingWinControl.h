@@ -70,6 +70,7 @@ private:
     int FThumbSize = 0;
     bool FVisible = true;
     bool FTracking = false;
+    bool FShownInWindow = true;  // the window may show a bar until told otherwise
 };
 
 class TScrollingWinControl : public TWinControl {

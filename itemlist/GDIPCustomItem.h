@@ -227,6 +227,26 @@ protected:
     ~IGDIPBase() = default;
 };
 
+// A container whose items can expand or collapse the items that follow them.
+class IGDIPExpand {
+public:
+    static constexpr const wchar_t* kIID = L"{B61DA022-0C88-4D88-9117-E579D0B8FC3A}";
+    virtual void Expand(TCustomItem* item, bool expand) = 0;
+
+protected:
+    ~IGDIPExpand() = default;
+};
+
+// A container told that the pointer is over an anchor of an item's text ("" when none).
+class IGDIPAnchor {
+public:
+    static constexpr const wchar_t* kIID = L"{CBFF4B08-283E-4EC3-9E5E-FF013733C8C7}";
+    virtual void Anchor(const std::wstring& anchor) = 0;
+
+protected:
+    ~IGDIPAnchor() = default;
+};
+
 class IPictureContainerSupport {
 public:
     // {AF45F542-068A-46A9-90C2-BF39003D3A46}

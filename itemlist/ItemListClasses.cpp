@@ -4,6 +4,7 @@
 #include "framework/Margins.h"
 #include "framework/WinControl.h"
 #include "itemlist/GDIPWedgeItem.h"
+#include "itemlist/OrvPolyList.h"
 #include "paint/GDIPFill.h"
 #include "paint/PaintClasses.h"
 
@@ -130,6 +131,7 @@ void RegisterItemListClasses() {
     RegisterCustomItem();
     RegisterTextItem();
     RegisterImageTextItem();
+    RegisterPolyListClasses();
 }
 
 }  // namespace orv
