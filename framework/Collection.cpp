@@ -71,7 +71,18 @@ void TCollection::Assign(const TPersistent* source) {
 }
 
 TCollectionItem* TCollection::Add() {
-    return FFactory(this);
+    // The item joins the list from its base constructor: the change is announced only
+    // once the item is whole, so Update never reads a half-made item.
+    BeginUpdate();
+    TCollectionItem* item = nullptr;
+    try {
+        item = FFactory(this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    return item;
 }
 
 TCollectionItem* TCollection::Insert(int index) {

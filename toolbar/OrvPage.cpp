@@ -1,17 +1,68 @@
 #include "toolbar/OrvPage.h"
 
+#include <windows.h>
+
+#include "framework/HintWindow.h"
+#include "framework/SysUtils.h"
+#include "framework/Timer.h"
+#include "hints/OrvHintInfo.h"
+#include "hints/ShortCutHintWindow.h"
 #include "paint/OrvGradients.h"
 #include "paint/OrvLook.h"
+#include "toolbar/OrvPageScrollButton.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
+#include "toolbar/PagerPaint.h"
 #include "toolbar/ToolBarResize.h"
 
 namespace orv {
 
-TOrvPage::TOrvPage(TComponent* owner) : TCustomControl(owner) {
+namespace {
+
+std::function<void()>& BeepFunction() {
+    static std::function<void()> beep;
+    return beep;
+}
+
+constexpr int kScrollButtonWidth = 12;
+
+TPoint CursorScreenPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return TPoint{p.x, p.y};
+}
+
+[[noreturn]] void RaiseInvalidParent(const std::wstring& suffix = L"") {
+    throw EInvalidOperation(L"Invalid Parent" + suffix);
+}
+
+}  // namespace
+
+void SetKeyTipBeep(std::function<void()> beep) {
+    BeepFunction() = std::move(beep);
+}
+
+void KeyTipBeep() {
+    if (BeepFunction())
+        BeepFunction()();
+    else
+        MessageBeep(0);
+}
+
+TOrvPage::TOrvPage(TComponent* owner) : TCustomControl(owner), FOfficeHint(std::make_unique<TOrvHintInfo>()) {
     SetControlStyle(ControlStyle() | csAcceptsControls);
     FDoubleBuffered = true;
     FWidth = 300;
     FHeight = 95;
+}
+
+void TOrvPage::BeforeDestruction() {
+    GiveBackToolBars();
+    if (FCloneOf && FCloneOf->FSelfClone == this) FCloneOf->FSelfClone = nullptr;
+    HideShortCutHint();
+    if (FPager) FPager->RemoveOrvPage(this);
+    FPager = nullptr;
+    TCustomControl::BeforeDestruction();
 }
 
 void TOrvPage::Loaded() {
@@ -23,7 +74,49 @@ void TOrvPage::Notification(TComponent* component, TOperation operation) {
     TCustomControl::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
     if (component == FToolBarStyler) FToolBarStyler = nullptr;
+    if (component == FSelfClone) FSelfClone = nullptr;
+    if (component == FGlowTimer) FGlowTimer = nullptr;
     if (auto* tb = dynamic_cast<TOrvCustomToolBar*>(component)) FToolBars.Remove(tb);
+}
+
+// --- parent rules ------------------------------------------------------------------------------
+
+void TOrvPage::SetParent(TWinControl* parent) {
+    if (parent == Parent()) return;
+    if (dynamic_cast<TOrvCustomToolBar*>(parent) || (parent && std::wstring(parent->ClassName()) == L"TOrvDockPanel"))
+        RaiseInvalidParent();
+    if (auto* target = dynamic_cast<TOrvPage*>(parent)) {
+        // Dropped on a page: join that page's pager, at that page's place when it is ours.
+        TOrvToolBarPager* pager = target->FPager;
+        if (!pager) RaiseInvalidParent();
+        if (FPager && FPager != pager) RaiseInvalidParent();
+        if (FPager == pager) {
+            int from = pager->IndexOfPage(this);
+            int to = pager->IndexOfPage(target);
+            if (to < 0 || to >= pager->PageCount())
+                RaiseInvalidParent(L" " + std::to_wstring(from) + L":" + std::to_wstring(to));
+            pager->MoveOrvPage(from, to);
+            return;
+        }
+        parent = pager;
+    }
+    auto* pager = dynamic_cast<TOrvToolBarPager*>(parent);
+    if (FPager && FPager != pager) FPager->RemoveOrvPage(this);
+    TCustomControl::SetParent(parent);
+    if (pager && !IsClone() && pager->IndexOfPage(this) < 0) pager->AddOrvPage(this);
+}
+
+void TOrvPage::AttachTo(TOrvToolBarPager* pager) {
+    if (FPager == pager) return;
+    FPager = pager;
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->GetParentStyler()) tb->SetParentStyler(false), tb->SetParentStyler(true);
+}
+
+TCustomOrvToolBarStyler* TOrvPage::GetToolBarStyler() const {
+    if (FPager) return FPager->CurrentToolBarStyler();
+    if (FCloneOf) return FCloneOf->GetToolBarStyler();
+    return FToolBarStyler;
 }
 
 void TOrvPage::SetToolBarStyler(TCustomOrvToolBarStyler* value) {
@@ -41,6 +134,172 @@ void TOrvPage::SetAutoPosition(bool value) {
     if (FAutoPosition == value) return;
     FAutoPosition = value;
     ArrangeToolBars();
+}
+
+// --- tab data ----------------------------------------------------------------------------------------
+
+void TOrvPage::TabChanged(bool relayout) {
+    if (FPager) FPager->PageChanged(this, relayout);
+}
+
+void TOrvPage::SetImageIndex(int value) {
+    if (FImageIndex == value) return;
+    FImageIndex = value;
+    TabChanged(true);
+}
+
+void TOrvPage::SetTabVisible(bool value) {
+    if (FTabVisible == value) return;
+    FTabVisible = value;
+    if (!value)
+        for (TOrvCustomToolBar* tb : FToolBars) tb->HideCompactWindow();
+    TabChanged(true);
+}
+
+void TOrvPage::SetTabEnabled(bool value) {
+    if (FTabEnabled == value) return;
+    FTabEnabled = value;
+    TabChanged(true);
+}
+
+int TOrvPage::GetPageIndex() const {
+    return FPager ? FPager->IndexOfPage(this) : -1;
+}
+
+void TOrvPage::SetPageIndex(int value) {
+    if (!FPager) return;
+    int from = FPager->IndexOfPage(this);
+    if (from < 0 || value < 0 || value >= FPager->PageCount() || value == from) return;
+    FPager->MoveOrvPage(from, value);
+}
+
+// --- key tips -------------------------------------------------------------------------------------
+
+void TOrvPage::ShowShortCutHint() {
+    if (!FPager || !FTabVisible || !FTabEnabled) return;
+    FShortCutHintWindow = FPager->ShowPageKeyTip(this);
+}
+
+void TOrvPage::HideShortCutHint() {
+    TShortCutHintWindow* window = std::exchange(FShortCutHintWindow, nullptr);
+    if (window && FPager) FPager->HidePageKeyTip(window);
+}
+
+void TOrvPage::ShowShortCutHintOfToolBars() {
+    if (!FToolBarKeyTipsShowing && HandleAllocated()) SetMouseCapture(true);
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->GetVisible() && tb->GetEnabled()) SendKeyTipRequest(tb, true);
+    FToolBarKeyTipsShowing = true;
+    FTypedKeys.clear();
+}
+
+void TOrvPage::HideShortCutHintOfToolBars() {
+    bool was = FToolBarKeyTipsShowing;
+    if (GetMouseCapture()) SetMouseCapture(false);
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->GetVisible()) SendKeyTipRequest(tb, false);
+    FToolBarKeyTipsShowing = false;
+    FTypedKeys.clear();
+    if (was) OnToolBarKeyTipsHidden(this);
+}
+
+void TOrvPage::TypeToolBarKeyTip(wchar_t ch) {
+    FTypedKeys += ch;
+    bool candidate = false;
+    // Toolbars are asked in child order.
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* tb = dynamic_cast<TOrvCustomToolBar*>(Controls(i));
+        if (!tb || !tb->GetVisible()) continue;
+        auto* matcher = dynamic_cast<IToolBarKeyTips*>(tb);
+        if (!matcher) continue;
+        IToolBarKeyTips::TMatch m = matcher->MatchShortCutHint(FTypedKeys);
+        if (m == IToolBarKeyTips::kmMatched) return;
+        if (m == IToolBarKeyTips::kmCandidate) candidate = true;
+    }
+    if (candidate) return;
+    FToolBarKeyTipsShowing = false;
+    KeyTipBeep();
+}
+
+void TOrvPage::KeyDown(uint16_t& key, TShiftState shift) {
+    if (FToolBarKeyTipsShowing) {
+        bool letterOrDigit =
+            (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || (key >= VK_NUMPAD0 && key <= VK_NUMPAD9);
+        if (letterOrDigit) {
+            wchar_t ch = key >= VK_NUMPAD0 ? static_cast<wchar_t>(L'0' + key - VK_NUMPAD0) : static_cast<wchar_t>(key);
+            TypeToolBarKeyTip(ch);
+            key = 0;
+            return;
+        }
+        uint16_t k = key;
+        key = 0;
+        HideShortCutHintOfToolBars();
+        // Escape steps back to the tab key tips.
+        if (k == VK_ESCAPE && FPager) FPager->ShowShortCutHint();
+        return;
+    }
+    TCustomControl::KeyDown(key, shift);
+}
+
+// --- glow -------------------------------------------------------------------------------------------
+
+bool TOrvPage::GlowRunning() const {
+    return FGlowTimer && FGlowTimer->GetEnabled();
+}
+
+void TOrvPage::StartGlow(TGlowState state) {
+    if (!FPager || state == gsNone) return;
+    if (!FGlowTimer) {
+        FGlowTimer = new TTimer(this);
+        FGlowTimer->SetEnabled(false);
+        FGlowTimer->OnTimer = [this](TObject* s) { GlowTick(s); };
+    }
+    FGlowState = state;
+    FTimeInc = 20;
+    if (state == gsPush) FStepPush = 0;
+    FGlowTimer->SetInterval(GlowSpeed);
+    FGlowTimer->SetEnabled(true);
+}
+
+void TOrvPage::StopGlow() {
+    // Stopped, not freed: this may run inside the timer's own tick.
+    if (FGlowTimer) FGlowTimer->SetEnabled(false);
+    FGlowState = gsNone;
+}
+
+void TOrvPage::GlowTick(TObject*) {
+    if (!FPager) {
+        StopGlow();
+        return;
+    }
+    TOrvToolBarPager* pager = FPager;
+    if (FGlowState == gsHover) {
+        FStepHover += FTimeInc;
+        if (FTimeInc > 0 && FStepHover > 100) {
+            FStepHover = 120;
+            if (pager->TabAtPos(pager->ScreenToClient(CursorScreenPos())) != GetPageIndex()) {
+                FTimeInc = -20;
+                if (pager->FHotPageIndex == GetPageIndex()) pager->ClearHot();
+            }
+        } else if (FTimeInc < 0 && FStepHover < 0) {
+            FStepHover = -20;
+            StopGlow();
+            pager->PageGlowTick(this);
+            return;
+        }
+    } else if (FGlowState == gsPush) {
+        FStepPush += FTimeInc;
+        if (FStepPush > 100 || FStepPush < 0) {
+            FStepPush = std::clamp(FStepPush, 0, 100);
+            StopGlow();
+            pager->PageGlowTick(this);
+            return;
+        }
+    } else {
+        StopGlow();
+        return;
+    }
+    pager->PageGlowTick(this);
 }
 
 // --- toolbar management ------------------------------------------------------------------------
@@ -65,6 +324,8 @@ void TOrvPage::InsertOrvToolBar(int index, TOrvCustomToolBar* toolBar) {
 }
 
 void TOrvPage::RemoveOrvToolBar(TOrvCustomToolBar* toolBar) {
+    // While lent to the clone the toolbars keep their place in this list.
+    if (FSelfClone && toolBar->Parent() == FSelfClone) return;
     if (FToolBars.Remove(toolBar) < 0) return;
     if (!IsDestroying()) ArrangeToolBars();
 }
@@ -74,21 +335,29 @@ void TOrvPage::MoveOrvToolBar(int fromIndex, int toIndex) {
     ArrangeToolBars();
 }
 
+TOrvCustomToolBar* TOrvPage::FirstFocusableToolBar() const {
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->GetVisible() && tb->Parent() && tb->CanFocus()) return tb;
+    return nullptr;
+}
+
 void TOrvPage::WndProc(TMessage& message) {
     if (message.Msg == CM_CONTROLCHANGE) {
-        // A toolbar child joins the list (at the end) or leaves it.
+        // A toolbar child joins the list (at the end) or leaves it; toolbars on their way
+        // to or from the clone keep their place.
         auto* tb = dynamic_cast<TOrvCustomToolBar*>(reinterpret_cast<TControl*>(message.WParam));
-        if (tb) {
+        if (tb && !FSelfClone) {
             if (message.LParam) {
                 if (!FToolBars.Contains(tb)) {
                     FToolBars.Add(tb);
                     tb->FreeNotification(this);
                 }
-            } else {
+            } else if (!FCloneOf) {
                 FToolBars.Remove(tb);
             }
         }
     }
+    if (message.Msg == CM_TEXTCHANGED) TabChanged(true);
     TCustomControl::WndProc(message);
     if (message.Msg == CM_CONTROLCHANGE && !IsDestroying()) ArrangeToolBars();
 }
@@ -98,16 +367,82 @@ void TOrvPage::WndProc(TMessage& message) {
 void TOrvPage::ArrangeToolBars() {
     if (!FAutoPosition || IsLoading() || FArranging || IsDestroying()) return;
     FArranging = true;
-    int x = 3;
     int h = FHeight - 6;
+    int total = 3;
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->GetVisible() && tb->Width() > 0) total += tb->Width() + 3;
+    UpdateToolBarScroller(total);
+    int x = 3;
+    if (FScroller.Visible) {
+        // The toolbars scrolled away lie left of the page.
+        int skipped = 0;
+        for (TOrvCustomToolBar* tb : FToolBars) {
+            if (skipped >= FScroller.Position) break;
+            if (!tb->GetVisible() || tb->Width() <= 0) continue;
+            x -= tb->Width() + 3;
+            ++skipped;
+        }
+        if (FScroller.Position > 0) x += kScrollButtonWidth;
+    }
+    bool inPopup = FCloneOf != nullptr;
     for (TOrvCustomToolBar* tb : FToolBars) {
         if (!tb->GetVisible() || tb->Width() <= 0) continue;
         if (tb->Left() != x || tb->Top() != 3 || tb->Height() != h) tb->SetBounds(x, 3, tb->Width(), h);
         if (auto* button = tb->CompactButton())
-            if (button->Height() != h) button->SetBounds(0, 0, button->Width(), h);
+            if (button->Height() != h || inPopup) button->SetBounds(0, 0, button->Width(), h);
         x += tb->Width() + 3;
     }
     FArranging = false;
+}
+
+void TOrvPage::UpdateToolBarScroller(int totalWidth) {
+    // Scrolling only applies to a page of a pager.
+    int oldMax = FScroller.Max;
+    if (!FPager || totalWidth <= FWidth || FToolBars.Empty()) {
+        FScroller = TTabScroller{};
+    } else {
+        int room = FWidth - 2 * kScrollButtonWidth;
+        int width = totalWidth;
+        int k = 0;
+        for (TOrvCustomToolBar* tb : FToolBars) {
+            if (width <= room) break;
+            if (!tb->GetVisible() || tb->Width() <= 0) continue;
+            width -= tb->Width() + 3;
+            ++k;
+        }
+        FScroller.Max = k;
+        FScroller.Visible = k > 0;
+        FScroller.Position = std::clamp(FScroller.Position, 0, k);
+    }
+    (void)oldMax;
+    bool showLeft = FScroller.Visible && FScroller.Position > 0;
+    bool showRight = FScroller.Visible && FScroller.Position < FScroller.Max;
+    auto place = [this](TOrvPageScrollButton*& button, bool show, bool left) {
+        if (!show) {
+            if (button) button->SetVisible(false);
+            return;
+        }
+        if (!button) {
+            button = new TOrvPageScrollButton(this);
+            button->SetScrollArrow(left ? saLeft : saRight);
+            button->OnClick = [this, left](TObject*) { ScrollToolBars(left ? -1 : 1); };
+            button->SetParent(this);
+        }
+        if (TCustomOrvToolBarStyler* styler = GetToolBarStyler())
+            button->Appearance().Assign(&styler->CompactGlowButtonAppearance());
+        button->SetBounds(left ? 0 : FWidth - kScrollButtonWidth, 0, kScrollButtonWidth, FHeight);
+        button->SetVisible(true);
+        button->BringToFront();
+    };
+    place(FLeftScroll, showLeft, true);
+    place(FRightScroll, showRight, false);
+}
+
+void TOrvPage::ScrollToolBars(int delta) {
+    int position = std::clamp(FScroller.Position + delta, 0, FScroller.Max);
+    if (position == FScroller.Position) return;
+    FScroller.Position = position;
+    ArrangeToolBars();
 }
 
 void TOrvPage::UpdateAllToolBars() {
@@ -158,35 +493,100 @@ void TOrvPage::Resize() {
     ArrangeToolBars();
 }
 
+// --- cloning -------------------------------------------------------------------------------------
+
+TOrvPage* TOrvPage::CloneInto(TWinControl* window, int height) {
+    if (FSelfClone) return FSelfClone;
+    auto* clone = new TOrvPage(window);
+    clone->FCloneOf = this;
+    clone->SetCaption(GetCaption());
+    clone->SetFont(Font());
+    clone->SetShowHint(GetShowHint());
+    clone->SetHint(GetHint());
+    clone->SetAnchors(GetAnchors());
+    clone->SetBounds(2, 0, FWidth, height);
+    FSelfClone = clone;
+    clone->FreeNotification(this);
+    FSavedAutoPosition = FAutoPosition;
+    FAutoPosition = false;
+    clone->FToolBars.AssignList(FToolBars);
+    clone->SetParent(window);
+    for (TOrvCustomToolBar* tb : FToolBars) tb->SetParent(clone);
+    clone->ArrangeToolBars();
+    return clone;
+}
+
+void TOrvPage::GiveBackToolBars() {
+    TOrvPage* clone = FSelfClone;
+    if (!clone) return;
+    // Every toolbar is back on this page before the clone goes, so none is freed with it.
+    for (TOrvCustomToolBar* tb : FToolBars)
+        if (tb->Parent() == clone) tb->SetParent(this);
+    clone->FToolBars.Clear();
+    FSelfClone = nullptr;
+    clone->FCloneOf = nullptr;
+    clone->Free();
+    FAutoPosition = FSavedAutoPosition;
+    if (!IsDestroying()) {
+        // Nudge the width so the ribbon passes run again.
+        int w = FWidth;
+        SetBounds(FLeft, FTop, w - 1, FHeight);
+        SetBounds(FLeft, FTop, w, FHeight);
+        ArrangeToolBars();
+    }
+}
+
 // --- painting ------------------------------------------------------------------------------------
 
 void TOrvPage::Paint() {
     TCanvas& c = Canvas();
-    TRect client{0, 0, FWidth, FHeight};
-    if (!FToolBarStyler) {
+    TCustomOrvToolBarStyler* styler = GetToolBarStyler();
+    if (!styler) {
         c.Brush().SetStyle(TBrushStyle::bsSolid);
         c.Brush().SetColor(GetColor());
-        c.FillRect(client);
+        c.FillRect(TRect{0, 0, FWidth, FHeight});
         return;
     }
-    const TVistaPageBackground& pa = FToolBarStyler->PageAppearance();
-    DrawVistaGradient(c, client, 22, pa.GetColor(), pa.GetColorTo(), pa.GetColorMirror(), pa.GetColorMirrorTo(),
-                      pa.GetBorderColor(), ScenicRibbonMode ? 0 : 3);
-    int W = FWidth, H = FHeight;
-    if (pa.GetShadowColor() != clNone) {
-        c.Pen().SetColor(pa.GetShadowColor());
-        c.MoveTo(2, H - 1);
-        c.LineTo(W - 2, H - 1);
+    TPageBackgroundPaint p;
+    p.Width = FWidth;
+    p.Height = FHeight;
+    p.PageAppearance = &styler->PageAppearance();
+    p.TabBorderColor = styler->TabAppearance().GetBorderColor();
+    p.RoundEdges = styler->GetRoundEdges();
+    p.Scenic = ScenicRibbonMode;
+    TOrvToolBarPager* pager = FPager ? FPager : (FCloneOf ? FCloneOf->FPager : nullptr);
+    if (pager) {
+        const TOrvPage* tabPage = FCloneOf ? FCloneOf : this;
+        int index = pager->IndexOfPage(tabPage);
+        bool active = index >= 0 && index == pager->GetActivePageIndex();
+        p.GlassDrawing = pager->IsAeroVista() && pager->GlassDrawing();
+        p.OnGlassLook = pager->GlassLook() && pager->IsAeroVista();
+        int group = active ? pager->TabGroups().GroupOfPage(index) : -1;
+        if (group >= 0) {
+            TTabGroupItem* item = pager->TabGroups().Items(group);
+            p.Group = item->GetDefaultAppearance() ? &styler->GroupAppearance() : &item->GroupAppearance();
+        }
+        TRect tab = active ? pager->GetTabRect(index) : TRect{-1, -1, -1, -1};
+        if (active && !FCloneOf && pager->TabSettings().GetHeight() > 0 && tab.Right > tab.Left) {
+            int shift = PagerEdgeInset(ScenicRibbonMode) + pager->GetPageLeftMargin();
+            p.TabLeft = tab.Left - shift;
+            p.TabRight = tab.Right - shift;
+        }
+        if (active && !FCloneOf && p.RoundEdges && !p.Scenic && pager->HandleAllocated()) {
+            // The corner pixels take the pager's pixels just outside the page.
+            HDC dc = GetDC(pager->Handle());
+            auto px = [dc](int x, int y) { return static_cast<TColor>(GetPixel(dc, x, y)); };
+            int l = FLeft, t = FTop, w = FWidth, h = FHeight;
+            p.CornerPixels[0] = px(l - 1, t - 1);
+            p.CornerPixels[1] = px(l + 1, t - 1);
+            p.CornerPixels[2] = px(l - 1, t);
+            p.CornerPixels[3] = px(l - 1, t + h);
+            p.CornerPixels[4] = px(l + w + 1, t);
+            p.CornerPixels[5] = px(l + w + 1, t + h);
+            ReleaseDC(pager->Handle(), dc);
+        }
     }
-    if (!ScenicRibbonMode && pa.GetHighLightColor() != clNone) {
-        c.Pen().SetColor(pa.GetHighLightColor());
-        c.MoveTo(1, 10);
-        c.LineTo(1, H - 2);
-        c.MoveTo(W - 2, 10);
-        c.LineTo(W - 2, H - 2);
-        c.MoveTo(3, H - 2);
-        c.LineTo(W - 2, H - 2);
-    }
+    DrawPageBackground(c, p);
 }
 
 }  // namespace orv

@@ -21,11 +21,13 @@
 #include "toolbar/OrvStyleIF.h"
 #include "toolbar/OrvToolBarForm.h"
 #include "toolbar/OrvToolBarStyler.h"
+#include "toolbar/PagerCaptionLayer.h"
 #include "toolbar/PagerLayout.h"
 #include "toolbar/PagerSettings.h"
 
 namespace orv {
 
+class TCanvas;
 class TCaptionLayer;
 class TGDIPPicture;
 class TImageList;
@@ -41,6 +43,8 @@ class TPopupMenu;
 class TShortCutHintWindow;
 class TThreadHook;
 class TTimer;
+struct THintInfo;
+struct TPagerPaintState;
 
 enum TCaptionButton { cbClose, cbMinimize, cbMaximize };
 using TCaptionButtons = uint8_t;  // bit (1 << TCaptionButton)
@@ -56,7 +60,8 @@ using TTabGroupEvent = TEvent<TObject*, int>;
 class TOrvToolBarPager : public TCustomControl,
                          public IToolBarStylerClient,
                          public IToolBarStylerPager,
-                         public IOrvToolBarFormPager {
+                         public IOrvToolBarFormPager,
+                         public ICaptionLayerHost {
 public:
     ORV_CLASS_NAME(TOrvToolBarPager)
     explicit TOrvToolBarPager(TComponent* owner);
@@ -105,7 +110,8 @@ public:
     const std::vector<TShortCutHintWindow*>& ShortCutHintWindows() const { return FHintWindows; }
     // The page asks for a window for its tab key tip (placed by its ShortCutHintPos).
     TShortCutHintWindow* ShowPageKeyTip(TOrvPage* page);
-    void HidePageKeyTip(TOrvPage* page);
+    void HidePageKeyTip(TShortCutHintWindow* window);
+    const std::wstring& TypedKeys() const { return FTypedKeys; }
 
     // --- misc operations --------------------------------------------------------------------
     void ShapeButtonRefreshed();
@@ -203,6 +209,12 @@ public:
     TCaptionLayer* CaptionLayer() const { return FCaptionLayer; }
     TWinControl* QuickAccessToolBar() const { return FQuickAccessToolBar; }
     TWinControl* ApplicationButton() const;
+    // The left of the leftmost visible caption button, -1 when none shows.
+    int CaptionButtonsLeft() const;
+    // What the painter is given.
+    TPagerPaintState PaintState() const;
+    // The glass caption (and groups) drawn on the caption layer or the caption rectangle.
+    bool PaintGlassCaption();
     // The pager sits on glass (its own glass mode).
     bool IsAeroVista() const { return FIsAeroVista; }
     // On glass, Office 2010 look and scenic flag, not designing.
@@ -224,6 +236,11 @@ public:
     void GlassChanged(bool onGlass) override;
     void SizeToForm() override {}
     TWinControl* PagerControl() override { return this; }
+
+    // --- ICaptionLayerHost ----------------------------------------------------------------------
+    void CaptionLayerMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CaptionLayerMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CaptionLayerDblClick(int x, int y) override;
 
     // --- IToolBarStylerPager ---------------------------------------------------------------------
     void Office2010LookChanged() override;
@@ -257,15 +274,30 @@ protected:
     void MouseLeave() override;
     bool MouseWheel(TShiftState shift, int delta, TPoint mousePos) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
     void DoExit() override;
     void WindowTimer(UINT_PTR id) override;
+    void CreateHandleDone() override;
 
 private:
+    enum { kWinStyleChangeStyle, kWinStyleHideMenu, kWinStyleUpdateMenu };
+    static TOrvToolBarPager* CtrlF1HookOwner();
+    static void InstallCtrlF1Hook(TOrvToolBarPager* owner);
+    static void ReleaseCtrlF1Hook();
+    bool ChangeActivePage(int index);
+    void SetHot(int tab);
+    bool OnCaptionArea(TPoint p) const;
+    void HintRequest(TMessage& message, THintInfo& info);
+    int MeasureCaption(int tab) const;
+    void PlaceButtons();
+    TOrvGlowButton* MakeButton(TNotifyEvent click);
+    bool FormStateNotNormal() const;
+    bool FirstPaintStateChanged();
+    int ClonePageHeight() const;
     friend class TOrvPage;
     friend class TMinimizedRibbonWindow;
     friend struct TPagerInput;
 
-    void ChangeActivePage(int index);
     bool TabSelectable(int index) const;
     void MeasureTabs();
     void LayoutTabsNow();
@@ -277,9 +309,6 @@ private:
     void UpdateCaptionLayer();
     void FreeCaptionButtons();
     void CaptionButtonClick(TObject* sender);
-    void HelpButtonClick(TObject* sender);
-    void ExpandCollapsClick(TObject* sender);
-    void ScrollButtonClick(TObject* sender);
     void SettingsChanged(TObject*);
     void GlassSettingChanged(TObject*);
     void InstallFormHook();
@@ -289,12 +318,11 @@ private:
     void ShowSystemMenu(TPoint screen);
     void ToggleMaximize();
     void TellWinStyleChildren(int op);
-    bool HandleDialogKey(TMessage& message);
+    bool HandleDialogKey(TMessage& m);
     bool HandleDialogChar(wchar_t ch);
     void KeyTipTick();
     void TypeKeyTip(wchar_t ch);
     void HideKeyTipWindows(bool withToolBarTips);
-    void StartGlow(TOrvPage* page, bool push);
     void ApplyGlass(bool onGlass);
     void ClearHot();
 
@@ -353,6 +381,11 @@ private:
     bool FExpanded = true;
     int FExpandedHeight = 149;
     bool FHideState = false;
+    int FHeightBeforeHide = 0;
+    bool FQuickAccessWasVisible = false;
+    bool FAppButtonWasVisible = false;
+    bool FActiveChangedOnDown = false;
+    bool FPopupShownAtDown = false;
     bool FIsAeroVista = false;
     bool FIsWin7 = false;
     bool FTabBackgroundShaded = false;

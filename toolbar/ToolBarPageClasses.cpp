@@ -6,6 +6,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 
 namespace orv {
 
@@ -83,9 +84,8 @@ void RegisterToolBarPageClasses() {
         .Bool(L"Line3D", &C::GetLine3D, &C::SetLine3D)
         .Int(L"Margins", &C::GetMargins, &C::SetMargins)
         .Component<TOrvCustomToolBar>(L"OrvToolBar", &C::GetOrvToolBar, &C::SetOrvToolBar);
-    TClassBuilder<TOrvPage>(L"TOrvPage", L"TCustomControl")
-        .Factory()
-        .Bool(L"AutoPosition", &TOrvPage::GetAutoPosition, &TOrvPage::SetAutoPosition);
+    // The page is registered with the pager's classes.
+    RegisterToolBarPagerClasses();
 }
 
 }  // namespace orv

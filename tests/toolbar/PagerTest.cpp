@@ -1,0 +1,588 @@
+// The toolbar pager and its pages on real windows: geometry and tab layout values, page
+// changes by mouse and keyboard, collapsing and the pop-up page, key tips, the parent
+// rules, and the faults the pager and page must not have.
+#include <gtest/gtest.h>
+
+#include "../buttons/GlowButtonTestSupport.h"
+#include "TestSupport.h"
+#include "framework/SysUtils.h"
+#include "framework/Timer.h"
+#include "paint/OrvLook.h"
+#include "toolbar/MinimizedRibbonWindow.h"
+#include "toolbar/OrvDWM.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvPageScrollButton.h"
+#include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarForm.h"
+#include "toolbar/OrvToolBarPager.h"
+#include "hints/ShortCutHintWindow.h"
+
+using namespace orv;
+using namespace glowtest;
+
+namespace {
+
+struct TScenicScope {
+    bool Saved = ScenicRibbonMode;
+    explicit TScenicScope(bool value) { ScenicRibbonMode = value; }
+    ~TScenicScope() { ScenicRibbonMode = Saved; }
+};
+
+struct TBeepCounter {
+    int Count = 0;
+    TBeepCounter() {
+        SetKeyTipBeep([this] { ++Count; });
+    }
+    ~TBeepCounter() { SetKeyTipBeep(nullptr); }
+};
+
+// A shown form in the foreground with a pager of pages.
+struct TPagerFixture {
+    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
+    TOrvToolBarPager* Pager;
+    std::vector<TOrvPage*> Pages;
+
+    explicit TPagerFixture(std::initializer_list<const wchar_t*> captions = {L"Home", L"Insert", L"View"},
+                           int width = 600) {
+        SetCursorPos(20, 20);
+        Form->SetBounds(60, 60, width + 40, 300);
+        Pager = new TOrvToolBarPager(Form.get());
+        Pager->SetAlign(TAlign::alNone);
+        Pager->SetBounds(0, 0, width, 149);
+        Pager->SetParent(Form.get());
+        for (const wchar_t* c : captions) Pages.push_back(Pager->AddOrvPage(c));
+        Form->Show();
+        SetForegroundWindow(Form->Handle());
+        orvtest::PumpFor(60);
+    }
+    ~TPagerFixture() { SetCursorPos(20, 20); }
+    // The middle of a tab.
+    void ClickTab(int index) {
+        TRect r = Pager->GetTabRect(index);
+        ClickAt(Pager, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+    TOrvToolBar* AddToolBar(TOrvPage* page, int width) {
+        auto* tb = new TOrvToolBar(Form.get());
+        tb->SetAutoSize(false);
+        tb->SetWidth(width);
+        page->AddOrvToolBar(tb);
+        return tb;
+    }
+};
+
+int TextWidthOf(const TFont& font, const std::wstring& text) {
+    TBitmap bmp(4, 4);
+    bmp.Canvas().Font().Assign(&font);
+    return bmp.Canvas().TextWidth(text);
+}
+
+}  // namespace
+
+// --- values ------------------------------------------------------------------------------------
+
+TEST(PagerValues, PageRectangleWithAndWithoutScenicFlag) {
+    TPagerFixture f;
+    ASSERT_EQ(149, f.Pager->Height());
+    {
+        TScenicScope scenic(true);
+        f.Pager->UpdateTabs();
+        EXPECT_EQ((TRect{0, 53, 600, 148}), f.Pager->GetPageRect()) << "53 from the top, 95 high, pager-wide";
+        EXPECT_EQ((TRect{0, 53, 600, 148}), f.Pages[0]->BoundsRect());
+    }
+    f.Pager->UpdateTabs();
+    EXPECT_EQ((TRect{4, 53, 596, 144}), f.Pager->GetPageRect()) << "inset 4 left, right and bottom (plus 1)";
+    EXPECT_EQ((TRect{4, 53, 596, 144}), f.Pages[1]->BoundsRect()) << "every page gets the rectangle";
+    EXPECT_TRUE(f.Pages[0]->GetVisible());
+    EXPECT_FALSE(f.Pages[1]->GetVisible()) << "only the active page shows";
+    EXPECT_EQ(L"InternalStyler", f.Pager->InternalToolBarStyler()->GetName());
+    EXPECT_EQ(f.Pager->InternalToolBarStyler(), f.Pager->CurrentToolBarStyler()) << "the fallback is the same object";
+}
+
+TEST(PagerValues, ShortCaptionsGetTheFiveCharacterAllowance) {
+    TPagerFixture f({L"Ab", L"", L"Longer caption"});
+    const TFont& font = f.Pager->CurrentToolBarStyler()->TabAppearance().Font();
+    int size = font.GetSize();
+    int extra = size >= 8 ? size - 8 : 0;
+    EXPECT_EQ(TextWidthOf(font, L"Ab") + 5 + extra, f.Pages[0]->TabRealClientWidth);
+    EXPECT_EQ(5 + extra, f.Pages[1]->TabRealClientWidth) << "an empty caption counts as five characters";
+    EXPECT_EQ(TextWidthOf(font, L"Longer caption") + 14 + extra, f.Pages[2]->TabRealClientWidth);
+    f.Pager->SetAntiAlias(aaNone);
+    EXPECT_EQ(TextWidthOf(font, L"Ab") + 2, f.Pages[0]->TabRealClientWidth) << "without anti-aliasing: 2";
+}
+
+TEST(PagerValues, TabsShrinkWhenNarrowAndGiveTheWidthBack) {
+    TPagerFixture f({L"Home page", L"Insert things", L"Page layout", L"References", L"Mailings", L"Review"}, 800);
+    auto tabsRight = [&] {
+        int right = 0;
+        for (int i = 0; i < f.Pager->PageCount(); ++i) right = std::max(right, f.Pager->GetTabRect(i).Right);
+        return right;
+    };
+    EXPECT_EQ(4, f.Pager->CurrentSpacing());
+    EXPECT_EQ(4, f.Pager->CurrentTabLeftMargin());
+    std::vector<int> full;
+    for (TOrvPage* p : f.Pages) full.push_back(p->TabClientWidth);
+
+    // Just too narrow for the full spacing: the spacing goes first.
+    int needed = tabsRight() - f.Pager->GetTabAreaRect().Left;
+    int areaSlack = f.Pager->Width() - f.Pager->GetTabAreaRect().Width();
+    f.Pager->SetWidth(needed + areaSlack - 2);
+    EXPECT_EQ(3, f.Pager->CurrentSpacing());
+    EXPECT_EQ(4, f.Pager->CurrentTabLeftMargin()) << "margins only after the spacing";
+    for (size_t i = 0; i < full.size(); ++i) EXPECT_EQ(full[i], f.Pages[i]->TabClientWidth);
+
+    // Much narrower: margins at 3, tabs cut but never below 24, and everything fits.
+    f.Pager->SetWidth(needed + areaSlack - 150);
+    EXPECT_EQ(3, f.Pager->CurrentSpacing());
+    EXPECT_EQ(3, f.Pager->CurrentTabLeftMargin());
+    EXPECT_EQ(3, f.Pager->CurrentTabRightMargin());
+    int cut = 0;
+    for (size_t i = 0; i < full.size(); ++i) {
+        EXPECT_GE(f.Pages[i]->TabClientWidth, 24);
+        cut += full[i] - f.Pages[i]->TabClientWidth;
+    }
+    EXPECT_GT(cut, 0);
+    EXPECT_EQ(f.Pager->GetTabAreaRect().Right, tabsRight()) << "cut exactly to the area";
+
+    // Wide again: everything comes back.
+    f.Pager->SetWidth(800);
+    EXPECT_EQ(4, f.Pager->CurrentSpacing());
+    EXPECT_EQ(4, f.Pager->CurrentTabLeftMargin());
+    for (size_t i = 0; i < full.size(); ++i) EXPECT_EQ(full[i], f.Pages[i]->TabClientWidth);
+}
+
+TEST(PagerValues, TabScrollerAndItsButtons) {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < 20; ++i) names.push_back(L"Tab number " + std::to_wstring(i));
+    TPagerFixture f({}, 500);
+    for (auto& n : names) f.Pages.push_back(f.Pager->AddOrvPage(n));
+    const TTabScroller& s = f.Pager->TabScroller();
+    ASSERT_TRUE(s.Visible);
+    EXPECT_GT(s.Max, 0);
+    EXPECT_EQ(0, s.Position);
+    ASSERT_NE(nullptr, f.Pager->RightScrollButton());
+    EXPECT_TRUE(f.Pager->RightScrollButton()->GetVisible());
+    EXPECT_TRUE(!f.Pager->LeftScrollButton() || !f.Pager->LeftScrollButton()->GetVisible());
+    EXPECT_EQ(12, f.Pager->RightScrollButton()->Width());
+    EXPECT_EQ(f.Pager->GetTabAreaRect().Height() - 5, f.Pager->RightScrollButton()->Height());
+    int firstLeft = f.Pager->GetTabRect(1).Left;
+
+    ClickAt(f.Pager->RightScrollButton(), 6, 6);
+    EXPECT_EQ(1, s.Position) << "one tab per click";
+    EXPECT_EQ(f.Pager->GetTabAreaRect().Left, f.Pager->GetTabRect(1).Left) << "the second tab starts the row";
+    EXPECT_LT(f.Pager->GetTabRect(1).Left, firstLeft);
+    ASSERT_NE(nullptr, f.Pager->LeftScrollButton());
+    EXPECT_TRUE(f.Pager->LeftScrollButton()->GetVisible());
+    f.Pager->SetWidth(5000);
+    EXPECT_FALSE(s.Visible) << "room for all: no scroller";
+}
+
+TEST(PagerValues, GroupRectanglesNextToTheCaptionButtons) {
+    TPagerFixture f({L"One", L"Two", L"Three", L"Four"}, 400);
+    ASSERT_NE(nullptr, f.Pager->MinButton());
+    int buttonsLeft = f.Pager->CaptionButtonsLeft();
+    EXPECT_EQ(400 - 4 - 16 - 2 - 2 * 18, buttonsLeft);
+    auto* g = static_cast<TTabGroupItem*>(f.Pager->TabGroups().Add());
+    g->SetTabIndexStart(1);
+    g->SetTabIndexEnd(2);
+    TRect r;
+    bool edge = false;
+    ASSERT_TRUE(f.Pager->GetTabGroupRect(0, r, edge));
+    EXPECT_EQ(f.Pager->GetCaptionRect().Top, r.Top);
+    EXPECT_EQ(f.Pager->GetTabRect(1).Left - 2, r.Left) << "widened by spacing div 2";
+    EXPECT_EQ(f.Pager->GetTabRect(2).Right + 2, r.Right);
+    EXPECT_TRUE(edge);
+    // Pushed right until the group lies under the caption buttons: no rectangle.
+    f.Pager->SetPageLeftMargin(buttonsLeft - f.Pager->GetTabRect(1).Left + f.Pager->GetPageLeftMargin() + 10);
+    EXPECT_FALSE(f.Pager->GetTabGroupRect(0, r, edge));
+}
+
+// --- real windows: pages -----------------------------------------------------------------------
+
+TEST(PagerInput, ChangingVetoAndDisabledTabs) {
+    TPagerFixture f;
+    int changes = 0;
+    bool allow = false;
+    std::vector<std::pair<int, int>> asked;
+    f.Pager->OnChanging = [&](TObject*, int from, int to, bool& ok) {
+        asked.emplace_back(from, to);
+        ok = allow;
+    };
+    f.Pager->OnChange = [&](TObject*) { ++changes; };
+    f.ClickTab(1);
+    ASSERT_EQ(1u, asked.size());
+    EXPECT_EQ((std::pair<int, int>{0, 1}), asked[0]);
+    EXPECT_EQ(0, f.Pager->GetActivePageIndex()) << "vetoed";
+    EXPECT_EQ(0, changes);
+    allow = true;
+    f.ClickTab(1);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    EXPECT_EQ(1, changes);
+    EXPECT_TRUE(f.Pages[1]->GetVisible());
+    EXPECT_FALSE(f.Pages[0]->GetVisible());
+
+    f.Pages[2]->SetTabEnabled(false);
+    f.ClickTab(2);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex()) << "a disabled tab ignores the mouse";
+    f.Pager->SetActivePageIndex(2);
+    EXPECT_EQ(2, f.Pager->GetActivePageIndex()) << "but not the program";
+
+    // Next/Prev skip disabled tabs without wrapping; SelectNextPage wraps.
+    f.Pager->SetActivePageIndex(0);
+    f.Pager->NextActivePage();
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    f.Pager->NextActivePage();
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    f.Pager->SelectNextPage(true);
+    EXPECT_EQ(0, f.Pager->GetActivePageIndex());
+    f.Pager->SelectNextPage(false);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+
+    // Hiding the active tab leaves the page active.
+    f.Pages[1]->SetTabVisible(false);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    EXPECT_EQ(-1, f.Pager->GetTabRect(1).Left);
+}
+
+TEST(PagerInput, PageOperationsKeepTheActivePage) {
+    TPagerFixture f({L"A", L"B", L"C"});
+    f.Pager->SetActivePageIndex(2);
+    f.Pager->MoveOrvPage(2, 0);
+    EXPECT_EQ(0, f.Pager->IndexOfPage(f.Pages[2]));
+    EXPECT_EQ(f.Pages[2], f.Pager->GetActivePage());
+    f.Pages[2]->SetPageIndex(1);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    f.Pager->RemoveOrvPage(f.Pages[0]);
+    EXPECT_EQ(2, f.Pager->PageCount());
+    EXPECT_EQ(f.Pages[2], f.Pager->GetActivePage());
+    f.Pages[1]->Free();
+    EXPECT_EQ(1, f.Pager->PageCount()) << "a freed page leaves the pager";
+    EXPECT_EQ(f.Pages[2], f.Pager->GetActivePage());
+}
+
+TEST(PagerInput, InvalidParents) {
+    TPagerFixture f;
+    auto* other = new TOrvToolBarPager(f.Form.get());
+    try {
+        other->SetParent(f.Pages[0]);
+        ADD_FAILURE() << "a pager on a page";
+    } catch (const Exception& e) {
+        EXPECT_EQ(L"Invalid Parent", e.Message());
+    }
+    EXPECT_EQ(nullptr, other->Parent()) << "the parent stays";
+    auto* tb = f.AddToolBar(f.Pages[0], 100);
+    auto* stray = new TOrvPage(f.Form.get());
+    EXPECT_THROW(stray->SetParent(tb), EInvalidOperation);
+    // Dropped on a page of the pager: joins the pager; on another page of it: moves there.
+    stray->SetParent(f.Pages[1]);
+    EXPECT_EQ(f.Pager, stray->Parent());
+    EXPECT_EQ(3, f.Pager->IndexOfPage(stray));
+    stray->SetParent(f.Pages[0]);
+    EXPECT_EQ(0, f.Pager->IndexOfPage(stray));
+    other->SetParent(f.Form.get());
+    auto* foreign = other->AddOrvPage(L"Foreign");
+    try {
+        stray->SetParent(foreign);
+        ADD_FAILURE() << "a page of another pager";
+    } catch (const Exception& e) {
+        EXPECT_EQ(L"Invalid Parent", e.Message());
+    }
+}
+
+TEST(PagerInput, CaptionButtonsFollowTheSet) {
+    TPagerFixture f;
+    f.Pager->SetCaptionButtons(1 << cbMinimize);
+    ASSERT_NE(nullptr, f.Pager->MaxButton());
+    EXPECT_TRUE(f.Pager->MinButton()->GetVisible());
+    EXPECT_TRUE(f.Pager->MinButton()->GetEnabled());
+    EXPECT_TRUE(f.Pager->MaxButton()->GetVisible()) << "shown beside the minimize button";
+    EXPECT_FALSE(f.Pager->MaxButton()->GetEnabled());
+    EXPECT_FALSE(f.Pager->CloseButton()->GetVisible());
+    EXPECT_EQ(600 - 4 - 16 - 2, f.Pager->CloseButton()->Left());
+    EXPECT_EQ(4, f.Pager->CloseButton()->Top());
+    EXPECT_GE(f.Pager->Caption().RightIndent, 600 - f.Pager->MinButton()->Left());
+    f.Pager->SetCaptionButtons(0);
+    EXPECT_EQ(nullptr, f.Pager->CloseButton());
+
+    f.Pager->SetCaptionButtons(kAllCaptionButtons);
+    int clicks = 0;
+    f.Pager->OnCloseButtonClick = [&](TObject* s) {
+        EXPECT_EQ(f.Pager->CloseButton(), s);
+        ++clicks;
+    };
+    ClickAt(f.Pager->CloseButton(), 8, 8);
+    EXPECT_EQ(1, clicks);
+}
+
+TEST(PagerInput, DoubleClickCollapsesAndTheTabShowsThePopup) {
+    TPagerFixture f;
+    auto* tb = f.AddToolBar(f.Pages[0], 120);
+    int collapses = 0, expands = 0;
+    f.Pager->OnCollaps = [&](TObject*) { ++collapses; };
+    f.Pager->OnExpand = [&](TObject*) { ++expands; };
+    f.ClickTab(0);
+    f.ClickTab(0);
+    ASSERT_FALSE(f.Pager->GetExpanded()) << "two clicks within 600 ms on the active tab";
+    EXPECT_EQ(1, collapses);
+    EXPECT_EQ(53, f.Pager->Height()) << "caption and tab row";
+    EXPECT_EQ(149, f.Pager->ExpandedHeight());
+    EXPECT_FALSE(f.Pages[0]->GetVisible());
+
+    f.ClickTab(0);
+    ASSERT_TRUE(f.Pager->PopupShowing());
+    TOrvPage* clone = f.Pages[0]->SelfClone();
+    ASSERT_NE(nullptr, clone);
+    EXPECT_EQ(clone, tb->Parent()) << "the toolbars are lent to the clone";
+    EXPECT_EQ(149 - 27 - 26 - 4 - 1, clone->Height());
+    TPoint at = f.Pager->ClientToScreen({f.Pager->GetPageRect().Left - 2, f.Pager->GetTabRowRect().Bottom});
+    EXPECT_EQ(at.X, f.Pager->MinimizedRibbonWindow()->Left());
+    EXPECT_EQ(at.Y, f.Pager->MinimizedRibbonWindow()->Top());
+
+    f.Pager->HideMinimizedRibbon();
+    EXPECT_EQ(f.Pages[0], tb->Parent()) << "closing gives them back";
+    EXPECT_EQ(nullptr, f.Pages[0]->SelfClone());
+    EXPECT_EQ(0, f.Pages[0]->IndexOfOrvToolBar(tb));
+
+    // A click on another tab activates it and shows it in the pop-up.
+    f.ClickTab(1);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    EXPECT_TRUE(f.Pager->PopupShowing());
+    f.Pager->Expand();
+    EXPECT_FALSE(f.Pager->PopupShowing());
+    EXPECT_EQ(149, f.Pager->Height());
+    EXPECT_EQ(1, expands);
+    EXPECT_EQ(f.Pages[0], tb->Parent());
+}
+
+TEST(PagerInput, CtrlF1TogglesTheFirstLoadedPager) {
+    TPagerFixture f;
+    f.Pager->Loaded();
+    ASSERT_TRUE(PagerCtrlF1HookInstalled());
+    f.Pages[0]->SetFocus();
+    Keys({VK_CONTROL, VK_F1});
+    EXPECT_FALSE(f.Pager->GetExpanded());
+    Keys({VK_F1});
+    EXPECT_FALSE(f.Pager->GetExpanded()) << "F1 alone does nothing";
+    Keys({VK_CONTROL, VK_SHIFT, VK_F1});
+    EXPECT_FALSE(f.Pager->GetExpanded()) << "not with Shift";
+    Keys({VK_CONTROL, VK_F1});
+    EXPECT_TRUE(f.Pager->GetExpanded());
+    f.Pager->Free();
+    EXPECT_FALSE(PagerCtrlF1HookInstalled()) << "removed with its pager";
+}
+
+TEST(PagerInput, WheelSwitchesPagesWhileExpanded) {
+    TPagerFixture f;
+    f.Pager->SetFocus();
+    PointAt(f.Pager, 100, 100);
+    auto wheel = [](int delta) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        input.mi.mouseData = static_cast<DWORD>(delta);
+        SendInput(1, &input, sizeof(INPUT));
+        orvtest::PumpFor(40);
+    };
+    wheel(-120);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    wheel(-120);
+    wheel(-120);
+    EXPECT_EQ(2, f.Pager->GetActivePageIndex()) << "no wrap";
+    wheel(120);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    f.Pager->Collaps();
+    wheel(120);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex()) << "collapsed: the wheel does nothing";
+}
+
+TEST(PagerInput, NarrowToolBarFormShrinksThePager) {
+    SetCursorPos(20, 20);
+    TOwnedPtr<TOrvToolBarForm> form(Make<TOrvToolBarForm>(nullptr));
+    form->SetBounds(60, 60, 500, 300);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    pager->AddOrvPage(L"Home");
+    form->Show();
+    orvtest::PumpFor(50);
+    EXPECT_EQ(149, pager->Height());
+    form->SetWidth(250);
+    orvtest::PumpFor(50);
+    EXPECT_TRUE(pager->InHideState());
+    EXPECT_EQ(27, pager->Height());
+    form->SetWidth(500);
+    orvtest::PumpFor(50);
+    EXPECT_FALSE(pager->InHideState());
+    EXPECT_EQ(149, pager->Height());
+}
+
+// --- key tips ------------------------------------------------------------------------------------
+
+namespace {
+
+struct TKeyTipFixture : TPagerFixture {
+    TKeyTipFixture() : TPagerFixture({L"&Home", L"&Insert", L"&View"}) {
+        f().Pages[0]->SetShortCutHint(L"H");
+        f().Pages[1]->SetShortCutHint(L"NA");
+        f().Pages[2]->SetShortCutHint(L"NB");
+        // Something else on the form has the focus, as in a program.
+        Edit = new TOrvGlowButton(Form.get());
+        Edit->SetBounds(10, 200, 80, 30);
+        Edit->SetParent(Form.get());
+        Edit->SetFocus();
+        orvtest::PumpFor(30);
+    }
+    TPagerFixture& f() { return *this; }
+    TOrvGlowButton* Edit;
+    int VisibleTips() {
+        int n = 0;
+        for (TOrvPage* p : Pages)
+            if (p->ShortCutHintWindow() && p->ShortCutHintWindow()->GetVisible()) ++n;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST(PagerKeyTips, AltReleasedHeldAndAccelerators) {
+    TKeyTipFixture f;
+    Keys({VK_MENU});
+    orvtest::PumpUntil([&] { return f.Pager->ShortCutHintShowing(); }, 500);
+    ASSERT_TRUE(f.Pager->ShortCutHintShowing()) << "Alt pressed and released";
+    EXPECT_EQ(3, f.VisibleTips());
+    EXPECT_TRUE(f.Pager->Focused());
+    // Placed centred under the tab's bottom edge (shpBottom).
+    TShortCutHintWindow* w = f.Pages[0]->ShortCutHintWindow();
+    TRect tab = f.Pager->GetTabRect(0);
+    TPoint origin = f.Pager->ClientToScreen({tab.Left, tab.Top});
+    EXPECT_EQ(origin.X + (tab.Width() - w->Width()) / 2, w->Left());
+    EXPECT_EQ(origin.Y + tab.Height() - w->Height() / 2, w->Top());
+    Keys({VK_MENU});
+    orvtest::PumpFor(100);
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing()) << "Alt again hides them";
+    EXPECT_EQ(0, f.VisibleTips());
+
+    // Held: they show at 700 ms while Alt is still down.
+    f.Edit->SetFocus();
+    Key(VK_MENU, false);
+    orvtest::PumpFor(450);
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+    orvtest::PumpUntil([&] { return f.Pager->ShortCutHintShowing(); }, 800);
+    EXPECT_TRUE(f.Pager->ShortCutHintShowing());
+    EXPECT_LT(GetAsyncKeyState(VK_MENU), 0) << "still held";
+    Key(VK_MENU, true);
+    orvtest::PumpFor(50);
+    f.Pager->HideShortCutHint();
+
+    // Alt with a caption's accelerator: that page, no key tips.
+    f.Edit->SetFocus();
+    orvtest::PumpFor(30);
+    Keys({VK_MENU, 'V'});
+    orvtest::PumpFor(200);
+    EXPECT_EQ(2, f.Pager->GetActivePageIndex());
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+}
+
+TEST(PagerKeyTips, TwoLetterTipsAndTheBeep) {
+    TKeyTipFixture f;
+    TBeepCounter beep;
+    auto* tb = f.AddToolBar(f.Pages[2], 100);
+    (void)tb;
+    f.Pager->ShowShortCutHint();
+    ASSERT_TRUE(f.Pager->ShortCutHintShowing());
+    Keys({'N'});
+    EXPECT_TRUE(f.Pager->ShortCutHintShowing());
+    EXPECT_EQ(nullptr, f.Pages[0]->ShortCutHintWindow()) << "H does not start with N";
+    EXPECT_NE(nullptr, f.Pages[1]->ShortCutHintWindow());
+    EXPECT_NE(nullptr, f.Pages[2]->ShortCutHintWindow());
+    EXPECT_EQ(0, beep.Count);
+    Keys({'B'});
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+    EXPECT_EQ(2, f.Pager->GetActivePageIndex());
+    EXPECT_TRUE(f.Pages[2]->ToolBarShortCutHintShowing()) << "the page's toolbars show theirs";
+    EXPECT_EQ(0, beep.Count);
+    f.Pages[2]->HideShortCutHintOfToolBars();
+
+    f.Pager->ShowShortCutHint();
+    Keys({'Q'});
+    EXPECT_EQ(1, beep.Count) << "nothing starts with Q";
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing()) << "no tip left: the mode ends";
+}
+
+// --- regressions -----------------------------------------------------------------------------------
+
+TEST(PagerRegression, GroupRangeBeyondThePagesIsClamped) {
+    TPagerFixture f({L"One", L"Two", L"Three"});
+    auto* g = static_cast<TTabGroupItem*>(f.Pager->TabGroups().Add());
+    g->SetCaption(L"Group");
+    g->SetTabIndexStart(0);
+    g->SetTabIndexEnd(10);
+    f.Pages[0]->SetTabEnabled(false);
+    f.Pager->SetActivePageIndex(2);
+    TRect r;
+    bool edge;
+    ASSERT_TRUE(f.Pager->GetTabGroupRect(0, r, edge));
+    EXPECT_EQ(f.Pager->GetTabRect(2).Right + 2, r.Right);
+    int clicked = -1;
+    f.Pager->OnTabGroupClick = [&](TObject*, int group) { clicked = group; };
+    ClickAt(f.Pager, r.Left + 10, r.Top + 10);
+    EXPECT_EQ(0, clicked);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex()) << "the group's first enabled page";
+    auto snapshot = Snapshot(f.Pager);
+    EXPECT_EQ(0, f.Pager->TabGroups().GroupOfPage(2));
+
+    auto* reversed = static_cast<TTabGroupItem*>(f.Pager->TabGroups().Add());
+    reversed->SetTabIndexStart(2);
+    reversed->SetTabIndexEnd(1);
+    EXPECT_FALSE(f.Pager->GetTabGroupRect(1, r, edge));
+}
+
+TEST(PagerRegression, NoFocusForAPageWithoutToolBars) {
+    TKeyTipFixture f;
+    f.Pager->ShowShortCutHint();
+    Keys({'H'});
+    EXPECT_EQ(0, f.Pager->GetActivePageIndex());
+    EXPECT_TRUE(f.Pages[0]->ToolBarShortCutHintShowing());
+    f.Pages[0]->HideShortCutHintOfToolBars();
+    f.Pager->Collaps();
+    f.ClickTab(0);
+    ASSERT_TRUE(f.Pager->PopupShowing());
+    orvtest::PumpFor(50);
+    EXPECT_TRUE(f.Pager->PopupShowing()) << "the empty clone takes no focus and the window stays";
+}
+
+TEST(PagerRegression, GlowTimerIsStoppedNotFreedInItsTick) {
+    TPagerFixture f;
+    TOrvPage* page = f.Pages[1];
+    page->StartGlow(gsPush);
+    TTimer* timer = page->GlowTimer();
+    ASSERT_NE(nullptr, timer);
+    int components = TComponent::LiveCount();
+    int running = TTimer::LiveTimers();
+    orvtest::PumpUntil([&] { return !page->GlowRunning(); }, 2000);
+    ASSERT_FALSE(page->GlowRunning());
+    EXPECT_EQ(gsNone, page->GlowState());
+    EXPECT_EQ(timer, page->GlowTimer()) << "the same timer, stopped";
+    EXPECT_FALSE(timer->GetEnabled());
+    EXPECT_EQ(components, TComponent::LiveCount()) << "not freed in its tick";
+    EXPECT_EQ(running - 1, TTimer::LiveTimers());
+    page->StartGlow(gsHover);
+    EXPECT_EQ(timer, page->GlowTimer()) << "reused by the next run";
+    EXPECT_TRUE(page->GlowRunning());
+}
+
+TEST(PagerRegression, FormClosedWhileThePopupShowsFreesEachToolBarOnce) {
+    int liveBefore = TComponent::LiveCount();
+    {
+        TPagerFixture f;
+        auto* a = f.AddToolBar(f.Pages[0], 100);
+        auto* b = f.AddToolBar(f.Pages[0], 80);
+        (void)a;
+        (void)b;
+        f.Pager->Collaps();
+        f.ClickTab(0);
+        ASSERT_TRUE(f.Pager->PopupShowing());
+        f.Form->Close();
+        orvtest::PumpFor(30);
+    }
+    orvtest::PumpFor(30);
+    EXPECT_EQ(liveBefore, TComponent::LiveCount());
+}
