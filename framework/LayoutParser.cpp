@@ -1,9 +1,11 @@
 #include "framework/LayoutParser.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
 #include <cwctype>
+#include <string>
 
 namespace orv {
 
@@ -21,6 +23,16 @@ bool IsIdentChar(wchar_t c) {
 }
 bool IsDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
+}
+constexpr auto kHexDigits = [] {
+    std::array<int8_t, 128> table{};
+    for (auto& d : table) d = -1;
+    for (int c = 0; c < 10; ++c) table['0' + c] = static_cast<int8_t>(c);
+    for (int c = 0; c < 6; ++c) table['a' + c] = table['A' + c] = static_cast<int8_t>(10 + c);
+    return table;
+}();
+inline int HexDigit(wchar_t c) {
+    return static_cast<unsigned>(c) < 128 ? kHexDigits[static_cast<unsigned>(c)] : -1;
 }
 int HexValue(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
@@ -383,32 +395,38 @@ private:
 
     void ParseBinary(TLayoutValue& v) {
         // Picture data makes up most of a layout's text: read whole lines of digit pairs
-        // in one pass, and leave everything else (spaces, comments, the end, errors) to
-        // the careful loop below.
+        // in one pass, straight into room reserved up to the closing brace, and leave
+        // everything else (spaces, comments, the end, errors) to the careful loop below.
         const wchar_t* text = FText.data();
         const size_t size = FText.size();
-        size_t digits = 0;
-        while (FPos + digits < size && HexValue(text[FPos + digits]) >= 0) ++digits;
+        const wchar_t* close = std::char_traits<wchar_t>::find(text + FPos, size - FPos, L'}');
+        v.Bytes.resize(close ? static_cast<size_t>(close - (text + FPos)) / 2 : 0);
+        uint8_t* const first = v.Bytes.data();
+        uint8_t* const last = first + v.Bytes.size();
+        uint8_t* out = first;
         int high = -1;
         for (;;) {
-            size_t pairs = digits / 2;
-            for (size_t i = 0; i < pairs; ++i, FPos += 2)
-                v.Bytes.push_back(static_cast<uint8_t>(HexValue(text[FPos]) * 16 + HexValue(text[FPos + 1])));
-            FColumn += static_cast<int>(pairs * 2);
-            digits = 0;
-            // The line break after a full line of pairs, then the next line's digits.
             size_t at = FPos;
+            while (at + 1 < size && out != last) {
+                int h = HexDigit(text[at]), l = HexDigit(text[at + 1]);
+                if ((h | l) < 0) break;
+                *out++ = static_cast<uint8_t>(h << 4 | l);
+                at += 2;
+            }
+            FColumn += static_cast<int>(at - FPos);
+            FPos = at;
+            // The line break after a full line of pairs, then the next line's indent.
             while (at < size && (text[at] == L' ' || text[at] == L'\t' || text[at] == L'\r')) ++at;
             if (at >= size || text[at] != L'\n') break;
             ++at;
             size_t indent = at;
             while (indent < size && (text[indent] == L' ' || text[indent] == L'\t')) ++indent;
-            while (indent + digits < size && HexValue(text[indent + digits]) >= 0) ++digits;
-            if (digits < 2) break;
+            if (indent + 1 >= size || HexDigit(text[indent]) < 0 || HexDigit(text[indent + 1]) < 0) break;
             FPos = indent;
             ++FLine;
             FColumn = static_cast<int>(indent - at) + 1;
         }
+        v.Bytes.resize(static_cast<size_t>(out - first));
         for (;;) {
             SkipSpace();
             if (AtEnd()) FailAt(v.Line, v.Column, L"Unterminated binary data: '}' expected");
