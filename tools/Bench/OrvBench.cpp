@@ -6,6 +6,7 @@
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
 #include "ItemBench.h"
+#include "ListBench.h"
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
@@ -99,6 +100,7 @@ int main() {
     orvtools::RunGlowButtonBench();
     orvtools::RunFillBench();
     orvtools::RunItemBench();
+    orvtools::RunListBench();
     orvtools::RunToolBarButtonBench();
     orvtools::RunToolBarBench();
     orvtools::RunPagerBench();

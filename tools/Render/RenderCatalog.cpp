@@ -4,6 +4,7 @@
 #include "tools/Render/GlowButtonRender.h"
 #include "tools/Render/HtmlRender.h"
 #include "tools/Render/ItemRender.h"
+#include "tools/Render/ListRender.h"
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PagerRender.h"
 #include "tools/Render/PictureRender.h"
@@ -278,6 +279,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
         for (auto& item : HtmlRenderItems()) items.push_back(std::move(item));
         for (auto& item : ItemRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ListRenderItems()) items.push_back(std::move(item));
         for (auto& item : FillRenderItems()) items.push_back(std::move(item));
         return items;
     }();
