@@ -50,8 +50,8 @@ void RegisterRecords() {
         .Color(L"TextColorChecked", &S::GetTextColorChecked, &S::SetTextColorChecked)
         .Color(L"TextColorDisabled", &S::GetTextColorDisabled, &S::SetTextColorDisabled)
         .Bool(L"Rounded", &S::GetRounded, &S::SetRounded);
-    using V = TVistaBackground;
-    TClassBuilder<V>(L"TVistaBackground", L"TPersistent")
+    using V = appmenu::TVistaBackground;
+    TClassBuilder<V>(L"TPreviewMenuVistaBackground", L"TPersistent")
         .Color(L"BorderColor", &V::GetBorderColor, &V::SetBorderColor)
         .Color(L"CaptionBackground", &V::GetCaptionBackground, &V::SetCaptionBackground)
         .Color(L"Color", &V::GetColor, &V::SetColor)
@@ -65,7 +65,7 @@ void RegisterRecords() {
     using O = TOrvPreviewMenuOfficeStyler;
     TClassBuilder<O>(L"TOrvPreviewMenuOfficeStyler", L"TOrvCustomPreviewMenuStyler")
         .Factory()
-        .Object(L"FrameAppearance", [](O* o) -> TVistaBackground& { return o->FrameAppearance(); })
+        .Object(L"FrameAppearance", [](O* o) -> appmenu::TVistaBackground& { return o->FrameAppearance(); })
         .Color(L"LeftFrameColor", &O::GetLeftFrameColor, &O::SetLeftFrameColor)
         .Color(L"RightFrameColor", &O::GetRightFrameColor, &O::SetRightFrameColor)
         .Object(L"MenuItemAppearance", [](O* o) -> TSelectionAppearance& { return o->MenuItemAppearance(); })

@@ -129,7 +129,7 @@ void TOrvPreviewMenuPanel::PaintTo(TCanvas& canvas) {
 void TOrvPreviewMenuPanel::PaintFrame(TCanvas& canvas) {
     TOrvPreviewMenu& menu = *FOrvPreviewMenu;
     TOrvCustomPreviewMenuStyler& st = menu.CurrentStyler();
-    TVistaBackground& fa = st.FrameAppearance();
+    appmenu::TVistaBackground& fa = st.FrameAppearance();
     TPreviewFrameMetrics m = menu.FrameMetrics();
     const int w = Width(), h = Height();
     const TColor light = BlendColor(fa.GetColor(), clWhite, 50);

@@ -118,7 +118,7 @@ void SetStates(TGlowButtonAppearance& a, const TSet& hot, const TSet& down, cons
     a.SetLook(glChecked, c);
 }
 
-void SetFrame(TVistaBackground& f, const TSet& s) {
+void SetFrame(appmenu::TVistaBackground& f, const TSet& s) {
     // The frame rows list the border first.
     f.SetBorderColor(s.Color);
     f.SetColor(s.ColorTo);

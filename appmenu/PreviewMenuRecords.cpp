@@ -39,7 +39,7 @@ void TSelectionAppearance::Assign(const TPersistent* source) {
     TGlowButtonAppearance::Assign(source);
 }
 
-void TVistaBackground::Assign(const TPersistent* source) {
+void appmenu::TVistaBackground::Assign(const TPersistent* source) {
     auto* s = dynamic_cast<const TVistaBackground*>(source);
     if (!s) {
         TPersistent::Assign(source);

@@ -64,10 +64,13 @@ private:
     bool FRounded = true;
 };
 
+namespace appmenu {
+
 // The frame of the menu: outline, caption band and the two-part top and bottom gradients.
+// (The toolbar and the status bar have records of the same name; this one is the menu's.)
 class TVistaBackground : public TPersistent {
 public:
-    ORV_CLASS_NAME(TVistaBackground)
+    const wchar_t* ClassName() const override { return L"TPreviewMenuVistaBackground"; }
     void Assign(const TPersistent* source) override;
 
 #define ORV_VB_PROP(Type, Name)       \
@@ -104,6 +107,8 @@ private:
     int FSteps = 64;
 };
 
+}  // namespace appmenu
+
 // The colour source of an application menu: three records and three colours, which the
 // preset styler publishes.
 class TOrvCustomPreviewMenuStyler : public TComponent {
@@ -115,10 +120,10 @@ public:
 
     TGlowButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
     TSelectionAppearance& MenuItemAppearance() { return FMenuItemAppearance; }
-    TVistaBackground& FrameAppearance() { return FFrameAppearance; }
+    appmenu::TVistaBackground& FrameAppearance() { return FFrameAppearance; }
     void SetButtonAppearance(const TGlowButtonAppearance& value) { FButtonAppearance.Assign(&value); }
     void SetMenuItemAppearance(const TSelectionAppearance& value) { FMenuItemAppearance.Assign(&value); }
-    void SetFrameAppearance(const TVistaBackground& value) { FFrameAppearance.Assign(&value); }
+    void SetFrameAppearance(const appmenu::TVistaBackground& value) { FFrameAppearance.Assign(&value); }
 
     TColor GetRightFrameColor() const { return FRightFrameColor; }
     void SetRightFrameColor(TColor value) { FRightFrameColor = value; }
@@ -130,7 +135,7 @@ public:
 private:
     TGlowButtonAppearance FButtonAppearance;
     TSelectionAppearance FMenuItemAppearance;
-    TVistaBackground FFrameAppearance;
+    appmenu::TVistaBackground FFrameAppearance;
     TColor FRightFrameColor = 15657705;
     TColor FLeftFrameColor = clWhite;
     TColor FRightFrameBorderColor = clGray;

@@ -33,7 +33,7 @@ Five Checked(TGlowButtonAppearance& a) {
     return {a.GetColorChecked(), a.GetColorCheckedTo(), a.GetColorMirrorChecked(), a.GetColorMirrorCheckedTo(),
             a.GetBorderColorChecked()};
 }
-Five FrameOf(TVistaBackground& f) {
+Five FrameOf(appmenu::TVistaBackground& f) {
     return {f.GetBorderColor(), f.GetColor(), f.GetColorTo(), f.GetColorMirror(), f.GetColorMirrorTo()};
 }
 

@@ -2,6 +2,7 @@
 // a plain FillRect of the same area measured in the same run (absolute times drift on
 // shared machines), and the live GDI / GDI+ object counts before and after.
 #include "BenchTiming.h"
+#include "AppMenuBench.h"
 #include "FillBench.h"
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
@@ -106,6 +107,7 @@ int main() {
     orvtools::RunPagerBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
+    orvtools::RunAppMenuBench();
     FinalizeUnits();
     return 0;
 }

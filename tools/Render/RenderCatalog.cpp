@@ -5,6 +5,7 @@
 #include "tools/Render/HtmlRender.h"
 #include "tools/Render/ItemRender.h"
 #include "tools/Render/ListRender.h"
+#include "tools/Render/AppMenuRender.h"
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PagerRender.h"
 #include "tools/Render/PictureRender.h"
@@ -276,6 +277,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : ToolBarPageRenderItems()) items.push_back(std::move(item));
         for (auto& item : PagerRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
+        for (auto& item : AppMenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
         for (auto& item : HtmlRenderItems()) items.push_back(std::move(item));
         for (auto& item : ItemRenderItems()) items.push_back(std::move(item));

@@ -1,0 +1,128 @@
+#include "AppMenuBench.h"
+#include "BenchTiming.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "appmenu/OrvPreviewMenu.h"
+#include "appmenu/OrvPreviewMenuPanel.h"
+#include "appmenu/OrvPreviewMenuStylers.h"
+#include "framework/Bitmap.h"
+#include "framework/Forms.h"
+#include "framework/GdiHandles.h"
+#include "framework/Hooks.h"
+#include "paint/OrvGDIP.h"
+#include "paint/OrvText.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+constexpr int kRuns = 200;
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+int CountThreadWindows() {
+    int n = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM p) -> BOOL {
+            ++*reinterpret_cast<int*>(p);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+// Eight items (one split, with six sub-items), three buttons.
+void BuildMenu(TOrvPreviewMenu& menu) {
+    for (int i = 0; i < 8; ++i) {
+        auto* item = menu.MenuItems().Add();
+        item->SetCaption(L"Menu item " + std::to_wstring(i + 1));
+        if (i == 2) {
+            item->SetCanSelect(true);
+            for (int s = 0; s < 6; ++s) item->SubItems().Add()->SetTitle(L"Sub-item " + std::to_wstring(s + 1));
+        }
+    }
+    for (int s = 0; s < 6; ++s) menu.SubMenuItems().Add()->SetTitle(L"Recent " + std::to_wstring(s + 1));
+    for (const wchar_t* c : {L"Exit", L"Options", L"Help"}) menu.Buttons().Add()->SetCaption(c);
+}
+
+}  // namespace
+
+void RunAppMenuBench() {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(0, 0, 300, 200);
+    auto* styler = new TOrvPreviewMenuOfficeStyler(form.get());
+    styler->SetStyle(psOffice2007Luna);
+    auto* menu = new TOrvPreviewMenu(form.get());
+    menu->SetStyler(styler);
+    BuildMenu(*menu);
+    TSize size = menu->MenuSize();
+    TOrvPreviewMenuPanel* panel = menu->Panel();
+    panel->SetItemHot(2, true);
+
+    TBitmap bitmap(size.cx, size.cy);
+    HDC dc = bitmap.Canvas().Handle();
+    TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
+    panel->PaintTo(bitmap.Canvas());
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
+    double fill = MedianMicroseconds(kRuns, [&] {
+        RECT r{0, 0, size.cx, size.cy};
+        FillRect(dc, &r, brush.Get());
+    });
+    double paint = MedianMicroseconds(kRuns, [&] { panel->PaintTo(bitmap.Canvas()); });
+
+    // Layout against measuring the captions alone (both from the kept measurements).
+    TBitmap scratch(1, 1);
+    const TFont& font = menu->CurrentStyler().MenuItemAppearance().Font();
+    double measure = MedianMicroseconds(kRuns, [&] {
+        for (int i = 0; i < menu->MenuItems().Count(); ++i)
+            DrawGDIPText(scratch.Canvas(), TTextAlignment::taLeftJustify, DT_SINGLELINE, {0, 0, 1000, 100},
+                         menu->MenuItems().Items(i)->GetCaption(), font, true, false, aaClearType, false, false);
+    });
+    double layout = MedianMicroseconds(kRuns, [&] { panel->InitializeAndUpdate(); });
+
+    std::printf("\nApplication menu %d x %d (8 items, 6 sub-items, 3 buttons); median of %d runs\n", size.cx, size.cy,
+                kRuns);
+    std::printf("%-44s %12s %12s\n", "routine", "median us", "x baseline");
+    std::printf("%-44s %12.2f %12.1f\n", "FillRect of the panel's area (baseline)", fill, 1.0);
+    std::printf("%-44s %12.2f %12.1f\n", "panel paint", paint, fill > 0 ? paint / fill : 0.0);
+    std::printf("%-44s %12.2f %12.1f\n", "measuring the captions (baseline)", measure, 1.0);
+    std::printf("%-44s %12.2f %12.1f\n", "InitializeAndUpdate", layout, measure > 0 ? layout / measure : 0.0);
+
+    panel->SetItemHot(2, true);
+    panel->PaintTo(bitmap.Canvas());
+    int gdi = GdiLiveTotal(), gdip = GdipLiveTotal();
+    for (int i = 0; i < 10000; ++i) panel->PaintTo(bitmap.Canvas());
+    std::printf("10,000 paints: live GDI %d -> %d, GDI+ %d -> %d (before the timed rows: %d, %d)\n", gdi,
+                GdiLiveTotal(), gdip, GdipLiveTotal(), gdiBefore, gdipBefore);
+
+    form->Show();
+    menu->ShowMenu(50, 50);
+    menu->HideMenu();
+    PumpPending();
+    gdi = GdiLiveTotal();
+    gdip = GdipLiveTotal();
+    int windows = CountThreadWindows(), hooks = ThreadHookLiveCount();
+    for (int i = 0; i < 1000; ++i) {
+        menu->ShowMenu(50, 50);
+        PumpPending();
+        menu->HideMenu();
+        PumpPending();
+    }
+    std::printf(
+        "1,000 show and hide cycles: live GDI %d -> %d, GDI+ %d -> %d, windows %d -> %d, thread hooks %d -> %d\n", gdi,
+        GdiLiveTotal(), gdip, GdipLiveTotal(), windows, CountThreadWindows(), hooks, ThreadHookLiveCount());
+}
+
+}  // namespace orvtools

@@ -1,0 +1,118 @@
+// The application menu's panel, painted off-screen from a small model: hot, pressed
+// and split items, a separator, sub-items with notes, an item's own sub-item list,
+// paging arrows, key tips, the scenic top frame with its square application button.
+#include "tools/Render/AppMenuRender.h"
+
+#include <windows.h>
+
+#include "appmenu/OrvPreviewMenu.h"
+#include "appmenu/OrvPreviewMenuPanel.h"
+#include "appmenu/OrvPreviewMenuStylers.h"
+#include "framework/Bitmap.h"
+#include "paint/OrvLook.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+enum TScene { scItems, scItemList, scPaging, scKeyTips };
+
+struct TLookGuard {
+    bool Saved = ScenicRibbonMode;
+    explicit TLookGuard(bool scenic) { ScenicRibbonMode = scenic; }
+    ~TLookGuard() { ScenicRibbonMode = Saved; }
+};
+
+void BuildModel(TOrvPreviewMenu& menu, TScene scene) {
+    auto add = [&](const std::wstring& caption, int subs) {
+        auto* item = menu.MenuItems().Add();
+        item->SetCaption(caption);
+        for (int i = 0; i < subs; ++i) {
+            auto* sub = item->SubItems().Add();
+            sub->SetTitle(L"Recent document " + std::to_wstring(i + 1));
+            sub->SetNotes({L"C:\\Documents\\Report " + std::to_wstring(i + 1) + L".txt"});
+        }
+        return item;
+    };
+    add(L"&New", 0);
+    add(L"&Open", 0)->SetSeparator(true);
+    auto* save = add(L"Save &as", 3);
+    save->SetCanSelect(true);
+    save->SetSubMenuCaption(L"Save a copy");
+    save->SetShortCutSubItemsHint(L"AS");
+    add(L"&Print", 2)->SetSubMenuCaption(L"Print options");
+    add(L"Disabled", 0)->SetEnabled(false);
+    menu.SetSubMenuCaption(L"Recent documents");
+    int count = scene == scPaging ? 10 : 3;
+    for (int i = 0; i < count; ++i) {
+        auto* sub = menu.SubMenuItems().Add();
+        sub->SetTitle(std::to_wstring(i + 1) + L" &Document " + std::to_wstring(i + 1));
+    }
+    if (scene == scPaging) menu.SetSubMenuItemHeight(22);
+    menu.Buttons().Add()->SetCaption(L"Exit");
+    menu.Buttons().Add()->SetCaption(L"Options");
+}
+
+void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene scene) {
+    TLookGuard look(scenic);
+    bitmap.Canvas().Brush().SetColor(clWhite);
+    bitmap.Canvas().FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+    TOwnedPtr<TComponent> owner(new TComponent(nullptr));
+    auto* styler = new TOrvPreviewMenuOfficeStyler(owner.get());
+    styler->SetStyle(style);
+    auto* menu = new TOrvPreviewMenu(owner.get());
+    menu->SetStyler(styler);
+    BuildModel(*menu, scene);
+    if (scenic)
+        menu->SetMenuButtonAppearance(10916484, 16777215, 14599344, 13082441, 12031543, 13815158, clWhite, true,
+                                      nullptr, L"File", nullptr);
+    menu->MenuSize();
+    TOrvPreviewMenuPanel* panel = menu->Panel();
+    switch (scene) {
+        case scItems:
+            // A hot split item with the pointer over its button part, and one pressed.
+            panel->SetItemHot(2, true);
+            panel->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(panel->ItemRect(2).Left + 10, panel->ItemRect(2).Top + 3));
+            panel->Perform(WM_LBUTTONDOWN, MK_LBUTTON,
+                           MAKELPARAM(panel->ItemRect(0).Left + 10, panel->ItemRect(0).Top + 3));
+            break;
+        case scItemList:
+            panel->SetItemHot(3, true);
+            panel->SetSubItemHot(1);
+            break;
+        case scPaging:
+            panel->SetItemHot(0, true);
+            panel->ScrollSubItems(true);
+            break;
+        case scKeyTips:
+            panel->ShowAllItemKeyTips();
+            break;
+    }
+    panel->PaintTo(bitmap.Canvas());
+}
+
+}  // namespace
+
+std::vector<TRenderItem> AppMenuRenderItems() {
+    auto item = [](const wchar_t* name, const wchar_t* text, TPreviewMenuStyle style, bool scenic, TScene scene) {
+        return TRenderItem{name, text, 460, 260, 1, [=](TBitmap& b) { PaintMenu(b, style, scenic, scene); }};
+    };
+    return {
+        item(L"AppMenuLuna", L"application menu, Office 2007 Luna: pressed, hot split, separator, disabled",
+             psOffice2007Luna, false, scItems),
+        item(L"AppMenuScenic", L"application menu, Windows 7 scenic: square application button and glyph", psWindows7,
+             true, scItems),
+        item(L"AppMenuClassic", L"application menu, Windows 7 classic, an item's sub-items with notes", psWindows7,
+             false, scItemList),
+        item(L"AppMenuObsidian", L"application menu, Office 2007 Obsidian, an item's sub-items", psOffice2007Obsidian,
+             false, scItemList),
+        item(L"AppMenuPaging", L"application menu, Office 2010 Blue: ten sub-items on pages, second page",
+             psOffice2010Blue, false, scPaging),
+        item(L"AppMenuKeyTips", L"application menu, Office 2003 Blue with key tips", psOffice2003Blue, false,
+             scKeyTips),
+    };
+}
+
+}  // namespace orvtools
