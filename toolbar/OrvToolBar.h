@@ -36,6 +36,9 @@ using TDockAlignSet = uint8_t;  // bit (1 << TDockAlign)
 using TOptionEvent = TEvent<TObject*, TPoint, TPoint>;
 using TCompactCloseQueryEvent = TEvent<TObject*, bool&>;
 
+// False paints toolbars directly instead of through the face cache (to compare and measure).
+inline bool ToolBarFaceCache = true;
+
 inline bool IsHorizontalAlign(TDockAlign align) {
     return align == daTop || align == daBottom;
 }
@@ -326,7 +329,8 @@ public:
     int HiddenControlCount() const {
         return FLUHidedControls.Count();
     }
-    // Paints the whole toolbar face into dc (client coordinates).
+    // Paints the whole toolbar face into dc (client coordinates): a copy of the kept face
+    // unless the styler's background is transparent.
     void PaintTo(HDC dc);
     bool RightHandleHot() const {
         return FRightHandleHot;
@@ -380,6 +384,9 @@ private:
     void ChangeInPage();
     int GripX0() const;
     int ControlsY0() const;
+    // The paint itself (background, caption, grip, right handle, indicator, border), into
+    // dc in client coordinates.
+    void DrawToolBar(HDC dc);
 
     TDbgList<TControl> FOTBControls;
     TDbgList<TControl> FRUControls;

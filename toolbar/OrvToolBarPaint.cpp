@@ -2,8 +2,11 @@
 // caption option indicator and border. Every step reads the toolbar's state and the
 // styler only, so the docked and floating looks can be painted for a given state.
 #include <algorithm>
+#include <tuple>
 
 #include "framework/Bitmap.h"
+#include "paint/FaceCache.h"
+#include "paint/FaceParts.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGradients.h"
@@ -99,7 +102,128 @@ void TOrvCustomToolBar::Paint() {
     PaintTo(Canvas().Handle());
 }
 
+namespace {
+
+// Every input of a toolbar's own paint that the styler does not announce: the face
+// cache's key. The styler comes in by identity (its changes move the face generation on).
+struct TToolBarFace {
+    const void* Styler = nullptr;
+    int Width = 0;
+    int Height = 0;
+    int Top = 0;
+    int State = 0;
+    bool Page = false;
+    bool Horizontal = false;
+    bool FullSize = false;
+    int CaptionPosition = 0;
+    bool ParentStyler = false;
+    bool Scenic = false;
+    bool ShowCaption = false;
+    std::wstring Caption;
+    TFontFace CaptionFont;
+    int CaptionAlignment = 0;
+    int GripX = 0;
+    int CaptionHeight = 0;
+    int DragGripWidth = 0;
+    bool ShowClose = false;
+    bool ShowOptionIndicator = false;
+    bool ShowRightHandle = false;
+    bool InCompact = false;
+    bool Chevron = false;
+    bool RightHandleHot = false;
+    bool RightHandleDown = false;
+    bool Hot = false;
+    bool GlowRunning = false;
+    int StepHover = 0;
+    bool OptionHot = false;
+    bool OptionDown = false;
+    bool OptionTimerRunning = false;
+    int OptionStepHover = 0;
+    int OptionStepPush = 0;
+    int OptionHoverInc = 0;
+    int OptionPushInc = 0;
+    bool Enabled = false;
+    const void* OptionPicture = nullptr;
+    uint64_t OptionVersion = 0;
+    const void* OptionDisabledPicture = nullptr;
+    uint64_t OptionDisabledVersion = 0;
+    // Loose values a caller can change without the styler hearing of it.
+    TColor HandleFrame = 0;
+    TColor HandleFrameHot = 0;
+    TColor HandleFrameDown = 0;
+    bool DragGripImage = false;
+    bool RightHandleImage = false;
+
+    auto Tie() const {
+        return std::tie(Styler, Width, Height, Top, State, Page, Horizontal, FullSize, CaptionPosition, ParentStyler,
+                        Scenic, ShowCaption, Caption, CaptionFont, CaptionAlignment, GripX, CaptionHeight,
+                        DragGripWidth, ShowClose, ShowOptionIndicator, ShowRightHandle, InCompact, Chevron,
+                        RightHandleHot, RightHandleDown, Hot, GlowRunning, StepHover, OptionHot, OptionDown,
+                        OptionTimerRunning, OptionStepHover, OptionStepPush, OptionHoverInc, OptionPushInc, Enabled,
+                        OptionPicture, OptionVersion, OptionDisabledPicture, OptionDisabledVersion, HandleFrame,
+                        HandleFrameHot, HandleFrameDown, DragGripImage, RightHandleImage);
+    }
+};
+
+}  // namespace
+
 void TOrvCustomToolBar::PaintTo(HDC dc) {
+    TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
+    if (!ToolBarFaceCache || s.GetTransparent() || FWidth <= 0 || FHeight <= 0) {
+        DrawToolBar(dc);
+        return;
+    }
+    TToolBarFace k;
+    k.Styler = &s;
+    k.Width = FWidth;
+    k.Height = FHeight;
+    k.Top = FTop;
+    k.State = FToolBarState;
+    k.Page = OnPage();
+    k.Horizontal = IsHorizontal();
+    k.FullSize = FFullSize;
+    k.CaptionPosition = FCaptionPosition;
+    k.ParentStyler = FParentStyler;
+    k.Scenic = ScenicRibbonMode;
+    k.ShowCaption = FShowCaption;
+    k.Caption = GetCaption();
+    k.CaptionFont = FontFaceOf(FParentStyler ? &s.CaptionFont() : &FCaptionFont);
+    k.CaptionAlignment = static_cast<int>(FCaptionAlignment);
+    k.GripX = GripX0();
+    k.CaptionHeight = FCaptionHeight;
+    k.DragGripWidth = FDragGripWidth;
+    k.ShowClose = FShowClose;
+    k.ShowOptionIndicator = FShowOptionIndicator;
+    k.ShowRightHandle = FShowRightHandle;
+    k.InCompact = InCompactWindow();
+    k.Chevron = HiddenControlCount() > 0;
+    k.RightHandleHot = FRightHandleHot;
+    k.RightHandleDown = FRightHandleDown;
+    k.Hot = FHot;
+    k.GlowRunning = FGlowRunning;
+    k.StepHover = FStepHover;
+    k.OptionHot = FOptionHot;
+    k.OptionDown = FOptionDown;
+    k.OptionTimerRunning = FOptionTimerRunning;
+    k.OptionStepHover = FOptionStepHover;
+    k.OptionStepPush = FOptionStepPush;
+    k.OptionHoverInc = FOptionHoverInc;
+    k.OptionPushInc = FOptionPushInc;
+    k.Enabled = GetEnabled();
+    k.OptionPicture = FOptionPicture.get();
+    k.OptionVersion = FOptionPicture->Version();
+    k.OptionDisabledPicture = FOptionDisabledPicture.get();
+    k.OptionDisabledVersion = FOptionDisabledPicture->Version();
+    k.HandleFrame = s.ButtonAppearance().GetBorderColor();
+    k.HandleFrameHot = s.ButtonAppearance().GetBorderHotColor();
+    k.HandleFrameDown = s.ButtonAppearance().GetBorderDownColor();
+    k.DragGripImage = !s.DragGripImage().Empty();
+    k.RightHandleImage = !s.RightHandleImage().Empty();
+    auto face = SharedFaceCache().Get(k, FWidth, FHeight, [this](TFace&, HDC faceDC) { DrawToolBar(faceDC); });
+    face->Blit(dc, 0, 0);
+}
+
+void TOrvCustomToolBar::DrawToolBar(HDC dc) {
     TCanvas c;
     c.SetHandle(dc);
     TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;

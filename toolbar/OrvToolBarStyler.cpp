@@ -6,6 +6,7 @@
 
 #include "framework/SysUtils.h"
 #include "menus/OrvMenus.h"
+#include "paint/FaceCache.h"
 
 namespace orv {
 
@@ -102,6 +103,9 @@ void TCustomOrvToolBarStyler::EndUpdate() {
 }
 
 void TCustomOrvToolBarStyler::BroadcastChange(int code) {
+    // Faces painted from the old values are stale from now on, even while the
+    // broadcast itself waits for EndUpdate.
+    AnnounceFaceChange();
     if (FUpdateCount > 0) {
         if (std::find(FPendingCodes.begin(), FPendingCodes.end(), code) == FPendingCodes.end())
             FPendingCodes.push_back(code);

@@ -147,6 +147,7 @@ public:
     void SetBackGround(const TBitmap& value);
     void SetDragGripImage(const TBitmap& value) {
         FDragGripImage.Assign(&value);
+        BroadcastChange(scDragGrip);
     }
     void SetRightHandleImage(const TBitmap& value);
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
 #include "framework/LayoutReader.h"
+#include "paint/FaceCache.h"
 #include "toolbar/DbgList.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
@@ -307,6 +308,62 @@ TEST(ToolBarPixels, PageToolBarBackgroundSplitsAt22AndCaptionIndicatorGlows) {
     tb->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.Left + 7, r.Top + 6));
     tb->Perform(WM_LBUTTONUP, 0, MAKELPARAM(r.Left + 7, r.Top + 6));
     EXPECT_EQ(clicked, (TPoint{3 + 120 - 12, 3 + 89 + 1}));
+}
+
+TEST(ToolBarPixels, KeptFaceEqualsTheDirectPaintAfterEveryChange) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    tb->SetAutoSize(false);
+    tb->SetWidth(140);
+    tb->SetCaption(L"Clipboard");
+    tb->SetShowCaption(true);
+    tb->SetCaptionPosition(cpBottom);
+    tb->SetShowRightHandle(false);
+    auto* s = tb->CurrentToolBarStyler();
+    std::unique_ptr<TBitmap> last;
+    // The kept face of the current state against a paint without the cache; the face of
+    // the state before is kept too, so a change the key misses shows as the old pixels.
+    auto sameAsDirect = [&](const char* what) {
+        ToolBarFaceCache = false;
+        auto direct = PaintBar(tb);
+        ToolBarFaceCache = true;
+        auto kept = PaintBar(tb);
+        int differing = 0;
+        for (int y = 0; y < tb->Height(); ++y)
+            for (int x = 0; x < tb->Width(); ++x) differing += kept->PixelColor(x, y) != direct->PixelColor(x, y);
+        EXPECT_EQ(differing, 0) << what;
+        if (last && last->Width() == kept->Width()) {
+            bool changed = false;
+            for (int y = 0; y < tb->Height() && !changed; ++y)
+                for (int x = 0; x < tb->Width() && !changed; ++x)
+                    changed = kept->PixelColor(x, y) != last->PixelColor(x, y);
+            EXPECT_TRUE(changed) << what << ": the change shows";
+        }
+        last = std::move(kept);
+    };
+    SharedFaceCache().ResetCounters();
+    sameAsDirect("at rest");
+    PaintBar(tb);
+    EXPECT_GE(SharedFaceCache().Hits(), 1u) << "a second paint is a copy of the kept face";
+    tb->SetCaption(L"Font");
+    sameAsDirect("caption");
+    s->CaptionAppearance().SetCaptionTextColor(0x0000C0);
+    sameAsDirect("caption text colour");
+    tb->CaptionFont().SetHeight(tb->CaptionFont().GetHeight() - 4);
+    s->CaptionFont().SetHeight(s->CaptionFont().GetHeight() - 4);
+    sameAsDirect("caption font");
+    s->Color().Mirror().SetColorMirror(0x00C000);
+    sameAsDirect("background colour");
+    tb->SetWidth(150);
+    last.reset();
+    sameAsDirect("width");
+    f.Form->Show();
+    TRect r = tb->GetOptionIndicatorRect();
+    tb->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(r.Left + 7, r.Top + 6));
+    orvtest::PumpFor(400);  // the toolbar's and the indicator's hover glows run to their end
+    ASSERT_TRUE(tb->OptionHot());
+    sameAsDirect("hot, option indicator hot");
+    ToolBarFaceCache = true;
 }
 
 TEST(PagePixels, PageBackgroundIsSplitAt22) {
