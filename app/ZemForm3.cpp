@@ -5,6 +5,9 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Registry.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -17,7 +20,7 @@ const wchar_t* const kProbeFoundMessage =
 const wchar_t* const kProbeNotFoundMessage =
     L"ERROR! Not found: Value_Quillan_HKCU in \rHKEY_CURRENT_USER\\SoftWare\\Quillan_HKCU";
 
-TZemForm3::TZemForm3(TComponent* owner) : TForm(owner) {}
+TZemForm3::TZemForm3(TComponent* owner) : TOrvToolBarForm(owner) {}
 
 void TZemForm3::FormCreate(TObject*) {
     OrvGlowButton1Click(nullptr);
@@ -33,8 +36,10 @@ void TZemForm3::OrvGlowButton1Click(TObject*) {
 }
 
 void RegisterAppClasses() {
-    TClassBuilder<TZemForm3>(L"TZemForm3", L"TForm")
+    TClassBuilder<TZemForm3>(L"TZemForm3", L"TOrvToolBarForm")
         .Factory()
+        .Field(L"OrvToolBarPager1", &TZemForm3::OrvToolBarPager1)
+        .Field(L"OrvPage1", &TZemForm3::OrvPage1)
         .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)
         .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
         .Field(L"OrvToolBarOfficeStyler1", &TZemForm3::OrvToolBarOfficeStyler1)

@@ -1,15 +1,17 @@
 #pragma once
 // The program's main window and its registry probe.
-#include "framework/Forms.h"
+#include "toolbar/OrvToolBarForm.h"
 
 namespace orv {
-class TPanel;
+class TOrvToolBar;
+class TOrvToolBarPager;
+class TOrvPage;
 class TOrvGlowButton;
 class TOrvToolBarOfficeStyler;
 }  // namespace orv
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
-class TZemForm3 : public orv::TForm {
+class TZemForm3 : public orv::TOrvToolBarForm {
 public:
     ORV_CLASS_NAME(TZemForm3)
     explicit TZemForm3(orv::TComponent* owner);
@@ -19,7 +21,9 @@ public:
     void FormCreate(orv::TObject* sender);
 
     // Published fields, bound by name when the layout is read.
-    orv::TPanel* OrvToolBar1 = nullptr;
+    orv::TOrvToolBarPager* OrvToolBarPager1 = nullptr;
+    orv::TOrvPage* OrvPage1 = nullptr;
+    orv::TOrvToolBar* OrvToolBar1 = nullptr;
     orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
     orv::TOrvToolBarOfficeStyler* OrvToolBarOfficeStyler1 = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarForm.h"
 #include "toolbar/OrvToolBarPager.h"
 
 namespace orv {
@@ -25,6 +26,7 @@ const TEnumInfo kPageHintPosIdents{{L"shpLeft", L"shpTop", L"shpRight", L"shpBot
 
 void RegisterToolBarPagerClasses() {
     if (TClassRegistry::Find(L"TOrvToolBarPager")) return;
+    TClassBuilder<TOrvToolBarForm>(L"TOrvToolBarForm", L"TForm");
     using PC = TOrvPageCaption;
     TClassBuilder<PC>(L"TOrvPageCaption", L"TPersistent")
         .String(L"Caption", &PC::GetCaption, &PC::SetCaption)
