@@ -221,9 +221,12 @@ void DrawGauge(TCanvas& canvas, const TRect& box, int percent, const TGaugeSetti
         TSize size = canvas.TextExtent(text);
         int x = g.Left + g.Width() / 2 - size.cx / 2;
         int y = g.Top + (g.Height() - size.cy) / 2;
+        // A clear brush keeps the text from filling its box over the bar.
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
         int oldMode = SetBkMode(canvas.Handle(), TRANSPARENT);
         canvas.TextOut(x, y, text);
         SetBkMode(canvas.Handle(), oldMode);
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas.Font().Assign(&old);
     }
 }

@@ -6,6 +6,7 @@
 #include "FillBench.h"
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
+#include "StatusBarBench.h"
 #include "ItemBench.h"
 #include "ListBench.h"
 #include "LayoutBench.h"
@@ -107,6 +108,7 @@ int main() {
     orvtools::RunPagerBench();
     orvtools::RunPictureLayoutBench();
     orvtools::RunHtmlBench();
+    orvtools::RunStatusBarBench();
     orvtools::RunAppMenuBench();
     FinalizeUnits();
     return 0;

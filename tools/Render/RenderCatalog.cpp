@@ -3,6 +3,7 @@
 #include "tools/Render/FillRender.h"
 #include "tools/Render/GlowButtonRender.h"
 #include "tools/Render/HtmlRender.h"
+#include "tools/Render/StatusBarRender.h"
 #include "tools/Render/ItemRender.h"
 #include "tools/Render/ListRender.h"
 #include "tools/Render/AppMenuRender.h"
@@ -280,6 +281,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : AppMenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
         for (auto& item : HtmlRenderItems()) items.push_back(std::move(item));
+        for (auto& item : StatusBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : ItemRenderItems()) items.push_back(std::move(item));
         for (auto& item : ListRenderItems()) items.push_back(std::move(item));
         for (auto& item : FillRenderItems()) items.push_back(std::move(item));
