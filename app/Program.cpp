@@ -12,6 +12,7 @@
 #include "itemlist/ItemListClasses.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
+#include "statusbar/OrvOfficeStatusBarStylers.h"
 #include "statusbar/PictureContainer.h"
 #include "toolbar/OrvTBXPVS.h"
 #include "toolbar/OrvToolBarStylers.h"
@@ -32,6 +33,7 @@ void RegisterProgramUnits() {
     orv::RegisterThemeUnit();
     orv::RegisterUnit(L"ItemList", orv::RegisterItemListClasses, nullptr);
     orv::RegisterUnit(L"PictureContainer", orv::html::RegisterPictureContainerClasses, nullptr);
+    orv::RegisterUnit(L"StatusBar", orv::RegisterStatusBarClasses, nullptr);
     orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Registry.h"
+#include "statusbar/OrvOfficeStatusBarStylers.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
@@ -43,6 +44,8 @@ void RegisterAppClasses() {
         .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)
         .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
         .Field(L"OrvToolBarOfficeStyler1", &TZemForm3::OrvToolBarOfficeStyler1)
+        .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
+        .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
         .Method(L"OrvGlowButton1Click", &TZemForm3::OrvGlowButton1Click)
         .Method(L"FormCreate", &TZemForm3::FormCreate);
 }

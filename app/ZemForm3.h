@@ -8,6 +8,8 @@ class TOrvToolBarPager;
 class TOrvPage;
 class TOrvGlowButton;
 class TOrvToolBarOfficeStyler;
+class TOrvOfficeStatusBar;
+class TOrvOfficeStatusBarOfficeStyler;
 }  // namespace orv
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
@@ -26,6 +28,8 @@ public:
     orv::TOrvToolBar* OrvToolBar1 = nullptr;
     orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
     orv::TOrvToolBarOfficeStyler* OrvToolBarOfficeStyler1 = nullptr;
+    orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
+    orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
 };
 
 // The program's classes, for its stored layouts.

@@ -6,8 +6,9 @@
 //       in the main window, read and dismiss the second box, close the window.
 //   E2eDriver <Quillan.exe> --screenshots <folder>
 //       Start the program with the registry as it is and save
-//       run-1-message.bmp (first message box) and run-2-window.bmp (main
-//       window) in <folder>, then close the program.
+//       run-1-message.bmp (first message box), run-2-window.bmp (main
+//       window) and run-3-statusbar.bmp (its status bar) in <folder>, then
+//       close the program.
 //
 // It runs in the same Wine prefix (or Windows session) as the program, so its
 // own registry calls prepare what the program will read.
@@ -68,6 +69,31 @@ struct RegistryCleanup {
     ~RegistryCleanup() { RemoveKey(); }
 };
 
+// The status bar: a visible child window along the bottom of the main window's client
+// area, as wide as the client area and 19 pixels high. Waits for it to be laid out.
+HWND FindStatusBar(HWND mainWindow) {
+    const ULONGLONG deadline = GetTickCount64() + kStepTimeoutMs;
+    std::string seen;
+    for (;;) {
+        RECT client{};
+        GetClientRect(mainWindow, &client);
+        seen.clear();
+        for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child)) continue;
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&r), 2);
+            seen += " (" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                    std::to_string(r.bottom) + ")";
+            if (r.bottom == client.bottom && r.bottom - r.top == 19 && r.left == client.left && r.right == client.right)
+                return child;
+        }
+        if (GetTickCount64() > deadline)
+            throw StepFailed("no status bar 19 high along the bottom of the client area; children:" + seen);
+        Sleep(50);
+    }
+}
+
 void ExpectText(const char* which, const std::wstring& seen, const std::wstring& expected) {
     if (seen == expected) return;
     throw StepFailed(std::string(which) + " says \"" + e2e::Printable(seen) + "\", expected \"" +
@@ -97,6 +123,7 @@ void RunScenario(const std::wstring& exe, bool present) {
             throw StepFailed("the main window has no visible \"Test HKEY_CURRENT_USER\" command");
         Sleep(50);
     }
+    FindStatusBar(mainWindow);
     e2e::ClickLikeAUser(command);
 
     HWND secondBox = program.WaitForMessageBox(kStepTimeoutMs);
@@ -127,6 +154,10 @@ void TakeScreenshots(const std::wstring& exe, const std::wstring& folder) {
     HWND mainWindow = program.WaitForMainWindow(kAppearTimeoutMs);
     Sleep(kPaintSettleMs);
     e2e::SaveScreenBmp(folder + L"\\run-2-window.bmp");
+    HWND statusBar = FindStatusBar(mainWindow);
+    RECT bar{};
+    GetWindowRect(statusBar, &bar);
+    e2e::SaveScreenRectBmp(folder + L"\\run-3-statusbar.bmp", bar);
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     const DWORD exitCode = program.WaitForExit(kStepTimeoutMs);
     std::printf("program exited with code %lu\n", exitCode);
