@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/ZemForm3.h"
+#include "appmenu/OrvPreviewMenu.h"
 #include "buttons/OrvGlowButton.h"
 #include "framework/Application.h"
 #include "framework/SysUtils.h"
@@ -34,6 +35,7 @@ void RegisterProgramUnits() {
     orv::RegisterUnit(L"ItemList", orv::RegisterItemListClasses, nullptr);
     orv::RegisterUnit(L"PictureContainer", orv::html::RegisterPictureContainerClasses, nullptr);
     orv::RegisterUnit(L"StatusBar", orv::RegisterStatusBarClasses, nullptr);
+    orv::RegisterUnit(L"AppMenu", orv::RegisterAppMenuClasses, nullptr);
     orv::RegisterUnit(L"Program", RegisterAppClasses, nullptr);
 }
 

@@ -5,6 +5,8 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Registry.h"
+#include "appmenu/OrvPreviewMenu.h"
+#include "appmenu/OrvPreviewMenuStylers.h"
 #include "statusbar/OrvOfficeStatusBarStylers.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
@@ -46,6 +48,8 @@ void RegisterAppClasses() {
         .Field(L"OrvToolBarOfficeStyler1", &TZemForm3::OrvToolBarOfficeStyler1)
         .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
         .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
+        .Field(L"OrvPreviewMenu1", &TZemForm3::OrvPreviewMenu1)
+        .Field(L"OrvPreviewMenuOfficeStyler1", &TZemForm3::OrvPreviewMenuOfficeStyler1)
         .Method(L"OrvGlowButton1Click", &TZemForm3::OrvGlowButton1Click)
         .Method(L"FormCreate", &TZemForm3::FormCreate);
 }

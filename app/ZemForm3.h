@@ -10,6 +10,8 @@ class TOrvGlowButton;
 class TOrvToolBarOfficeStyler;
 class TOrvOfficeStatusBar;
 class TOrvOfficeStatusBarOfficeStyler;
+class TOrvPreviewMenu;
+class TOrvPreviewMenuOfficeStyler;
 }  // namespace orv
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
@@ -30,6 +32,8 @@ public:
     orv::TOrvToolBarOfficeStyler* OrvToolBarOfficeStyler1 = nullptr;
     orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
     orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
+    orv::TOrvPreviewMenu* OrvPreviewMenu1 = nullptr;
+    orv::TOrvPreviewMenuOfficeStyler* OrvPreviewMenuOfficeStyler1 = nullptr;
 };
 
 // The program's classes, for its stored layouts.
