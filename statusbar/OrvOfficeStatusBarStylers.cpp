@@ -86,15 +86,8 @@ TOrvOfficeStatusBarOfficeStyler::TOrvOfficeStatusBarOfficeStyler(TComponent* own
     // psWindowsXP first, so every cell a preset leaves open has a value.
     ApplyStyle(psWindowsXP);
     ApplyStyle(psOffice2003Blue);
-    for (TComponent* o = owner; o; o = o->Owner()) {
-        auto* window = dynamic_cast<TWinControl*>(o);
-        if (!window) continue;
-        FNotifier = new TNotifierWindow(this);
-        FNotifier->OnThemeChange = TNotifyEvent::Bind(this, &TOrvOfficeStatusBarOfficeStyler::NotifierThemeChange);
-        FNotifier->SetParent(window);
-        FreeNotification(FNotifier);
-        break;
-    }
+    FNotifier = TNotifierWindow::AttachTo(
+        this, TNotifyEvent::Bind(this, &TOrvOfficeStatusBarOfficeStyler::NotifierThemeChange));
 }
 
 void TOrvOfficeStatusBarOfficeStyler::Notification(TComponent* component, TOperation operation) {

@@ -16,6 +16,19 @@ TNotifierWindow::TNotifierWindow(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 0, 0);
 }
 
+TNotifierWindow* TNotifierWindow::AttachTo(TComponent* styler, TNotifyEvent onThemeChange) {
+    for (TComponent* o = styler->Owner(); o; o = o->Owner()) {
+        auto* window = dynamic_cast<TWinControl*>(o);
+        if (!window) continue;
+        auto* notifier = new TNotifierWindow(styler);
+        notifier->OnThemeChange = std::move(onThemeChange);
+        notifier->SetParent(window);
+        styler->FreeNotification(notifier);
+        return notifier;
+    }
+    return nullptr;
+}
+
 void TNotifierWindow::WndProc(TMessage& message) {
     if (message.Msg == WM_THEMECHANGED) OnThemeChange(this);
     TWinControl::WndProc(message);

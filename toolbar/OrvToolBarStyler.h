@@ -74,6 +74,11 @@ public:
     explicit TNotifierWindow(TComponent* owner);
     TNotifyEvent OnThemeChange;
 
+    // Makes a notifier owned by the styler on the styler's nearest windowed owner and
+    // has the styler told when it goes (the form may free it first). Without a windowed
+    // owner (a styler not on a form) there is no theme report: returns nullptr.
+    static TNotifierWindow* AttachTo(TComponent* styler, TNotifyEvent onThemeChange);
+
 protected:
     void WndProc(TMessage& message) override;
 };

@@ -9,17 +9,8 @@
 namespace orv {
 
 TOrvToolBarOfficeStyler::TOrvToolBarOfficeStyler(TComponent* owner) : TCustomOrvToolBarStyler(owner) {
-    // The theme notifier lives on the nearest windowed owner; without one (a styler that
-    // is not on a form) there is no theme report.
-    for (TComponent* o = owner; o; o = o->Owner()) {
-        auto* window = dynamic_cast<TWinControl*>(o);
-        if (!window) continue;
-        FNotifier = new TNotifierWindow(this);
-        FNotifier->OnThemeChange = TNotifyEvent::Bind(this, &TOrvToolBarOfficeStyler::NotifierThemeChange);
-        FNotifier->SetParent(window);
-        FreeNotification(FNotifier);
-        break;
-    }
+    FNotifier =
+        TNotifierWindow::AttachTo(this, TNotifyEvent::Bind(this, &TOrvToolBarOfficeStyler::NotifierThemeChange));
 }
 
 void TOrvToolBarOfficeStyler::Notification(TComponent* component, TOperation operation) {
