@@ -31,15 +31,15 @@ void PumpPending() {
     }
 }
 
+// A named callback: a lambda has no stdcall conversion on 32-bit builds.
+BOOL CALLBACK CountOneWindow(HWND, LPARAM p) {
+    ++*reinterpret_cast<int*>(p);
+    return TRUE;
+}
+
 int CountThreadWindows() {
     int n = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM p) -> BOOL {
-            ++*reinterpret_cast<int*>(p);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&n));
+    EnumThreadWindows(GetCurrentThreadId(), CountOneWindow, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
