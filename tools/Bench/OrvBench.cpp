@@ -43,6 +43,8 @@ struct TCase {
 }  // namespace
 
 int main() {
+    // Unbuffered, so a long run written to a file shows each row as it finishes.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     RegisterFrameworkUnits();
     RegisterPaintUnits();
     RegisterMenusUnits();
