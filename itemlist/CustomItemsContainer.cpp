@@ -7,6 +7,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ImageList.h"
 #include "framework/LayoutReader.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPictureContainer.h"
 #include "paint/OrvColors.h"
 
@@ -243,6 +244,8 @@ void TCustomItemsContainer::SetTransparent(bool value) {
 // --- passes ---------------------------------------------------------------------------------------------------
 
 void TCustomItemsContainer::DoChange() {
+    // Every change reaches here, even those a running pass or an update holds back.
+    FLookVersion = NextContainerLookVersion();
     if (IsDestroying() || FUpdateCount > 0 || FChanging) return;
     {
         // The list's own change events (its size, the items the passes move) come
@@ -262,6 +265,7 @@ void TCustomItemsContainer::ListRefresh(TObject*) {
 }
 
 void TCustomItemsContainer::HandleAppearanceChanged(TObject*) {
+    FLookVersion = NextContainerLookVersion();
     if (FUpdateCount == 0) Invalidate();
 }
 
@@ -523,10 +527,68 @@ void TCustomItemsContainer::Resize() {
 // --- painting ----------------------------------------------------------------------------------------------------
 
 void TCustomItemsContainer::Paint() {
-    TGPGraphics g(Canvas().Handle());
-    g.SetSmoothingMode(SmoothingModeAntiAlias);
-    g.SetTextRenderingHint(FTextRendering);
-    Draw(g);
+    if (!FaceCacheable()) {
+        TGPGraphics g(Canvas().Handle());
+        g.SetSmoothingMode(SmoothingModeAntiAlias);
+        g.SetTextRenderingHint(FTextRendering);
+        Draw(g);
+        return;
+    }
+    TRect cr = ClientRect();
+    auto face = SharedFaceCache().Get(FaceKey(), cr.Width(), cr.Height(), [this](TFace&, HDC dc) {
+        // As the window's own buffered paint starts: the background colour, then the look.
+        EraseBackground(dc);
+        TGPGraphics g(dc);
+        g.SetSmoothingMode(SmoothingModeAntiAlias);
+        g.SetTextRenderingHint(FTextRendering);
+        Draw(g);
+    });
+    face->Blit(Canvas().Handle(), 0, 0);
+}
+
+bool TCustomItemsContainer::FaceCacheable() const {
+    // Drawn over the parent's live pixels, or by the user's own handlers: not a face.
+    if (!ListFaceCache || FTransparent || OnStartDraw || OnEndDraw) return false;
+    TRect cr = ClientRect();
+    if (cr.Width() <= 0 || cr.Height() <= 0) return false;
+    const TCustomListObjects& items = FList->Items();
+    int last = std::min(FList->LastVisibleIdx(), items.Count() - 1);
+    for (int i = std::max(0, FList->FirstVisibleIdx()); i <= last; ++i) {
+        TCustomItem* it = items.Items(i);
+        if (it->OnItemStartDraw || it->OnItemEndDraw || it->OnInternalItemStartDraw || it->OnInternalItemEndDraw)
+            return false;
+    }
+    return true;
+}
+
+TContainerFace TCustomItemsContainer::FaceKey() const {
+    TRect cr = ClientRect();
+    TContainerFace key;
+    key.Container = this;
+    key.LookVersion = FLookVersion;
+    key.Width = cr.Width();
+    key.Height = cr.Height();
+    key.Color = FColor;
+    key.Focused = FTabStop && HandleAllocated() && Focused() && FShowFocus;
+    key.FocusedItem = key.Focused ? FList->FocusedItemIndex : -1;
+    key.HorzPos = FHorzPos;
+    key.VertPos = FVertPos;
+    for (int k = 0; k < 4; ++k)
+        key.HandleStates |=
+            uint8_t((FHandlePressed[k] ? 1u : 0u) << k) | uint8_t((FHandleHovered[k] ? 1u : 0u) << (k + 4));
+    key.DragItem = FDragItem;
+    key.DropItem = FDropItem;
+    key.DropMarker = FDropMarker;
+    key.DragLine = FDragLine;
+    key.DragLineColor = FDragLineColor;
+    key.PictureStamp = PictureStampOf(GetPictureContainer(), GetImageList());
+    const TCustomListObjects& items = FList->Items();
+    int last = std::min(FList->LastVisibleIdx(), items.Count() - 1);
+    for (int i = std::max(0, FList->FirstVisibleIdx()); i <= last; ++i) {
+        TCustomItem* it = items.Items(i);
+        key.Items.Entries.push_back({it, uint8_t(it->GetState()), uint8_t(it->GetStatusState())});
+    }
+    return key;
 }
 
 void TCustomItemsContainer::Draw(TGPGraphics& g) {

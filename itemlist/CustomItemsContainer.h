@@ -19,6 +19,7 @@
 #include "framework/DragDrop.h"
 #include "framework/Margins.h"
 #include "framework/ScrollingWinControl.h"
+#include "itemlist/ContainerFace.h"
 #include "itemlist/GDIPBase.h"
 // TBorderStyle (bsNone, bsSingle) is the glow button's.
 #include "buttons/GlowButtonPainter.h"
@@ -294,6 +295,9 @@ private:
         field = value;
         DoChange();
     }
+    // Whether a paint may come from the face cache, and the paint's description.
+    bool FaceCacheable() const;
+    TContainerFace FaceKey() const;
     void ListPass();
     void GridPass();
     void PositionPass();
@@ -352,6 +356,7 @@ private:
     bool FSettingAnchorCursor = false;
     bool FDragTimerOn = false;
     bool FChanging = false;
+    uint64_t FLookVersion = NextContainerLookVersion();
 };
 
 }  // namespace orv
