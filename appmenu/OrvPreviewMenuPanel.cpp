@@ -978,11 +978,12 @@ void TOrvPreviewMenuPanel::OpenSubMenuPopup(int index) {
     auto* window = dynamic_cast<TPreviewMenuWindow*>(Parent());
     if (window) window->SetHideOnDeActivate(false);
     bool firstPass = true;
+    bool closedByKey = false;
     HWND self = Handle();
     // While the pop-up runs its own loop: select its first entry, close it on Left and
     // when the pointer moves onto another entry of the panel.
     FPopupFilter = std::make_unique<TThreadHook>(
-        WH_MSGFILTER, [this, &firstPass, self, index](int code, uintptr_t, intptr_t lParam) {
+        WH_MSGFILTER, [this, &firstPass, &closedByKey, self, index](int code, uintptr_t, intptr_t lParam) {
             if (code != MSGF_MENU) return false;
             auto* msg = reinterpret_cast<MSG*>(lParam);
             if (firstPass) {
@@ -992,6 +993,7 @@ void TOrvPreviewMenuPanel::OpenSubMenuPopup(int index) {
             bool rtl = (GetWindowLongW(self, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
             if (msg->message == WM_KEYDOWN && msg->wParam == static_cast<WPARAM>(rtl ? VK_RIGHT : VK_LEFT)) {
                 FInternalHideSubMenuPopup = true;
+                closedByKey = true;
                 TPopupMenu::CloseActive();
                 return true;
             }
@@ -1023,7 +1025,9 @@ void TOrvPreviewMenuPanel::OpenSubMenuPopup(int index) {
         return;
     }
     if (window && window->GetVisible()) SetForegroundWindow(window->Handle());
-    SetSubItemHot(-1);
+    // Closed by Left, the sub-item stays hot: the pointer still resting on it (and the
+    // move the system sends after a menu loop) must not open the pop-up again.
+    if (!closedByKey) SetSubItemHot(-1);
 }
 
 void TOrvPreviewMenuPanel::WndProc(TMessage& m) {

@@ -1,12 +1,16 @@
 // Real windows driven with real input: showing and hiding, clicks, the keyboard, the
 // hover delay, key tips and pop-up sub-menus.
+#include <atomic>
 #include <thread>
 
 #include "AppMenuTestSupport.h"
 #include "framework/ActnList.h"
 #include "framework/Hooks.h"
 #include "framework/Menus.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvGDIP.h"
+#include "framework/GdiHandles.h"
 
 using namespace appmenutest;
 
@@ -225,6 +229,7 @@ TEST(PreviewMenuWindow, PopupSubMenuOpensAtItsSubItemWithAThreadFilter) {
     // Left (and Escape should the pop-up stay, so a fault fails instead of hanging).
     RECT popupRect{};
     int hooksInside = 0;
+    std::atomic<int> escapes{0};
     auto press = [](WORD key) {
         INPUT in[2]{};
         in[0].type = in[1].type = INPUT_KEYBOARD;
@@ -240,6 +245,7 @@ TEST(PreviewMenuWindow, PopupSubMenuOpensAtItsSubItemWithAThreadFilter) {
         Sleep(800);
         // Only while the pop-up is still open: an Escape that reached the panel would hide it.
         for (int i = 0; i < 3 && panel->SubMenuPopup(); ++i) {
+            ++escapes;
             press(VK_ESCAPE);
             Sleep(100);
         }
@@ -252,6 +258,9 @@ TEST(PreviewMenuWindow, PopupSubMenuOpensAtItsSubItemWithAThreadFilter) {
     EXPECT_NEAR(popupRect.top, corner.Y, 4);
     EXPECT_GT(hooksInside, hooks) << "a thread filter runs while the pop-up is open";
     EXPECT_EQ(panel->SubMenuPopup(), nullptr) << "the pop-up closed";
+    EXPECT_EQ(escapes.load(), 0) << "Left closed the pop-up, no Escape was needed";
+    EXPECT_TRUE(f.Menu->MenuVisible()) << "Left closes the pop-up only, the menu stays";
+    EXPECT_EQ(panel->SubMenuItemHot(), 1) << "the sub-item stays hot under the resting pointer";
     EXPECT_EQ(ThreadHookLiveCount(), hooks) << "the filter is gone with the pop-up";
     f.Menu->HideMenu();
 }
@@ -316,4 +325,25 @@ TEST(PreviewMenuWindow, ChangedCaptionRepaintsAtOnce) {
     item->SetEnabled(false);
     EXPECT_TRUE(GetUpdateRect(panel->Handle(), &update, FALSE));
     f.Menu->HideMenu();
+}
+
+TEST(PreviewMenuWindow, ShowAndHideCyclesKeepNoHandlesBeyondTheKeptFaces) {
+    TScenicGuard classic(false);
+    TShown f;
+    for (int i = 0; i < 4; ++i) f.AddItem(L"Item " + std::to_wstring(i), i == 1 ? 3 : 0);
+    for (const wchar_t* c : {L"Exit", L"Options"}) f.Menu->Buttons().Add()->SetCaption(c);
+    // Each kept face holds a bitmap and a memory DC; everything else must come back.
+    auto loose = [] { return GdiLiveTotal() - 2 * static_cast<int>(SharedFaceCache().Count()); };
+    auto cycle = [&] {
+        f.Show();
+        f.Menu->HideMenu();
+        orvtest::PumpFor(20);
+    };
+    cycle();
+    cycle();
+    int gdi = loose(), gdip = GdipLiveTotal(), hooks = ThreadHookLiveCount();
+    for (int i = 0; i < 25; ++i) cycle();
+    EXPECT_EQ(loose(), gdi) << "GDI objects outside the face cache";
+    EXPECT_EQ(GdipLiveTotal(), gdip);
+    EXPECT_EQ(ThreadHookLiveCount(), hooks);
 }
