@@ -5,12 +5,14 @@
 #include "paint/OrvLook.h"
 
 #include "framework/Forms.h"
+#include "framework/HintWindow.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "hints/OrvHintInfo.h"
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 namespace orv {
@@ -93,6 +95,7 @@ void TOrvCustomToolBar::Loaded() {
     TCustomControl::Loaded();
     UpdateCurrentStyler();
     PositionControls();
+    UpdateKeyTipRows();
 }
 
 void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation) {
@@ -162,6 +165,9 @@ void TOrvCustomToolBar::RegisterChild(TControl* control) {
     if (!FSeqControlList.Contains(control)) FSeqControlList.Add(control);
     control->FreeNotification(this);
     if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) HookGlowButton(glow);
+    // On a page the columns decide a separator's height, not the separator.
+    if (auto* separator = dynamic_cast<TOrvToolBarSeparator*>(control); separator && OnPage())
+        separator->SetAutoSize(false);
     PositionControls();
 }
 
@@ -173,6 +179,8 @@ void TOrvCustomToolBar::UnregisterChild(TControl* control) {
     if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) {
         glow->OnSetButtonSize = nullptr;
         glow->OnInternalClick = nullptr;
+        glow->OnInternalKeyDown = nullptr;
+        glow->OnGetShortCutHintPos = nullptr;
     }
     if (!IsDestroying()) PositionControls();
 }
@@ -181,8 +189,14 @@ void TOrvCustomToolBar::HookGlowButton(TOrvCustomGlowButton* button) {
     if (button == FCompactBtn) return;
     if (OnPage()) {
         button->OnSetButtonSize = TSetButtonSizeEvent::Bind(this, &TOrvCustomToolBar::ButtonSizeHook);
+        button->OnInternalKeyDown = [this](TObject* sender, uint16_t& key, TShiftState shift) {
+            PageKeyDown(sender, key, shift);
+        };
+        button->OnGetShortCutHintPos = TOnGetShortCutHintPos::Bind(this, &TOrvCustomToolBar::KeyTipPosHook);
     } else {
         button->OnSetButtonSize = nullptr;
+        button->OnInternalKeyDown = nullptr;
+        button->OnGetShortCutHintPos = nullptr;
         button->OnInternalClick = [this](TObject* sender) { AfterButtonClick(static_cast<TControl*>(sender)); };
     }
     button->SetAppearance(FCompactBtn ? FCurrentToolBarStyler->CompactGlowButtonAppearance()
@@ -221,7 +235,15 @@ void TOrvCustomToolBar::MoveToolBarControl(int from, int to) {
 void TOrvCustomToolBar::MoveUpInRUList(TControl* control) {
     FRUControls.Remove(control);
     FRUControls.Insert(0, control);
-    if (FLUHidedControls.Remove(control) >= 0) control->SetVisible(true);
+    if (FLUHidedControls.Remove(control) >= 0) {
+        // Back with the separator that opens its group.
+        int at = FOTBControls.IndexOf(control);
+        for (int i = at - 1; i >= 0; --i) {
+            if (!IsSeparator(FOTBControls[i])) continue;
+            FLUHidedControls.Remove(FOTBControls[i]);
+            break;
+        }
+    }
     ArrangeAdaptive();
 }
 
@@ -266,16 +288,95 @@ void TOrvCustomToolBar::ClosePopups() {
 }
 
 void TOrvCustomToolBar::ArrangeAdaptive() {
-    // Adaptive hiding belongs to docked toolbars in a dock panel, which come later; a
-    // control hidden for lack of room is brought back here meanwhile.
     if (FUpdateCount > 0) return;
     PositionControls();
 }
 
+bool TOrvCustomToolBar::HideForRoom(int length) {
+    // Docked toolbars whose length is given to them (an auto-sized one grows to its
+    // controls instead); everything else shows every control.
+    bool adaptive =
+        FAutoArrangeButtons && !FAutoSize && !FFullSize && !OnPage() && FToolBarState == tsDocked && !FCompactBtn;
+    if (!adaptive) {
+        bool had = !FLUHidedControls.Empty();
+        FLUHidedControls.Clear();
+        return had;
+    }
+    bool horizontal = IsHorizontal();
+    auto along = [horizontal](TControl* c) { return horizontal ? c->Width() : c->Height(); };
+    auto shown = [this](TControl* c) { return c->GetVisible() && !FLUHidedControls.Contains(c); };
+    int grip = GripX0();
+    int used = 0;
+    for (TControl* c : FOTBControls)
+        if (shown(c)) used += along(c);
+    int before = FLUHidedControls.Count();
+    // The far edge reaching into the right handle: the least recently used go first.
+    while (grip + used > length - 14) {
+        TControl* victim = nullptr;
+        for (int i = FRUControls.Count() - 1; i >= 0 && !victim; --i)
+            if (shown(FRUControls[i]) && !IsSeparator(FRUControls[i])) victim = FRUControls[i];
+        if (!victim) break;
+        FLUHidedControls.Add(victim);
+        used -= along(victim);
+        // A separator whose group is now hidden entirely goes with it.
+        for (int i = 0; i < FOTBControls.Count(); ++i) {
+            TControl* sep = FOTBControls[i];
+            if (!IsSeparator(sep) || !shown(sep)) continue;
+            bool any = false, allHidden = true;
+            for (int k = i + 1; k < FOTBControls.Count() && !IsSeparator(FOTBControls[k]); ++k) {
+                if (!FOTBControls[k]->GetVisible()) continue;
+                any = true;
+                allHidden = allHidden && FLUHidedControls.Contains(FOTBControls[k]);
+            }
+            if (any && allHidden) {
+                FLUHidedControls.Add(sep);
+                used -= along(sep);
+            }
+        }
+    }
+    // Room again: the most recently hidden comes back while it fits in front of the handle.
+    if (FLUHidedControls.Count() == before) {
+        while (!FLUHidedControls.Empty()) {
+            TControl* last = FLUHidedControls[FLUHidedControls.Count() - 1];
+            if (length - 14 - grip - used < along(last)) break;
+            FLUHidedControls.Delete(FLUHidedControls.Count() - 1);
+            used += along(last);
+        }
+    }
+    return FLUHidedControls.Count() != before;
+}
+
 // --- messages --------------------------------------------------------------------------------
+
+void TOrvCustomToolBar::HintRequest(TMessage& message) {
+    THintInfo* info = HintInfoOf(message);
+    if (!info) return;
+    TPoint p = info->CursorPos;
+    auto offer = [&](const TRect& r, const std::wstring& text) {
+        if (text.empty() || r.Width() <= 0 || !r.Contains(p)) return false;
+        info->HintStr = text;
+        info->CursorRect = r;
+        return true;
+    };
+    if (FToolBarState == tsFloating) {
+        if (offer(GetCloseButtonRect(), FHintCloseButton)) return;
+        offer(GetOptionButtonRect(), FHintOptionButton);
+        return;
+    }
+    if (ShowingOptionIndicator()) offer(GetOptionIndicatorRect(), FHintOptionButton);
+}
 
 void TOrvCustomToolBar::WndProc(TMessage& message) {
     switch (message.Msg) {
+        case CM_HINTSHOW:
+            if (IsKeyTipRequest(message)) {
+                ShowKeyTips(message.LParam != 0);
+                message.Result = 1;
+                return;
+            }
+            TCustomControl::WndProc(message);
+            HintRequest(message);
+            return;
         case CM_CONTROLCHANGE: {
             auto* control = reinterpret_cast<TControl*>(message.WParam);
             if (message.LParam)
@@ -332,6 +433,7 @@ void TOrvCustomToolBar::PositionControls() {
     FPositioning = true;
     FInternalControlPositioning = true;
     try {
+        HideForRoom(IsHorizontal() ? FWidth : FHeight);
         if (FAutoPositionControls) {
             if (OnPage() && !FAutoSize)
                 PositionFlow();

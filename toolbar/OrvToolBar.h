@@ -8,11 +8,13 @@
 // and window (whose clone holds the controls). Links (styler, images, menus) are not owned.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buttons/OrvGlowButton.h"
 #include "framework/WinControl.h"
 #include "paint/OrvText.h"
 #include "toolbar/DbgList.h"
+#include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBarStyler.h"
 
 namespace orv {
@@ -79,7 +81,18 @@ private:
     bool FEnabled = false;
 };
 
-class TOrvCustomToolBar : public TCustomControl, public IToolBarStylerClient {
+// Key-tip rows of a page toolbar: up to three distinct tops (within 4 pixels counts as
+// the same row) of its visible controls in control order, then sorted where the first
+// two or the last two are out of order; -1 marks a missing row.
+struct TKeyTipRows {
+    int Row[3] = {-1, -1, -1};
+};
+TKeyTipRows CollectKeyTipRows(const std::vector<int>& tops);
+// Where the key tip of a glow button standing at top with height goes on a toolbar of
+// the given height and caption height (for buttons that leave it to the toolbar).
+TShortCutHintPos KeyTipPosForRow(const TKeyTipRows& rows, int top, int height, int toolBarHeight, int captionHeight);
+
+class TOrvCustomToolBar : public TCustomControl, public IToolBarStylerClient, public IToolBarKeyTips {
 public:
     ORV_CLASS_NAME(TOrvCustomToolBar)
     explicit TOrvCustomToolBar(TComponent* owner);
@@ -106,6 +119,26 @@ public:
     void BroadcastButtonPressed(int groupIndex, TControl* sender);
     // A child changed size in a way positioning must see.
     void ControlResized(TControl* control);
+    // Controls hidden for lack of room, most recently hidden last.
+    const TDbgList<TControl>& HiddenControls() const { return FLUHidedControls; }
+    // Recently used order, most recent first.
+    const TDbgList<TControl>& RecentlyUsedControls() const { return FRUControls; }
+
+    // --- keyboard on a page -----------------------------------------------------------------
+    // Key tips of the glow buttons (and of those inside windowed children); a compact
+    // toolbar shows its compact button's.
+    void ShowKeyTips(bool show);
+    TMatch MatchShortCutHint(const std::wstring& typed) override;
+    // The focusable controls in tab order (a compact toolbar: its compact button).
+    std::vector<TWinControl*> FocusableControls() const;
+    // Left (forward false) or Right from control (null: the toolbar itself) across the
+    // page's toolbars; false when nothing could take the focus.
+    bool FocusNeighbour(TWinControl* from, bool forward);
+    // The key-down of the toolbar and of its glow buttons while on a page or in the
+    // compact window.
+    void PageKeyDown(TObject* sender, uint16_t& key, TShiftState shift);
+    // In a clone: its own key tips show (opened through the compact button's key tip).
+    bool CloneKeyTipsShowing() const { return FCloneKeyTips; }
 
     void BeginUpdate() { ++FUpdateCount; }
     void EndUpdate();
@@ -308,6 +341,9 @@ public:
     TRect GetCaptionRect() const;
     TRect GetOptionIndicatorRect() const;
     TRect GetRightHandleRect() const;
+    // The close and option buttons of the floating caption (empty when not shown).
+    TRect GetCloseButtonRect() const;
+    TRect GetOptionButtonRect() const;
     bool ShowingOptionIndicator() const;
     // Hover glow state.
     bool Hot() const {
@@ -352,6 +388,7 @@ protected:
     void MouseLeave() override;
     void WindowTimer(UINT_PTR id) override;
     void Resize() override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
     // Entry points filled by docking, the option window and the menu bar.
     virtual void ShowOptionWindow() {}
     virtual void HideOptionWindow() {}
@@ -361,6 +398,8 @@ private:
     void PaintDragGrip(TCanvas& canvas);
     void PaintRightHandle(TCanvas& canvas);
     void PaintOptionIndicator(TCanvas& canvas);
+    // The option picture the indicator shows now (own or the pager's; disabled look).
+    TGDIPPicture* OptionPictureToPaint() const;
     // Passes the click a compact window took on to the glow button at point (screen).
     void PassClickOn(TPoint point);
     void RegisterChild(TControl* control);
@@ -378,7 +417,12 @@ private:
     void InvalidateWithBackgroundControls();
     void ArrangeAdaptive();
     void CompactButtonClick(TObject*);
-    void CompactKeyTipPos(TObject*, TButtonSizeState, TShortCutHintPos& pos);
+    void KeyTipPosHook(TObject* sender, TButtonSizeState, TShortCutHintPos& pos);
+    void UpdateKeyTipRows();
+    void CloneKeyDown(TObject* sender, uint16_t& key, TShiftState shift);
+    // The hint of the floating close or option button, or of the option indicator.
+    void HintRequest(TMessage& message);
+    bool HideForRoom(int length);
     void ButtonSizeHook(TObject* sender, int& width, int& height);
     void ReturnControlsFromClone();
     void ChangeInPage();
@@ -465,6 +509,9 @@ private:
     int FOptionPushInc = 0;
     bool FRightHandleHot = false;
     bool FRightHandleDown = false;
+    TKeyTipRows FKeyTipRows;
+    bool FCloneKeyTips = false;
+    std::wstring FCloneTyped;
 
     // Compact mode.
     bool FCompact = false;

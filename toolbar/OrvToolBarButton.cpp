@@ -9,6 +9,7 @@
 #include "hints/OrvHintInfo.h"
 #include "menus/OrvMenus.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvPictureDraw.h"
 #include "paint/OrvText.h"
 
 namespace orv {
@@ -821,9 +822,14 @@ void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolB
                  !FGlyphShade->Empty();
     if (shade) GlyphFace(kShadeFace, *FGlyphShade).AlphaBlit(canvas.Handle(), at.X + 2, at.Y + 2);
     int index;
+    bool aero = OnAeroQuickAccess();
     if (TImageList* list = GlyphImages(index)) {
-        bool disabledList = !GetEnabled() && FOrvToolBar && list == FOrvToolBar->GetDisabledImages();
-        list->Draw(canvas, at.X, at.Y, index, GetEnabled() || disabledList);
+        // A disabled-images list is drawn as it is; otherwise a disabled button greys it.
+        bool disabledList = !GetEnabled() && list == HostDisabledImages();
+        if (aero)
+            DrawImageListImage(nullptr, &canvas, at, list, index, GetEnabled() || disabledList);
+        else
+            list->Draw(canvas, at.X, at.Y, index, GetEnabled() || disabledList);
         return;
     }
     if (colors.Glyph == tgNone) return;
@@ -834,7 +840,17 @@ void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolB
         return;
     }
     TGDIPPicture* picture = !GetEnabled() && !FPictureDisabled->Empty() ? FPictureDisabled.get() : FPicture.get();
-    if (!picture->Empty()) canvas.Draw(at.X, at.Y, *picture);
+    if (picture->Empty()) return;
+    if (aero)
+        DrawGraphicAt(nullptr, &canvas, at, picture, true);
+    else
+        canvas.Draw(at.X, at.Y, *picture);
+}
+
+TImageList* TOrvCustomToolBarButton::HostDisabledImages() const {
+    if (FOrvToolBar) return FOrvToolBar->GetDisabledImages();
+    if (FOrvQuickAccessToolBar) return FOrvQuickAccessToolBar->QuickAccessDisabledImages();
+    return nullptr;
 }
 
 void TOrvCustomToolBarButton::DrawCaption(TCanvas& canvas, const TToolButtonContent& layout,
@@ -843,12 +859,22 @@ void TOrvCustomToolBarButton::DrawCaption(TCanvas& canvas, const TToolButtonCont
     canvas.Font().Assign(&CaptionFont());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     bool enabled = GetEnabled();
+    // On the glass of a quick access toolbar in the caption GDI+ draws the text.
+    bool gdipText = OnAeroQuickAccess() && !FOrvQuickAccessToolBar->FullSize();
     auto draw = [&](int dx, int dy) {
         if (FDrawPosition.GetEnabled()) {
             TRect r{FDrawPosition.GetTextX() + dx, FDrawPosition.GetTextY() + dy, FWidth + dx, FHeight + dy};
             canvas.DrawText(FCaption, r, DT_SINGLELINE | DT_NOCLIP);
         } else if (Rotated()) {
             DrawHotKeyText(canvas, FCaption, {layout.CaptionOrigin.X + dx, layout.CaptionOrigin.Y + dy});
+        } else if (gdipText) {
+            TRect r{layout.Caption.Left + dx, layout.Caption.Top + dy, layout.Caption.Right + dx,
+                    layout.Caption.Bottom + dy};
+            TTextAlignment align = (layout.Format & DT_CENTER)  ? TTextAlignment::taCenter
+                                   : (layout.Format & DT_RIGHT) ? TTextAlignment::taRightJustify
+                                                                : TTextAlignment::taLeftJustify;
+            DrawGDIPText(canvas, align, layout.Format, r, FCaption, canvas.Font(), true, true, aaClearType, false,
+                         false);
         } else {
             TRect r{layout.Caption.Left + dx, layout.Caption.Top + dy, layout.Caption.Right + dx,
                     layout.Caption.Bottom + dy};

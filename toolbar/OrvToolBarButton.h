@@ -240,6 +240,8 @@ protected:
     void TrackPointer(int x, int y);
     bool Inside(int x, int y) const { return x >= 0 && x < FWidth && y >= 0 && y < FHeight; }
     bool OnAeroQuickAccess() const;
+    // The disabled images of the toolbar or quick access toolbar, null without.
+    TImageList* HostDisabledImages() const;
 
     TButtonAppearance FAppearance;
     int FGroupIndex = 0;

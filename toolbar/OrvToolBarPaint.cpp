@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "framework/Bitmap.h"
+#include "framework/GdiHandles.h"
 #include "paint/FaceCache.h"
 #include "paint/FaceParts.h"
 #include "paint/GDIPPicture.h"
@@ -12,9 +13,11 @@
 #include "paint/OrvGradients.h"
 #include "paint/OrvLook.h"
 #include "paint/OrvPictureDraw.h"
+#include "paint/OrvText.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 
 namespace orv {
 
@@ -75,6 +78,19 @@ TRect TOrvCustomToolBar::GetCaptionRect() const {
                                      : TRect{client.Right - FCaptionHeight, 0, client.Right, client.Bottom};
 }
 
+TRect TOrvCustomToolBar::GetCloseButtonRect() const {
+    if (FToolBarState != tsFloating || !FShowClose) return {0, 0, 0, 0};
+    TRect cap = GetCaptionRect();
+    return {cap.Right - FCaptionHeight - 1, cap.Top + 1, cap.Right - 1, cap.Bottom - 1};
+}
+
+TRect TOrvCustomToolBar::GetOptionButtonRect() const {
+    if (FToolBarState != tsFloating || !FShowOptionIndicator) return {0, 0, 0, 0};
+    TRect cap = GetCaptionRect();
+    TRect close{cap.Right - FCaptionHeight - 1, cap.Top + 1, cap.Right - 1, cap.Bottom - 1};
+    return FShowClose ? TRect{close.Left - 2 - close.Width(), close.Top, close.Left - 2, close.Bottom} : close;
+}
+
 bool TOrvCustomToolBar::ShowingOptionIndicator() const {
     return FToolBarState != tsFloating && IsHorizontal() && FShowCaption && FShowOptionIndicator && !FShowRightHandle;
 }
@@ -97,6 +113,19 @@ TRect TOrvCustomToolBar::GetRightHandleRect() const {
     return r;
 }
 
+TGDIPPicture* TOrvCustomToolBar::OptionPictureToPaint() const {
+    // A page toolbar of a pager that takes its parent's option picture shows the pager's.
+    TGDIPPicture* normal = FOptionPicture.get();
+    TGDIPPicture* disabled = FOptionDisabledPicture.get();
+    if (FParentOptionPicture)
+        if (TOrvPage* page = Page())
+            if (TOrvToolBarPager* pager = page->Pager()) {
+                normal = &pager->OptionPicture();
+                disabled = &pager->OptionDisabledPicture();
+            }
+    return GetEnabled() || disabled->Empty() ? normal : disabled;
+}
+
 void TOrvCustomToolBar::Paint() {
     if (FUpdateCount > 0) return;
     PaintTo(Canvas().Handle());
@@ -114,6 +143,7 @@ struct TToolBarFace {
     int State = 0;
     bool Page = false;
     bool Horizontal = false;
+    bool LeftDocked = false;
     bool FullSize = false;
     int CaptionPosition = 0;
     bool ParentStyler = false;
@@ -145,8 +175,6 @@ struct TToolBarFace {
     bool Enabled = false;
     const void* OptionPicture = nullptr;
     uint64_t OptionVersion = 0;
-    const void* OptionDisabledPicture = nullptr;
-    uint64_t OptionDisabledVersion = 0;
     // Loose values a caller can change without the styler hearing of it.
     TColor HandleFrame = 0;
     TColor HandleFrameHot = 0;
@@ -155,13 +183,13 @@ struct TToolBarFace {
     bool RightHandleImage = false;
 
     auto Tie() const {
-        return std::tie(Styler, Width, Height, Top, State, Page, Horizontal, FullSize, CaptionPosition, ParentStyler,
-                        Scenic, ShowCaption, Caption, CaptionFont, CaptionAlignment, GripX, CaptionHeight,
+        return std::tie(Styler, Width, Height, Top, State, Page, Horizontal, LeftDocked, FullSize, CaptionPosition,
+                        ParentStyler, Scenic, ShowCaption, Caption, CaptionFont, CaptionAlignment, GripX, CaptionHeight,
                         DragGripWidth, ShowClose, ShowOptionIndicator, ShowRightHandle, InCompact, Chevron,
                         RightHandleHot, RightHandleDown, Hot, GlowRunning, StepHover, OptionHot, OptionDown,
                         OptionTimerRunning, OptionStepHover, OptionStepPush, OptionHoverInc, OptionPushInc, Enabled,
-                        OptionPicture, OptionVersion, OptionDisabledPicture, OptionDisabledVersion, HandleFrame,
-                        HandleFrameHot, HandleFrameDown, DragGripImage, RightHandleImage);
+                        OptionPicture, OptionVersion, HandleFrame, HandleFrameHot, HandleFrameDown, DragGripImage,
+                        RightHandleImage);
     }
 };
 
@@ -181,6 +209,7 @@ void TOrvCustomToolBar::PaintTo(HDC dc) {
     k.State = FToolBarState;
     k.Page = OnPage();
     k.Horizontal = IsHorizontal();
+    k.LeftDocked = FPosition == daLeft;
     k.FullSize = FFullSize;
     k.CaptionPosition = FCaptionPosition;
     k.ParentStyler = FParentStyler;
@@ -210,10 +239,9 @@ void TOrvCustomToolBar::PaintTo(HDC dc) {
     k.OptionHoverInc = FOptionHoverInc;
     k.OptionPushInc = FOptionPushInc;
     k.Enabled = GetEnabled();
-    k.OptionPicture = FOptionPicture.get();
-    k.OptionVersion = FOptionPicture->Version();
-    k.OptionDisabledPicture = FOptionDisabledPicture.get();
-    k.OptionDisabledVersion = FOptionDisabledPicture->Version();
+    TGDIPPicture* option = OptionPictureToPaint();
+    k.OptionPicture = option;
+    k.OptionVersion = option->Version();
     k.HandleFrame = s.ButtonAppearance().GetBorderColor();
     k.HandleFrameHot = s.ButtonAppearance().GetBorderHotColor();
     k.HandleFrameDown = s.ButtonAppearance().GetBorderDownColor();
@@ -303,18 +331,44 @@ void TOrvCustomToolBar::DrawToolBar(HDC dc) {
                              : FCaptionAlignment == TTextAlignment::taRightJustify ? DT_RIGHT
                                                                                    : DT_LEFT;
             c.DrawText(caption, tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | align);
+        } else if (!caption.empty()) {
+            // A vertical toolbar's caption runs along it: down the bar (top facing right),
+            // or up it on a left-docked toolbar (top facing left).
+            c.Font().Assign(FParentStyler ? &s.CaptionFont() : &FCaptionFont);
+            c.Font().SetColor(text);
+            c.Brush().SetStyle(TBrushStyle::bsClear);
+            TSize extent = c.TextExtent(StripHotKeyMarkers(caption).Text);
+            int from = cap.Top + GripX0() + 1;
+            int to = cap.Bottom - (FShowRightHandle ? 14 : 3);
+            int room = std::max(0, to - from);
+            int offset = FCaptionAlignment == TTextAlignment::taCenter         ? (room - extent.cx) / 2
+                         : FCaptionAlignment == TTextAlignment::taRightJustify ? room - extent.cx
+                                                                               : 0;
+            offset = std::max(0, offset);
+            TRect clip{cap.Left, from, cap.Right, to};
+            TGdiRegion old(CreateRectRgn(0, 0, 0, 0));
+            bool hadClip = GetClipRgn(dc, old.Get()) == 1;
+            IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
+            if (FPosition == daLeft) {
+                int oldOrientation = c.Font().GetOrientation();
+                c.Font().SetOrientation(900);
+                c.TextOut(cap.Left + (cap.Width() - extent.cy) / 2, to - offset, StripHotKeyMarkers(caption).Text);
+                c.Font().SetOrientation(oldOrientation);
+            } else {
+                DrawHotKeyText(c, caption, {cap.Left + (cap.Width() + extent.cy) / 2, from + offset});
+            }
+            SelectClipRgn(dc, hadClip ? old.Get() : nullptr);
         }
         if (floating) {
             // Close and option buttons of the floating caption.
-            TRect close{cap.Right - FCaptionHeight - 1, cap.Top + 1, cap.Right - 1, cap.Bottom - 1};
+            TRect close = GetCloseButtonRect();
             if (FShowClose) {
                 c.Pen().SetColor(clBlack);
                 Line(c, text, close.Left + 4, close.Top + 4, close.Right - 4, close.Bottom - 4);
                 Line(c, text, close.Right - 5, close.Top + 4, close.Left + 3, close.Bottom - 4);
             }
             if (FShowOptionIndicator) {
-                TRect opt =
-                    FShowClose ? TRect{close.Left - 2 - close.Width(), close.Top, close.Left - 2, close.Bottom} : close;
+                TRect opt = GetOptionButtonRect();
                 int y = opt.Bottom - 7 - 4;
                 for (int row = 0; row < 4; ++row) {
                     int w = 7 - 2 * row;
@@ -566,8 +620,7 @@ void TOrvCustomToolBar::PaintOptionIndicator(TCanvas& c) {
     }
     if (face)
         DrawMirroredGradient(c, r, col, to, mir, mirTo, border, a.GetGradientHot(), a.GetGradientMirrorHot(), false);
-    TGDIPPicture* picture =
-        GetEnabled() || FOptionDisabledPicture->Empty() ? FOptionPicture.get() : FOptionDisabledPicture.get();
+    TGDIPPicture* picture = OptionPictureToPaint();
     if (!picture->Empty()) {
         int x = r.Left + std::max(0, (r.Width() - picture->Width()) / 2);
         int y = r.Top + std::max(0, (r.Height() - picture->Height()) / 2);

@@ -169,3 +169,34 @@ TEST(ToolBarButtonOnToolBar, SplitPressAndGroupAdoptionWorkOnARealToolBar) {
     EXPECT_FALSE(first->GetDown());
     EXPECT_TRUE(first->GetAllowAllUp()) << "adopted through the toolbar's broadcast";
 }
+
+TEST(ToolBarButtonGroups, ABroadcastFromAButtonWithoutParentStillReachesTheHiddenControls) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    auto* bar = new TOrvToolBar(form.get());
+    bar->InternalToolBarStyler()->SetDragGripStyle(dsNone);
+    bar->SetAutoSize(false);
+    bar->SetBounds(0, 0, 300, 26);
+    bar->SetParent(form.get());
+    auto* shown = new TOrvToolBarButton(form.get());
+    auto* hidden = new TOrvToolBarButton(form.get());
+    for (TOrvToolBarButton* b : {shown, hidden}) {
+        b->SetOrvToolBar(bar);
+        b->SetAutoSize(false);
+        b->SetWidth(40);
+        b->SetGroupIndex(2);
+    }
+    hidden->SetDown(true);
+    bar->SetWidth(60);  // 2 + 40 fits before the handle, 2 + 80 does not
+    ASSERT_TRUE(bar->HiddenControls().Contains(hidden));
+    ASSERT_FALSE(bar->HiddenControls().Contains(shown));
+
+    auto* sender = new TOrvToolBarButton(form.get());  // no parent
+    sender->SetGroupIndex(2);
+    sender->SetAllowAllUp(true);
+    sender->SetDown(true);
+    ASSERT_EQ(sender->Parent(), nullptr);
+    EXPECT_NO_THROW(bar->BroadcastButtonPressed(2, sender));
+    EXPECT_FALSE(hidden->GetDown()) << "the hidden (option window) controls still hear it";
+    EXPECT_TRUE(hidden->GetAllowAllUp());
+    EXPECT_FALSE(shown->GetAllowAllUp()) << "only the parent part is skipped";
+}
