@@ -11,6 +11,7 @@ namespace {
 struct TRegistryData {
     std::vector<std::unique_ptr<TClassInfo>> Classes;  // registration order
     std::map<std::wstring, TClassInfo*> ByUpperName;
+    uint64_t Generation = 0;
 };
 TRegistryData& Data() {
     static TRegistryData data;
@@ -26,6 +27,7 @@ int TEnumInfo::IndexOf(const std::wstring& name) const {
 
 TClassInfo& TClassRegistry::Register(const std::wstring& name, const std::wstring& parentName) {
     auto& d = Data();
+    ++d.Generation;
     std::wstring key = UpperCase(name);
     auto it = d.ByUpperName.find(key);
     if (it != d.ByUpperName.end()) {
@@ -42,6 +44,10 @@ TClassInfo& TClassRegistry::Register(const std::wstring& name, const std::wstrin
     info.ParentName = parentName;
     d.ByUpperName[key] = &info;
     return info;
+}
+
+uint64_t TClassRegistry::Generation() {
+    return Data().Generation;
 }
 
 const TClassInfo* TClassRegistry::Find(const std::wstring& name) {

@@ -129,6 +129,9 @@ public:
     // Registered classes that inherit from className (itself excluded), in registration order.
     static std::vector<const TClassInfo*> DerivedFrom(const std::wstring& className);
     static bool Publishes(const std::wstring& className, const std::wstring& propName);
+    // Moves on with every registration: a class table may then have been rebuilt, so
+    // pointers into the tables kept from before are to be looked up again.
+    static uint64_t Generation();
 };
 
 // Copies the published values of source into target: every property of target's class

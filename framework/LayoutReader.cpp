@@ -238,7 +238,7 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
             c->IncludeState(csLoading | csReading);
         }
         c->SetName(node.Name);
-        if (const TClassInfo* rootInfo = TClassRegistry::FindFor(FRoot))
+        if (const TClassInfo* rootInfo = ClassOf(FRoot))
             if (const TFieldInfo* field = rootInfo->FindField(node.Name))
                 if (!field->Bind(FRoot, c))
                     Fail(node.Line, node.Column,
@@ -288,18 +288,60 @@ void TLayoutReader::ApplyProperties(TObject* target, const std::vector<TLayoutPr
     for (const auto& p : props) ApplyProperty(target, p, scope);
 }
 
+size_t TLayoutReader::TPropKeyHash::operator()(const TPropKey& key) const noexcept {
+    return std::hash<std::wstring_view>()(key.Name) ^ (std::hash<const void*>()(key.Info) * 31);
+}
+
+void TLayoutReader::CheckCacheGeneration() {
+    const uint64_t generation = TClassRegistry::Generation();
+    if (generation == FCacheGeneration) return;
+    FClasses.clear();
+    FProps.clear();
+    FPropNames.clear();
+    FCacheGeneration = generation;
+}
+
+const TClassInfo* TLayoutReader::ClassOf(const TObject* object) {
+    CheckCacheGeneration();
+    const wchar_t* name = object->ClassName();
+    for (const auto& [known, info] : FClasses)
+        if (known == name) return info;
+    const TClassInfo* info = TClassRegistry::Find(name);
+    // Unregistered classes are not remembered: the read fails on them anyway.
+    if (info) FClasses.emplace_back(name, info);
+    return info;
+}
+
+const TPropInfo* TLayoutReader::PropOf(const TClassInfo* info, std::wstring_view name) {
+    CheckCacheGeneration();
+    auto found = FProps.find(TPropKey{info, name});
+    if (found != FProps.end()) return found->second;
+    const TPropInfo* prop = info->FindProp(std::wstring(name));
+    if (prop) {
+        FPropNames.push_back(std::make_unique<std::wstring>(name));
+        FProps.emplace(TPropKey{info, *FPropNames.back()}, prop);
+    }
+    return prop;
+}
+
 void TLayoutReader::ApplyProperty(TObject* target, const TLayoutProperty& p, TComponent* scope) {
-    std::vector<std::wstring> parts = SplitPath(p.Path);
+    const std::wstring_view path = p.Path;
     TObject* obj = target;
-    const TClassInfo* info = TClassRegistry::FindFor(obj);
-    for (size_t i = 0; i < parts.size(); ++i) {
+    const TClassInfo* info = ClassOf(obj);
+    size_t start = 0;
+    for (;;) {
+        const size_t dot = path.find(L'.', start);
+        const bool last = dot == std::wstring_view::npos;
+        const std::wstring_view part = path.substr(start, last ? std::wstring_view::npos : dot - start);
         if (!info) Fail(p.Line, p.Column, std::wstring(L"Class ") + obj->ClassName() + L" is not registered");
-        const TPropInfo* prop = info->FindProp(parts[i]);
-        if (!prop) Fail(p.Line, p.Column, L"Unknown property " + parts[i] + L" of class " + info->Name);
-        if (i + 1 < parts.size()) {
-            if (prop->Kind != TPropKind::Object) Fail(p.Line, p.Column, L"Property " + parts[i] + L" has no fields");
+        const TPropInfo* prop = PropOf(info, part);
+        if (!prop) Fail(p.Line, p.Column, L"Unknown property " + std::wstring(part) + L" of class " + info->Name);
+        if (!last) {
+            if (prop->Kind != TPropKind::Object)
+                Fail(p.Line, p.Column, L"Property " + std::wstring(part) + L" has no fields");
             obj = prop->GetNested(obj);
-            info = TClassRegistry::FindFor(obj);
+            info = obj ? ClassOf(obj) : nullptr;
+            start = dot + 1;
             continue;
         }
         if (prop->Kind == TPropKind::Component || prop->Kind == TPropKind::Event) {
@@ -317,6 +359,7 @@ void TLayoutReader::ApplyProperty(TObject* target, const TLayoutProperty& p, TCo
         } catch (const std::exception& e) {
             Fail(p.Line, p.Column, L"Property " + p.Path + L": " + MessageOf(e));
         }
+        return;
     }
 }
 

@@ -14,7 +14,11 @@
 // are refused with the chain named.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "framework/ClassRegistry.h"
@@ -64,8 +68,32 @@ private:
     void ClearFieldsOfCreated();
     [[noreturn]] void Fail(int line, int column, const std::wstring& what) const;
 
+    // Lookups remembered for the rest of this read: layouts set the same few paths on
+    // many objects of the same classes (a picture per item), and the registry's own
+    // lookups fold case and walk the ancestors each time.
+    const TClassInfo* ClassOf(const TObject* object);
+    const TPropInfo* PropOf(const TClassInfo* info, std::wstring_view name);
+    // Forgets the lookups when a registration may have rebuilt the tables they point into.
+    void CheckCacheGeneration();
+    struct TPropKey {
+        const TClassInfo* Info;
+        std::wstring_view Name;  // views the cache's own copy once stored
+    };
+    struct TPropKeyHash {
+        size_t operator()(const TPropKey& key) const noexcept;
+    };
+    struct TPropKeyEqual {
+        bool operator()(const TPropKey& a, const TPropKey& b) const noexcept {
+            return a.Info == b.Info && a.Name == b.Name;
+        }
+    };
+
     std::wstring FName;
     TLayoutResourceLoader FLoader;
+    std::vector<std::pair<const wchar_t*, const TClassInfo*>> FClasses;  // by ClassName() pointer
+    std::unordered_map<TPropKey, const TPropInfo*, TPropKeyHash, TPropKeyEqual> FProps;
+    std::vector<std::unique_ptr<std::wstring>> FPropNames;  // the names FProps' keys view
+    uint64_t FCacheGeneration = 0;                          // the registry's, when filled
     TComponent* FRoot = nullptr;
     TComponent* FParent = nullptr;
     std::vector<TComponent*> FCreated;

@@ -795,3 +795,48 @@ TEST(LayoutParser, BinaryDataOverManyLinesKeepsEveryByteAndPlacesFaultsByLineAnd
         }
     }
 }
+
+TEST(LayoutParser, LongBinaryLinesDecodeEveryPairAndStopAtTheFirstStrayCharacter) {
+    // 300 bytes written 64 digits a line, upper and lower case mixed, the last line short.
+    std::vector<uint8_t> bytes;
+    for (int i = 0; i < 300; ++i) bytes.push_back(static_cast<uint8_t>((i * 37 + 11) & 0xFF));
+    const wchar_t* upper = L"0123456789ABCDEF";
+    const wchar_t* lower = L"0123456789abcdef";
+    std::wstring text = L"object F: TTestForm\n  Data = {";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i % 32 == 0) text += L"\n    ";
+        const wchar_t* digits = i % 3 == 0 ? lower : upper;
+        text += digits[bytes[i] >> 4];
+        text += digits[bytes[i] & 15];
+    }
+    text += L"}\nend";
+    EXPECT_EQ(ParseLayout(text, L"Bin").Properties.at(0).Value.Bytes, bytes);
+
+    // A stray character anywhere in a long line is reported where it stands, whatever its
+    // code: next to the digit and letter ranges, with the letter bit set, or far above ASCII.
+    const wchar_t strays[] = {L'G', L'g', L'@', L'`', L'/', L':', L'\x0161', L'\x8030', L'\xFF10', L'\x0146'};
+    for (wchar_t stray : strays)
+        for (int at = 0; at < 40; ++at) {
+            std::wstring line(64, L'a');
+            line[static_cast<size_t>(at)] = stray;
+            const std::wstring bad = L"object F: TTestForm\n  Data = {\n    " + line + L"\n  }\nend";
+            try {
+                ParseLayout(bad, L"Bin");
+                ADD_FAILURE() << "no error for character " << int(stray) << " at " << at;
+            } catch (const ELayoutError& e) {
+                EXPECT_EQ(e.Line(), 3) << int(stray) << " at " << at;
+                EXPECT_EQ(e.Column(), 5 + at) << int(stray) << " at " << at;
+                EXPECT_NE(e.Fault().find(L"Invalid hexadecimal digit"), std::wstring::npos) << ToUtf8(e.Fault());
+            }
+        }
+
+    // The closing brace inside a line ends the data there, at any place.
+    for (int at = 0; at <= 40; at += 2) {
+        std::wstring line(64, L'7');
+        line.insert(static_cast<size_t>(at), L"}");
+        const std::wstring cut = L"object F: TTestForm\n  Data = {\n    " +
+                                 line.substr(0, static_cast<size_t>(at) + 1) + L"\n  Tag = 7\nend";
+        const TLayoutObject root = ParseLayout(cut, L"Bin");
+        EXPECT_EQ(root.Properties.at(0).Value.Bytes, std::vector<uint8_t>(static_cast<size_t>(at) / 2, 0x77)) << at;
+    }
+}

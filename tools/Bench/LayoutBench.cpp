@@ -66,12 +66,33 @@ void RunPictureLayoutBench() {
         ReadLayoutText(container.get(), withPictures, L"Bench");
         for (int i = 0; i < container->GetItems().Count(); ++i) container->GetItems().Items(i)->GetPicture().Width();
     });
+    auto parse = [](const std::wstring& text) { ParseLayout(text, L"Bench"); };
+    double plainParse = MedianMicroseconds(kRuns, [&] { parse(withoutPictures); });
+    double picturesParse = MedianMicroseconds(kRuns, [&] { parse(withPictures); });
+    const TLayoutObject plainTree = ParseLayout(withoutPictures, L"Bench");
+    const TLayoutObject picturesTree = ParseLayout(withPictures, L"Bench");
+    auto build = [](const TLayoutObject& tree) {
+        TOwnedPtr<TGDIPPictureContainer> container(Make<TGDIPPictureContainer>(nullptr));
+        TLayoutReader reader(L"Bench");
+        reader.ReadRoot(container.get(), tree);
+    };
+    double plainBuild = MedianMicroseconds(kRuns, [&] { build(plainTree); });
+    double picturesBuild = MedianMicroseconds(kRuns, [&] { build(picturesTree); });
     std::printf("\nlayout reading, %d items, median of %d reads; without pictures %.1f us (%zu characters)\n",
                 kPictures, kRuns, plain, withoutPictures.size());
     std::printf("%-46s %12s %10s\n", "layout", "median us", "x plain");
     std::printf("%-46s %12.1f %10.2f\n", "40 pictures of 32 x 32, read", pictures, plain > 0 ? pictures / plain : 0.0);
     std::printf("%-46s %12.1f %10.2f\n", "40 pictures of 32 x 32, read and sized", firstSizes,
                 plain > 0 ? firstSizes / plain : 0.0);
+    std::printf("%-46s %12.1f %10.2f\n", "parse only, without pictures", plainParse,
+                plain > 0 ? plainParse / plain : 0.0);
+    std::printf("%-46s %12.1f %10.2f\n", "parse only, 40 pictures", picturesParse,
+                plain > 0 ? picturesParse / plain : 0.0);
+    std::printf("%-46s %12.1f %10.2f\n", "parsed tree read, without pictures", plainBuild,
+                plain > 0 ? plainBuild / plain : 0.0);
+    std::printf("%-46s %12.1f %10.2f\n", "parsed tree read, 40 pictures", picturesBuild,
+                plain > 0 ? picturesBuild / plain : 0.0);
+    std::printf("%-46s %12zu\n", "characters with pictures", withPictures.size());
 }
 
 }  // namespace orvtools
