@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/BiDiMode.h"
 #include "framework/Collection.h"
+#include "framework/HintAction.h"
 #include "framework/WinControl.h"
 #include "hints/OrvHintInfo.h"
 #include "statusbar/StatusBarPaint.h"
@@ -26,8 +28,6 @@ class THtmlPictureCache;
 namespace html {
 class TPictureContainer;
 }
-
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 namespace statusbar {
 
@@ -356,14 +356,6 @@ struct TStatusBarSystemCalls {
     std::function<void(const std::wstring& target)> ShellOpen;  // the "open" verb
 };
 void SetStatusBarSystemCalls(TStatusBarSystemCalls calls);
-
-// The framework's hint action: carries the application's current hint text to controls.
-class THintAction : public TComponent {
-public:
-    ORV_CLASS_NAME(THintAction)
-    explicit THintAction(TComponent* owner) : TComponent(owner) {}
-    std::wstring Hint;
-};
 
 class TOrvOfficeStatusBar : public TCustomControl {
 public:

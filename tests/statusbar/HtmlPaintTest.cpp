@@ -230,3 +230,99 @@ TEST(HtmlPaint, NetworkPathsTakeTheTypeIconWithoutTouchingThePath) {
     EXPECT_TRUE(flags.back() & SHGFI_USEFILEATTRIBUTES) << "a missing file shows its type's icon";
     SetHtmlShellCalls({});
 }
+
+TEST(HtmlPaint, SubAndSuperscriptMoveByAQuarterOfTheTextHeight) {
+    const int text = FontTextHeight(-12);
+    const int shift = text / 4;
+    TBitmap b(120, 40);
+    THtmlPaintResult result;
+    // The topmost row holding ink of a colour.
+    auto topRow = [&](auto match) {
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x)
+                if (match(b.PixelColor(x, y))) return y;
+        return -1;
+    };
+    Prepare(b);
+    PaintHtmlText(b.Canvas(), L"I", {0, 0, 120, 40}, {}, result);
+    const int plainTop = topRow(IsInk);
+    ASSERT_GE(plainTop, 0);
+    EXPECT_EQ(result.Height, text);
+
+    // Superscript: the line grows by the shift, plain text sits that much lower, the raised
+    // run where plain text sat alone.
+    Prepare(b);
+    PaintHtmlText(b.Canvas(), L"I<SUP><FONT color=\"clBlue\">I</FONT></SUP>", {0, 0, 120, 40}, {}, result);
+    EXPECT_EQ(result.Height, text + shift);
+    EXPECT_EQ(topRow(IsInk), plainTop + shift);
+    EXPECT_EQ(topRow(IsBlueInk), plainTop);
+
+    // Subscript: plain text stays, the lowered run sits a shift below it.
+    Prepare(b);
+    PaintHtmlText(b.Canvas(), L"I<SUB><FONT color=\"clBlue\">I</FONT></SUB>", {0, 0, 120, 40}, {}, result);
+    EXPECT_EQ(result.Height, text + shift);
+    EXPECT_EQ(topRow(IsInk), plainTop);
+    EXPECT_EQ(topRow(IsBlueInk), plainTop + shift);
+
+    // Both on one line: room for both shifts; the closing tag ends the shift.
+    Prepare(b);
+    PaintHtmlText(b.Canvas(), L"I<SUB>I</SUB><SUP>I</SUP><FONT color=\"clBlue\">I</FONT>", {0, 0, 120, 40}, {}, result);
+    EXPECT_EQ(result.Height, text + 2 * shift);
+    EXPECT_EQ(topRow(IsBlueInk), plainTop + shift) << "after the closing tags the run is on the base line";
+}
+
+TEST(HtmlPaint, BodyPicturesTileAndSitInTheCornersWithinTheRectangle) {
+    // An 8 x 8 red tile with a blue top-left pixel, and two plain corner pictures.
+    TBitmap tile(8, 8);
+    tile.Canvas().Brush().SetColor(clRed);
+    tile.Canvas().FillRect({0, 0, 8, 8});
+    tile.Canvas().SetPixel(0, 0, clBlue);
+    TBitmap lime(6, 6), yellow(6, 6);
+    lime.Canvas().Brush().SetColor(clLime);
+    lime.Canvas().FillRect({0, 0, 6, 6});
+    yellow.Canvas().Brush().SetColor(clYellow);
+    yellow.Canvas().FillRect({0, 0, 6, 6});
+    TOwnedPtr<html::TPictureContainer> store(Make<html::TPictureContainer>(nullptr));
+    auto add = [&](const wchar_t* name, const TBitmap& bitmap) {
+        html::TPictureItem* item = store->GetItems().Add();
+        item->SetName(name);
+        item->GetPicture().SetData(BmpFileBytes(bitmap));
+    };
+    add(L"tile", tile);
+    add(L"lime", lime);
+    add(L"yellow", yellow);
+
+    TBitmap b(50, 40);
+    Prepare(b);
+    THtmlPaintOptions options;
+    options.Pictures = store.get();
+    THtmlPaintResult result;
+    const TRect rect{5, 5, 35, 25};
+    PaintHtmlText(b.Canvas(), L"<BODY background=\"tile\">", rect, options, result);
+    // Tiles start at the rectangle's top-left corner, every 8 pixels.
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x) {
+            const bool marker = (x - rect.Left) % 8 == 0 && (y - rect.Top) % 8 == 0;
+            ASSERT_EQ(b.PixelColor(x, y), marker ? clBlue : clRed) << x << ", " << y;
+        }
+    // Nothing outside the rectangle.
+    for (int x = 0; x < b.Width(); ++x) {
+        EXPECT_EQ(b.PixelColor(x, rect.Top - 1), clWhite) << x;
+        EXPECT_EQ(b.PixelColor(x, rect.Bottom), clWhite) << x;
+    }
+    for (int y = 0; y < b.Height(); ++y) {
+        EXPECT_EQ(b.PixelColor(rect.Left - 1, y), clWhite) << y;
+        EXPECT_EQ(b.PixelColor(rect.Right, y), clWhite) << y;
+    }
+
+    Prepare(b);
+    PaintHtmlText(b.Canvas(), L"<BODY bgtopleft=\"lime\" bgtopright=\"yellow\">", rect, options, result);
+    EXPECT_EQ(b.PixelColor(rect.Left, rect.Top), clLime);
+    EXPECT_EQ(b.PixelColor(rect.Left + 5, rect.Top + 5), clLime);
+    EXPECT_EQ(b.PixelColor(rect.Left + 6, rect.Top), clWhite) << "drawn once, not tiled";
+    EXPECT_EQ(b.PixelColor(rect.Left, rect.Top + 6), clWhite);
+    EXPECT_EQ(b.PixelColor(rect.Right - 1, rect.Top), clYellow);
+    EXPECT_EQ(b.PixelColor(rect.Right - 6, rect.Top + 5), clYellow);
+    EXPECT_EQ(b.PixelColor(rect.Right - 7, rect.Top), clWhite);
+    EXPECT_EQ(b.PixelColor(rect.Right, rect.Top), clWhite);
+}
