@@ -31,6 +31,15 @@ std::wstring RegisterWindowClass(const TCreateParams& p) {
     return name;
 }
 
+// The name property holds a global atom; the window releases it when it goes.
+void TagWindowWithName(HWND window, const std::wstring& name) {
+    if (auto old = reinterpret_cast<UINT_PTR>(RemovePropW(window, TWinControl::kComponentNameProp)))
+        GlobalDeleteAtom(static_cast<ATOM>(old));
+    if (name.empty()) return;
+    ATOM atom = GlobalAddAtomW(name.substr(0, 255).c_str());
+    if (atom) SetPropW(window, TWinControl::kComponentNameProp, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+}
+
 bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && msg != WM_MOUSEWHEEL;
 }
@@ -45,7 +54,10 @@ LRESULT CALLBACK OrvWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
         if ((cs->dwExStyle & WS_EX_MDICHILD) && cs->lpCreateParams)
             control = reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(cs->lpCreateParams)->lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-        if (control) control->FHandle = window;
+        if (control) {
+            control->FHandle = window;
+            TagWindowWithName(window, control->GetName());
+        }
     }
     auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!control) return DefWindowProcW(window, msg, wParam, lParam);
@@ -59,6 +71,7 @@ LRESULT CALLBACK OrvWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
         if (Application) Application->HandleException(std::runtime_error("unknown exception"));
     }
     if (msg == WM_NCDESTROY) {
+        TagWindowWithName(window, std::wstring());
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         if (control->FHandle == window) control->FHandle = nullptr;
     }
@@ -73,6 +86,11 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+void TWinControl::SetName(const std::wstring& value) {
+    TControl::SetName(value);
+    if (FHandle) TagWindowWithName(FHandle, GetName());
+}
 
 void TWinControl::BeforeDestruction() {
     Destroying();

@@ -42,6 +42,11 @@ public:
     void RecreateWnd();
     void DestroyHandle();
     static TWinControl* FromHandle(HWND window);
+    // Every window of ours carries its component's name as the window property
+    // kComponentNameProp: a global atom of the name, so tools in other processes (the
+    // end-to-end driver, accessibility tools) can tell the windows apart.
+    static constexpr const wchar_t* kComponentNameProp = L"OrvComponentName";
+    void SetName(const std::wstring& value) override;
     // True when the control's window is (or will be made) a top-level pop-up rather
     // than a child window. A pop-up with a parent stays in the parent's control list,
     // but the parent's window only owns it: its Left and Top are screen coordinates,

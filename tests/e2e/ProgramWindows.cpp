@@ -56,6 +56,20 @@ BOOL CALLBACK MatchText(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+struct FindName {
+    const std::wstring* name;
+    HWND found;
+};
+
+BOOL CALLBACK MatchName(HWND hwnd, LPARAM param) {
+    auto* find = reinterpret_cast<FindName*>(param);
+    if (ComponentNameOf(hwnd) == *find->name) {
+        find->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 bool IsSameOrDescendant(HWND hwnd, HWND ancestor) {
     for (; hwnd; hwnd = GetParent(hwnd))
         if (hwnd == ancestor) return true;
@@ -157,13 +171,62 @@ HWND FindDescendantByText(HWND root, const std::wstring& text) {
     return find.found;
 }
 
+std::wstring ComponentNameOf(HWND hwnd) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(hwnd, L"OrvComponentName")));
+    if (!atom) return {};
+    wchar_t name[256] = {};
+    const UINT length = GlobalGetAtomNameW(atom, name, 256);
+    return std::wstring(name, length);
+}
+
+HWND FindDescendantByName(HWND root, const std::wstring& name) {
+    FindName find{&name, nullptr};
+    EnumChildWindows(root, MatchName, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+HWND WaitForNamed(HWND root, const std::wstring& name, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        HWND found = FindDescendantByName(root, name);
+        if (found && IsWindowVisible(found)) return found;
+        if (GetTickCount64() > deadline)
+            throw StepFailed("no visible window named \"" + Printable(name) + "\" under " + Describe(root) +
+                             (found ? " (there is one, hidden)" : ""));
+        Sleep(kPollMs);
+    }
+}
+
+void MoveLikeAUser(POINT screenPoint, DWORD restMs) {
+    if (!SetCursorPos(screenPoint.x, screenPoint.y)) throw StepFailed("SetCursorPos failed");
+    // A real move as well, so the window under the pointer hears it.
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof(INPUT));
+    Sleep(restMs);
+}
+
+void PressKey(WORD virtualKey) {
+    for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = flags;
+        if (SendInput(1, &input, sizeof(INPUT)) != 1) throw StepFailed("SendInput refused the key");
+        Sleep(kPressMs);
+    }
+}
+
 void ClickLikeAUser(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
     if (rect.right <= rect.left || rect.bottom <= rect.top)
         throw StepFailed("the command has no area on screen: " + Describe(control));
-    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClickLikeAUserAt(control, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
 
+void ClickLikeAUserAt(HWND control, POINT centre) {
     HWND top = GetAncestor(control, GA_ROOT);
     SetForegroundWindow(top);
     // Whatever a user would hit at that point must be the command itself.

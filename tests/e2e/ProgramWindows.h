@@ -40,9 +40,24 @@ void PressOk(HWND box, DWORD timeoutMs);
 // First visible descendant of `root` whose text is exactly `text`, or null.
 HWND FindDescendantByText(HWND root, const std::wstring& text);
 
+// The component name the program gives its windows (the window property
+// "OrvComponentName", a global atom), or empty.
+std::wstring ComponentNameOf(HWND hwnd);
+// First descendant of `root` (visible or not) named `name`, or null.
+HWND FindDescendantByName(HWND root, const std::wstring& name);
+// Waits for a visible descendant named `name`; throws after the timeout.
+HWND WaitForNamed(HWND root, const std::wstring& name, DWORD timeoutMs);
+
 // Clicks the middle of `control` with the real mouse: its window is brought
 // to the front, the cursor moved there and a left press and release injected.
 void ClickLikeAUser(HWND control);
+// The same at a screen point inside `control` (the hit window there must be
+// `control` or one of its descendants).
+void ClickLikeAUserAt(HWND control, POINT screenPoint);
+// Rests the real pointer on a screen point for `restMs`.
+void MoveLikeAUser(POINT screenPoint, DWORD restMs);
+// Presses and releases one key with the real keyboard.
+void PressKey(WORD virtualKey);
 
 // The program, started with CreateProcessW as a shell would. Terminates it
 // on destruction if it is still running, so a failed step leaves nothing

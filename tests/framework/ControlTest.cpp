@@ -203,3 +203,43 @@ TEST(Parent, ReparentingKeepsTheWindowAndFreeingAChildUnlinksIt) {
     EXPECT_EQ(b->ControlCount(), 0);
     EXPECT_FALSE(IsWindow(h));
 }
+
+namespace {
+
+// What another process reads: the atom in the window's name property.
+std::wstring NameOnWindow(HWND window) {
+    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, L"OrvComponentName")));
+    if (!atom) return L"<none>";
+    wchar_t text[256] = {};
+    UINT length = GlobalGetAtomNameW(atom, text, 256);
+    return std::wstring(text, length);
+}
+
+}  // namespace
+
+TEST(WindowName, WindowsCarryTheirComponentNameThroughRenameAndReleaseItWhenDestroyed) {
+    auto form = MakeForm(200, 100);
+    form->SetName(L"NameProbeForm");
+    auto* named = new TPanel(form.get());
+    named->SetName(L"NameProbePanelA");
+    named->SetParent(form.get());
+    auto* unnamed = new TPanel(form.get());
+    unnamed->SetParent(form.get());
+    form->Show();
+    ASSERT_TRUE(named->HandleAllocated());
+    EXPECT_EQ(NameOnWindow(form->Handle()), L"NameProbeForm");
+    EXPECT_EQ(NameOnWindow(named->Handle()), L"NameProbePanelA");
+    EXPECT_EQ(NameOnWindow(unnamed->Handle()), L"<none>");
+
+    named->SetName(L"NameProbePanelB");
+    EXPECT_EQ(NameOnWindow(named->Handle()), L"NameProbePanelB") << "a rename reaches the window";
+    EXPECT_EQ(GlobalFindAtomW(L"NameProbePanelA"), 0) << "the old name's atom is released";
+    unnamed->SetName(L"NameProbeLate");
+    EXPECT_EQ(NameOnWindow(unnamed->Handle()), L"NameProbeLate");
+
+    named->Free();
+    EXPECT_EQ(GlobalFindAtomW(L"NameProbePanelB"), 0) << "a destroyed window releases its name";
+    form.reset();
+    EXPECT_EQ(GlobalFindAtomW(L"NameProbeForm"), 0);
+    EXPECT_EQ(GlobalFindAtomW(L"NameProbeLate"), 0);
+}
