@@ -1,5 +1,6 @@
 #include "app/ZemForm3.h"
 
+#include "app/ZemFrame2.h"
 #include "buttons/OrvGlowButton.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
@@ -39,17 +40,19 @@ void TZemForm3::OrvGlowButton1Click(TObject*) {
 }
 
 void RegisterAppClasses() {
+    RegisterZemFrame2Class();
     TClassBuilder<TZemForm3>(L"TZemForm3", L"TOrvToolBarForm")
         .Factory()
         .Field(L"OrvToolBarPager1", &TZemForm3::OrvToolBarPager1)
         .Field(L"OrvPage1", &TZemForm3::OrvPage1)
-        .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)
-        .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
         .Field(L"OrvToolBarOfficeStyler1", &TZemForm3::OrvToolBarOfficeStyler1)
-        .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
-        .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
+        .Field(L"OrvToolBar1", &TZemForm3::OrvToolBar1)
         .Field(L"OrvPreviewMenu1", &TZemForm3::OrvPreviewMenu1)
         .Field(L"OrvPreviewMenuOfficeStyler1", &TZemForm3::OrvPreviewMenuOfficeStyler1)
+        .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
+        .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
+        .Field(L"ZemFrame2", &TZemForm3::ZemFrame2)
+        .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
         .Method(L"OrvGlowButton1Click", &TZemForm3::OrvGlowButton1Click)
         .Method(L"FormCreate", &TZemForm3::FormCreate);
 }

@@ -13,6 +13,7 @@ class TOrvOfficeStatusBarOfficeStyler;
 class TOrvPreviewMenu;
 class TOrvPreviewMenuOfficeStyler;
 }  // namespace orv
+class TZemFrame2;
 
 // Built from its stored layout (resources/layouts/ZemForm3.layout).
 class TZemForm3 : public orv::TOrvToolBarForm {
@@ -24,16 +25,18 @@ public:
     void OrvGlowButton1Click(orv::TObject* sender);
     void FormCreate(orv::TObject* sender);
 
-    // Published fields, bound by name when the layout is read.
+    // Published fields, bound by name when the layout is read, in declaration order.
     orv::TOrvToolBarPager* OrvToolBarPager1 = nullptr;
     orv::TOrvPage* OrvPage1 = nullptr;
-    orv::TOrvToolBar* OrvToolBar1 = nullptr;
-    orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
     orv::TOrvToolBarOfficeStyler* OrvToolBarOfficeStyler1 = nullptr;
-    orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
-    orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
+    orv::TOrvToolBar* OrvToolBar1 = nullptr;
     orv::TOrvPreviewMenu* OrvPreviewMenu1 = nullptr;
     orv::TOrvPreviewMenuOfficeStyler* OrvPreviewMenuOfficeStyler1 = nullptr;
+    orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
+    orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
+    // The backstage frame, hidden until the application button shows it.
+    TZemFrame2* ZemFrame2 = nullptr;
+    orv::TOrvGlowButton* OrvGlowButton1 = nullptr;
 };
 
 // The program's classes, for its stored layouts.
