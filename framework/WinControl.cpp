@@ -221,10 +221,12 @@ void TWinControl::InsertControl(TControl* control) {
         win->CreateParams(p);
         SetWindowLongPtrW(win->FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetAncestor(p.WndParent, GA_ROOT)));
     } else if (win && win->FHandle) {
-        // Re-parenting keeps the window (capture and state survive the move).
+        // Re-parenting keeps the window (capture and state survive the move). Leaving
+        // the old parent parked it hidden: a visible control shows again in the new one.
         if (FHandle) {
             ::SetParent(win->FHandle, FHandle);
-            SetWindowPos(win->FHandle, HWND_TOP, win->FLeft, win->FTop, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(win->FHandle, HWND_TOP, win->FLeft, win->FTop, 0, 0,
+                         SWP_NOSIZE | SWP_NOACTIVATE | (win->FVisible ? SWP_SHOWWINDOW : 0));
         } else {
             win->DestroyHandle();
         }

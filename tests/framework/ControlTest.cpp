@@ -204,6 +204,44 @@ TEST(Parent, ReparentingKeepsTheWindowAndFreeingAChildUnlinksIt) {
     EXPECT_FALSE(IsWindow(h));
 }
 
+TEST(Parent, AFrameMovedIntoAPopUpWindowAndBackKeepsItsWindowAndShows) {
+    auto form = MakeForm(300, 200);
+    auto* frame = Make<TFrame>(form.get());
+    frame->SetParent(form.get());
+    frame->SetBounds(10, 10, 120, 80);
+    auto* child = new TProbe(form.get());
+    child->SetParent(frame);
+    child->SetAlign(TAlign::alClient);
+    form->Show();
+    TOwnedPtr<TForm> popup(Make<TForm>(nullptr));
+    popup->SetBorderStyle(TFormBorderStyle::bsNone);
+    popup->SetBounds(300, 300, 200, 150);
+    popup->ShowNoActivate();
+    HWND frameWindow = frame->Handle(), childWindow = child->Handle();
+
+    frame->SetParent(popup.get());
+    frame->SetBounds(0, 3, 200, 147);
+    orvtest::PumpFor(30);
+    EXPECT_EQ(frame->Handle(), frameWindow);
+    EXPECT_EQ(child->Handle(), childWindow);
+    EXPECT_EQ(GetParent(frameWindow), popup->Handle());
+    EXPECT_TRUE(IsWindowVisible(frameWindow)) << "shown in the pop-up, not left parked hidden";
+    EXPECT_EQ(child->Width(), 200) << "its aligned child fills it again";
+    EXPECT_EQ(child->Height(), 147);
+
+    frame->SetParent(form.get());
+    orvtest::PumpFor(30);
+    EXPECT_EQ(frame->Handle(), frameWindow);
+    EXPECT_EQ(GetParent(frameWindow), form->Handle());
+    EXPECT_TRUE(IsWindowVisible(frameWindow)) << "and shown again back home";
+
+    // A hidden frame stays hidden wherever it goes.
+    frame->SetVisible(false);
+    frame->SetParent(popup.get());
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    EXPECT_EQ(frame->Handle(), frameWindow);
+}
+
 namespace {
 
 // What another process reads: the atom in the window's name property.
