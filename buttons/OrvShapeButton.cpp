@@ -337,6 +337,7 @@ void TOrvCustomShapeButton::ButtonPressed(int groupIndex, TOrvCustomShapeButton*
 // --- click and the menu or frame -----------------------------------------------------------------
 
 void TOrvCustomShapeButton::Click() {
+    FShowAfterInternalClick = FInternalClick;
     if (!FInternalClick) TCustomControl::Click();
     if ((FOrvPreviewMenu || FFrame) && GetEnabled() && !IsDestroying()) {
         FCanShowMenu = true;
@@ -356,9 +357,8 @@ void TOrvCustomShapeButton::ShowMenuOrFrame() {
     FShowMenuTimer->SetEnabled(false);
     if (!FCanShowMenu || IsDestroying()) return;
     FCanShowMenu = false;
-    bool showHints = (FShortCutHint && FShortCutHint->GetVisible() && !FInternalClick) || FDoShowMenuHint;
+    bool showHints = (FShortCutHint && FShortCutHint->GetVisible() && !FShowAfterInternalClick) || FDoShowMenuHint;
     FDoShowMenuHint = false;
-    FInternalClick = false;
     bool useFrame = FFrame && ScenicRibbonMode && Office2010Look;
     if (!useFrame && FOrvPreviewMenu)
         ShowPreviewMenu(showHints);
@@ -660,6 +660,7 @@ void TOrvCustomShapeButton::KeyDown(uint16_t& key, TShiftState shift) {
         Repaint();
         FInternalClick = true;
         Click();
+        FInternalClick = false;
     }
     TCustomControl::KeyDown(key, shift);
 }
@@ -813,7 +814,6 @@ size_t HashPixels(const uint32_t* bits, size_t count) {
 }
 
 }  // namespace
-
 
 TShapeLook TOrvCustomShapeButton::CurrentLook() const {
     if (!GetEnabled()) return slDisabled;

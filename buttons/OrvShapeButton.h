@@ -235,6 +235,8 @@ private:
     bool FMenuBeingShown = false;
     bool FDoShowMenuHint = false;
     bool FInternalClick = false;
+    // The click that started the pending show came from the keyboard.
+    bool FShowAfterInternalClick = false;
     int FPreviewMenuOffSet = 0;
     TShortCutHintWindow* FShortCutHint = nullptr;
     bool FIsAeroVista = false;
