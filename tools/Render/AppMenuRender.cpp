@@ -8,6 +8,7 @@
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuPanel.h"
 #include "appmenu/OrvPreviewMenuStylers.h"
+#include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "paint/OrvLook.h"
 
@@ -91,6 +92,15 @@ void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene sce
             break;
     }
     panel->PaintTo(bitmap.Canvas());
+    // The bottom buttons are child windows of the panel: each paints at its place.
+    HDC dc = bitmap.Canvas().Handle();
+    for (TOrvGlowButton* button : panel->ButtonList()) {
+        if (!button->GetVisible()) continue;
+        POINT old;
+        SetViewportOrgEx(dc, button->Left(), button->Top(), &old);
+        button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+    }
 }
 
 }  // namespace
@@ -100,7 +110,7 @@ std::vector<TRenderItem> AppMenuRenderItems() {
         return TRenderItem{name, text, 460, 260, 1, [=](TBitmap& b) { PaintMenu(b, style, scenic, scene); }};
     };
     return {
-        item(L"AppMenuLuna", L"application menu, Office 2007 Luna: pressed, hot split, separator, disabled",
+        item(L"AppMenuLuna", L"application menu, Office 2007 Luna: hot split, separator, disabled, bottom buttons",
              psOffice2007Luna, false, scItems),
         item(L"AppMenuScenic", L"application menu, Windows 7 scenic: square application button and glyph", psWindows7,
              true, scItems),
