@@ -2,6 +2,7 @@
 
 #include "tools/Render/FillRender.h"
 #include "tools/Render/GlowButtonRender.h"
+#include "tools/Render/ShapeButtonRender.h"
 #include "tools/Render/HtmlRender.h"
 #include "tools/Render/StatusBarRender.h"
 #include "tools/Render/ItemRender.h"
@@ -273,6 +274,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
     static const std::vector<TRenderItem> catalog = [] {
         std::vector<TRenderItem> items = MakeCatalog();
         for (auto& item : GlowButtonRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ShapeButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarButtonRenderItems()) items.push_back(std::move(item));
         for (auto& item : ToolBarPageRenderItems()) items.push_back(std::move(item));
