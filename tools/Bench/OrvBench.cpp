@@ -13,6 +13,7 @@
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
 #include "PagerBench.h"
+#include "ShapeButtonBench.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -124,6 +125,7 @@ int main(int argc, char** argv) {
         {"html", orvtools::RunHtmlBench},
         {"statusbar", orvtools::RunStatusBarBench},
         {"appmenu", orvtools::RunAppMenuBench},
+        {"shape", orvtools::RunShapeButtonBench},
     };
     for (const auto& [name, run] : sections)
         if (Wanted(argc, argv, name)) run();

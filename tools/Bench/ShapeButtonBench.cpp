@@ -1,0 +1,184 @@
+#include "ShapeButtonBench.h"
+#include "BenchTiming.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "buttons/FrameWindow.h"
+#include "buttons/OrvShapeButton.h"
+#include "framework/Bitmap.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/GdiHandles.h"
+#include "paint/FaceCache.h"
+#include "paint/OrvGDIP.h"
+#include "paint/OrvLook.h"
+#include "toolbar/OrvStyleIF.h"
+#include "toolbar/OrvToolBarPager.h"
+
+using namespace orv;
+
+namespace orvtools {
+
+namespace {
+
+constexpr int kRuns = 1000;
+constexpr int kLeakPaints = 10000;
+constexpr int kCycles = 100;
+
+BOOL CALLBACK CountWindow(HWND, LPARAM p) {
+    ++*reinterpret_cast<int*>(p);
+    return TRUE;
+}
+
+int ThreadWindows() {
+    int n = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
+void RunShapeButtonBench() {
+    bool savedScenic = ScenicRibbonMode, savedOffice = Office2010Look;
+    ScenicRibbonMode = true;
+    Office2010Look = true;
+    TOwnedPtr<TForm> host(Make<TForm>(nullptr));
+    host->SetBounds(0, 0, 681, 606);
+    auto* pager = new TOrvToolBarPager(host.get());
+    pager->SetParent(host.get());
+    pager->SetBounds(0, 0, 681, 149);
+    auto make = [&]() {
+        auto* b = new TOrvShapeButton(host.get());
+        b->SetParent(pager);
+        b->SetBounds(0, 30, 55, 24);
+        b->Appearance().SetShape(TOrvButtonShape::bsRectangle);
+        b->SetText(L"File");
+        b->Font().SetColor(clWhite);
+        return b;
+    };
+    ScenicRibbonMode = true;
+    Office2010Look = true;
+    TOrvShapeButton* normal = make();
+    TOrvShapeButton* hot = make();
+    hot->Perform(CM_MOUSEENTER);
+    TOrvShapeButton* down = make();
+    down->SetStyle(tasCheck);
+    down->SetDown(true);
+    TOrvShapeButton* disabled = make();
+    disabled->SetEnabled(false);
+
+    TBitmap bitmap(55, 24);
+    HDC dc = bitmap.Canvas().Handle();
+    TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
+    RECT rc{0, 0, 55, 24};
+    auto paint = [dc](TOrvShapeButton* b) { b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0); };
+    struct TRow {
+        const char* Name;
+        TOrvShapeButton* Button;
+    };
+    const TRow rows[] = {{"shape button normal", normal},
+                         {"shape button hot", hot},
+                         {"shape button down", down},
+                         {"shape button disabled", disabled}};
+    for (const TRow& r : rows) paint(r.Button);
+
+    double baseline = MedianMicroseconds(kRuns, [&] { FillRect(dc, &rc, brush.Get()); });
+    std::printf("\nshape button paint, 55 x 24 Office 2010 rectangle \"File\" on a pager, median of %d paints;\n",
+                kRuns);
+    std::printf("FillRect baseline %.2f us. steady: the parent background, then the kept face copied;\n", baseline);
+    std::printf("direct: drawn without the face cache\n");
+    std::printf("%-26s %10s %10s %10s %10s\n", "look", "steady us", "x Fill", "direct us", "x Fill");
+    auto ratio = [baseline](double t) { return baseline > 0 ? t / baseline : 0.0; };
+    for (const TRow& r : rows) {
+        double steady = MedianMicroseconds(kRuns, [&] { paint(r.Button); });
+        ShapeButtonFaceCache = false;
+        double direct = MedianMicroseconds(kRuns, [&] { paint(r.Button); });
+        ShapeButtonFaceCache = true;
+        std::printf("%-26s %10.2f %10.1f %10.2f %10.1f\n", r.Name, steady, ratio(steady), direct, ratio(direct));
+    }
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
+    for (int i = 0; i < kLeakPaints; ++i) paint(rows[i % 4].Button);
+    std::printf("%d paints: live GDI objects before %d, after %d; live GDI+ objects before %d, after %d\n", kLeakPaints,
+                gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal());
+
+    // The frame: a panel with a left column and a client area of four rows.
+    host->Show();
+    auto* frame = new TPanel(host.get());
+    frame->SetParent(host.get());
+    frame->SetBounds(48, 176, 574, 395);
+    auto* left = new TPanel(host.get());
+    left->SetParent(frame);
+    left->SetAlign(TAlign::alLeft);
+    left->SetWidth(161);
+    for (int i = 0; i < 4; ++i) {
+        auto* row = new TPanel(host.get());
+        row->SetParent(frame);
+        row->SetAlign(TAlign::alTop);
+        row->SetHeight(35);
+        row->SetCaption(L"Sub item " + std::to_wstring(i + 1));
+    }
+    normal->SetFrame(frame);
+    Pump();
+    // The pager's own styler announced its look when it was made: the frame needs both flags.
+    ScenicRibbonMode = true;
+    Office2010Look = true;
+    auto open = [&] {
+        normal->Click();
+        normal->ShowMenuOrFrame();
+        RedrawWindow(normal->FrameWindow()->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    auto close = [&] {
+        normal->HideFrame();
+        Pump();
+    };
+    open();
+    if (!normal->FrameWindow() || !normal->FrameWindow()->GetVisible()) {
+        std::printf("frame window did not open\n");
+        ScenicRibbonMode = savedScenic;
+        Office2010Look = savedOffice;
+        return;
+    }
+    close();
+    double repaint = 0;
+    {
+        open();
+        repaint = MedianMicroseconds(200, [&] {
+            RedrawWindow(normal->FrameWindow()->Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        });
+        close();
+    }
+    double opening = MedianMicroseconds(200, [&] {
+        open();
+        close();
+    });
+    std::printf(
+        "frame window open (show to the end of the frame's first paint, then hidden): %.0f us, %.1f x one "
+        "repaint of the shown frame (%.0f us)\n",
+        opening, repaint > 0 ? opening / repaint : 0.0, repaint);
+    int windows = ThreadWindows();
+    gdiBefore = GdiLiveTotal();
+    gdipBefore = GdipLiveTotal();
+    for (int i = 0; i < kCycles; ++i) {
+        open();
+        close();
+    }
+    std::printf(
+        "%d open and close cycles: live GDI objects before %d, after %d; GDI+ before %d, after %d; windows "
+        "before %d, after %d\n",
+        kCycles, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windows, ThreadWindows());
+    ScenicRibbonMode = savedScenic;
+    Office2010Look = savedOffice;
+}
+
+}  // namespace orvtools
