@@ -573,20 +573,19 @@ void TOrvPage::Paint() {
             p.TabRight = tab.Right - shift;
         }
         if (active && !FCloneOf && p.RoundEdges && !p.Scenic && pager->HandleAllocated()) {
-            // The corner pixels take the pager's pixels just outside the page.
-            HDC dc = GetDC(pager->Handle());
-            auto px = [dc](int x, int y) { return static_cast<TColor>(GetPixel(dc, x, y)); };
-            int l = FLeft, t = FTop, w = FWidth, h = FHeight;
-            p.CornerPixels[0] = px(l - 1, t - 1);
-            p.CornerPixels[1] = px(l + 1, t - 1);
-            p.CornerPixels[2] = px(l - 1, t);
-            p.CornerPixels[3] = px(l - 1, t + h);
-            p.CornerPixels[4] = px(l + w + 1, t);
-            p.CornerPixels[5] = px(l + w + 1, t + h);
-            ReleaseDC(pager->Handle(), dc);
+            // The corner pixels take the pager's pixels just outside the page: from its kept
+            // backdrop (no tab reaches the page's corners), else from its window.
+            const int l = FLeft, t = FTop, w = FWidth, h = FHeight;
+            const TPoint at[6] = {{l - 1, t - 1}, {l + 1, t - 1}, {l - 1, t},
+                                  {l - 1, t + h}, {l + w + 1, t}, {l + w + 1, t + h}};
+            if (!PagerBackdropPixels(pager->PaintState(), at, p.CornerPixels, 6)) {
+                HDC dc = GetDC(pager->Handle());
+                for (int i = 0; i < 6; ++i) p.CornerPixels[i] = static_cast<TColor>(GetPixel(dc, at[i].X, at[i].Y));
+                ReleaseDC(pager->Handle(), dc);
+            }
         }
     }
-    DrawPageBackground(c, p);
+    PaintPageBackground(c, p, GetColor());
 }
 
 }  // namespace orv

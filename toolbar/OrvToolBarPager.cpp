@@ -111,6 +111,7 @@ void TOrvToolBarPager::Loaded() {
     if (FActivePageIndex < 0 && !FPages.Empty()) SetActivePageIndex(0);
     for (int i = 0; i < FPages.Count(); ++i) FPages[i]->SetVisible(i == FActivePageIndex);
     UpdateCaptionButtons();
+    UpdateMDIButtons();
     UpdateHelpButtons();
     UpdateTabs();
     UpdateCaptionLayer();
@@ -120,9 +121,14 @@ void TOrvToolBarPager::Loaded() {
 
 void TOrvToolBarPager::CreateHandleDone() {
     TCustomControl::CreateHandleDone();
+    FMDITimerOn = false;  // a new window has no timers yet
     // A pager made in code (no layout, so no Loaded) gets its buttons with its window.
-    if (IsLoading() || FPropertiesLoaded) return;
+    if (IsLoading() || FPropertiesLoaded) {
+        if (FPropertiesLoaded) UpdateMDIButtons();
+        return;
+    }
     UpdateCaptionButtons();
+    UpdateMDIButtons();
     UpdateHelpButtons();
     UpdateTabs();
 }
@@ -620,6 +626,7 @@ void TOrvToolBarPager::SetAutoMDIButtons(bool value) {
     if (FAutoMDIButtons == value) return;
     FAutoMDIButtons = value;
     UpdateTabs();
+    UpdateMDIButtons();
 }
 
 void TOrvToolBarPager::SetCaptionButtons(TCaptionButtons value) {
@@ -735,7 +742,8 @@ void TOrvToolBarPager::ApplyStylerChange(int code) {
     if (TOrvPage* page = GetActivePage()) page->Invalidate();
     TCustomOrvToolBarStyler* styler = CurrentToolBarStyler();
     if (FToolBarStyler) {
-        for (TOrvGlowButton* b : {FCloseButton, FMaxButton, FMinButton, FHelpButton, FExpandCollapsButton})
+        for (TOrvGlowButton* b : {FCloseButton, FMaxButton, FMinButton, FHelpButton, FExpandCollapsButton,
+                                  FMDIButtons[0], FMDIButtons[1], FMDIButtons[2]})
             if (b) b->Appearance().Assign(&styler->GlowButtonAppearance());
     }
     if (code == scPagerCaption && !IsLoading()) UpdateCaptionButtons();
@@ -935,11 +943,13 @@ void TOrvToolBarPager::ShowMinimizedRibbon() {
     TRect pageRect = GetPageRect();
     TPoint at = ClientToScreen(TPoint{pageRect.Left - 2, GetTabRowRect().Bottom});
     FMinimizedRibbonWindow->ShowPage(page, ClonePageHeight(), at);
+    UpdateExpandCollapsPicture();
     Invalidate();
 }
 
 void TOrvToolBarPager::HideMinimizedRibbon() {
     if (FMinimizedRibbonWindow) FMinimizedRibbonWindow->HideWindow();
+    UpdateExpandCollapsPicture();
 }
 
 // --- caption, help and expand buttons --------------------------------------------------------------------
@@ -1058,10 +1068,21 @@ void TOrvToolBarPager::UpdateHelpButtons() {
         FExpandCollapsButton->Free();
         FExpandCollapsButton = nullptr;
     }
-    if (FExpandCollapsButton) {
-        LoadOptionalPicture(FExpandCollapsButton->Picture(), FExpanded ? L"OTBECUP_BTN" : L"OTBECDOWN_BTN");
-    }
+    UpdateExpandCollapsPicture();
     PlaceButtons();
+}
+
+void TOrvToolBarPager::UpdateExpandCollapsPicture() {
+    if (!FExpandCollapsButton) {
+        FExpandCollapsPicture = nullptr;
+        return;
+    }
+    // Collapsed with the pop-up showing, the button pins the page: it expands.
+    const wchar_t* name = FExpanded ? L"OTBECUP_BTN" : PopupShowing() ? L"OTBECNCH_BTN" : L"OTBECDOWN_BTN";
+    if (name == FExpandCollapsPicture) return;
+    FExpandCollapsPicture = name;
+    FExpandCollapsButton->Picture().Assign(nullptr);
+    LoadOptionalPicture(FExpandCollapsButton->Picture(), name);
 }
 
 void TOrvToolBarPager::PlaceButtons() {
@@ -1076,6 +1097,7 @@ void TOrvToolBarPager::PlaceButtons() {
         right -= 2;
     }
     if (FCloseButton) UpdateCaptionButtons();
+    PlaceMDIButtons();
 }
 
 // --- painting ---------------------------------------------------------------------------------------------

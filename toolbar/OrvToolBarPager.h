@@ -206,6 +206,12 @@ public:
     TOrvGlowButton* MinButton() const { return FMinButton; }
     TOrvGlowButton* HelpButton() const { return FHelpButton; }
     TOrvGlowButton* ExpandCollapsButton() const { return FExpandCollapsButton; }
+    // The MDI buttons: 0 minimize, 1 restore, 2 close; null until first needed.
+    TOrvGlowButton* MDIButton(int index) const { return index >= 0 && index < 3 ? FMDIButtons[index] : nullptr; }
+    // Shows the MDI buttons while AutoMDIButtons is on (outside design time), the parent
+    // form is an MDI form with border icons and its active child is maximized; hides them
+    // otherwise. Also run by a 200 ms check while AutoMDIButtons is on.
+    void UpdateMDIButtons();
     TCaptionLayer* CaptionLayer() const { return FCaptionLayer; }
     TWinControl* QuickAccessToolBar() const { return FQuickAccessToolBar; }
     TWinControl* ApplicationButton() const;
@@ -306,9 +312,12 @@ private:
     void ScrollTabs(int delta);
     void UpdateCaptionButtons();
     void UpdateHelpButtons();
+    void UpdateExpandCollapsPicture();
     void UpdateCaptionLayer();
     void FreeCaptionButtons();
     void CaptionButtonClick(TObject* sender);
+    void MDIButtonClick(int index);
+    void PlaceMDIButtons();
     void SettingsChanged(TObject*);
     void GlassSettingChanged(TObject*);
     void InstallFormHook();
@@ -372,6 +381,10 @@ private:
     TOrvGlowButton* FMinButton = nullptr;
     TOrvGlowButton* FHelpButton = nullptr;
     TOrvGlowButton* FExpandCollapsButton = nullptr;
+    TOrvGlowButton* FMDIButtons[3] = {nullptr, nullptr, nullptr};
+    // The resource the expand/collapse button shows now (one of three literals).
+    const wchar_t* FExpandCollapsPicture = nullptr;
+    bool FMDITimerOn = false;
     TCaptionLayer* FCaptionLayer = nullptr;
     TWinControl* FQuickAccessToolBar = nullptr;
     TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;

@@ -23,6 +23,8 @@ namespace {
 
 constexpr UINT_PTR kKeyTipTimer = 1;
 constexpr UINT_PTR kDblClickTimer = 2;
+// The MDI buttons' check (PagerMDIButtons.cpp).
+constexpr UINT_PTR kMDITimer = 3;
 constexpr unsigned kKeyTipTick = 50;
 constexpr int kKeyTipHold = 700;
 constexpr unsigned kDblClickTime = 600;
@@ -143,8 +145,10 @@ bool TOrvToolBarPager::FormHook(TMessage& m) {
             if (!PtInRect(&r, p)) return false;
             return MouseWheel(0, GET_WHEEL_DELTA_WPARAM(m.WParam), TPoint{p.x, p.y});
         }
-        case WM_MOVE:
         case WM_SIZE:
+            if (FAutoMDIButtons) UpdateMDIButtons();
+            [[fallthrough]];
+        case WM_MOVE:
             TellWinStyleChildren(kWinStyleUpdateMenu);
             if (FShortCutHintShowing) HideKeyTipWindows(true);
             return false;
@@ -366,6 +370,8 @@ void TOrvToolBarPager::WindowTimer(UINT_PTR id) {
     } else if (id == kDblClickTimer) {
         StopTimer(kDblClickTimer);
         FClickCount = 0;
+    } else if (id == kMDITimer) {
+        UpdateMDIButtons();
     } else {
         TCustomControl::WindowTimer(id);
     }

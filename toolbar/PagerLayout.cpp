@@ -125,6 +125,16 @@ TRect PagerRightScrollButtonRect(const TPagerGeometry& g) {
     return {area.Right, area.Top, area.Right + kScrollButtonWidth, area.Bottom - 5};
 }
 
+TRect PagerMDIButtonRect(const TPagerGeometry& g, int index) {
+    TPagerGeometry noScroller = g;
+    noScroller.ScrollerVisible = false;
+    const TRect area = PagerTabAreaRect(noScroller);
+    const int size = g.MDIButtonWidth;
+    const int left = area.Right + 2 + index * (size + g.MDIButtonSpacing);
+    const int top = area.Top + (area.Height() - size) / 2 - 4;
+    return {left, top, left + size, top + size};
+}
+
 TRect PagerQuickAccessRect(const TPagerGeometry& g, const TQuickAccessInput& q) {
     const TRect none{-1, -1, -1, -1};
     if (!q.Present) return none;

@@ -44,6 +44,10 @@ TRect PagerPageRect(const TPagerGeometry& g);
 // just right of the area, in the room the scroller takes from it.
 TRect PagerLeftScrollButtonRect(const TPagerGeometry& g);
 TRect PagerRightScrollButtonRect(const TPagerGeometry& g);
+// MDI button index (0 minimize, 1 maximize/restore, 2 close): square buttons of the MDI
+// button width, spaced by the MDI spacing, from 2 pixels right of the tab area (the
+// scroller's room counts as tab area), centred on the tab area and raised by 4.
+TRect PagerMDIButtonRect(const TPagerGeometry& g, int index);
 
 // The quick access toolbar's place: below the pager, or in the caption bar left of the
 // caption text's room and of the caption buttons.

@@ -41,6 +41,25 @@ TFill4 Blend4(const TFill4& a, const TFill4& b, int percent) {
             BlendColor(a.ColorMirror, b.ColorMirror, percent), BlendColor(a.ColorMirrorTo, b.ColorMirrorTo, percent)};
 }
 
+// The values of a two-part fill a face depends on.
+struct TFillFace {
+    TColor Color = clNone;
+    TColor ColorTo = clNone;
+    TColor ColorMirror = clNone;
+    TColor ColorMirrorTo = clNone;
+    TColor Border = clNone;
+    TGDIPGradient Gradient = ggVertical;
+    TGDIPGradient GradientMirror = ggVertical;
+    friend bool operator==(const TFillFace&, const TFillFace&) = default;
+    auto Tie() const { return std::tie(Color, ColorTo, ColorMirror, ColorMirrorTo, Border, Gradient, GradientMirror); }
+};
+
+template <class Appearance>
+TFillFace FillFaceOf(const Appearance& a) {
+    return {a.GetColor(),       a.GetColorTo(),  a.GetColorMirror(),   a.GetColorMirrorTo(),
+            a.GetBorderColor(), a.GetGradient(), a.GetGradientMirror()};
+}
+
 }  // namespace
 
 // --- Tabs --------------------------------------------------------------------------------
@@ -261,7 +280,7 @@ void PaintTab(TCanvas& canvas, const TTabPaint& t) {
     HDC dc = canvas.Handle();
     if (!dc) return;
     // Without a row fill the tab draws over whatever lies beneath: no face can carry it.
-    if (t.Row.Color == clNone || !t.Colors.Fill) {
+    if (!PagerFaceCache || t.Row.Color == clNone || (!t.Colors.Fill && !t.RowBeneath)) {
         DrawTab(canvas, t);
         return;
     }
@@ -302,6 +321,12 @@ void PaintTab(TCanvas& canvas, const TTabPaint& t) {
     });
     if (face->Empty()) return;
     HDC src = face->DC();
+    // The two columns right of a tab that is not the last of its group hold its shadow
+    // lines over the row fill the face repaints there: one copy takes them along.
+    if (t.ShadowColor != clNone && !t.LastOfGroup) {
+        BitBlt(dc, r.Left, r.Top, r.Width() + 2, r.Height(), src, kFaceLeft, kFaceTop, SRCCOPY);
+        return;
+    }
     BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, kFaceLeft, kFaceTop, SRCCOPY);
     // Only the shadow lines right of the tab: the rest there belongs to the row (and to a
     // group's right line).
@@ -547,6 +572,87 @@ void DrawPageBackground(TCanvas& canvas, const TPageBackgroundPaint& p) {
     }
 }
 
+namespace {
+
+// The face key of a page background: every value DrawPageBackground reads, and the
+// colour beneath it (the page's own, where rounded corners leave it).
+struct TPageBackgroundFace {
+    int Width = 0;
+    int Height = 0;
+    TColor Beneath = clNone;
+    TFillFace Fill;
+    TColor ShadowColor = clNone;
+    TColor HighLightColor = clNone;
+    TColor TabBorderColor = clNone;
+    bool Grouped = false;
+    TColor GroupBorder = clNone;
+    bool RoundEdges = true;
+    bool Scenic = false;
+    bool GlassDrawing = false;
+    bool OnGlassLook = false;
+    int TabLeft = -1;
+    int TabRight = -1;
+    TColor Corner0 = clNone;
+    TColor Corner1 = clNone;
+    TColor Corner2 = clNone;
+    TColor Corner3 = clNone;
+    TColor Corner4 = clNone;
+    TColor Corner5 = clNone;
+    auto Tie() const {
+        return std::tie(Width, Height, Beneath, Fill, ShadowColor, HighLightColor, TabBorderColor, Grouped, GroupBorder,
+                        RoundEdges, Scenic, GlassDrawing, OnGlassLook, TabLeft, TabRight, Corner0, Corner1, Corner2,
+                        Corner3, Corner4, Corner5);
+    }
+};
+static_assert(FaceKeyComplete<TPageBackgroundFace>());
+
+}  // namespace
+
+void PaintPageBackground(TCanvas& canvas, const TPageBackgroundPaint& p, TColor beneath) {
+    HDC dc = canvas.Handle();
+    if (!dc || !p.PageAppearance || p.Width <= 0 || p.Height <= 0) return;
+    if (!PagerFaceCache) {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(beneath);
+        canvas.FillRect(TRect{0, 0, p.Width, p.Height});
+        DrawPageBackground(canvas, p);
+        return;
+    }
+    const TVistaPageBackground& a = p.Group ? p.Group->PageAppearance() : *p.PageAppearance;
+    TPageBackgroundFace key;
+    key.Width = p.Width;
+    key.Height = p.Height;
+    key.Beneath = beneath;
+    key.Fill = FillFaceOf(a);
+    key.ShadowColor = a.GetShadowColor();
+    key.HighLightColor = a.GetHighLightColor();
+    key.TabBorderColor = p.TabBorderColor;
+    key.Grouped = p.Group != nullptr;
+    key.GroupBorder = p.Group ? p.Group->GetBorderColor() : clNone;
+    key.RoundEdges = p.RoundEdges;
+    key.Scenic = p.Scenic;
+    key.GlassDrawing = p.GlassDrawing;
+    key.OnGlassLook = p.OnGlassLook;
+    key.TabLeft = p.TabLeft;
+    key.TabRight = p.TabRight;
+    key.Corner0 = p.CornerPixels[0];
+    key.Corner1 = p.CornerPixels[1];
+    key.Corner2 = p.CornerPixels[2];
+    key.Corner3 = p.CornerPixels[3];
+    key.Corner4 = p.CornerPixels[4];
+    key.Corner5 = p.CornerPixels[5];
+    auto face = SharedFaceCache().Get(key, p.Width, p.Height, [&p, beneath](TFace&, HDC faceDC) {
+        TCanvas fc;
+        fc.SetHandle(faceDC);
+        fc.Brush().SetStyle(TBrushStyle::bsSolid);
+        fc.Brush().SetColor(beneath);
+        fc.FillRect(TRect{0, 0, p.Width, p.Height});
+        DrawPageBackground(fc, p);
+        fc.SetHandle(nullptr);
+    });
+    if (!face->Empty()) face->Blit(dc, 0, 0);
+}
+
 // --- The whole pager ---------------------------------------------------------------------
 
 void DrawPagerBackgroundBitmap(TCanvas& canvas, TBitmap& bitmap, TBackGroundDisplay display, const TRect& client) {
@@ -569,11 +675,13 @@ void DrawPagerBackgroundBitmap(TCanvas& canvas, TBitmap& bitmap, TBackGroundDisp
     }
 }
 
-void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
-    if (!s.Styler) return;
+namespace {
+
+// Everything of the pager beneath its tabs: background bitmap, caption bar, tab row,
+// groups, the glass highlight and the page shadow. None of it overlaps a tab.
+void DrawPagerBackdrop(TCanvas& canvas, const TPagerPaintState& s, const TRowBackground& row, const TRect& rowRect) {
     TCustomOrvToolBarStyler& styler = *s.Styler;
     HDC dc = canvas.Handle();
-    if (!dc) return;
     canvas.Pen().SetStyle(TPenStyle::psSolid);
     canvas.Pen().SetWidth(1);
 
@@ -591,13 +699,6 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
         DrawPagerCaption(canvas, caption);
     }
 
-    const TTabAppearance& tabs = styler.TabAppearance();
-    const TRowBackground row = RowBackgroundOf(tabs.BackGround());
-    TRect rowRect{s.TabRowRect.Left, s.TabRowRect.Top, s.TabRowRect.Right, s.Client.Bottom};
-    if (s.OnGlass) {
-        rowRect = rowRect.Inflate(1, 0);
-        if (s.GlassDrawing) rowRect.Top += s.TabHeight - 1;
-    }
     const bool skipRow = s.OnGlass && s.Office2010Look && s.Scenic && s.TabBackgroundShaded;
     if (!skipRow) DrawRowBackground(canvas, rowRect, row);
     if (s.CaptionVisible && s.DockedTopOrBottom) {
@@ -641,6 +742,189 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
         }
     }
 
+    const TVistaPageBackground& page = styler.PageAppearance();
+    if (!s.ActivePageRect.IsEmpty() && !(s.OnGlass && s.Scenic))
+        DrawPageShadow(canvas, s.ActivePageRect, page.GetShadowColor());
+}
+
+// One tab group as the backdrop draws it.
+struct TGroupFace {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool RightEdge = false;
+    TFillFace Fill;
+    TColor TextColor = clNone;
+    TFontFace Font;
+    std::wstring Caption;
+    TTextAlignment Alignment = TTextAlignment::taLeftJustify;
+    int ImageIndex = -1;
+    friend bool operator==(const TGroupFace&, const TGroupFace&) = default;
+    auto Tie() const {
+        return std::tie(Left, Top, Right, Bottom, RightEdge, Fill, TextColor, Font, Caption, Alignment, ImageIndex);
+    }
+};
+
+}  // namespace
+
+template <>
+std::size_t HashField<std::vector<TGroupFace>>(const std::vector<TGroupFace>& groups) {
+    std::size_t seed = groups.size();
+    for (const TGroupFace& g : groups) detail::HashCombine(seed, HashRecord(g));
+    return seed;
+}
+
+namespace {
+
+// The face key of the backdrop off glass without a background bitmap: every value
+// DrawPagerBackdrop reads there.
+struct TPagerBackdropFace {
+    int Width = 0;
+    int Height = 0;
+    bool CaptionVisible = false;
+    int CaptionTop = 0;
+    int CaptionBottom = 0;
+    TFillFace CaptionFill;
+    TColor CaptionText = clNone;
+    TColor CaptionTextExtended = clNone;
+    TFontFace CaptionFont;
+    std::wstring Caption;
+    int CaptionTextLeft = 0;
+    int CaptionTextRight = 0;
+    TRowBackground Row;
+    int RowTop = 0;
+    int TabAreaBottom = 0;
+    bool DockedTopOrBottom = true;
+    bool HidingPages = false;
+    bool ScrollerActive = false;
+    bool Scenic = false;
+    std::vector<TGroupFace> Groups;
+    const void* Images = nullptr;
+    uint64_t ImagesVersion = 0;
+    int PageLeft = 0;
+    int PageTop = 0;
+    int PageRight = 0;
+    int PageBottom = 0;
+    TColor PageShadow = clNone;
+    auto Tie() const {
+        return std::tie(Width, Height, CaptionVisible, CaptionTop, CaptionBottom, CaptionFill, CaptionText,
+                        CaptionTextExtended, CaptionFont, Caption, CaptionTextLeft, CaptionTextRight, Row, RowTop,
+                        TabAreaBottom, DockedTopOrBottom, HidingPages, ScrollerActive, Scenic, Groups, Images,
+                        ImagesVersion, PageLeft, PageTop, PageRight, PageBottom, PageShadow);
+    }
+};
+static_assert(FaceKeyComplete<TPagerBackdropFace>());
+
+TPagerBackdropFace BackdropFaceOf(const TPagerPaintState& s, const TRowBackground& row) {
+    const TCustomOrvToolBarStyler& styler = *s.Styler;
+    const TVistaTextBackground& caption = styler.PagerCaption();
+    TPagerBackdropFace f;
+    f.Width = s.Client.Width();
+    f.Height = s.Client.Height();
+    f.CaptionVisible = s.CaptionVisible;
+    f.CaptionTop = s.CaptionRect.Top;
+    f.CaptionBottom = s.CaptionRect.Bottom;
+    f.CaptionFill = FillFaceOf(caption);
+    f.CaptionText = caption.GetTextColor();
+    f.CaptionTextExtended = caption.GetTextColorExtended();
+    f.CaptionFont = FontFaceOf(&caption.Font());
+    f.Caption = s.Caption;
+    f.CaptionTextLeft = s.CaptionTextLeft;
+    f.CaptionTextRight = s.CaptionTextRight;
+    f.Row = row;
+    f.RowTop = s.TabRowRect.Top;
+    f.TabAreaBottom = s.TabArea.Bottom;
+    f.DockedTopOrBottom = s.DockedTopOrBottom;
+    f.HidingPages = s.HidingPages;
+    f.ScrollerActive = s.ScrollerActive;
+    f.Scenic = s.Scenic;
+    if (!s.HidingPages)
+        for (const TPagerGroup& g : s.Groups) {
+            const TGroupAppearance& a = g.Appearance ? *g.Appearance : styler.GroupAppearance();
+            f.Groups.push_back({g.Group.Rect.Left, g.Group.Rect.Top, g.Group.Rect.Right, g.Group.Rect.Bottom,
+                                g.Group.RightEdge, FillFaceOf(a), a.GetTextColor(), FontFaceOf(&a.Font()), g.Caption,
+                                g.Alignment, g.ImageIndex});
+        }
+    f.Images = s.Images;
+    f.ImagesVersion = s.Images ? s.Images->Version() : 0;
+    f.PageLeft = s.ActivePageRect.Left;
+    f.PageTop = s.ActivePageRect.Top;
+    f.PageRight = s.ActivePageRect.Right;
+    f.PageBottom = s.ActivePageRect.Bottom;
+    f.PageShadow = styler.PageAppearance().GetShadowColor();
+    return f;
+}
+
+// Off glass and without a background bitmap the backdrop is opaque and a function of
+// its record: it comes from the face cache. The record leaves out the client's left and
+// top, so the tab row must span the client.
+bool BackdropFromFace(const TPagerPaintState& s, const TRowBackground& row) {
+    return !s.OnGlass && s.Styler->BackGround().Empty() && row.Color != clNone && s.Client.Left == 0 &&
+           s.Client.Top == 0 && s.TabRowRect.Left == 0 && s.TabRowRect.Right == s.Client.Right &&
+           (s.CaptionVisible || s.TabRowRect.Top == 0);
+}
+
+}  // namespace
+
+namespace {
+
+TRect RowRectOf(const TPagerPaintState& s) {
+    TRect rowRect{s.TabRowRect.Left, s.TabRowRect.Top, s.TabRowRect.Right, s.Client.Bottom};
+    if (s.OnGlass) {
+        rowRect = rowRect.Inflate(1, 0);
+        if (s.GlassDrawing) rowRect.Top += s.TabHeight - 1;
+    }
+    return rowRect;
+}
+
+// The kept backdrop; null when the backdrop is not kept (see BackdropFromFace).
+std::shared_ptr<const TFace> BackdropFace(const TPagerPaintState& s, const TRowBackground& row) {
+    if (!PagerFaceCache || !BackdropFromFace(s, row)) return nullptr;
+    const TRect rowRect = RowRectOf(s);
+    return SharedFaceCache().Get(BackdropFaceOf(s, row), s.Client.Width(), s.Client.Height(),
+                                 [&s, &row, &rowRect](TFace&, HDC faceDC) {
+                                     TCanvas fc;
+                                     fc.SetHandle(faceDC);
+                                     // Whatever the caption bar and the row leave.
+                                     DrawRowBackground(fc, s.Client, row);
+                                     DrawPagerBackdrop(fc, s, row, rowRect);
+                                     fc.SetHandle(nullptr);
+                                 });
+}
+
+}  // namespace
+
+bool PagerBackdropPixels(const TPagerPaintState& s, const TPoint* points, TColor* colors, int count) {
+    if (!s.Styler) return false;
+    auto face = BackdropFace(s, RowBackgroundOf(s.Styler->TabAppearance().BackGround()));
+    if (!face || face->Empty()) return false;
+    for (int i = 0; i < count; ++i) {
+        const TPoint p = points[i];
+        if (p.X < 0 || p.Y < 0 || p.X >= face->Width() || p.Y >= face->Height()) return false;
+        const uint32_t v = face->Bits()[static_cast<size_t>(p.Y) * face->Width() + p.X];
+        colors[i] = static_cast<TColor>(((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16));
+    }
+    return true;
+}
+
+void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
+    if (!s.Styler) return;
+    TCustomOrvToolBarStyler& styler = *s.Styler;
+    HDC dc = canvas.Handle();
+    if (!dc) return;
+
+    const TTabAppearance& tabs = styler.TabAppearance();
+    const TRowBackground row = RowBackgroundOf(tabs.BackGround());
+    const TRect rowRect = RowRectOf(s);
+    if (auto face = BackdropFace(s, row)) {
+        if (!face->Empty()) face->Blit(dc, 0, 0);
+    } else {
+        DrawPagerBackdrop(canvas, s, row, rowRect);
+    }
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    canvas.Pen().SetWidth(1);
+
     if (s.TabRowRect.Height() > 0) {
         const bool crowded = TabsCrowded(s.Spacing, s.MinSpacing);
         bool firstVisible = true;
@@ -673,6 +957,8 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
             tp.Colors = TabColorSet(ta, tabs.BackGround(), tab.State);
             tp.Row = row;
             tp.RowRect = rowRect;
+            // Off glass a tab without fill lies on the plain row: its face can carry it.
+            tp.RowBeneath = !s.OnGlass;
             tp.LastOfGroup = tab.LastOfGroup && !s.GlassDrawing;
             tp.StrongInnerLine = TabStrongInnerLine(tab.State);
             tp.ShadowColor = s.GlassDrawing ? clNone : tabs.GetShadowColor();
@@ -688,10 +974,6 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
             PaintTab(canvas, tp);
         }
     }
-
-    const TVistaPageBackground& page = styler.PageAppearance();
-    if (!s.ActivePageRect.IsEmpty() && !(s.OnGlass && s.Scenic))
-        DrawPageShadow(canvas, s.ActivePageRect, page.GetShadowColor());
 }
 
 // --- Glass -------------------------------------------------------------------------------

@@ -19,6 +19,10 @@
 
 namespace orv {
 
+// Pager, tab and page faces come from the shared face cache; false paints them directly
+// (to compare and to measure).
+inline bool PagerFaceCache = true;
+
 class TBitmap;
 class TImageList;
 class TWinControl;
@@ -88,6 +92,9 @@ struct TTabPaint {
     TTabColors Colors;
     TRowBackground Row;
     TRect RowRect;
+    // Nothing but the row fill lies beneath the tab, so a tab without fill of its own may
+    // come from the face cache too.
+    bool RowBeneath = false;
     // Last tab of a tab group: its right corner takes the colour left of it, and it has
     // no outer shadow line.
     bool LastOfGroup = false;
@@ -219,6 +226,8 @@ struct TPageBackgroundPaint {
     TColor CornerPixels[6] = {clNone, clNone, clNone, clNone, clNone, clNone};
 };
 void DrawPageBackground(TCanvas& canvas, const TPageBackgroundPaint& page);
+// The same through the face cache, over a fill in beneath (what the rounded corners leave).
+void PaintPageBackground(TCanvas& canvas, const TPageBackgroundPaint& page, TColor beneath);
 
 // --- The whole pager ---------------------------------------------------------------------
 
@@ -276,9 +285,16 @@ struct TPagerPaintState {
     TRect ActivePageRect;
 };
 
-// The painting order: background bitmap, caption bar, tab row, groups, tabs, page shadow.
-// Scroll buttons, MDI and caption buttons are windows of their own and paint themselves.
+// The painting order: background bitmap, caption bar, tab row, groups, page shadow, tabs
+// (the shadow lies below the tab row). Off glass everything beneath the tabs is one face
+// of the face cache. Scroll buttons, MDI and caption buttons are windows of their own
+// and paint themselves.
 void PaintPager(TCanvas& canvas, const TPagerPaintState& state);
+
+// The pager's pixels beneath its tabs at points, read from the kept backdrop; false when
+// the backdrop is not kept (on glass, with a background bitmap, faces off) or a point lies
+// outside it.
+bool PagerBackdropPixels(const TPagerPaintState& state, const TPoint* points, TColor* colors, int count);
 
 // The background bitmap placed by display mode inside client.
 void DrawPagerBackgroundBitmap(TCanvas& canvas, TBitmap& bitmap, TBackGroundDisplay display, const TRect& client);

@@ -2,7 +2,15 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
+#include "framework/Forms.h"
+#include "toolbar/MinimizedRibbonWindow.h"
+#include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/PagerLayout.h"
 
@@ -141,6 +149,148 @@ TRenderItem Item(const wchar_t* name, const wchar_t* description, int width, int
 
 }  // namespace
 
+namespace {
+
+// --- pictures of a real pager window, taken from the screen ----------------------------------
+
+void Pump(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+void MouseTo(TPoint screen) {
+    SetCursorPos(screen.X, screen.Y);
+    Pump(30);
+}
+
+void MouseButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(input));
+    Pump(30);
+}
+
+struct TPagerWindowOptions {
+    int Width = 681;
+    int TabCount = 5;
+    bool Grouped = false;
+    int ActivePage = 0;
+    bool Collapsed = false;
+    // Collapsed: a click on the active tab shows the pop-up window (pictured with it).
+    bool Popup = false;
+    bool PressActive = false;
+    int HotTab = -1;
+    bool Mdi = false;
+};
+
+// One page toolbar of three glow buttons on page.
+void AddToolBar(TForm* form, TOrvPage* page, const wchar_t* caption) {
+    auto* tb = new TOrvToolBar(form);
+    tb->SetCaption(caption);
+    tb->SetShowCaption(true);
+    tb->SetCaptionPosition(cpBottom);
+    tb->SetShowRightHandle(false);
+    page->AddOrvToolBar(tb);
+    for (const wchar_t* text : {L"Paste", L"Copy", L"Format"}) {
+        auto* b = new TOrvGlowButton(form);
+        b->SetCaption(text);
+        b->SetAutoSize(true);
+        b->SetParent(tb);
+    }
+}
+
+// Shows a form with a pager in the state asked for, copies it from the screen into bmp
+// and frees the form.
+void PaintPagerWindow(TBitmap& bmp, const TPagerWindowOptions& o) {
+    TOwnedPtr<TOrvToolBarOfficeStyler> styler(Make<TOrvToolBarOfficeStyler>(nullptr));
+    styler->SetStyle(bsOffice2010Blue);
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(0, 0, o.Width, 320);
+    if (o.Mdi) form->SetFormStyle(TFormStyle::fsMDIForm);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    pager->SetToolBarStyler(styler.get());
+    pager->SetShowExpandCollapsButton(true);
+    pager->SetAutoMDIButtons(o.Mdi);
+    pager->Caption().SetCaption(L"Document1 - Quillan");
+    const int count = std::min(o.TabCount, 10);
+    for (int i = 0; i < count; ++i) {
+        TOrvPage* page = pager->AddOrvPage(kCaptions[i]);
+        AddToolBar(form.get(), page, L"Clipboard");
+        AddToolBar(form.get(), page, kCaptions[i]);
+    }
+    if (o.Grouped) {
+        TTabGroupItem* group = pager->TabGroups().Add();
+        group->SetCaption(L"Table Tools");
+        group->SetTabIndexStart(1);
+        group->SetTabIndexEnd(3);
+    }
+    pager->SetActivePageIndex(o.ActivePage);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    TOwnedPtr<TForm> child;
+    if (o.Mdi) {
+        child.reset(Make<TForm>(form.get()));
+        child->SetFormStyle(TFormStyle::fsMDIChild);
+        child->SetCaption(L"Sheet1");
+        child->Show();
+        child->SetWindowState(TWindowState::wsMaximized);
+    }
+    Pump(300);
+    if (o.Collapsed) {
+        pager->Collaps();
+        Pump(100);
+    }
+    if (o.Popup) {
+        const TRect tab = pager->GetTabRect(pager->GetActivePageIndex());
+        MouseTo(pager->ClientToScreen(TPoint{tab.Left + 8, tab.Top + 8}));
+        MouseButton(true);
+        MouseButton(false);
+        MouseTo(TPoint{o.Width + 50, 300});
+        Pump(300);
+    }
+    if (o.HotTab >= 0) {
+        const TRect tab = pager->GetTabRect(o.HotTab);
+        MouseTo(pager->ClientToScreen(TPoint{tab.Left + 8, tab.Top + 8}));
+        Pump(400);  // the hover glow runs to its end
+    }
+    if (o.PressActive) {
+        const TRect tab = pager->GetTabRect(pager->GetActivePageIndex());
+        MouseTo(pager->ClientToScreen(TPoint{tab.Left + 8, tab.Top + 8}));
+        Pump(400);
+        MouseButton(true);
+        Pump(100);
+    }
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (TMinimizedRibbonWindow* popup = pager->MinimizedRibbonWindow(); popup && popup->HandleAllocated())
+        RedrawWindow(popup->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(100);
+    const TPoint origin = pager->ClientToScreen(TPoint{0, 0});
+    HDC screen = GetDC(nullptr);
+    BitBlt(bmp.Canvas().Handle(), 0, 0, bmp.Width(), bmp.Height(), screen, origin.X, origin.Y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    if (o.PressActive) MouseButton(false);
+    MouseTo(TPoint{o.Width + 50, 300});
+    pager->HideMinimizedRibbon();
+    child.reset();
+}
+
+TRenderItem WindowItem(const wchar_t* name, const wchar_t* description, int width, int height, TPagerWindowOptions o) {
+    o.Width = width;
+    return {name, description, width, height, 1, [o](TBitmap& b) { PaintPagerWindow(b, o); }};
+}
+
+}  // namespace
+
 std::vector<TRenderItem> PagerRenderItems() {
     TPagerSceneOptions crowded;
     crowded.TabCount = 10;
@@ -152,6 +302,21 @@ std::vector<TRenderItem> PagerRenderItems() {
     collapsed.Collapsed = true;
     TPagerSceneOptions single;
     single.Caption = L"Quillan-Draft";
+    TPagerWindowOptions collapsedWindow;
+    collapsedWindow.Collapsed = true;
+    TPagerWindowOptions popupWindow = collapsedWindow;
+    popupWindow.Popup = true;
+    TPagerWindowOptions crowdedWindow;
+    crowdedWindow.TabCount = 10;
+    TPagerWindowOptions groupedWindow;
+    groupedWindow.Grouped = true;
+    groupedWindow.ActivePage = 2;
+    TPagerWindowOptions pressedWindow;
+    pressedWindow.PressActive = true;
+    TPagerWindowOptions hotWindow;
+    hotWindow.HotTab = 2;
+    TPagerWindowOptions mdiWindow;
+    mdiWindow.Mdi = true;
     return {
         Item(L"PagerNormal", L"pager 681 x 149, five tabs, the first active; caption in two colours", 681, 149,
              bsOffice2010Blue, {}),
@@ -164,6 +329,19 @@ std::vector<TRenderItem> PagerRenderItems() {
              collapsed),
         Item(L"PagerCaptionOneRun", L"caption without blanks around the hyphen: one colour", 681, 54, bsOffice2007Luna,
              single),
+        WindowItem(L"PagerWindowNormal", L"a pager window: five tabs, two toolbars a page, caption and help buttons",
+                   681, 149, {}),
+        WindowItem(L"PagerWindowCollapsed", L"the pager window collapsed to caption and tabs", 681, 54,
+                   collapsedWindow),
+        WindowItem(L"PagerWindowPopup", L"collapsed, the active tab clicked: the page in the pop-up window", 681, 160,
+                   popupWindow),
+        WindowItem(L"PagerWindowCrowded", L"ten tabs in a 600-pixel pager window", 600, 149, crowdedWindow),
+        WindowItem(L"PagerWindowGrouped", L"tabs 1 to 3 in a tab group, its second page active", 681, 149,
+                   groupedWindow),
+        WindowItem(L"PagerWindowPressed", L"the active tab pressed with the mouse", 681, 149, pressedWindow),
+        WindowItem(L"PagerWindowHot", L"the mouse over tab 2", 681, 149, hotWindow),
+        WindowItem(L"PagerWindowMDI", L"an MDI form's pager with a maximized child: the three MDI buttons", 681, 149,
+                   mdiWindow),
     };
 }
 
