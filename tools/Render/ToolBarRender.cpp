@@ -5,9 +5,11 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
+#include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -75,9 +77,42 @@ struct TScene {
 
 void PaintPageToolBar(TBitmap& bmp) {
     TScene s(bmp.Width());
-    s.Bar(L"Clipboard", 1, 7);
+    TOrvToolBar* tb = s.Bar(L"Clipboard", 1, 7);
+    // The option indicator at the right end of the caption shows the program's picture.
+    tb->OptionPicture().LoadFromResourceName(GetModuleHandleW(nullptr), L"OPTIONIND_PIC");
     s.Page->ArrangeToolBars();
     s.PaintPage(bmp);
+}
+
+// Docked toolbars, one per grip style, with the right handle: round edges (chevron and
+// option arrow with white highlights) in the left column, square edges in the right one;
+// the lower toolbars are too short for their buttons and show the chevron.
+void PaintGripStyles(TBitmap& bmp) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(0, 0, bmp.Width(), bmp.Height());
+    bmp.Canvas().Brush().SetColor(0xF0E8E0);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
+    HDC dc = bmp.Canvas().Handle();
+    const TDragGripStyle styles[] = {dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNone};
+    for (int column = 0; column < 2; ++column) {
+        for (int row = 0; row < 5; ++row) {
+            auto* tb = new TOrvToolBar(form.get());
+            TCustomOrvToolBarStyler* styler = tb->InternalToolBarStyler();
+            styler->SetDragGripStyle(styles[row]);
+            styler->SetRoundEdges(column == 0);
+            tb->SetParent(form.get());
+            bool shortBar = row >= 3;
+            tb->SetAutoSize(!shortBar);
+            for (int i = 0; i < 4; ++i) {
+                auto* b = new TOrvToolBarButton(form.get());
+                b->SetCaption(L"Item " + std::to_wstring(i + 1));
+                b->SetShowCaption(true);
+                b->SetOrvToolBar(tb);
+            }
+            if (shortBar) tb->SetBounds(0, 0, 150, 26);
+            PaintBarAt(dc, tb, 6 + column * 260, 6 + row * 32);
+        }
+    }
 }
 
 void PaintCompacted(TBitmap& bmp) {
@@ -105,6 +140,8 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
     return {
         {L"PageToolBar", L"page toolbar: a large and seven small glow buttons, bottom caption, option indicator", 260,
          110, 2, PaintPageToolBar},
+        {L"GripStyles", L"docked toolbars: dots, single line, double line, flat dots, none; round and square edges",
+         520, 170, 2, PaintGripStyles},
         {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
          200, 2, PaintCompacted},
     };
