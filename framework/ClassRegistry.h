@@ -11,6 +11,7 @@
 #include <limits>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/Component.h"
@@ -75,7 +76,8 @@ struct TPropInfo {
     std::function<std::vector<std::wstring>(TObject*)> GetStrings;
     std::function<void(TObject*, const std::vector<std::wstring>&)> SetStrings;
     std::function<std::vector<uint8_t>(TObject*)> GetBytes;
-    std::function<void(TObject*, const std::vector<uint8_t>&)> SetBytes;
+    // Taken by value: a caller done with its bytes moves them in rather than copying.
+    std::function<void(TObject*, std::vector<uint8_t>)> SetBytes;
     // Collection: items are cleared, then added in stored order
     std::function<void(TObject*)> ClearItems;
     std::function<TPersistent*(TObject*)> AddItem;
@@ -241,7 +243,7 @@ public:
     TClassBuilder& Binary(const std::wstring& name, G get, S set) {
         TPropInfo p = MakeProp(name, TPropKind::Binary);
         p.GetBytes = [get](TObject* o) { return std::vector<uint8_t>(std::invoke(get, Self(o))); };
-        p.SetBytes = [set](TObject* o, const std::vector<uint8_t>& v) { std::invoke(set, Self(o), v); };
+        p.SetBytes = [set](TObject* o, std::vector<uint8_t> v) { std::invoke(set, Self(o), std::move(v)); };
         return Add(std::move(p));
     }
     // A collection owned by the object; get returns it. The collection type needs

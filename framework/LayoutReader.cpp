@@ -200,6 +200,18 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
         if (i == 0 || !(FCreated[i]->ComponentState() & csInline)) FCreated[i]->Loaded();
 }
 
+void TLayoutReader::ReadRoot(TComponent* root, TLayoutObject&& tree) {
+    const bool outer = FTakeBytes;
+    FTakeBytes = true;
+    try {
+        ReadRoot(root, static_cast<const TLayoutObject&>(tree));
+    } catch (...) {
+        FTakeBytes = outer;
+        throw;
+    }
+    FTakeBytes = outer;
+}
+
 void TLayoutReader::ClearFieldsOfCreated() {
     const TClassInfo* info = TClassRegistry::FindFor(FRoot);
     if (!info) return;
@@ -456,13 +468,18 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
             return;
         case TPropKind::Binary: {
             if (v.Kind == K::Binary) {
-                info.SetBytes(target, v.Bytes);
+                if (FTakeBytes)
+                    // The tree was handed over, so it is not const underneath; each value
+                    // is read once.
+                    info.SetBytes(target, std::move(const_cast<TLayoutValue&>(v).Bytes));
+                else
+                    info.SetBytes(target, v.Bytes);
                 return;
             }
             if (v.Kind != K::Resource) mismatch();
             std::vector<uint8_t> bytes;
             if (!FLoader || !FLoader(v.Text, bytes)) Fail(v.Line, v.Column, L"Resource '" + v.Text + L"' not found");
-            info.SetBytes(target, bytes);
+            info.SetBytes(target, std::move(bytes));
             return;
         }
         case TPropKind::Component:
@@ -526,7 +543,7 @@ void TLayoutReader::ApplyTabOrders(TComponent* parent) {
 void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstring& layoutName) {
     TLayoutObject tree = ParseLayout(text, layoutName);
     TLayoutReader reader(layoutName);
-    reader.ReadRoot(root, tree);
+    reader.ReadRoot(root, std::move(tree));
 }
 
 namespace {

@@ -37,6 +37,9 @@ public:
 
     // Reads tree into root, an already constructed instance of the tree's class.
     void ReadRoot(TComponent* root, const TLayoutObject& tree);
+    // The same for a tree the caller gives up: binary values move into their properties
+    // instead of being copied (a layout's pictures are most of its bytes).
+    void ReadRoot(TComponent* root, TLayoutObject&& tree);
     // Reads properties into an existing object (no children); references resolve in scope.
     void ReadProperties(TObject* target, const std::vector<TLayoutProperty>& properties, TComponent* scope);
 
@@ -94,6 +97,7 @@ private:
     std::unordered_map<TPropKey, const TPropInfo*, TPropKeyHash, TPropKeyEqual> FProps;
     std::vector<std::unique_ptr<std::wstring>> FPropNames;  // the names FProps' keys view
     uint64_t FCacheGeneration = 0;                          // the registry's, when filled
+    bool FTakeBytes = false;                                // reading a tree handed over by ReadRoot's rvalue form
     TComponent* FRoot = nullptr;
     TComponent* FParent = nullptr;
     std::vector<TComponent*> FCreated;

@@ -240,9 +240,9 @@ void TOrvGDIPPicture::LoadFromStream(TStream* stream) {
     Changed();
 }
 
-void TOrvGDIPPicture::SetData(const std::vector<uint8_t>& value) {
+void TOrvGDIPPicture::SetData(std::vector<uint8_t> value) {
     if (value.empty()) return;
-    SetBytes(value);
+    SetBytes(std::move(value));
     DeferSize();
 }
 
@@ -345,8 +345,8 @@ void TGDIPPicture::LoadFromStream(TStream* stream) {
     Changed();
 }
 
-void TGDIPPicture::SetData(const std::vector<uint8_t>& value) {
-    SetBytes(value);
+void TGDIPPicture::SetData(std::vector<uint8_t> value) {
+    SetBytes(std::move(value));
 }
 
 void TGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {

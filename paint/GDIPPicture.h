@@ -84,7 +84,7 @@ public:
 
     // The persisted "Data" property; written only when the picture is not empty.
     std::vector<uint8_t> GetData() const { return FDatastream.Bytes(); }
-    virtual void SetData(const std::vector<uint8_t>& value) = 0;
+    virtual void SetData(std::vector<uint8_t> value) = 0;
     bool IsDataStored() const { return !FIsEmpty; }
 
     // The kind of image the data holds, from its own header; decides colour keying.
@@ -143,7 +143,7 @@ public:
     // A stream of length 0 is ignored (no event). The size is learnt when first asked for.
     void LoadFromStream(TStream* stream) override;
     // Length 0 is ignored; otherwise loaded like a stream, without the change event.
-    void SetData(const std::vector<uint8_t>& value) override;
+    void SetData(std::vector<uint8_t> value) override;
     // The early size from the data's header, reader chosen by the name's extension.
     void GetImageSizesFromFileName(const std::wstring& fileName);
 
@@ -197,7 +197,7 @@ public:
     // A stream of length 0 is loaded too: the picture is then non-empty with size 0 x 0.
     void LoadFromStream(TStream* stream) override;
     // Loads any data; the size stays as it was until GetImageSizes or a draw.
-    void SetData(const std::vector<uint8_t>& value) override;
+    void SetData(std::vector<uint8_t> value) override;
 
     // A BMP goes through a classic bitmap stretched into the rectangle; other formats are
     // drawn scaled into it by GDI+.
