@@ -719,6 +719,7 @@ void TOrvCustomToolBarButton::AdjustSize() {
     } else if (FOrvQuickAccessToolBar) {
         across = std::max(across, FOrvQuickAccessToolBar->QuickAccessControl()->ClientHeight() - 1);
     }
+    int oldWidth = FWidth, oldHeight = FHeight;
     if (Rotated()) {
         // The sums run down the toolbar: the along size is the height.
         int width = across;
@@ -727,6 +728,8 @@ void TOrvCustomToolBarButton::AdjustSize() {
     } else {
         SetBounds(FLeft, FTop, sums.cx, applyAcross ? across : FHeight);
     }
+    // The toolbar places its controls by their sizes: a new size moves the ones after it.
+    if (FOrvToolBar && (FWidth != oldWidth || FHeight != oldHeight)) FOrvToolBar->ControlResized(this);
 }
 
 void TOrvCustomToolBarButton::BuildShade() {

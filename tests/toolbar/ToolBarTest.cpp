@@ -9,6 +9,7 @@
 #include "toolbar/DbgList.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -404,4 +405,24 @@ TEST(ToolBarLayout, ARibbonPageIsReadFromAStoredLayout) {
     EXPECT_FALSE(tb->GetShowRightHandle());
     EXPECT_EQ(tb->Top(), 3) << "arranged after loading";
     EXPECT_EQ(tb->Height(), 89);
+}
+
+TEST(ToolBarPositioning, AButtonSizingItselfAfterJoiningMovesTheOnesAfterItAndTheLength) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    auto* tb = new TOrvToolBar(form.get());
+    tb->InternalToolBarStyler()->SetDragGripStyle(dsNone);
+    tb->SetParent(form.get());
+    std::vector<TOrvToolBarButton*> b;
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new TOrvToolBarButton(form.get());
+        button->SetCaption(L"Item " + std::to_wstring(i + 1));
+        button->SetShowCaption(true);
+        button->SetOrvToolBar(tb);  // sizes itself to its caption once on the toolbar
+        b.push_back(button);
+    }
+    EXPECT_GT(b[2]->Width(), 23) << "wider than the default for its caption";
+    EXPECT_EQ(b[0]->Left(), 2);
+    EXPECT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width()) << "adjacent";
+    EXPECT_EQ(b[2]->Left(), b[1]->Left() + b[1]->Width());
+    EXPECT_EQ(tb->Width(), b[2]->Left() + b[2]->Width() + 14) << "the last edge and the right handle";
 }
