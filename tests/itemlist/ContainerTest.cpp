@@ -177,7 +177,9 @@ TEST(ItemsContainer, DefaultLookAndStyleTableMatchTheTranscription) {
             TColor got[5] = {fills[f]->GetColor(), fills[f]->GetColorTo(), fills[f]->GetColorMirror(),
                              fills[f]->GetColorMirrorTo(), fills[f]->GetBorderColor()};
             for (int i = 0; i < 4; ++i) EXPECT_EQ(got[i], r.F[f][i]) << "fill " << f << " value " << i;
-            if (r.F[f][4] != K) EXPECT_EQ(got[4], r.F[f][4]) << "fill " << f << " border";
+            if (r.F[f][4] != K) {
+                EXPECT_EQ(got[4], r.F[f][4]) << "fill " << f << " border";
+            }
             EXPECT_EQ(fills[f]->GetGlow(), r.Style == 12 ? gmNone : gmGradient);
         }
         EXPECT_EQ(ap.DisabledFont().GetColor(), r.DisabledFont);
