@@ -808,9 +808,10 @@ struct TShapeFace {
 };
 
 size_t HashPixels(const uint32_t* bits, size_t count) {
-    size_t h = 1469598103934665603ull;
+    // 64-bit arithmetic on both targets; the 32-bit build keeps the low half.
+    uint64_t h = 1469598103934665603ull;
     for (size_t i = 0; i < count; ++i) h = (h ^ bits[i]) * 1099511628211ull;
-    return h;
+    return static_cast<size_t>(h);
 }
 
 }  // namespace
