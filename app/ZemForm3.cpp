@@ -2,6 +2,7 @@
 
 #include "app/ZemFrame2.h"
 #include "buttons/OrvGlowButton.h"
+#include "buttons/OrvShapeButton.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
@@ -51,6 +52,7 @@ void RegisterAppClasses() {
         .Field(L"OrvPreviewMenuOfficeStyler1", &TZemForm3::OrvPreviewMenuOfficeStyler1)
         .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
         .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
+        .Field(L"OrvShapeButton1", &TZemForm3::OrvShapeButton1)
         .Field(L"ZemFrame2", &TZemForm3::ZemFrame2)
         .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)
         .Method(L"OrvGlowButton1Click", &TZemForm3::OrvGlowButton1Click)

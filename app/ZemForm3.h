@@ -12,6 +12,7 @@ class TOrvOfficeStatusBar;
 class TOrvOfficeStatusBarOfficeStyler;
 class TOrvPreviewMenu;
 class TOrvPreviewMenuOfficeStyler;
+class TOrvShapeButton;
 }  // namespace orv
 class TZemFrame2;
 
@@ -34,6 +35,8 @@ public:
     orv::TOrvPreviewMenuOfficeStyler* OrvPreviewMenuOfficeStyler1 = nullptr;
     orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
     orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
+    // "File": shows the backstage frame below itself.
+    orv::TOrvShapeButton* OrvShapeButton1 = nullptr;
     // The backstage frame, hidden until the application button shows it.
     TZemFrame2* ZemFrame2 = nullptr;
     orv::TOrvGlowButton* OrvGlowButton1 = nullptr;

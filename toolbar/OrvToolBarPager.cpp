@@ -724,6 +724,10 @@ void TOrvToolBarPager::SetToolBarStyler(TCustomOrvToolBarStyler* value) {
         }
     }
     ApplyStylerChange(0);
+    // The styler's own Style is read before any pager links to it in a stored layout, so
+    // its broadcast reached nobody: repeat it, which sets the look flags this pager and
+    // the application button go by.
+    if (value) value->BroadcastStyle(value->GetNewZemStyle());
     if (value) TellWinStyleChildren(kWinStyleChangeStyle);
     if (!IsLoading()) UpdateTabs();
     Invalidate();

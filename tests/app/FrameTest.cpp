@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 #include "app/ZemForm3.h"
 #include "app/ZemFrame2.h"
+#include "buttons/OrvShapeButton.h"
+#include "toolbar/OrvToolBarPager.h"
 #include "framework/Forms.h"
 #include "itemlist/GDIPWedgeItem.h"
 #include "itemlist/OrvPolyList.h"
@@ -157,4 +159,11 @@ TEST(BackstageFrame, TheMainWindowHoldsItHiddenWithTheRedMenuOverrides) {
     EXPECT_EQ(look.ButtonHovered().GetColor(), 0x008AE3FD);
     EXPECT_EQ(frame.OrvPolyList1->List().Appearance().Hovered().GetBorderColor(), 0x0060CDF2);
     EXPECT_EQ(frame.AppMenu1->List().SelectedItem(), static_cast<TCustomItem*>(frame.WedgeItem7));
+
+    // "File" links the frame and the application menu.
+    ASSERT_NE(form->OrvShapeButton1, nullptr);
+    EXPECT_EQ(form->OrvShapeButton1->GetText(), L"File");
+    EXPECT_EQ(form->OrvShapeButton1->GetFrame(), static_cast<TWinControl*>(&frame));
+    EXPECT_EQ(form->OrvShapeButton1->GetOrvPreviewMenu(), form->OrvPreviewMenu1);
+    EXPECT_EQ(form->OrvShapeButton1->Parent(), static_cast<TWinControl*>(form->OrvToolBarPager1));
 }

@@ -10,6 +10,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvLook.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvToolBarStylers.h"
@@ -27,13 +28,19 @@ struct TFaceCacheScope {
 
 // A form with a 600 x 149 pager of five pages on the Office 2010 blue styler.
 struct TPagerWindow {
+    // The styler's link sets the process-wide look flags; later tests get them back.
+    struct TLookScope {
+        bool Look = Office2010Look, Scenic = ScenicRibbonMode;
+        ~TLookScope() { Office2010Look = Look, ScenicRibbonMode = Scenic; }
+    } LookScope;
     TOwnedPtr<TOrvToolBarOfficeStyler> Styler{Make<TOrvToolBarOfficeStyler>(nullptr)};
     TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
     TOrvToolBarPager* Pager;
 
     explicit TPagerWindow(TFormStyle style = TFormStyle::fsNormal) {
         SetCursorPos(20, 20);
-        Styler->SetStyle(bsOffice2010Blue);
+        // The classic look: the geometry below has no scenic caption.
+        Styler->SetStyle(bsOffice2007Luna);
         Form->SetFormStyle(style);
         Form->SetBounds(60, 60, 640, 400);
         Form->SetClientWidth(600);
