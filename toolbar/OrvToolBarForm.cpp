@@ -226,10 +226,17 @@ void TOrvToolBarForm::PaintWindow(HDC dc) {
     TGdiPen pen(CreatePen(PS_SOLID, 1, static_cast<COLORREF>(ColorToRGB(border))));
     TSelectGuard selPen(dc, pen.Get());
     TSelectGuard selBrush(dc, GetStockObject(NULL_BRUSH));
-    if (MaximizedToWorkArea())
+    if (IsVistaOrLater()) {
+        // No rounded region trims the window here, so the frame at (width - 7, height - 7)
+        // would cross the client area as a stray line: it follows the client edges instead.
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        RoundRect(dc, 0, 0, client.right, client.bottom, 8, 8);
+    } else if (MaximizedToWorkArea()) {
         Rectangle(dc, 0, 0, Width() - 6, Height() - 6);
-    else
+    } else {
         RoundRect(dc, 0, 0, Width() - 7, Height() - 7, 8, 8);
+    }
 }
 
 void TOrvToolBarForm::EraseBackground(HDC dc) {

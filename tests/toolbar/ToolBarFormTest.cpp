@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "paint/OrvEnvironment.h"
 #include "framework/GdiHandles.h"
 #include "toolbar/GlassCaptionText.h"
 #include "toolbar/OrvDWM.h"
@@ -222,6 +223,13 @@ TEST(ToolBarFormPaint, OffGlassBorderIsDrawnInThePagerBorderColour) {
     EXPECT_NE(RGB(0x99, 0x66, 0x33), GetPixel(mem.Get(), 200, 100));
     // The rounded corner leaves the very corner pixel unpainted.
     EXPECT_NE(RGB(0x99, 0x66, 0x33), GetPixel(mem.Get(), 0, 0));
+    if (IsVistaOrLater()) {
+        // No region trims the window: the right edge is the client's last column, and
+        // nothing is drawn 7 pixels inside it.
+        EXPECT_EQ(RGB(0x99, 0x66, 0x33), GetPixel(mem.Get(), cr.right - 1, 200));
+        EXPECT_NE(RGB(0x99, 0x66, 0x33), GetPixel(mem.Get(), cr.right - 8, 200));
+        EXPECT_NE(RGB(0x99, 0x66, 0x33), GetPixel(mem.Get(), 200, cr.bottom - 8));
+    }
 }
 
 TEST(ToolBarFormPlatform, MissingCompositionLibraryAnswersNotImplemented) {
