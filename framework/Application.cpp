@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "framework/HintAction.h"
 #include "framework/Screen.h"
 #include "framework/Timer.h"
 
@@ -174,10 +175,41 @@ void TApplication::SetShowHint(bool value) {
     if (!value) CancelHint();
 }
 
+namespace {
+// Offers an action to a window's visible controls, depth first in child order, until
+// one takes it.
+bool OfferToControls(TWinControl* parent, TBasicAction* action) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* control = parent->Controls(i);
+        if (!control->GetVisible()) continue;
+        if (control->ExecuteAction(action)) return true;
+        if (auto* win = dynamic_cast<TWinControl*>(control); win && OfferToControls(win, action)) return true;
+    }
+    return false;
+}
+
+// The form's focused control first, then the form, then its controls.
+bool OfferToForm(TForm* form, TBasicAction* action) {
+    if (TWinControl* focused = form->ActiveControl(); focused && focused->ExecuteAction(action)) return true;
+    return form->ExecuteAction(action) || OfferToControls(form, action);
+}
+}  // namespace
+
+// A handler of OnHint takes the hint over; without one the hint goes round as a hint
+// action: the active form's controls, then the main form's (a status bar with AutoHint
+// shows it).
 void TApplication::SetHint(const std::wstring& value) {
     if (FHint == value) return;
     FHint = value;
-    OnHint(this);
+    if (OnHint) {
+        OnHint(this);
+        return;
+    }
+    TOwnedPtr<THintAction> action(Make<THintAction>(nullptr));
+    action->Hint = value;
+    TForm* active = Screen ? Screen->ActiveForm() : nullptr;
+    if (active && OfferToForm(active, action.get())) return;
+    if (FMainForm && FMainForm != active) OfferToForm(FMainForm, action.get());
 }
 
 void TApplication::SetHintWindowClass(THintWindowClass value) {

@@ -91,8 +91,9 @@ public:
     void HideHint();
     // Windows report each mouse message here (client coordinates of window).
     void HintMouseMessage(TWinControl* window, const TMessage& message);
-    // The long hint of the control under the pointer ("" when none); OnHint runs when
-    // it changes.
+    // The long hint of the control under the pointer ("" when none). When it changes,
+    // OnHint runs if assigned; otherwise a THintAction with the text is offered to the
+    // active form's controls, then the main form's, until one takes it.
     const std::wstring& GetHint() const { return FHint; }
     void SetHint(const std::wstring& value);
     TNotifyEvent OnHint;

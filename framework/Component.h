@@ -30,6 +30,8 @@ enum TComponentStyleFlag : uint32_t {
 };
 using TComponentStyle = uint32_t;
 
+class TBasicAction;
+
 class TComponent : public TPersistent {
 public:
     ORV_CLASS_NAME(TComponent)
@@ -92,6 +94,9 @@ public:
     // item here; while the item is read, ReaderParent() (LayoutReader.h) names that
     // parent, so the item can choose its container too. Nothing by default.
     virtual void ReadItem(TComponent* /*item*/) {}
+    // An action offered to this component (the application's hint action going round
+    // the forms' controls); true when it took the action, which ends the offer.
+    virtual bool ExecuteAction(TBasicAction* /*action*/) { return false; }
 
     // Number of live components in the process; tests use it to prove nothing leaked.
     static int LiveCount();

@@ -1,16 +1,17 @@
 #pragma once
 // The framework's hint action: carries the application's current hint text to the
-// controls that offer to show it (a status bar's ExecuteAction).
+// controls that offer to show it (a status bar's ExecuteAction). The application makes
+// one whenever its hint changes and offers it round the forms' controls.
 #include <string>
 
-#include "framework/Component.h"
+#include "framework/ActnList.h"
 
 namespace orv {
 
-class THintAction : public TComponent {
+class THintAction : public TBasicAction {
 public:
     ORV_CLASS_NAME(THintAction)
-    explicit THintAction(TComponent* owner) : TComponent(owner) {}
+    explicit THintAction(TComponent* owner) : TBasicAction(owner) {}
     std::wstring Hint;
 };
 

@@ -672,7 +672,7 @@ void TOrvOfficeStatusBar::AutoSizePanels() {
     }
 }
 
-bool TOrvOfficeStatusBar::ExecuteAction(TComponent* action) {
+bool TOrvOfficeStatusBar::ExecuteAction(TBasicAction* action) {
     auto* hint = dynamic_cast<THintAction*>(action);
     if (!FAutoHint || !hint) return false;
     if (OnHint) {

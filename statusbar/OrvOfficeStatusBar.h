@@ -426,7 +426,7 @@ public:
     // One timer message: the tick per panel style, then the count steps 0..10.
     void TimerTick();
     void AutoSizePanels();
-    bool ExecuteAction(TComponent* action);
+    bool ExecuteAction(TBasicAction* action) override;
     void FlipChildren(bool allLevels);
     bool SizeGripShown() const;
     // The parent is a form that can be sized and is not maximized.

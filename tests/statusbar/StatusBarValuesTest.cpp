@@ -348,7 +348,7 @@ TEST(StatusBarBar, ActionsFlipAndImageIndexes) {
     EXPECT_TRUE(bar.ExecuteAction(&hint));
     EXPECT_EQ(fired, 1);
     EXPECT_EQ(a->GetText(), L"Opens");
-    TOwnedPtr<TComponent> other(Make<TComponent>(nullptr));
+    TOwnedPtr<TBasicAction> other(Make<TBasicAction>(nullptr));
     EXPECT_FALSE(bar.ExecuteAction(other.get()));
 
     a->SetText(L"A");

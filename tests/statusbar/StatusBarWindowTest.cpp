@@ -1,10 +1,11 @@
 // The status bar in a real window, driven with real mouse and keyboard input: anchors and
 // the cursor, anchor clicks (the shell through a seam), Button panels, clicks, hints,
-// the real timer and Num Lock.
+// the real timer and Num Lock, and the application's hint taken up by AutoHint.
 #include <windows.h>
 
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "statusbar/OrvOfficeStatusBarStylers.h"
 
@@ -260,4 +261,94 @@ TEST(StatusBarWindow, RealTimerClockAndNumLock) {
     EXPECT_NE(after, before);
     EXPECT_EQ(num->GetText(), after ? L"NUM" : L"");
     press();
+}
+
+namespace {
+// Pumps through the application with its idle work, as its own loop does: the idle step
+// is where the hint of the control under the pointer is taken up.
+void PumpApp(int ms) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+        Application->ProcessMessages();
+        Application->Idle();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void MovePointer(TControl* control, int x, int y) {
+    TPoint p = control->ClientToScreen({x, y});
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(p.X, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(p.Y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(INPUT));
+    PumpApp(120);
+}
+}  // namespace
+
+TEST(StatusBarWindow, AutoHintFollowsThePointer) {
+    TWindowFixture f;
+    TOrvOfficeStatusBar& bar = *f.Bar;
+    auto* button = new TPanel(f.Form.get());
+    button->SetParent(f.Form.get());
+    button->SetBounds(20, 20, 100, 30);
+    button->SetHint(L"Save|Saves the file");
+    auto* quiet = new TPanel(f.Form.get());
+    quiet->SetParent(f.Form.get());
+    quiet->SetBounds(200, 20, 100, 30);
+    bar.SetAutoHint(true);
+    Application->SetHint(L"");
+    PumpApp(60);
+
+    // No panels: the long hint goes to the simple text, and leaving clears it.
+    MovePointer(button, 50, 15);
+    EXPECT_EQ(Application->GetHint(), L"Saves the file");
+    EXPECT_EQ(bar.GetSimpleText(), L"Saves the file");
+    MovePointer(quiet, 50, 15);
+    EXPECT_EQ(bar.GetSimpleText(), L"") << "a control without a hint clears the bar";
+
+    // With panels the first panel shows it; the other panels keep their text.
+    auto* first = bar.Panels().Add();
+    first->SetWidth(200);
+    first->SetText(L"Ready");
+    auto* second = bar.Panels().Add();
+    second->SetText(L"Line 1");
+    PumpApp(40);
+    MovePointer(button, 60, 10);
+    EXPECT_EQ(first->GetText(), L"Saves the file");
+    EXPECT_EQ(second->GetText(), L"Line 1");
+    {
+        // The hint is painted, not only stored: the panel's text area has ink now.
+        TBitmap shown(bar.Width(), bar.Height());
+        bar.Perform(WM_PAINT, reinterpret_cast<WPARAM>(shown.Canvas().Handle()), 0);
+        first->SetText(L"");
+        TBitmap empty(bar.Width(), bar.Height());
+        bar.Perform(WM_PAINT, reinterpret_cast<WPARAM>(empty.Canvas().Handle()), 0);
+        int differing = 0;
+        for (int x = 4; x < 190; ++x)
+            for (int y = 3; y < bar.Height() - 3; ++y) differing += shown.PixelColor(x, y) != empty.PixelColor(x, y);
+        EXPECT_GT(differing, 20) << "hint text drawn in panel 0";
+    }
+    MovePointer(&bar, 300, 9);
+    EXPECT_EQ(first->GetText(), L"") << "the bar itself has no hint";
+
+    // Off AutoHint the bar leaves its panels alone.
+    first->SetText(L"Ready");
+    bar.SetAutoHint(false);
+    MovePointer(button, 50, 15);
+    EXPECT_EQ(Application->GetHint(), L"Saves the file");
+    EXPECT_EQ(first->GetText(), L"Ready");
+    MovePointer(quiet, 50, 15);
+
+    // A handler of the application's OnHint takes the hint over.
+    bar.SetAutoHint(true);
+    int handled = 0;
+    Application->OnHint = [&](TObject*) { ++handled; };
+    MovePointer(button, 50, 15);
+    Application->OnHint = nullptr;
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(first->GetText(), L"Ready");
+    MovePointer(quiet, 50, 15);
+    EXPECT_EQ(first->GetText(), L"");
 }
