@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <utility>
 
 #include "buttons/GlowButtonPresets.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "hints/OrvHintInfo.h"
 #include "hints/ShortCutHintWindow.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvEnvironment.h"
@@ -27,6 +29,26 @@ void BlendFills(TGlowColorSet& out, const TGlowColorSet& a, const TGlowColorSet&
     out.ColorMirror = BlendColor(a.ColorMirror, b.ColorMirror, percent);
     out.ColorMirrorTo = BlendColor(a.ColorMirrorTo, b.ColorMirrorTo, percent);
 }
+
+}  // namespace
+
+// Lets a glow face key be a field of another key (compared field by field).
+[[maybe_unused]] static bool operator==(const TGlowButtonFace& a, const TGlowButtonFace& b) {
+    return a.Tie() == b.Tie();
+}
+
+namespace {
+
+// A transparent button's face composed over its parent's background: the face, the
+// parent's background key and where the button sits on it.
+struct TGlowOverParentFace {
+    TGlowButtonFace Face;
+    uint64_t ParentKey = 0;
+    int Left = 0;
+    int Top = 0;
+    auto Tie() const { return std::tie(Face, ParentKey, Left, Top); }
+};
+static_assert(FaceKeyComplete<TGlowOverParentFace>());
 
 }  // namespace
 
@@ -617,6 +639,32 @@ void TOrvCustomGlowButton::Paint() {
     p.Rect = {0, 0, FWidth, FHeight};
     TGlowColorSet from, to;
     int percent = 0;
+    const uint64_t parentKey = std::exchange(FParentBackgroundKey, 0);
+    if (parentKey && GlowFaceCache && FWidth > 0 && FHeight > 0) {
+        // The parent's background was left out: the kept face carries it.
+        auto faceOver = [this, parentKey](const TGlowButtonPaint& q) {
+            return SharedFaceCache().Get(TGlowOverParentFace{GlowButtonFaceOf(q), parentKey, FLeft, FTop}, FWidth,
+                                         FHeight, [this, &q](TFace&, HDC faceDC) {
+                                             DrawParentBackground(faceDC);
+                                             TCanvas canvas;
+                                             canvas.SetHandle(faceDC);
+                                             DrawGlowButton(canvas, q);
+                                             canvas.SetHandle(nullptr);
+                                         });
+        };
+        if (FadeEnds(from, to, percent)) {
+            TGlowButtonPaint end = p;
+            end.Colors = from;
+            auto fromFace = faceOver(end);
+            end.Colors = to;
+            BlendFaces(dc, 0, 0, *fromFace, *faceOver(end), percent);
+        } else {
+            faceOver(p)->Blit(dc, 0, 0);
+        }
+        TGlowButtonState reported = FState == absDown ? gsDown : FMouseInControl ? gsHot : gsNormal;
+        OnDrawButton(this, Canvas(), reported, TRect{0, 0, FWidth, FHeight});
+        return;
+    }
     if (!GlowFaceCache)
         DrawGlowButton(Canvas(), p);
     else if (FadeEnds(from, to, percent))
@@ -641,6 +689,19 @@ void TOrvCustomGlowButton::Paint() {
         if (right) addPixel(FWidth - 1, 0), addPixel(FWidth - 1, FHeight - 1);
         DrawParentBackground(dc, corners.Get());
     }
+}
+
+void TOrvCustomGlowButton::EraseBackground(HDC dc) {
+    FParentBackgroundKey = 0;
+    if (FTransparent && GlowFaceCache && FParent) {
+        TParentBackgroundQuery query;
+        query.Rect = BoundsRect();
+        if (FParent->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)) && query.Key) {
+            FParentBackgroundKey = query.Key;
+            return;
+        }
+    }
+    TCustomControl::EraseBackground(dc);
 }
 
 // --- animation ---------------------------------------------------------------------------------

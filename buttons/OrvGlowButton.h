@@ -5,6 +5,7 @@
 // drop-down part, act as a check or radio-group button, repeat clicks while held and
 // shrink through three size states for toolbars. Owns its appearance, pictures, notes
 // font, hint record and key-tip window; links (image lists, menu, action) are not owned.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,17 @@ class TOrvHintInfo;
 class TPopupMenu;
 class TShortCutHintWindow;
 class TOrvCustomGlowButton;
+
+// A transparent glow button asks its parent (Perform, lParam: a TParentBackgroundQuery)
+// whether the pixels the parent paints beneath Rect (parent client coordinates) are a
+// function of one key. A parent that can tell sets Key (never 0) and answers 1; the button
+// then keeps its face composed over that background instead of repainting the parent's
+// background each paint.
+constexpr UINT WM_ORV_PARENTBACKGROUNDKEY = WM_ORV_FIRST + 0x40;
+struct TParentBackgroundQuery {
+    TRect Rect;
+    uint64_t Key = 0;
+};
 
 // The fade timer's interval in milliseconds, shared by every glow button (and the
 // pager's pages); read each time a fade starts.
@@ -220,6 +232,8 @@ protected:
     void CreateHandleDone() override;
     void WndProc(TMessage& message) override;
     void Paint() override;
+    // Skipped when the face will carry the parent's background (see TParentBackgroundQuery).
+    void EraseBackground(HDC dc) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -364,6 +378,9 @@ private:
     bool FPainting = false;
     // Painting for its own window (not into a DC someone handed over).
     bool FPaintingOnScreen = false;
+    // The parent's background key taken by EraseBackground for the paint that follows; 0
+    // when the background was painted the usual way.
+    uint64_t FParentBackgroundKey = 0;
     bool FShaped = false;
     bool FIsVista = false;
     bool FCheckLinked = false;

@@ -17,6 +17,7 @@
 #include "framework/SysUtils.h"
 #include "hints/OrvHintInfo.h"
 #include "hints/ShortCutHintWindow.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvLook.h"
 #include "toolbar/MinimizedRibbonWindow.h"
@@ -200,6 +201,10 @@ void TOrvToolBarPager::WndProc(TMessage& message) {
         case WM_GETDLGCODE:
             message.Result = DLGC_WANTARROWS;
             return;
+        case WM_ORV_PARENTBACKGROUNDKEY:
+            message.Result =
+                message.LParam && BackgroundKeyFor(*reinterpret_cast<TParentBackgroundQuery*>(message.LParam));
+            return;
         default:
             break;
     }
@@ -364,6 +369,7 @@ TPagerGeometry TOrvToolBarPager::Geometry() const {
     g.ScrollerVisible = FTabScroller.Visible;
     g.GlassScenicDrawing = FIsAeroVista && ScenicRibbonMode && GlassDrawing();
     g.CaptionMinWidth = FCaption->GetMinWidth();
+    g.RowButtons = (FShowHelpButton ? 1 : 0) + (FShowExpandCollapsButton ? 1 : 0);
     // The quick access toolbar below the pager takes its height from the page area.
     if (FQuickAccessToolBar && FQuickAccessToolBar->GetVisible() && FQuickAccessToolBar->Top() >= FHeight - 30 &&
         FQuickAccessToolBar->Width() >= FWidth - 4)
@@ -652,13 +658,17 @@ void TOrvToolBarPager::SetDisabledImages(TImageList* value) {
 void TOrvToolBarPager::SetShowHelpButton(bool value) {
     if (FShowHelpButton == value) return;
     FShowHelpButton = value;
-    if (!IsLoading()) UpdateHelpButtons();
+    if (IsLoading()) return;
+    UpdateHelpButtons();
+    UpdateTabs();  // the tab area ends before the buttons
 }
 
 void TOrvToolBarPager::SetShowExpandCollapsButton(bool value) {
     if (FShowExpandCollapsButton == value) return;
     FShowExpandCollapsButton = value;
-    if (!IsLoading()) UpdateHelpButtons();
+    if (IsLoading()) return;
+    UpdateHelpButtons();
+    UpdateTabs();
 }
 
 void TOrvToolBarPager::SetShowNonSelectedTabs(bool value) {
@@ -1090,15 +1100,12 @@ void TOrvToolBarPager::UpdateExpandCollapsPicture() {
 }
 
 void TOrvToolBarPager::PlaceButtons() {
-    TRect row = GetTabRowRect();
-    const int e = PagerEdgeInset(ScenicRibbonMode);
-    int right = FWidth - e - 2;
-    int top = row.Top + (row.Height() - kCaptionButtonSize) / 2 + 2;
+    const TPagerGeometry g = Geometry();
+    int index = 0;
     for (TOrvGlowButton* b : {FHelpButton, FExpandCollapsButton}) {
         if (!b) continue;
-        right -= kCaptionButtonSize;
-        b->SetBounds(right, top, kCaptionButtonSize, kCaptionButtonSize);
-        right -= 2;
+        const TRect r = PagerRowButtonRect(g, index++);
+        b->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     }
     if (FCloseButton) UpdateCaptionButtons();
     PlaceMDIButtons();
@@ -1182,6 +1189,39 @@ TPagerPaintState TOrvToolBarPager::PaintState() const {
     }
     if (TOrvPage* page = GetActivePage(); page && FExpanded && !FHideState) s.ActivePageRect = page->BoundsRect();
     return s;
+}
+
+// Beneath a transparent child lies the kept backdrop alone when no tab (with its crowded
+// separator two pixels left of it) and no graphic control reaches into the child's
+// rectangle: then the backdrop face's identity names those pixels.
+bool TOrvToolBarPager::BackgroundKeyFor(TParentBackgroundQuery& query) {
+    const TRect r = query.Rect;
+    auto overlaps = [&r](const TRect& b) {
+        return b.Left < r.Right && r.Left < b.Right && b.Top < r.Bottom && r.Top < b.Bottom;
+    };
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->GetVisible() && !dynamic_cast<TWinControl*>(c) && overlaps(c->BoundsRect())) return false;
+    }
+    TPagerPaintState state = PaintState();
+    for (const TPagerTab& tab : state.Tabs)
+        if (tab.Visible && !tab.Rect.IsEmpty() &&
+            overlaps(TRect{tab.Rect.Left - 2, tab.Rect.Top, tab.Rect.Right, tab.Rect.Bottom}))
+            return false;
+    std::shared_ptr<const TFace> face = KeptPagerBackdrop(state);
+    if (!face || face->Empty()) return false;
+    std::erase_if(FBackdropKeys, [](const auto& entry) { return entry.first.expired(); });
+    for (const auto& [known, serial] : FBackdropKeys)
+        if (known.lock() == face) {
+            query.Key = serial;
+            return true;
+        }
+    // One sequence for every pager: a key never names two backdrops.
+    static uint64_t serials = 0;
+    if (FBackdropKeys.size() >= 8) FBackdropKeys.erase(FBackdropKeys.begin());
+    FBackdropKeys.emplace_back(face, ++serials);
+    query.Key = serials;
+    return true;
 }
 
 void TOrvToolBarPager::Paint() {

@@ -10,8 +10,10 @@
 // minimized-ribbon window and the key-tip windows. Pages are children (owned by whoever
 // made them); the page list only orders them (list order = tab order).
 // All rectangles are pager client coordinates.
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Event.h"
@@ -29,6 +31,7 @@ namespace orv {
 
 class TCanvas;
 class TCaptionLayer;
+class TFace;
 class TGDIPPicture;
 class TImageList;
 class TMinimizedRibbonWindow;
@@ -38,6 +41,7 @@ class TOrvHintInfo;
 class TOrvPage;
 class TOrvPageScrollButton;
 class TOrvToolBarOfficeStyler;
+struct TParentBackgroundQuery;
 class TPersistence;
 class TPopupMenu;
 class TShortCutHintWindow;
@@ -334,6 +338,7 @@ private:
     void HideKeyTipWindows(bool withToolBarTips);
     void ApplyGlass(bool onGlass);
     void ClearHot();
+    bool BackgroundKeyFor(TParentBackgroundQuery& query);
 
     TDbgList<TOrvPage> FPages;
     int FActivePageIndex = -1;
@@ -389,6 +394,9 @@ private:
     TWinControl* FQuickAccessToolBar = nullptr;
     TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;
     int FSavedRightIndent = 0;
+    // Backdrop faces told to transparent children and the serials that name them. Weak:
+    // a face that went is never matched again, so a reused address gets a new serial.
+    std::vector<std::pair<std::weak_ptr<const TFace>, uint64_t>> FBackdropKeys;
 
     // State.
     bool FExpanded = true;

@@ -10,6 +10,9 @@ constexpr int kMinTabWidth = 24;
 constexpr int kShrinkStep = 5;
 constexpr int kScrollerWidth = 32;
 constexpr int kScrollButtonWidth = 12;
+constexpr int kRowButtonSize = 16;
+// Between the tab area and the first row button: a tab's glow reaches 2 beyond it.
+constexpr int kRowButtonGap = 4;
 
 int GroupedShrink(const TTabLayout& layout) {
     int total = 0;
@@ -97,9 +100,17 @@ TRect PagerTabAreaRect(const TPagerGeometry& g) {
     r.Bottom = row.Top + g.TabHeight + 4;
     r.Left = g.Client.Left + e + g.StartMargin + g.PageLeftMargin;
     r.Right = g.Client.Right - g.EndMargin - g.PageRightMargin - e;
+    if (g.RowButtons > 0) r.Right = std::min(r.Right, PagerRowButtonRect(g, g.RowButtons - 1).Left - kRowButtonGap);
     if (g.AutoMDIButtons) r.Right -= 3 * (g.MDIButtonWidth + g.MDIButtonSpacing) + 5;
     if (g.ScrollerVisible) r.Right -= kScrollerWidth;
     return r;
+}
+
+TRect PagerRowButtonRect(const TPagerGeometry& g, int index) {
+    const TRect row = PagerTabRowRect(g);
+    const int right = g.Client.Right - PagerEdgeInset(g.Scenic) - 2 - index * (kRowButtonSize + 2);
+    const int top = row.Top + (row.Height() - kRowButtonSize) / 2 + 2;
+    return {right - kRowButtonSize, top, right, top + kRowButtonSize};
 }
 
 TRect PagerPageRect(const TPagerGeometry& g) {

@@ -30,14 +30,23 @@ struct TPagerGeometry {
     bool GlassScenicDrawing = false;
     // Room kept for the caption text.
     int CaptionMinWidth = 100;
+    // The help and expand/collapse buttons at the tab row's right end (0 to 2). The tab
+    // area (and the MDI area after it) ends before them.
+    int RowButtons = 0;
 };
 
 int PagerEdgeInset(bool scenic);
 // The caption bar; all -1 when the caption is hidden.
 TRect PagerCaptionRect(const TPagerGeometry& g);
 TRect PagerTabRowRect(const TPagerGeometry& g);
-// Where the tabs are laid out.
+// Where the tabs are laid out. Left of the help and expand/collapse buttons by 4 (an MDI
+// area and the scroller's room come off after that), so that no tab, its glow or its
+// separator reaches a button.
 TRect PagerTabAreaRect(const TPagerGeometry& g);
+// Row button index (0 the rightmost: help, else expand/collapse): 16-pixel squares from
+// 2 pixels inside the edge inset leftwards, spaced by 2, centred on the tab row and
+// lowered by 2.
+TRect PagerRowButtonRect(const TPagerGeometry& g, int index);
 // The rectangle every page is given.
 TRect PagerPageRect(const TPagerGeometry& g);
 // The two 12-pixel scroll buttons: the left one at the tab area's left, the right one

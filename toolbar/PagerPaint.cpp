@@ -908,6 +908,11 @@ bool PagerBackdropPixels(const TPagerPaintState& s, const TPoint* points, TColor
     return true;
 }
 
+std::shared_ptr<const TFace> KeptPagerBackdrop(const TPagerPaintState& s) {
+    if (!s.Styler) return nullptr;
+    return BackdropFace(s, RowBackgroundOf(s.Styler->TabAppearance().BackGround()));
+}
+
 void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
     if (!s.Styler) return;
     TCustomOrvToolBarStyler& styler = *s.Styler;

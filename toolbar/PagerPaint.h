@@ -6,6 +6,7 @@
 // Coordinates are the pager's client coordinates unless a record says otherwise.
 // Tabs paint through the shared face cache: a tab's paint record is its key, and the
 // face carries the tab row's background beneath it so that it is opaque.
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,7 @@ namespace orv {
 inline bool PagerFaceCache = true;
 
 class TBitmap;
+class TFace;
 class TImageList;
 class TWinControl;
 
@@ -295,6 +297,9 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& state);
 // the backdrop is not kept (on glass, with a background bitmap, faces off) or a point lies
 // outside it.
 bool PagerBackdropPixels(const TPagerPaintState& state, const TPoint* points, TColor* colors, int count);
+// The kept backdrop face itself (null where it is not kept): the same face for the same
+// backdrop pixels, so holding it tells whether the backdrop changed.
+std::shared_ptr<const TFace> KeptPagerBackdrop(const TPagerPaintState& state);
 
 // The background bitmap placed by display mode inside client.
 void DrawPagerBackgroundBitmap(TCanvas& canvas, TBitmap& bitmap, TBackGroundDisplay display, const TRect& client);

@@ -1,17 +1,22 @@
 // The pager window's kept faces (backdrop, tabs, page background) against its direct
 // paint after each kind of change, and the buttons it takes from the resources: help,
-// expand/collapse, option pictures, and the MDI buttons of a maximized MDI child.
+// expand/collapse, option pictures, and the MDI buttons of a maximized MDI child; the
+// transparent buttons' faces kept over the backdrop, and the tab area ending before the
+// row's buttons.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
+#include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvLook.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/OrvPageScrollButton.h"
 #include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/PagerPaint.h"
@@ -190,6 +195,8 @@ TEST(PagerButtons, HelpExpandCollapseAndOptionPicturesComeFromTheResources) {
 
 TEST(PagerButtons, MDIButtonsFollowTheMaximizedChildAndActOnIt) {
     TPagerWindow w(TFormStyle::fsMDIForm);
+    // Without the help button the row's right end is the MDI area's alone.
+    w.Pager->SetShowHelpButton(false);
     w.Pager->SetAutoMDIButtons(true);
     EXPECT_EQ(nullptr, w.Pager->MDIButton(0)) << "no maximized child yet";
 
@@ -233,4 +240,123 @@ TEST(PagerButtons, MDIButtonsFollowTheMaximizedChildAndActOnIt) {
     orvtest::PumpFor(300);
     EXPECT_FALSE(w.Pager->MDIButton(2)->GetVisible()) << "AutoMDIButtons off";
     EXPECT_EQ(600 - 4, w.Pager->GetTabAreaRect().Right);
+}
+
+namespace {
+
+struct TGlowCacheScope {
+    bool Saved = GlowFaceCache;
+    ~TGlowCacheScope() { GlowFaceCache = Saved; }
+};
+
+// The button alone, painted into a bitmap of its size as its parent would have it.
+std::unique_ptr<TBitmap> PaintButton(TOrvGlowButton* button, bool kept) {
+    GlowFaceCache = kept;
+    auto bmp = std::make_unique<TBitmap>(button->Width(), button->Height());
+    button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp->Canvas().Handle()), 0);
+    return bmp;
+}
+
+LRESULT AskBackground(TOrvToolBarPager* pager, const TRect& rect, uint64_t& key) {
+    TParentBackgroundQuery query;
+    query.Rect = rect;
+    LRESULT answer = pager->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query));
+    key = query.Key;
+    return answer;
+}
+
+}  // namespace
+
+TEST(PagerButtons, TransparentButtonsShowTheirKeptFaceOverThePagersBackdrop) {
+    TFaceCacheScope scope;
+    TGlowCacheScope glowScope;
+    PagerFaceCache = true;
+    TPagerWindow w;
+    w.Pager->SetShowExpandCollapsButton(true);
+    // A transparent button of the program's own over the middle of the caption text.
+    auto* overText = new TOrvGlowButton(w.Form.get());
+    overText->SetTransparent(true);
+    overText->SetShowCaption(false);
+    overText->SetBounds(w.Pager->Width() / 2 - 30, 6, 60, 16);
+    overText->SetParent(w.Pager);
+    orvtest::PumpFor(30);
+    const std::vector<TOrvGlowButton*> buttons{w.Pager->CloseButton(),         w.Pager->MaxButton(),
+                                               w.Pager->MinButton(),           w.Pager->HelpButton(),
+                                               w.Pager->ExpandCollapsButton(), overText};
+    for (TOrvGlowButton* b : buttons) ASSERT_NE(nullptr, b);
+
+    auto check = [&](const char* what) {
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            auto kept = PaintButton(buttons[i], true);
+            auto direct = PaintButton(buttons[i], false);
+            EXPECT_EQ("", FirstDifference(*kept, *direct)) << what << ", button " << i;
+        }
+    };
+    check("first paint");
+    for (TOrvGlowButton* b : buttons) PaintButton(b, true);
+    SharedFaceCache().ResetCounters();
+    for (TOrvGlowButton* b : buttons) PaintButton(b, true);
+    EXPECT_EQ(0u, SharedFaceCache().Misses()) << "a steady repaint is kept faces only";
+    EXPECT_GE(SharedFaceCache().Hits(), buttons.size());
+
+    // The caption text beneath the last button goes: its kept face must follow.
+    auto before = PaintButton(overText, true);
+    w.Pager->Caption().SetCaption(L"");
+    auto after = PaintButton(overText, true);
+    EXPECT_NE("", FirstDifference(*before, *after)) << "the text beneath showed and is gone";
+    check("caption text gone");
+    w.Pager->Collaps();
+    check("collapsed");
+}
+
+TEST(PagerButtons, ThePagerNamesItsBackdropOnlyWhereNothingElseLiesBeneath) {
+    TFaceCacheScope scope;
+    PagerFaceCache = true;
+    TPagerWindow w;
+    const TRect help = w.Pager->HelpButton()->BoundsRect();
+    uint64_t key = 0, again = 0;
+    ASSERT_EQ(1, AskBackground(w.Pager, help, key));
+    EXPECT_NE(0u, key);
+    ASSERT_EQ(1, AskBackground(w.Pager, help, again));
+    EXPECT_EQ(key, again) << "nothing changed";
+    EXPECT_EQ(0, AskBackground(w.Pager, w.Pager->GetTabRect(1), again)) << "a tab lies beneath";
+    TRect right = w.Pager->GetTabRect(1);
+    EXPECT_EQ(0, AskBackground(w.Pager, TRect{right.Left - 2, right.Top, right.Left, right.Bottom}, again))
+        << "its crowded separator two pixels left of it";
+
+    w.Pager->Caption().SetCaption(L"Another - Quillan");
+    ASSERT_EQ(1, AskBackground(w.Pager, help, again));
+    EXPECT_NE(key, again) << "another backdrop, another key";
+    PagerFaceCache = false;
+    EXPECT_EQ(0, AskBackground(w.Pager, help, again)) << "no kept backdrop";
+}
+
+TEST(PagerButtons, CrowdedTabsEndBeforeTheHelpAndExpandButtons) {
+    TFaceCacheScope scope;
+    PagerFaceCache = true;
+    TPagerWindow crowded, plain;
+    for (TPagerWindow* w : {&crowded, &plain}) w->Pager->SetShowExpandCollapsButton(true);
+    for (int i = 0; i < 15; ++i) crowded.Pager->AddOrvPage(L"Tab number " + std::to_wstring(i));
+    orvtest::PumpFor(30);
+    ASSERT_TRUE(crowded.Pager->TabScroller().Visible);
+
+    // 600 - 4 (inset) - 2 - 16 for help, 2 and 16 more for expand; the area ends 4 before
+    // it and gives the scroller its 32.
+    const TRect help = crowded.Pager->HelpButton()->BoundsRect();
+    const TRect expand = crowded.Pager->ExpandCollapsButton()->BoundsRect();
+    EXPECT_EQ(578, help.Left);
+    EXPECT_EQ(560, expand.Left);
+    EXPECT_EQ(560 - 4 - 32, crowded.Pager->GetTabAreaRect().Right);
+    ASSERT_NE(nullptr, crowded.Pager->RightScrollButton());
+    EXPECT_LE(crowded.Pager->RightScrollButton()->BoundsRect().Right, expand.Left);
+
+    // Pixels: right of the area's end the crowded row looks as the row of five short tabs.
+    auto a = crowded.Paint(true);
+    auto b = plain.Paint(true);
+    const TRect row = crowded.Pager->GetTabRowRect();
+    int differing = 0;
+    for (int y = row.Top; y < row.Bottom; ++y)
+        for (int x = expand.Left - 4; x < 596; ++x)
+            if (a->Canvas().GetPixel(x, y) != b->Canvas().GetPixel(x, y)) ++differing;
+    EXPECT_EQ(0, differing) << "no tab reaches under the buttons";
 }

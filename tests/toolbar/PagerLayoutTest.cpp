@@ -66,6 +66,38 @@ TEST(PagerGeometry, CaptionTabRowAreaAndPageRectangles) {
     EXPECT_EQ(26, PagerPageRect(g).Top);
 }
 
+TEST(PagerGeometry, TheTabAndMDIAreasEndBeforeTheHelpAndExpandButtons) {
+    // Row 27 to 53: 16-pixel buttons centred on it and lowered by 2, from 681 - 4 - 2 leftwards.
+    TPagerGeometry g = Pager681();
+    g.RowButtons = 2;
+    EXPECT_EQ((TRect{659, 34, 675, 50}), PagerRowButtonRect(g, 0)) << "help";
+    EXPECT_EQ((TRect{641, 34, 657, 50}), PagerRowButtonRect(g, 1)) << "expand/collapse";
+    EXPECT_EQ(641 - 4, PagerTabAreaRect(g).Right);
+    g.RowButtons = 1;
+    EXPECT_EQ(659 - 4, PagerTabAreaRect(g).Right);
+
+    // The MDI area follows the tab area: its last button still ends left of the row buttons.
+    g.RowButtons = 2;
+    g.AutoMDIButtons = true;
+    EXPECT_EQ(637 - 59, PagerTabAreaRect(g).Right);
+    EXPECT_EQ((TRect{580, 32, 596, 48}), PagerMDIButtonRect(g, 0));
+    EXPECT_EQ((TRect{616, 32, 632, 48}), PagerMDIButtonRect(g, 2));
+    g.ScrollerVisible = true;
+    EXPECT_EQ(637 - 59 - 32, PagerTabAreaRect(g).Right);
+    EXPECT_EQ((TRect{546, 31, 558, 52}), PagerRightScrollButtonRect(g));
+    EXPECT_EQ((TRect{580, 32, 596, 48}), PagerMDIButtonRect(g, 0)) << "the scroller's room is the tab area's";
+
+    // An end margin that already clears the buttons stands; the scenic flag moves them out.
+    g = Pager681();
+    g.RowButtons = 2;
+    g.EndMargin = 50;
+    EXPECT_EQ(681 - 50 - 4, PagerTabAreaRect(g).Right);
+    g.EndMargin = 0;
+    g.Scenic = true;
+    EXPECT_EQ((TRect{663, 34, 679, 50}), PagerRowButtonRect(g, 0));
+    EXPECT_EQ(645 - 4, PagerTabAreaRect(g).Right);
+}
+
 TEST(PagerTabMeasure, FiveCharacterAllowanceFontSizeAndImage) {
     // A two-character caption still gets five characters.
     EXPECT_EQ(12 + 5, TabContentWidth({12, 2, true, false, 8, 0}));

@@ -353,6 +353,55 @@ TEST(PagerInput, DoubleClickCollapsesAndTheTabShowsThePopup) {
     EXPECT_EQ(f.Pages[0], tb->Parent());
 }
 
+TEST(PagerInput, ThePopupHidesOnAPressOutsideItAndOnItsTab) {
+    TPagerFixture f;
+    auto* tb = f.AddToolBar(f.Pages[0], 120);
+    f.Pager->Collaps();
+    orvtest::PumpFor(50);
+    auto popupShown = [&] {
+        orvtest::PumpFor(700);  // past the double-click time: the next click is a single one
+        f.ClickTab(0);
+        return f.Pager->PopupShowing();
+    };
+
+    // A press on the form below the pager (outside the pop-up).
+    ASSERT_TRUE(popupShown());
+    orvtest::PumpFor(50);
+    ASSERT_TRUE(f.Pager->PopupShowing()) << "the pop-up stays while nothing else is pressed";
+    ClickAt(f.Form.get(), f.Form->ClientWidth() - 10, f.Form->ClientHeight() - 10);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !f.Pager->PopupShowing(); }, 1000)) << "a press on the form";
+    EXPECT_EQ(f.Pages[0], tb->Parent()) << "the toolbars went back";
+
+    // A press on another window of the program.
+    TOwnedPtr<TForm> other(Make<TForm>(nullptr));
+    other->SetBounds(700, 60, 200, 150);
+    other->Show();
+    orvtest::PumpFor(50);
+    ASSERT_TRUE(popupShown());
+    ClickAt(other.get(), 100, 70);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !f.Pager->PopupShowing(); }, 1000)) << "a press on another window";
+    other->Hide();
+    SetForegroundWindow(f.Form->Handle());
+
+    // A press on its own tab, and on the caption bar's free part of the row.
+    ASSERT_TRUE(popupShown());
+    orvtest::PumpFor(700);
+    f.ClickTab(0);
+    EXPECT_FALSE(f.Pager->PopupShowing()) << "a press on the shown page's tab";
+    EXPECT_FALSE(f.Pager->GetExpanded()) << "a single click, not a double one";
+    ASSERT_TRUE(popupShown());
+    const TRect row = f.Pager->GetTabRowRect();
+    ClickAt(f.Pager, f.Pager->Width() - 60, (row.Top + row.Bottom) / 2);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !f.Pager->PopupShowing(); }, 1000)) << "a press on the tab row";
+
+    // A press on another tab shows that page in the pop-up instead.
+    ASSERT_TRUE(popupShown());
+    f.ClickTab(1);
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    EXPECT_TRUE(f.Pager->PopupShowing());
+    EXPECT_EQ(f.Pages[1], f.Pager->MinimizedRibbonWindow()->SourcePage());
+}
+
 TEST(PagerInput, CtrlF1TogglesTheFirstLoadedPager) {
     TPagerFixture f;
     f.Pager->Loaded();
