@@ -11,6 +11,7 @@
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/PagerRender.h"
 #include "tools/Render/PictureRender.h"
+#include "tools/Render/ProgramRender.h"
 #include "tools/Render/ToolBarButtonRender.h"
 #include "tools/Render/ToolBarRender.h"
 #include "tools/Render/ToolBarSwatches.h"
@@ -287,6 +288,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : ItemRenderItems()) items.push_back(std::move(item));
         for (auto& item : ListRenderItems()) items.push_back(std::move(item));
         for (auto& item : FillRenderItems()) items.push_back(std::move(item));
+        for (auto& item : ProgramRenderItems()) items.push_back(std::move(item));
         return items;
     }();
     return catalog;
