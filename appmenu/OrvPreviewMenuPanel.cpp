@@ -46,33 +46,15 @@ TSize ImageSizeOf(TPreviewItemBase& item, TImageList* images, TImageList* disabl
 
 // --- window ---------------------------------------------------------------------------------------
 
-TPreviewMenuWindow::TPreviewMenuWindow(TComponent* owner) : TForm(owner), FOwner(owner) {
-    SetBorderIcons(0);
-    SetBorderStyle(TFormBorderStyle::bsNone);
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    SetDoubleBuffered(true);
-    Font().SetName(L"Tahoma");
-    FVisible = false;
-    if (auto* ownerControl = dynamic_cast<TWinControl*>(owner)) SetPopupParent(ownerControl);
-    FHideTimer = new TTimer(this);
-    FHideTimer->SetEnabled(false);
-    FHideTimer->SetInterval(1);
-    FHideTimer->OnTimer = [this](TObject* s) { HideTimerTick(s); };
-}
+TPreviewMenuWindow::TPreviewMenuWindow(TComponent* owner) : TPopupForm(owner) {}
 
 void TPreviewMenuWindow::CreateParams(TCreateParams& params) {
-    TForm::CreateParams(params);
-    params.WinClassName = L"TPreviewMenuWindow";
+    TPopupForm::CreateParams(params);
     params.ClassStyle |= CS_DROPSHADOW;
 }
 
-void TPreviewMenuWindow::HideTimerTick(TObject*) {
-    FHideTimer->SetEnabled(false);
-    Hide();
-}
-
 void TPreviewMenuWindow::SetVisible(bool value) {
-    TForm::SetVisible(value);
+    TPopupForm::SetVisible(value);
     if (value) ApplyRegion();
 }
 
@@ -86,27 +68,26 @@ void TPreviewMenuWindow::ApplyRegion() {
 
 void TPreviewMenuWindow::KeyDown(uint16_t& key, TShiftState shift) {
     if (FPreviewMenuPanel) FPreviewMenuPanel->Perform(WM_KEYDOWN, key, 0);
-    TForm::KeyDown(key, shift);
+    TPopupForm::KeyDown(key, shift);
 }
 
 void TPreviewMenuWindow::WndProc(TMessage& m) {
     if (m.Msg == WM_ACTIVATE) {
         if (LOWORD(m.WParam) == WA_INACTIVE) {
-            TForm::WndProc(m);
-            if (FHideOnDeActivate && GetVisible()) {
+            TPopupForm::WndProc(m);
+            if (GetHideOnDeActivate() && GetVisible()) {
                 Hide();
-                FHideTimer->SetEnabled(true);
+                HideLater();
             }
             return;
         }
-        TForm::WndProc(m);
+        TPopupForm::WndProc(m);
         // The owner's caption stays drawn active while its menu has the activation.
-        if (auto* ownerControl = dynamic_cast<TWinControl*>(FOwner); ownerControl && ownerControl->HandleAllocated())
-            SendMessageW(GetAncestor(ownerControl->Handle(), GA_ROOT), WM_NCACTIVATE, TRUE, 0);
+        KeepOwnerCaptionActive();
         ApplyRegion();
         return;
     }
-    TForm::WndProc(m);
+    TPopupForm::WndProc(m);
 }
 
 TOrvCustomPreviewMenuPanel::TOrvCustomPreviewMenuPanel(TComponent* owner) : TCustomControl(owner), FOwner(owner) {}

@@ -9,6 +9,7 @@
 
 #include "appmenu/PreviewMenuLayout.h"
 #include "framework/Forms.h"
+#include "framework/PopupForm.h"
 #include "framework/WinControl.h"
 
 namespace orv {
@@ -25,15 +26,13 @@ class TSelectionAppearance;
 struct TGlowColorSet;
 
 // The borderless pop-up: hides itself when it loses the activation.
-class TPreviewMenuWindow : public TForm {
+class TPreviewMenuWindow : public TPopupForm {
 public:
     ORV_CLASS_NAME(TPreviewMenuWindow)
     explicit TPreviewMenuWindow(TComponent* owner);
 
     TOrvPreviewMenuPanel* GetPreviewMenuPanel() const { return FPreviewMenuPanel; }
     void SetPreviewMenuPanel(TOrvPreviewMenuPanel* value) { FPreviewMenuPanel = value; }
-    bool GetHideOnDeActivate() const { return FHideOnDeActivate; }
-    void SetHideOnDeActivate(bool value) { FHideOnDeActivate = value; }
     // The window shape: square with the scenic look, else 4 x 4 rounded corners.
     void ApplyRegion();
     void SetVisible(bool value) override;
@@ -45,12 +44,6 @@ protected:
     void KeyDown(uint16_t& key, TShiftState shift) override;
 
 private:
-    void HideTimerTick(TObject*);
-    bool FHideOnDeActivate = true;
-    TComponent* FOwner;
-    bool FShowBorder = false;
-    TTimer* FHideTimer;
-    TColor FBorderColor = clNone;
     TOrvPreviewMenuPanel* FPreviewMenuPanel = nullptr;
 };
 

@@ -2,7 +2,6 @@
 
 #include "buttons/OrvShapeButton.h"
 #include "framework/GdiHandles.h"
-#include "framework/Timer.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
 #include "paint/OrvLook.h"
@@ -13,29 +12,11 @@ bool FrameWindowRegionWanted(int width) {
     return width > 10;
 }
 
-TFrameWindow::TFrameWindow(TComponent* owner) : TForm(owner), FOwner(owner) {
-    SetBorderIcons(0);
-    SetBorderStyle(TFormBorderStyle::bsNone);
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    SetDoubleBuffered(true);
-    Font().SetName(L"Tahoma");
-    FVisible = false;
-    if (auto* ownerControl = dynamic_cast<TWinControl*>(owner)) SetPopupParent(ownerControl);
-    FHideTimer = new TTimer(this);
-    FHideTimer->SetEnabled(false);
-    FHideTimer->SetInterval(1);
-    FHideTimer->OnTimer = [this](TObject* s) { HideTimerTick(s); };
-}
+TFrameWindow::TFrameWindow(TComponent* owner) : TPopupForm(owner) {}
 
 void TFrameWindow::CreateParams(TCreateParams& params) {
-    TForm::CreateParams(params);
-    params.WinClassName = L"TFrameWindow";
+    TPopupForm::CreateParams(params);
     params.ExStyle |= WS_EX_TOOLWINDOW;
-}
-
-void TFrameWindow::HideTimerTick(TObject*) {
-    FHideTimer->SetEnabled(false);
-    Hide();
 }
 
 void TFrameWindow::ApplyRegion() {
@@ -47,7 +28,7 @@ void TFrameWindow::ApplyRegion() {
 }
 
 void TFrameWindow::PaintStrip(HDC dc) {
-    auto* button = dynamic_cast<TOrvCustomShapeButton*>(FOwner);
+    auto* button = dynamic_cast<TOrvCustomShapeButton*>(PopupOwner());
     TColor color = button ? button->Appearance().GetColor() : clWhite;
     int left = button ? button->Left() : 0;
     int lineLeft = button ? button->Left() + button->Width() : 0;
@@ -76,7 +57,7 @@ void TFrameWindow::KeyDown(uint16_t& key, TShiftState shift) {
         Hide();
         return;
     }
-    TForm::KeyDown(key, shift);
+    TPopupForm::KeyDown(key, shift);
 }
 
 void TFrameWindow::WndProc(TMessage& m) {
@@ -99,18 +80,17 @@ void TFrameWindow::WndProc(TMessage& m) {
             }
             break;
         case WM_ACTIVATE:
-            TForm::WndProc(m);
+            TPopupForm::WndProc(m);
             if (LOWORD(m.WParam) != WA_INACTIVE) {
                 // The main window keeps its caption drawn active while the frame has the keys.
-                if (auto* owner = dynamic_cast<TWinControl*>(FOwner); owner && owner->HandleAllocated())
-                    SendMessageW(GetAncestor(owner->Handle(), GA_ROOT), WM_NCACTIVATE, TRUE, 0);
+                KeepOwnerCaptionActive();
                 ApplyRegion();
             }
             return;
         default:
             break;
     }
-    TForm::WndProc(m);
+    TPopupForm::WndProc(m);
 }
 
 }  // namespace orv

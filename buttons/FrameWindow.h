@@ -4,26 +4,23 @@
 // into it (the frame keeps its window) and covers all but the top 3-pixel strip; the
 // window paints only that strip. It never takes the activation from the main window,
 // closes on Escape and wants every key. Owned by the shape button that made it.
-#include "framework/Forms.h"
+#include "framework/PopupForm.h"
 
 namespace orv {
 
 class TOrvCustomShapeButton;
-class TTimer;
 
 // The window's shape for a client size: a plain rectangle with the scenic look, else a
 // rectangle with 4 x 4 rounded corners. False (and no region) for a width of 10 or less,
 // which keeps the region the window had.
 bool FrameWindowRegionWanted(int width);
 
-class TFrameWindow : public TForm {
+class TFrameWindow : public TPopupForm {
 public:
     ORV_CLASS_NAME(TFrameWindow)
     explicit TFrameWindow(TComponent* owner);
 
     void ApplyRegion();
-    bool GetHideOnDeActivate() const { return FHideOnDeActivate; }
-    void SetHideOnDeActivate(bool value) { FHideOnDeActivate = value; }
     bool GetShowBorder() const { return FShowBorder; }
     void SetShowBorder(bool value) { FShowBorder = value; }
     TColor GetBorderColor() const { return FBorderColor; }
@@ -38,11 +35,7 @@ protected:
     LRESULT DialogCode() override { return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB; }
 
 private:
-    void HideTimerTick(TObject*);
-    bool FHideOnDeActivate = true;
-    TComponent* FOwner;
     bool FShowBorder = true;
-    TTimer* FHideTimer;
     TColor FBorderColor = clNone;
 };
 
