@@ -16,6 +16,7 @@
 
 #include "framework/Component.h"
 #include "framework/Event.h"
+#include "framework/LayoutHex.h"
 #include "framework/Persistent.h"
 #include "framework/SysUtils.h"
 
@@ -78,6 +79,9 @@ struct TPropInfo {
     std::function<std::vector<uint8_t>(TObject*)> GetBytes;
     // Taken by value: a caller done with its bytes moves them in rather than copying.
     std::function<void(TObject*, std::vector<uint8_t>)> SetBytes;
+    // Binary, optional: takes a layout's digits as they stand and converts them when the
+    // bytes are first needed. Without it the reader converts them and calls SetBytes.
+    std::function<void(TObject*, TLayoutHexText)> SetHexText;
     // Collection: items are cleared, then added in stored order
     std::function<void(TObject*)> ClearItems;
     std::function<TPersistent*(TObject*)> AddItem;
@@ -268,6 +272,14 @@ public:
     // Marks the last property as one that applies a preset (see TPropInfo::AppliesPreset).
     TClassBuilder& Preset() {
         FInfo.Props.back().AppliesPreset = true;
+        return *this;
+    }
+    // The binary property just added takes layout digits unconverted (TPropInfo::SetHexText).
+    template <class S>
+    TClassBuilder& KeepsHexText(S set) {
+        FInfo.Props.back().SetHexText = [set](TObject* o, TLayoutHexText v) {
+            std::invoke(set, Self(o), std::move(v));
+        };
         return *this;
     }
     // Makes the last property's storing depend on the object's state.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -110,6 +111,69 @@ size_t DecodeHexPairs(const wchar_t* text, size_t count, uint8_t* out) {
     return at;
 }
 
+// What ScanHexData learnt of the binary data before its closing brace.
+struct THexScan {
+    size_t Length = 0;  // characters before the brace
+    size_t Digits = 0;
+    size_t LineBreaks = 0;
+    size_t LastBreak = 0;  // offset of the last line break, when there is one
+};
+
+// True when the text up to the first closing brace holds only hexadecimal digits,
+// spaces, tabs and line breaks (the usual form of binary data). Anything else (a comment,
+// a stray character, no brace) is left to the careful parse, which reports it. Runs over
+// every character of a layout's pictures, so most of it sees sixteen at once.
+bool ScanHexData(const wchar_t* text, size_t count, THexScan& scan) {
+    size_t at = 0, blanks = 0;
+#ifdef ORV_HEX_SSE2
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i ones = _mm_set1_epi8(1);
+    __m128i blankSums = zero, breakSums = zero;  // two 64-bit counts each (psadbw)
+    for (; count - at >= 16; at += 16) {
+        // Characters above 0xFF become 0xFF or 0 (neither a digit nor a blank).
+        const __m128i c = _mm_packus_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)),
+                                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at + 8)));
+        // All ones where the character is not a digit / not a letter a-f (see DecodeHexBlock).
+        const __m128i notDigit =
+            _mm_cmpeq_epi8(_mm_subs_epu8(_mm_set1_epi8(10), _mm_sub_epi8(c, _mm_set1_epi8('0'))), zero);
+        const __m128i letter = _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+        const __m128i notHex = _mm_and_si128(notDigit, _mm_cmpeq_epi8(_mm_subs_epu8(_mm_set1_epi8(6), letter), zero));
+        if (_mm_movemask_epi8(notHex) == 0) continue;  // sixteen digits: most blocks
+        const __m128i lineBreak = _mm_cmpeq_epi8(c, _mm_set1_epi8('\n'));
+        const __m128i blank =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\t'))),
+                         _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('\r')), lineBreak));
+        if (_mm_movemask_epi8(_mm_andnot_si128(blank, notHex)) != 0) break;  // the brace or a fault: below
+        blankSums = _mm_add_epi64(blankSums, _mm_sad_epu8(_mm_and_si128(blank, ones), zero));
+        breakSums = _mm_add_epi64(breakSums, _mm_sad_epu8(_mm_and_si128(lineBreak, ones), zero));
+        if (const unsigned breaks = static_cast<unsigned>(_mm_movemask_epi8(lineBreak)))
+            scan.LastBreak = at + static_cast<size_t>(std::bit_width(breaks) - 1);
+    }
+    uint64_t sums[2];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(sums), blankSums);
+    blanks = static_cast<size_t>(sums[0] + sums[1]);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(sums), breakSums);
+    scan.LineBreaks = static_cast<size_t>(sums[0] + sums[1]);
+#endif
+    for (; at < count; ++at) {
+        const wchar_t c = text[at];
+        if (HexDigit(c) >= 0) continue;
+        if (c == L'}') {
+            scan.Length = at;
+            scan.Digits = at - blanks;
+            return true;
+        }
+        if (c == L'\n') {
+            ++scan.LineBreaks;
+            scan.LastBreak = at;
+        } else if (c != L' ' && c != L'\t' && c != L'\r') {
+            return false;
+        }
+        ++blanks;
+    }
+    return false;
+}
+
 int HexValue(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
     if (c >= L'a' && c <= L'f') return c - L'a' + 10;
@@ -147,6 +211,8 @@ constexpr size_t kPropertiesReserved = 4;
 class TParser {
 public:
     TParser(const std::wstring& text, const std::wstring& name) : FText(text), FName(name) {}
+    TParser(std::shared_ptr<const std::wstring> text, const std::wstring& name)
+        : FText(*text), FName(name), FShared(std::move(text)) {}
 
     TLayoutObject ParseRoot() {
         SkipSpace();
@@ -485,7 +551,29 @@ private:
         }
     }
 
+    // Binary data of digits and line breaks alone stays text until its bytes are asked for
+    // (TLayoutHexText); false, with nothing consumed, for anything else.
+    bool KeepHexText(TLayoutValue& v) {
+        THexScan scan;
+        if (!ScanHexData(FText.data() + FPos, FText.size() - FPos, scan) || scan.Digits == 0 || scan.Digits % 2 != 0)
+            return false;
+        const size_t length = scan.Length;
+        // Once per parse, and only for text that has such values: the values share it.
+        if (!FShared) FShared = std::make_shared<const std::wstring>(FText);
+        v.HexText = TLayoutHexText(FShared, FPos, length, scan.Digits / 2);
+        const size_t after = FPos + length + 1;  // past the brace
+        if (scan.LineBreaks > 0) {
+            FLine += static_cast<int>(scan.LineBreaks);
+            FColumn = static_cast<int>(after - (FPos + scan.LastBreak + 1)) + 1;
+        } else {
+            FColumn += static_cast<int>(after - FPos);
+        }
+        FPos = after;
+        return true;
+    }
+
     void ParseBinary(TLayoutValue& v) {
+        if (KeepHexText(v)) return;
         // Picture data makes up most of a layout's text: read whole lines of digit pairs
         // in one pass, straight into room reserved up to the closing brace, and leave
         // everything else (spaces, comments, the end, errors) to the careful loop below.
@@ -540,6 +628,7 @@ private:
 
     const std::wstring& FText;
     std::wstring FName;
+    std::shared_ptr<const std::wstring> FShared;  // FText, once a value keeps a view into it
     size_t FPos = 0;
     int FLine = 1;
     int FColumn = 1;
@@ -604,6 +693,49 @@ TLayoutObject ParseLayout(const std::wstring& text, const std::wstring& layoutNa
     return parser.ParseRoot();
 }
 
+TLayoutObject ParseLayout(std::shared_ptr<const std::wstring> text, const std::wstring& layoutName) {
+    if (!text) text = std::make_shared<const std::wstring>();
+    TParser parser(std::move(text), layoutName);
+    return parser.ParseRoot();
+}
+
+std::wstring TLayoutHexText::Text() const {
+    return FText ? FText->substr(FOffset, FLength) : std::wstring();
+}
+
+std::vector<uint8_t> TLayoutHexText::Decode() const {
+    if (!FText) return {};
+    std::vector<uint8_t> bytes(FByteCount);
+    // Bounded by the text's end as well as by the byte count, whatever the caller claimed.
+    const size_t offset = std::min(FOffset, FText->size());
+    const wchar_t* at = FText->data() + offset;
+    const wchar_t* const end = at + std::min(FLength, FText->size() - offset);
+    uint8_t* out = bytes.data();
+    uint8_t* const last = out + bytes.size();
+    int high = -1;
+    while (at < end && out < last) {
+        if (high < 0) {
+            // Runs of whole pairs (a line of them) at once.
+            const size_t room =
+                std::min(static_cast<size_t>(end - at) & ~size_t(1), static_cast<size_t>(last - out) * 2);
+            const size_t used = DecodeHexPairs(at, room, out);
+            at += used;
+            out += used / 2;
+            if (at >= end || out >= last) break;
+        }
+        const int digit = HexDigit(*at++);
+        if (digit < 0) continue;  // a space or line break (a pair may be split by them)
+        if (high < 0) {
+            high = digit;
+        } else {
+            *out++ = static_cast<uint8_t>(high << 4 | digit);
+            high = -1;
+        }
+    }
+    bytes.resize(static_cast<size_t>(out - bytes.data()));
+    return bytes;
+}
+
 std::wstring FormatLayoutValue(const TLayoutValue& v, int depth) {
     switch (v.Kind) {
         case TLayoutValue::TKind::Integer:
@@ -638,11 +770,12 @@ std::wstring FormatLayoutValue(const TLayoutValue& v, int depth) {
         }
         case TLayoutValue::TKind::Binary: {
             static const wchar_t* kHex = L"0123456789ABCDEF";
+            const std::vector<uint8_t> bytes = v.BinaryBytes();
             std::wstring s = L"{";
-            for (size_t i = 0; i < v.Bytes.size(); ++i) {
+            for (size_t i = 0; i < bytes.size(); ++i) {
                 if (i % 32 == 0) s += L"\n" + Indent(depth + 1);
-                s += kHex[v.Bytes[i] >> 4];
-                s += kHex[v.Bytes[i] & 15];
+                s += kHex[bytes[i] >> 4];
+                s += kHex[bytes[i] & 15];
             }
             return s + L"}";
         }

@@ -19,10 +19,12 @@
 //     object Child: TClass ... end       children, in stored order
 //   end
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/Exception.h"
+#include "framework/LayoutHex.h"
 
 namespace orv {
 
@@ -52,10 +54,16 @@ struct TLayoutValue {
     std::wstring Text;                  // String, Ident (may be dotted), Resource name
     std::vector<std::wstring> Idents;   // Set
     std::vector<std::wstring> Strings;  // StringList
-    std::vector<uint8_t> Bytes;         // Binary
-    std::vector<TLayoutItem> Items;     // Collection
+    std::vector<uint8_t> Bytes;         // Binary, converted
+    // Binary still as text: digits and line breaks only, already checked (Bytes is empty
+    // then). Values with comments or faults among the digits are converted while parsed.
+    TLayoutHexText HexText;
+    std::vector<TLayoutItem> Items;  // Collection
     int Line = 0;
     int Column = 0;
+
+    // The bytes of a Binary value, whichever form it is in.
+    std::vector<uint8_t> BinaryBytes() const { return HexText.Empty() ? Bytes : HexText.Decode(); }
 };
 
 struct TLayoutProperty {
@@ -81,8 +89,11 @@ struct TLayoutObject {
     int Column = 0;
 };
 
-// Parses one root block; raises ELayoutError on the first fault.
+// Parses one root block; raises ELayoutError on the first fault. Binary values may keep
+// views into the text: the first form copies the text once for them when there are any,
+// the second shares it.
 TLayoutObject ParseLayout(const std::wstring& text, const std::wstring& layoutName);
+TLayoutObject ParseLayout(std::shared_ptr<const std::wstring> text, const std::wstring& layoutName);
 // Writes a tree back in the same format (two-space indent, one property per line).
 std::wstring WriteLayout(const TLayoutObject& root);
 std::wstring FormatLayoutValue(const TLayoutValue& value, int indent);

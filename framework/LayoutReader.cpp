@@ -467,6 +467,15 @@ void TLayoutReader::ApplyValue(TObject* target, const TPropInfo& info, const TLa
                 mismatch();
             return;
         case TPropKind::Binary: {
+            if (v.Kind == K::Binary && !v.HexText.Empty()) {
+                if (!info.SetHexText)
+                    info.SetBytes(target, v.HexText.Decode());
+                else if (FTakeBytes)
+                    info.SetHexText(target, std::move(const_cast<TLayoutValue&>(v).HexText));
+                else
+                    info.SetHexText(target, v.HexText);
+                return;
+            }
             if (v.Kind == K::Binary) {
                 if (FTakeBytes)
                     // The tree was handed over, so it is not const underneath; each value
@@ -546,6 +555,12 @@ void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstri
     reader.ReadRoot(root, std::move(tree));
 }
 
+void ReadLayoutText(TComponent* root, std::wstring&& text, const std::wstring& layoutName) {
+    TLayoutObject tree = ParseLayout(std::make_shared<const std::wstring>(std::move(text)), layoutName);
+    TLayoutReader reader(layoutName);
+    reader.ReadRoot(root, std::move(tree));
+}
+
 namespace {
 TLayoutSource& LayoutSource() {
     static TLayoutSource source;
@@ -576,7 +591,7 @@ bool ReadLayoutResource(TComponent* root) {
         text = LayoutTextFromUtf8(std::string(bytes.begin(), bytes.end()));
     }
     TStackEntry<std::wstring> inProgress(LayoutsInProgress(), root->ClassName());
-    ReadLayoutText(root, text, root->ClassName());
+    ReadLayoutText(root, std::move(text), root->ClassName());
     return true;
 }
 

@@ -109,8 +109,11 @@ private:
 // root and outside reading.
 TComponent* ReaderParent();
 
-// Parses text and reads it into root.
+// Parses text and reads it into root. Binary data may be kept as text until first used
+// (see LayoutHex.h): the first form copies the text for it once, the second keeps the
+// given text itself.
 void ReadLayoutText(TComponent* root, const std::wstring& text, const std::wstring& layoutName);
+void ReadLayoutText(TComponent* root, std::wstring&& text, const std::wstring& layoutName);
 // Where ReadLayoutResource finds the text of a class's layout; by default the
 // executable's resources. Tests and tools may supply layouts of their own.
 using TLayoutSource = std::function<bool(const std::wstring& className, std::wstring& text)>;

@@ -63,6 +63,7 @@ std::vector<uint8_t> BmpFileBytes(const TBitmap& source) {
 std::shared_ptr<TDecodedImage> TCustomGDIPPicture::Decode() const {
     if (!HasBytes()) return nullptr;
     if (!FDecodeTried) {
+        TakePendingText();
         // A decoder out of memory throws before this is marked: asked again next time.
         FDecoded = DecodeImage(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
         FDecodeTried = true;
@@ -72,6 +73,7 @@ std::shared_ptr<TDecodedImage> TCustomGDIPPicture::Decode() const {
 
 TImageKind TCustomGDIPPicture::Kind() const {
     if (!HasBytes()) return ikUnknown;
+    TakePendingText();
     return ImageKindOf(FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
 }
 
@@ -112,13 +114,30 @@ void TCustomGDIPPicture::BytesChanged() {
 }
 
 void TCustomGDIPPicture::SetBytes(std::vector<uint8_t> bytes) {
+    FPendingText.Clear();
     FDatastream.SetBytes(std::move(bytes));
     BytesChanged();
     FIsEmpty = false;
     FSizePending = false;
 }
 
+void TCustomGDIPPicture::SetBytesText(TLayoutHexText text) {
+    FDatastream.Clear();
+    FPendingText = std::move(text);
+    BytesChanged();
+    FIsEmpty = false;
+    FSizePending = false;
+}
+
+void TCustomGDIPPicture::TakePendingText() const {
+    if (FPendingText.Empty()) return;
+    // The same bytes in another form: the version and any decoded image stay.
+    FDatastream.SetBytes(FPendingText.Decode());
+    FPendingText.Clear();
+}
+
 void TCustomGDIPPicture::DropBytes() {
+    FPendingText.Clear();
     FDatastream.Clear();
     BytesChanged();
     FIsEmpty = true;
@@ -154,7 +173,8 @@ void TCustomGDIPPicture::Assign(const TPersistent* source) {
         return;
     }
     if (auto* picture = dynamic_cast<const TCustomGDIPPicture*>(source)) {
-        FDatastream.SetBytes(picture->FDatastream.Bytes());
+        FPendingText.Clear();
+        FDatastream.SetBytes(picture->GetData());
         BytesChanged();
         FIsEmpty = FDatastream.GetSizeConst() == 0;
         FSizePending = false;
@@ -195,6 +215,7 @@ void TCustomGDIPPicture::LoadFromFile(const std::wstring& fileName) {
 
 void TCustomGDIPPicture::SaveToStream(TStream* stream) const {
     if (!stream || FIsEmpty) return;
+    TakePendingText();
     FDatastream.SaveToStream(*stream);
 }
 
@@ -246,8 +267,15 @@ void TOrvGDIPPicture::SetData(std::vector<uint8_t> value) {
     DeferSize();
 }
 
+void TOrvGDIPPicture::SetDataText(TLayoutHexText value) {
+    if (value.ByteCount() == 0) return;
+    SetBytesText(std::move(value));
+    DeferSize();
+}
+
 void TOrvGDIPPicture::GetImageSizesFromFileName(const std::wstring& fileName) {
     if (!HasBytes()) return;
+    TakePendingText();
     TImageHeaderSize size =
         HeaderSizeForFileName(fileName, FDatastream.Memory(), static_cast<size_t>(FDatastream.GetSizeConst()));
     FWidth = size.Width;
@@ -347,6 +375,10 @@ void TGDIPPicture::LoadFromStream(TStream* stream) {
 
 void TGDIPPicture::SetData(std::vector<uint8_t> value) {
     SetBytes(std::move(value));
+}
+
+void TGDIPPicture::SetDataText(TLayoutHexText value) {
+    SetBytesText(std::move(value));
 }
 
 void TGDIPPicture::Draw(TCanvas& canvas, const TRect& rect) {

@@ -3,7 +3,8 @@
 // WMF), decoded by GDI+ at the first draw or size query and kept decoded until the bytes
 // change. The persisted "Data" property is exactly those bytes. Reading a TOrvGDIPPicture
 // from a layout or stream stores the bytes only: decoding waits for the first size query
-// or draw, so a layout with many pictures reads as fast as one without.
+// or draw, so a layout with many pictures reads as fast as one without; a layout's digits
+// are even kept as text until the bytes are first needed (SetDataText).
 //   TOrvGDIPPicture: draws on a canvas or a GDI+ surface, with colour-keyed BMPs and tiled
 //                    fills; ignores empty data.
 //   TGDIPPicture:    the plain variant (no transparency, no pixel information).
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "framework/Graphics.h"
+#include "framework/LayoutHex.h"
 #include "framework/Streams.h"
 #include "paint/ImageHeaders.h"
 #include "paint/OrvGDIP.h"
@@ -83,8 +85,15 @@ public:
     bool GetImageSizes();
 
     // The persisted "Data" property; written only when the picture is not empty.
-    std::vector<uint8_t> GetData() const { return FDatastream.Bytes(); }
+    std::vector<uint8_t> GetData() const {
+        TakePendingText();
+        return FDatastream.Bytes();
+    }
     virtual void SetData(std::vector<uint8_t> value) = 0;
+    // "Data" as a layout holds it: the digits are converted when the bytes are first needed
+    // (a draw, a size query, Kind, GetData, saving, being assigned from); until then and after,
+    // the picture behaves as after SetData of those bytes.
+    virtual void SetDataText(TLayoutHexText value) { SetData(value.Decode()); }
     bool IsDataStored() const { return !FIsEmpty; }
 
     // The kind of image the data holds, from its own header; decides colour keying.
@@ -107,9 +116,14 @@ public:
     TNotifyEvent OnClear;
 
 protected:
-    bool HasBytes() const { return !FIsEmpty && FDatastream.GetSizeConst() > 0; }
+    bool HasBytes() const { return !FIsEmpty && (FPendingText.ByteCount() > 0 || FDatastream.GetSizeConst() > 0); }
     // Replaces the bytes and marks the picture loaded (the size is not touched).
     void SetBytes(std::vector<uint8_t> bytes);
+    // The same with bytes still as layout digits, converted by TakePendingText.
+    void SetBytesText(TLayoutHexText text);
+    // Converts bytes kept as digits into FDatastream, once; every reader of FDatastream
+    // calls it first.
+    void TakePendingText() const;
     // The size is learnt from the bytes at the first size query or draw, not now.
     void DeferSize() { FSizePending = true; }
     // Decodes for the size when it is pending; a decoder out of memory leaves it pending.
@@ -120,7 +134,8 @@ protected:
     void BytesChanged();
     virtual void SizeAfterFileLoad(const std::wstring& fileName) = 0;
 
-    TMemoryStream FDatastream;
+    mutable TMemoryStream FDatastream;  // filled from FPendingText on first need
+    mutable TLayoutHexText FPendingText;
     bool FIsEmpty = true;
     mutable bool FSizePending = false;
     mutable int FWidth = 0;
@@ -144,6 +159,7 @@ public:
     void LoadFromStream(TStream* stream) override;
     // Length 0 is ignored; otherwise loaded like a stream, without the change event.
     void SetData(std::vector<uint8_t> value) override;
+    void SetDataText(TLayoutHexText value) override;
     // The early size from the data's header, reader chosen by the name's extension.
     void GetImageSizesFromFileName(const std::wstring& fileName);
 
@@ -198,6 +214,7 @@ public:
     void LoadFromStream(TStream* stream) override;
     // Loads any data; the size stays as it was until GetImageSizes or a draw.
     void SetData(std::vector<uint8_t> value) override;
+    void SetDataText(TLayoutHexText value) override;
 
     // A BMP goes through a classic bitmap stretched into the rectangle; other formats are
     // drawn scaled into it by GDI+.

@@ -10,6 +10,7 @@ void RegisterPaintClasses() {
     TClassBuilder<TGraphic>(L"TGraphic", L"TPersistent");
     TClassBuilder<TCustomGDIPPicture>(L"TCustomGDIPPicture", L"TGraphic")
         .Binary(L"Data", &TCustomGDIPPicture::GetData, &TCustomGDIPPicture::SetData)
+        .KeepsHexText(&TCustomGDIPPicture::SetDataText)
         .StoredIf(&TCustomGDIPPicture::IsDataStored);
     TClassBuilder<TOrvGDIPPicture>(L"TOrvGDIPPicture", L"TCustomGDIPPicture");
     TClassBuilder<TGDIPPicture>(L"TGDIPPicture", L"TCustomGDIPPicture");

@@ -810,7 +810,7 @@ TEST(LayoutParser, LongBinaryLinesDecodeEveryPairAndStopAtTheFirstStrayCharacter
         text += digits[bytes[i] & 15];
     }
     text += L"}\nend";
-    EXPECT_EQ(ParseLayout(text, L"Bin").Properties.at(0).Value.Bytes, bytes);
+    EXPECT_EQ(ParseLayout(text, L"Bin").Properties.at(0).Value.BinaryBytes(), bytes);
 
     // A stray character anywhere in a long line is reported where it stands, whatever its
     // code: next to the digit and letter ranges, with the letter bit set, or far above ASCII.
@@ -837,6 +837,7 @@ TEST(LayoutParser, LongBinaryLinesDecodeEveryPairAndStopAtTheFirstStrayCharacter
         const std::wstring cut = L"object F: TTestForm\n  Data = {\n    " +
                                  line.substr(0, static_cast<size_t>(at) + 1) + L"\n  Tag = 7\nend";
         const TLayoutObject root = ParseLayout(cut, L"Bin");
-        EXPECT_EQ(root.Properties.at(0).Value.Bytes, std::vector<uint8_t>(static_cast<size_t>(at) / 2, 0x77)) << at;
+        EXPECT_EQ(root.Properties.at(0).Value.BinaryBytes(), std::vector<uint8_t>(static_cast<size_t>(at) / 2, 0x77))
+            << at;
     }
 }
