@@ -52,6 +52,7 @@ void TOrvPreviewMenu::SetStyler(TOrvCustomPreviewMenuStyler* value) {
     } else {
         FCurrentStyler = FInternalStyler;
     }
+    if (FOrvPreviewMenuPanel) FOrvPreviewMenuPanel->LookChanged();
 }
 
 void TOrvPreviewMenu::WatchAction(TBasicAction* action) {
@@ -207,9 +208,11 @@ void TOrvPreviewMenu::SetMenuButtonAppearance(TColor borderColor, TColor innerBo
     FMenuPicture = picture;
     FMenuText = text;
     if (font) FMenuFont.Assign(font);
+    if (FOrvPreviewMenuPanel) FOrvPreviewMenuPanel->LookChanged();
 }
 
 void TOrvPreviewMenu::ItemChanged(int index) {
+    if (FOrvPreviewMenuPanel) FOrvPreviewMenuPanel->LookChanged();
     if (FOrvPreviewMenuPanel && (MenuVisible() || FEditorCreated)) FOrvPreviewMenuPanel->InvalidateItem(index);
 }
 

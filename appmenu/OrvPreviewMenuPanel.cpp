@@ -202,6 +202,7 @@ void TOrvPreviewMenuPanel::SelectSubList(int item) {
                                  .cy;
     }
     FSubMenuItemHeight = std::max(FSubMenuItemHeight, 12);
+    LookChanged();
     ResetPaging();
     if (HandleAllocated()) InvalidateRect(FRightFrameRect.Inflate(1, 1));
 }
@@ -232,6 +233,7 @@ void TOrvPreviewMenuPanel::InitializeAndUpdate() {
     FButtonHot = -1;
     FMouseItemHot = -1;
     FSubMenuItem = -1;
+    LookChanged();
     SetShowHint(menu.GetShowHint());
 
     TPreviewPanelInput in;
@@ -565,6 +567,13 @@ void TOrvPreviewMenuPanel::InvalidateItem(int index) {
 void TOrvPreviewMenuPanel::InvalidateSubItem(int index) {
     TRect r = SubItemRect(index);
     if (!r.IsEmpty() && HandleAllocated()) InvalidateRect(r.Inflate(0, 1));
+}
+
+void TOrvPreviewMenuPanel::SetItemDown(int index) {
+    if (!FOrvPreviewMenu || index >= FOrvPreviewMenu->MenuItems().Count() || index == FItemDown) return;
+    InvalidateItem(FItemDown);
+    FItemDown = std::max(index, -1);
+    InvalidateItem(FItemDown);
 }
 
 void TOrvPreviewMenuPanel::SetItemHot(int index, bool byKeyboard) {

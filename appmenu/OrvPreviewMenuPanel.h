@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "appmenu/PreviewMenuFace.h"
 #include "appmenu/PreviewMenuLayout.h"
 #include "framework/Forms.h"
 #include "framework/PopupForm.h"
@@ -147,9 +148,17 @@ public:
     void SetSubItemHot(int index);
     // Pages the sub-items one page back or forward (sliding).
     void ScrollSubItems(bool forward);
+    // Marks an item pressed, as a press on it does until the release (-1: none).
+    void SetItemDown(int index);
+    // Something the panel paints changed outside its own state (an item's caption or
+    // enabled state, the application button's colours): the kept face is not reused.
+    void LookChanged() { FLookVersion = NextPreviewPanelLookVersion(); }
 
-    // Paints the panel into a canvas (also used by tests and the renderer).
+    // Paints the panel into a canvas directly (also used by tests and the renderer); the
+    // window's own paint copies a kept face of the same picture where it can.
     void PaintTo(TCanvas& canvas);
+    // True when the window paint goes through the face cache (no draw handlers).
+    bool FaceCacheable() const;
 
 protected:
     void Paint() override;
@@ -197,8 +206,10 @@ private:
     void PaintScrollArrow(TCanvas& canvas, bool up);
     void PaintKeyTip(TCanvas& canvas, const TRect& box, const std::wstring& text);
     TRect SubListClip() const;
+    TPreviewPanelFace FaceKey() const;
 
     TOrvPreviewMenu* FOrvPreviewMenu = nullptr;
+    uint64_t FLookVersion = NextPreviewPanelLookVersion();
     TRect FLeftFrameRect;
     TRect FRightFrameRect;
     int FItemIndex = -1;

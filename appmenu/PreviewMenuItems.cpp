@@ -177,7 +177,7 @@ TOrvPreviewMenu* TOrvPreviewSubMenuItem::Menu() const {
 }
 
 std::unique_ptr<TPreviewActionLink> TOrvPreviewSubMenuItem::CreateActionLink() {
-    return std::make_unique<TSubItemActionLink>(this);
+    return std::make_unique<appmenu::TSubItemActionLink>(this);
 }
 
 void TOrvPreviewSubMenuItem::SetSubMenu(TPopupMenu* value) {
@@ -225,7 +225,7 @@ TOrvPreviewMenu* TOrvPreviewMenuItem::Menu() const {
 }
 
 std::unique_ptr<TPreviewActionLink> TOrvPreviewMenuItem::CreateActionLink() {
-    return std::make_unique<TItemActionLink>(this);
+    return std::make_unique<appmenu::TItemActionLink>(this);
 }
 
 void TOrvPreviewMenuItem::ActionChange(TObject* sender, bool checkDefaults) {
@@ -289,7 +289,7 @@ TOrvPreviewMenu* TButtonCollectionItem::Menu() const {
 }
 
 std::unique_ptr<TPreviewActionLink> TButtonCollectionItem::CreateActionLink() {
-    return std::make_unique<TButtonItemActionLink>(this);
+    return std::make_unique<appmenu::TButtonItemActionLink>(this);
 }
 
 void TButtonCollectionItem::Click() {

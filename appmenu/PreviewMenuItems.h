@@ -42,6 +42,9 @@ public:
 private:
     TPreviewItemBase* FItem;
 };
+// The menu's own links (the items of item lists have a TItemActionLink of their own:
+// one program holds both, so these live apart).
+namespace appmenu {
 class TItemActionLink : public TPreviewActionLink {
     using TPreviewActionLink::TPreviewActionLink;
 };
@@ -51,6 +54,7 @@ class TSubItemActionLink : public TPreviewActionLink {
 class TButtonItemActionLink : public TPreviewActionLink {
     using TPreviewActionLink::TPreviewActionLink;
 };
+}  // namespace appmenu
 
 // What menu items, sub-items and buttons share: the action-linked values, pictures, the
 // office hint and the tag.

@@ -78,7 +78,10 @@ TRect PreviewSubItemRect(const TRect& r, int captionHeight, int itemHeight, int 
                          const TPreviewPaging& paging) {
     int c = itemList ? 4 : 0;
     if (paging.Active && (k < topItem || k >= topItem + paging.PageSize)) return {};
-    int top = r.Top + 2 + captionHeight + (k - topItem) * itemHeight;
+    // A paged list starts below the up arrow: its first entry never lies under it.
+    int first = r.Top + 2 + captionHeight;
+    if (paging.Active) first = std::max(first, PreviewScrollUpRect(r, captionHeight, itemList).Bottom);
+    int top = first + (k - topItem) * itemHeight;
     TRect s{r.Left + 2, top, r.Right - c - 1, top + itemHeight};
     if (paging.Active && s.Top > PreviewScrollDownRect(r, itemList).Top - 2) return {};
     return s;

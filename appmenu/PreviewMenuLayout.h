@@ -54,7 +54,8 @@ TPreviewPaging PreviewSubItemPaging(int areaHeight, int captionHeight, int itemH
 TRect PreviewSubCaptionRect(const TRect& rightFrame, int captionHeight, bool itemList);
 TRect PreviewScrollUpRect(const TRect& rightFrame, int captionHeight, bool itemList);
 TRect PreviewScrollDownRect(const TRect& rightFrame, bool itemList);
-// The k-th visible sub-item; empty when paging hides it.
+// The k-th visible sub-item; empty when paging hides it. A paged list starts right below
+// the up arrow (the room its page size keeps for the arrows).
 TRect PreviewSubItemRect(const TRect& rightFrame, int captionHeight, int itemHeight, int k, int topItem, bool itemList,
                          const TPreviewPaging& paging);
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuPanel.h"
@@ -11,6 +12,7 @@
 #include "buttons/ShapeButtonPaint.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
@@ -25,6 +27,10 @@ namespace orv {
 namespace {
 
 constexpr TColor kSeparatorColor = 12961221;
+
+void Mix(uint64_t& seed, uint64_t value) {
+    seed ^= value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2);
+}
 
 TGlowColorSet Blended(TGlowColorSet set, int percent) {
     for (TColor* c : {&set.Color, &set.ColorTo, &set.ColorMirror, &set.ColorMirrorTo})
@@ -113,8 +119,77 @@ int DrawEntryImage(TCanvas& canvas, TPreviewItemBase& item, const TRect& r, TIma
 
 }  // namespace
 
+uint64_t NextPreviewPanelLookVersion() {
+    static std::atomic<uint64_t> counter{0};
+    return ++counter;
+}
+
 void TOrvPreviewMenuPanel::Paint() {
-    PaintTo(Canvas());
+    if (!PreviewMenuFaceCache || !FaceCacheable()) {
+        PaintTo(Canvas());
+        return;
+    }
+    auto face = SharedFaceCache().Get(FaceKey(), Width(), Height(), [this](TFace&, HDC dc) {
+        // As the window's own buffered paint starts: the background colour, then the panel.
+        EraseBackground(dc);
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        PaintTo(canvas);
+        canvas.SetHandle(nullptr);
+    });
+    face->Blit(Canvas().Handle(), 0, 0);
+}
+
+bool TOrvPreviewMenuPanel::FaceCacheable() const {
+    // The user's own drawing is not part of the description.
+    if (!FOrvPreviewMenu || Width() <= 0 || Height() <= 0) return false;
+    const TOrvPreviewMenu& menu = *FOrvPreviewMenu;
+    return !menu.OnDrawButtonFrameTop && !menu.OnMenuDrawItem && !menu.OnSubMenuDrawItem;
+}
+
+TPreviewPanelFace TOrvPreviewMenuPanel::FaceKey() const {
+    TOrvPreviewMenu& menu = *FOrvPreviewMenu;
+    TPreviewPanelFace key;
+    key.Panel = this;
+    key.Styler = &menu.CurrentStyler();
+    key.LookVersion = FLookVersion;
+    key.Width = Width();
+    key.Height = Height();
+    key.Color = GetColor();
+    key.Scenic = ScenicRibbonMode;
+    key.Office2010 = Office2010Look;
+    key.ItemIndex = FItemIndex;
+    key.ItemHot = FItemHot;
+    key.ItemDown = FItemDown;
+    key.SubMenuItem = FSubMenuItem;
+    key.SubItemHot = FSubMenuItemHot;
+    key.SubItemDown = FSubMenuItemDown;
+    key.TopSubItem = FTopSubMenuItem;
+    key.CheckedSubItem = FSubMenuItem >= 0 ? menu.MenuItems().Items(FSubMenuItem)->FSubMenuItemIndex : -1;
+    int bit = 0;
+    for (bool flag : {FButtonPartHot, FDropDownPartHot, FSubMenuScollUpHot, FSubMenuScollUpDown, FSubMenuScollDownHot,
+                      FSubMenuScollDownDown, FShortCutItemHintShowing, FShortCutSubMenuItemHintShowing})
+        key.Flags |= uint16_t((flag ? 1u : 0u) << bit++);
+    uint64_t tips = FSubItemTips.size();
+    for (int i : FSubItemTips) Mix(tips, uint64_t(i));
+    uint64_t pictures = 0;
+    auto stampEntry = [&pictures](TPreviewItemBase& entry) {
+        Mix(pictures, entry.Picture().Version());
+        Mix(pictures, entry.DisabledPicture().Version());
+    };
+    for (int i = 0; i < menu.MenuItems().Count(); ++i) {
+        TOrvPreviewMenuItem& item = *menu.MenuItems().Items(i);
+        Mix(tips, (item.FShortCutHintShowing ? 1u : 0u) | (item.FShortCutSubItemHintShowing ? 2u : 0u));
+        stampEntry(item);
+    }
+    if (TOrvPreviewSubMenuItems* list = ShownSubItems())
+        for (int i = 0; i < list->Count(); ++i) stampEntry(*list->Items(i));
+    for (TImageList* images :
+         {menu.GetMenuImages(), menu.GetMenuDisabledImages(), menu.GetSubMenuImages(), menu.GetSubMenuDisabledImages()})
+        Mix(pictures, images ? images->Version() : 0);
+    key.TipStamp = tips;
+    key.PictureStamp = pictures;
+    return key;
 }
 
 void TOrvPreviewMenuPanel::PaintTo(TCanvas& canvas) {

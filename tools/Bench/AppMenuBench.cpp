@@ -8,6 +8,7 @@
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuPanel.h"
 #include "appmenu/OrvPreviewMenuStylers.h"
+#include "appmenu/PreviewMenuFace.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "framework/GdiHandles.h"
@@ -82,6 +83,20 @@ void RunAppMenuBench() {
         FillRect(dc, &r, brush.Get());
     });
     double paint = MedianMicroseconds(kRuns, [&] { panel->PaintTo(bitmap.Canvas()); });
+    // The window's paint: a copy of the kept face, or the direct paint without the cache.
+    auto windowPaint = [&] { panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0); };
+    PreviewMenuFaceCache = true;
+    windowPaint();
+    double kept = MedianMicroseconds(kRuns, windowPaint);
+    int hot = 0;
+    double walk = MedianMicroseconds(kRuns, [&] {
+        panel->SetItemHot(hot, false);
+        hot = (hot + 1) % 8;
+        windowPaint();
+    });
+    PreviewMenuFaceCache = false;
+    double direct = MedianMicroseconds(kRuns, windowPaint);
+    PreviewMenuFaceCache = true;
 
     // Layout against measuring the captions alone (both from the kept measurements).
     TBitmap scratch(1, 1);
@@ -97,7 +112,11 @@ void RunAppMenuBench() {
                 kRuns);
     std::printf("%-44s %12s %12s\n", "routine", "median us", "x baseline");
     std::printf("%-44s %12.2f %12.1f\n", "FillRect of the panel's area (baseline)", fill, 1.0);
-    std::printf("%-44s %12.2f %12.1f\n", "panel paint", paint, fill > 0 ? paint / fill : 0.0);
+    std::printf("%-44s %12.2f %12.1f\n", "panel paint (PaintTo, direct)", paint, fill > 0 ? paint / fill : 0.0);
+    std::printf("%-44s %12.2f %12.1f\n", "window paint through the kept face", kept, fill > 0 ? kept / fill : 0.0);
+    std::printf("%-44s %12.2f %12.1f\n", "window paint, face cache off", direct, fill > 0 ? direct / fill : 0.0);
+    std::printf("%-44s %12.2f %12.1f\n", "hot item walking the 8 items, kept faces", walk,
+                fill > 0 ? walk / fill : 0.0);
     std::printf("%-44s %12.2f %12.1f\n", "measuring the captions (baseline)", measure, 1.0);
     std::printf("%-44s %12.2f %12.1f\n", "InitializeAndUpdate", layout, measure > 0 ? layout / measure : 0.0);
 
@@ -107,6 +126,12 @@ void RunAppMenuBench() {
     for (int i = 0; i < 10000; ++i) panel->PaintTo(bitmap.Canvas());
     std::printf("10,000 paints: live GDI %d -> %d, GDI+ %d -> %d (before the timed rows: %d, %d)\n", gdi,
                 GdiLiveTotal(), gdip, GdipLiveTotal(), gdiBefore, gdipBefore);
+    windowPaint();
+    gdi = GdiLiveTotal();
+    gdip = GdipLiveTotal();
+    for (int i = 0; i < 10000; ++i) windowPaint();
+    std::printf("10,000 window paints through the kept face: live GDI %d -> %d, GDI+ %d -> %d\n", gdi, GdiLiveTotal(),
+                gdip, GdipLiveTotal());
 
     form->Show();
     menu->ShowMenu(50, 50);

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <vector>
+
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuPanel.h"
 #include "appmenu/OrvPreviewMenuStylers.h"
@@ -76,8 +79,7 @@ void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene sce
             // A hot split item with the pointer over its button part, and one pressed.
             panel->SetItemHot(2, true);
             panel->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(panel->ItemRect(2).Left + 10, panel->ItemRect(2).Top + 3));
-            panel->Perform(WM_LBUTTONDOWN, MK_LBUTTON,
-                           MAKELPARAM(panel->ItemRect(0).Left + 10, panel->ItemRect(0).Top + 3));
+            panel->SetItemDown(0);
             break;
         case scItemList:
             panel->SetItemHot(3, true);
@@ -103,6 +105,108 @@ void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene sce
     }
 }
 
+// A menu on an Office-styled styler: setup builds the model and may edit the styler,
+// state sets hot and pressed entries once the panel is laid out; then the panel and its
+// bottom buttons are painted at their places.
+void PaintCustomMenu(TBitmap& bitmap, TPreviewMenuStyle style,
+                     const std::function<void(TOrvPreviewMenu&, TOrvPreviewMenuOfficeStyler&)>& setup,
+                     const std::function<void(TOrvPreviewMenuPanel&)>& state) {
+    TLookGuard look(false);
+    bitmap.Canvas().Brush().SetColor(clWhite);
+    bitmap.Canvas().FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+    TOwnedPtr<TComponent> owner(new TComponent(nullptr));
+    auto* styler = new TOrvPreviewMenuOfficeStyler(owner.get());
+    styler->SetStyle(style);
+    auto* menu = new TOrvPreviewMenu(owner.get());
+    menu->SetStyler(styler);
+    setup(*menu, *styler);
+    menu->MenuSize();
+    TOrvPreviewMenuPanel* panel = menu->Panel();
+    state(*panel);
+    panel->PaintTo(bitmap.Canvas());
+    HDC dc = bitmap.Canvas().Handle();
+    for (TOrvGlowButton* button : panel->ButtonList()) {
+        if (!button->GetVisible()) continue;
+        POINT old;
+        SetViewportOrgEx(dc, button->Left(), button->Top(), &old);
+        button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+    }
+}
+
+// TOrvPreviewMenuItem in its kinds: plain, with a separator below, with sub-items (the
+// arrow), selectable with sub-items (the split, hot), disabled.
+void PaintMenuItems(TBitmap& bitmap) {
+    PaintCustomMenu(
+        bitmap, psOffice2007Luna,
+        [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler&) {
+            auto add = [&](const std::wstring& caption, int subs) {
+                auto* item = menu.MenuItems().Add();
+                item->SetCaption(caption);
+                for (int i = 0; i < subs; ++i) item->SubItems().Add()->SetTitle(L"Option " + std::to_wstring(i + 1));
+                return item;
+            };
+            add(L"&New", 0);
+            add(L"&Open", 0)->SetSeparator(true);
+            add(L"&Convert", 2);
+            auto* save = add(L"Save &as", 3);
+            save->SetCanSelect(true);
+            add(L"&Print", 0);
+            add(L"&Send", 2);
+            add(L"Disabled", 0)->SetEnabled(false);
+            menu.SetSubMenuCaption(L"Recent documents");
+            menu.Buttons().Add()->SetCaption(L"Exit");
+        },
+        [](TOrvPreviewMenuPanel& panel) { panel.SetItemHot(3, true); });
+}
+
+// TOrvPreviewSubMenuItem in the menu's own list: titles with one- and two-line notes, a
+// separator sub-item, a disabled one, the second one hot.
+void PaintSubMenuItems(TBitmap& bitmap) {
+    PaintCustomMenu(
+        bitmap, psOffice2010Blue,
+        [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler&) {
+            // Enough items for the four sub-items to fit without paging.
+            for (const wchar_t* caption : {L"&New", L"&Open", L"&Save", L"Save &as", L"&Print", L"Pr&epare", L"Sen&d",
+                                           L"&Close"})
+                menu.MenuItems().Add()->SetCaption(caption);
+            menu.SetSubMenuCaption(L"Recent documents");
+            auto sub = [&](const std::wstring& title, std::vector<std::wstring> notes) {
+                auto* s = menu.SubMenuItems().Add();
+                s->SetTitle(title);
+                s->SetNotes(notes);
+                return s;
+            };
+            sub(L"1 &Report.txt", {L"C:\\Documents"});
+            sub(L"2 &Budget.xls", {L"C:\\Documents\\Finance", L"edited yesterday"});
+            sub(L"3 &Letter.doc", {})->SetSeparator(true);
+            sub(L"4 &Archived.doc", {L"no longer on this computer"})->SetEnabled(false);
+            menu.Buttons().Add()->SetCaption(L"Exit");
+        },
+        [](TOrvPreviewMenuPanel& panel) { panel.SetSubItemHot(1); });
+}
+
+// TPreviewMenuVistaBackground: the frame record set to its own colours (green bands with
+// an orange mirror, a dark red outline, a yellow caption background) over the Luna preset.
+void PaintVistaBackground(TBitmap& bitmap) {
+    PaintCustomMenu(
+        bitmap, psOffice2007Luna,
+        [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler& styler) {
+            appmenu::TVistaBackground& frame = styler.FrameAppearance();
+            frame.SetColor(0x80C080);
+            frame.SetColorTo(0x409040);
+            frame.SetColorMirror(0x3090F0);
+            frame.SetColorMirrorTo(0x80C0F8);
+            frame.SetBorderColor(0x000080);
+            frame.SetCaptionBackground(0x80FFFF);
+            for (const wchar_t* caption : {L"&New", L"&Open", L"&Save"}) menu.MenuItems().Add()->SetCaption(caption);
+            menu.SetSubMenuCaption(L"Recent documents");
+            menu.SubMenuItems().Add()->SetTitle(L"1 Report.txt");
+            menu.Buttons().Add()->SetCaption(L"Exit");
+        },
+        [](TOrvPreviewMenuPanel&) {});
+}
+
 }  // namespace
 
 std::vector<TRenderItem> AppMenuRenderItems() {
@@ -122,6 +226,13 @@ std::vector<TRenderItem> AppMenuRenderItems() {
              psOffice2010Blue, false, scPaging),
         item(L"AppMenuKeyTips", L"application menu, Office 2003 Blue with key tips", psOffice2003Blue, false,
              scKeyTips),
+        {L"AppMenuMenuItems", L"TOrvPreviewMenuItem kinds: separator, sub-item arrow, selectable split (hot), disabled",
+         460, 260, 1, PaintMenuItems},
+        {L"AppMenuSubMenuItems", L"TOrvPreviewSubMenuItem: titles with notes, a separator, disabled, the second hot",
+         460, 260, 1, PaintSubMenuItems},
+        {L"AppMenuVistaBackground",
+         L"TPreviewMenuVistaBackground: the frame record in its own colours (green bands, orange mirror, red outline)",
+         460, 200, 1, PaintVistaBackground},
     };
 }
 
