@@ -827,12 +827,14 @@ void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolB
     int index;
     bool aero = OnAeroQuickAccess();
     if (TImageList* list = GlyphImages(index)) {
-        // A disabled-images list is drawn as it is; otherwise a disabled button greys it.
-        bool disabledList = !GetEnabled() && list == HostDisabledImages();
+        // Only a disabled button whose host has disabled images greys its image (taken from
+        // that list); without them a disabled button shows its image as it is, and its
+        // embossed caption alone tells it is disabled.
+        bool enabledLook = GetEnabled() || !HostDisabledImages();
         if (aero)
-            DrawImageListImage(nullptr, &canvas, at, list, index, GetEnabled() || disabledList);
+            DrawImageListImage(nullptr, &canvas, at, list, index, enabledLook);
         else
-            list->Draw(canvas, at.X, at.Y, index, GetEnabled() || disabledList);
+            list->Draw(canvas, at.X, at.Y, index, enabledLook);
         return;
     }
     if (colors.Glyph == tgNone) return;

@@ -59,6 +59,19 @@ void PressFromKeyboard(TOrvCustomGlowButton* glow) {
     glow->Click();
 }
 
+// Tab from a glow button that asked for every key (so that the toolbar sees them) is
+// still the form's: its tab order runs through the page's toolbars in their order and
+// through each toolbar's controls in theirs.
+void TabAsDialogKey(TObject* sender, uint16_t& key, TShiftState shift) {
+    auto* control = dynamic_cast<TControl*>(static_cast<TObject*>(sender));
+    if (!control) return;
+    TWinControl* top = control->Parent();
+    if (!top) return;
+    while (top->Parent()) top = top->Parent();
+    key = 0;
+    top->Perform(CM_DIALOGKEY, VK_TAB, shift);
+}
+
 }  // namespace
 
 // --- key-tip rows ------------------------------------------------------------------------
@@ -143,7 +156,11 @@ IToolBarKeyTips::TMatch TOrvCustomToolBar::MatchShortCutHint(const std::wstring&
         // clone shows the tips of the buttons it holds.
         if (page)
             for (TOrvCustomToolBar* tb : page->ToolBarList()) SendKeyTipRequest(tb, false);
-        if (!FCompactWindow || !FCompactWindow->GetVisible()) OpenCompactWindow();
+        if (!FCompactWindow || !FCompactWindow->GetVisible()) {
+            // Down as after a press of the mouse; hiding the window raises it again.
+            FCompactBtn->SetDown(true);
+            OpenCompactWindow();
+        }
         if (TOrvCustomToolBar* clone = FSelfClone) {
             clone->FCloneTyped.clear();
             clone->ShowKeyTips(true);
@@ -279,12 +296,15 @@ void TOrvCustomToolBar::PageKeyDown(TObject* sender, uint16_t& key, TShiftState 
                 pager->SetFocus();
             }
             break;
+        case VK_TAB:
+            if (sender != this) TabAsDialogKey(sender, key, shift);
+            break;
         default:
             break;
     }
 }
 
-void TOrvCustomToolBar::CloneKeyDown(TObject* sender, uint16_t& key, TShiftState) {
+void TOrvCustomToolBar::CloneKeyDown(TObject* sender, uint16_t& key, TShiftState shift) {
     TOrvCustomToolBar* owner = FSelfClone;
     if (!owner) return;
     TOrvPage* page = owner->Page();
@@ -345,6 +365,9 @@ void TOrvCustomToolBar::CloneKeyDown(TObject* sender, uint16_t& key, TShiftState
                 }
             break;
         }
+        case VK_TAB:
+            if (sender != this) TabAsDialogKey(sender, key, shift);
+            break;
         default:
             break;
     }

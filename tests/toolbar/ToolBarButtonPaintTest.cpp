@@ -4,8 +4,10 @@
 #include <set>
 
 #include "ToolBarButtonTestSupport.h"
+#include "framework/ImageList.h"
 #include "paint/FaceCache.h"
 #include "paint/OrvGDIP.h"
+#include "toolbar/OrvToolBar.h"
 
 using namespace orv;
 using namespace tbtest;
@@ -176,4 +178,81 @@ TEST(ToolBarSeparatorPaint, TheEtchedLineRunsAlongTheToolbarsCrossAxis) {
 
     s->SetSeparatorStyle(ssBlank);
     EXPECT_TRUE(PixelBox(*Snapshot(s), [](TColor c) { return !IsMagenta(c); }).IsEmpty());
+}
+
+namespace {
+
+// A 16 x 16 image: a square of colour on white (the key colour).
+void AddSquare(TImageList& list, TColor colour) {
+    TBitmap image(16, 16);
+    image.Canvas().Brush().SetColor(clWhite);
+    image.Canvas().FillRect({0, 0, 16, 16});
+    image.Canvas().Brush().SetColor(colour);
+    image.Canvas().FillRect({4, 4, 12, 12});
+    list.AddMasked(image, clWhite);
+}
+
+bool IsGreyNotMagenta(TColor c) {
+    return !IsMagenta(c) && (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF);
+}
+
+// What a glyph painted: its ink (all non-magenta pixels) and whether every ink pixel
+// has the colour, or passes the test.
+template <typename Pred>
+bool InkIsAll(const TBitmap& bmp, Pred pred) {
+    bool any = false;
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x) {
+            TColor c = bmp.PixelColor(x, y);
+            if (IsMagenta(c)) continue;
+            if (!pred(c)) return false;
+            any = true;
+        }
+    return any;
+}
+
+}  // namespace
+
+TEST(ToolBarButtonPaint, ADisabledGlyphIsGreyOnlyFromTheDisabledListOtherwiseItsOwnDisabledPicture) {
+    glowtest::TFixture f;
+    auto* bar = new TOrvToolBar(f.Form.get());
+    bar->SetParent(f.Form.get());
+    bar->SetBounds(10, 10, 300, 40);
+    TOwnedPtr<TImageList> images(Make<TImageList>(nullptr));
+    TOwnedPtr<TImageList> disabledImages(Make<TImageList>(nullptr));
+    AddSquare(*images, clRed);
+    AddSquare(*disabledImages, clBlue);
+    auto* b = new TOrvToolBarButton(f.Form.get());
+    b->SetOrvToolBar(bar);
+    b->SetAutoSize(false);
+    b->SetBounds(b->Left(), b->Top(), 30, 30);
+    bar->SetImages(images.get());
+    b->SetImageIndex(0);
+    auto isRed = [](TColor c) { return c == clRed; };
+
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), isRed)) << "enabled: the image itself";
+    b->SetEnabled(false);
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), isRed)) << "disabled without disabled images: the image, not greyed";
+    bar->SetDisabledImages(disabledImages.get());
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), IsGreyNotMagenta)) << "disabled with disabled images: that list's image, greyed";
+    b->SetEnabled(true);
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), isRed)) << "an enabled button never uses the disabled list";
+
+    // Without an image list: the disabled state bitmap, else the glyph as it is.
+    bar->SetImages(nullptr);
+    bar->SetDisabledImages(nullptr);
+    TBitmap glyph(16, 16), greenGlyph(16, 16);
+    for (auto [bmp, colour] : {std::pair{&glyph, clRed}, std::pair{&greenGlyph, clLime}}) {
+        bmp->Canvas().Brush().SetColor(clWhite);
+        bmp->Canvas().FillRect({0, 0, 16, 16});
+        bmp->Canvas().Brush().SetColor(colour);
+        bmp->Canvas().FillRect({4, 4, 12, 12});
+    }
+    b->Glyph().Assign(&glyph);
+    b->SetEnabled(false);
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), isRed)) << "no disabled glyph: the glyph, not greyed";
+    b->GlyphDisabled().Assign(&greenGlyph);
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), [](TColor c) { return c == clLime; })) << "the disabled glyph";
+    b->SetEnabled(true);
+    EXPECT_TRUE(InkIsAll(*Snapshot(b), isRed));
 }

@@ -94,6 +94,54 @@ TEST(ToolBarKeyboard, LeftAndRightCrossThePagesToolBarsAndWrapAtItsEnds) {
     EXPECT_EQ(Focus(), last->CompactButton()->Handle());
 }
 
+TEST(ToolBarKeyboard, TabAndShiftTabFollowTheTabOrderOfThePagesToolBarsAndTheirButtons) {
+    TKeyPage p;
+    TOrvToolBar* first = p.AddBar();
+    TOrvToolBar* middle = p.AddBar();
+    TOrvToolBar* last = p.AddBar();
+    TOrvGlowButton* a1 = p.AddButton(first);
+    TOrvGlowButton* a2 = p.AddButton(first);
+    TOrvGlowButton* notStop = p.AddButton(first);  // no tab stop: Tab passes it by
+    TOrvGlowButton* off = p.AddButton(middle);
+    off->SetEnabled(false);
+    TOrvGlowButton* c1 = p.AddButton(last);
+    for (TOrvGlowButton* b : {a1, a2, off, c1}) b->SetTabStop(true);
+    a2->SetTabOrder(0);  // within a toolbar, its tab order and not its child order counts
+    orvtest::PumpFor(50);
+
+    a2->SetFocus();
+    ASSERT_EQ(Focus(), a2->Handle());
+    Press(VK_TAB);
+    EXPECT_EQ(Focus(), a1->Handle()) << "the next button of the toolbar in tab order";
+    Press(VK_TAB);
+    EXPECT_EQ(Focus(), c1->Handle()) << "past the button without a tab stop and the disabled one";
+    Keys({VK_SHIFT, VK_TAB});
+    orvtest::PumpFor(30);
+    EXPECT_EQ(Focus(), a1->Handle()) << "Shift+Tab goes back";
+    Keys({VK_SHIFT, VK_TAB});
+    orvtest::PumpFor(30);
+    EXPECT_EQ(Focus(), a2->Handle());
+    EXPECT_NE(Focus(), notStop->Handle());
+
+    // The toolbars' tab order is their order on the page.
+    last->SetToolBarIndex(0);
+    c1->SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(Focus(), a2->Handle()) << "the moved toolbar comes first now";
+    Keys({VK_SHIFT, VK_TAB});
+    orvtest::PumpFor(30);
+    EXPECT_EQ(Focus(), c1->Handle());
+
+    // While key tips show, Tab only hides them.
+    a1->SetFocus();
+    p.Page->ShowShortCutHintOfToolBars();
+    orvtest::PumpFor(30);
+    a1->SetFocus();
+    Press(VK_TAB);
+    EXPECT_FALSE(p.Page->ToolBarShortCutHintShowing());
+    EXPECT_EQ(Focus(), a1->Handle()) << "the key hid the tips and moved nothing";
+}
+
 TEST(ToolBarKeyboardFaults, LeftAndRightStopAfterOneRoundWhenNothingCanTakeTheFocus) {
     TKeyPage p;
     std::vector<TOrvToolBar*> bars;
@@ -193,6 +241,38 @@ TEST(ToolBarKeyTips, TheCompactButtonsTipOpensTheWindowWhoseCloneTakesTheNextKey
     Press(VK_ESCAPE);
     EXPECT_TRUE(orvtest::PumpUntil([&] { return !window->GetVisible(); }, 1000));
     EXPECT_EQ(Focus(), tb->CompactButton()->Handle());
+}
+
+TEST(ToolBarKeyTips, TheCompactButtonIsDownWhileItsTipKeepsTheWindowOpenAsAfterAPress) {
+    TKeyPage p;
+    TOrvToolBar* tb = p.AddBar();
+    TOrvGlowButton* bold = p.AddButton(tb, L"B");
+    tb->SetCompactShortCutHint(L"Z");
+    tb->SetCompact(true);
+    ASSERT_TRUE(tb->IsCompacted());
+    TOrvCustomGlowButton* compact = tb->CompactButton();
+    orvtest::PumpFor(50);
+
+    // The mouse first: what the key tip must match.
+    ClickAt(compact, 20, 20);
+    orvtest::PumpFor(50);
+    ASSERT_TRUE(tb->CompactWindow()->GetVisible());
+    EXPECT_TRUE(compact->GetDown()) << "a press leaves the compact button down";
+    tb->HideCompactWindow();
+    EXPECT_FALSE(compact->GetDown()) << "hiding the window raises it";
+
+    p.Page->ShowShortCutHintOfToolBars();
+    tb->SetFocus();
+    Press('Z');
+    ASSERT_TRUE(tb->CompactWindow()->GetVisible()) << "the tip opens the window";
+    EXPECT_TRUE(compact->GetDown()) << "and leaves the button down";
+    tb->SelfClone()->SetFocus();
+    orvtest::PumpFor(30);
+    Press(VK_ESCAPE);  // the clone's tips go
+    bold->SetFocus();
+    Press(VK_ESCAPE);  // no pager: the window closes
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !tb->CompactWindow()->GetVisible(); }, 1000));
+    EXPECT_FALSE(compact->GetDown()) << "closed from the keyboard, it is up again";
 }
 
 TEST(ToolBarKeyTips, RowsAreCollectedSortedAndGiveEachButtonItsPlace) {

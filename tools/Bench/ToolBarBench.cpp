@@ -12,6 +12,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "framework/GdiHandles.h"
+#include "paint/FaceCache.h"
 #include "paint/OrvGDIP.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
@@ -39,11 +40,31 @@ TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
     return tb;
 }
 
+// A named callback: a lambda has no stdcall conversion on 32-bit builds.
+BOOL CALLBACK CountOneWindow(HWND, LPARAM p) {
+    ++*reinterpret_cast<int*>(p);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowTree(HWND window, LPARAM p) {
+    ++*reinterpret_cast<int*>(p);
+    EnumChildWindows(window, CountOneWindow, p);
+    return TRUE;
+}
+
+// Top-level windows of this thread and all their descendants (compact windows included).
+int CountThreadWindows() {
+    int n = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowTree, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
 }  // namespace
 
 void RunToolBarBench() {
     TOwnedPtr<TForm> form(Make<TForm>(nullptr));
     form->SetBounds(0, 0, 1000, 200);
+    form->HandleNeeded();  // real windows for the controls, so that window counts mean something
     auto* page = new TOrvPage(form.get());
     page->SetBounds(0, 0, 980, 95);
     page->SetParent(form.get());
@@ -63,14 +84,24 @@ void RunToolBarBench() {
         }
         SetViewportOrgEx(dc, 0, 0, nullptr);
     };
-    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal();
+    // The first paint keeps the faces of the toolbar and its buttons in the shared face
+    // cache (one DIB section each): counted from there, and once more with the cache dropped.
+    SharedFaceCache().Clear();
+    int gdiCold = GdiLiveTotal();
+    paint();
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal(), windowsBefore = CountThreadWindows();
+    std::size_t facesBefore = SharedFaceCache().Count();
     double fill = MedianMicroseconds(200, [&] { FillRect(dc, &rc, brush.Get()); });
     double painted = MedianMicroseconds(200, paint);
     for (int i = 0; i < 10000; ++i) paint();
     std::printf("page toolbar %d x %d, caption and seven glow buttons: %.1f us, x FillRect %.1f\n", tb->Width(),
                 tb->Height(), painted, fill > 0 ? painted / fill : 0.0);
-    std::printf("  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d\n", gdiBefore, GdiLiveTotal(), gdipBefore,
-                GdipLiveTotal());
+    std::printf(
+        "  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, cached faces %zu -> %zu\n",
+        gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), facesBefore,
+        SharedFaceCache().Count());
+    SharedFaceCache().Clear();
+    std::printf("  live GDI %d before the first paint, %d with the face cache dropped\n", gdiCold, GdiLiveTotal());
 
     tb->Free();
     for (int i = 0; i < 5; ++i) AddBar(form.get(), page, 3, 3);
@@ -87,13 +118,16 @@ void RunToolBarBench() {
     gdiBefore = GdiLiveTotal();
     gdipBefore = GdipLiveTotal();
     int componentsBefore = TComponent::LiveCount();
+    windowsBefore = CountThreadWindows();
     double positioned = MedianMicroseconds(50, position);
     double cycled = MedianMicroseconds(20, cycle);
     for (int i = 0; i < 1000; ++i) cycle();
     std::printf("shrink-and-grow cycle of five toolbars: %.0f us, x one positioning pass %.1f\n", cycled,
                 positioned > 0 ? cycled / positioned : 0.0);
-    std::printf("  after 1,000 cycles: live GDI %d -> %d, live GDI+ %d -> %d, components %d -> %d\n\n", gdiBefore,
-                GdiLiveTotal(), gdipBefore, GdipLiveTotal(), componentsBefore, TComponent::LiveCount());
+    std::printf(
+        "  after 1,000 cycles: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, components %d -> %d\n\n",
+        gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), componentsBefore,
+        TComponent::LiveCount());
 }
 
 }  // namespace orvtools

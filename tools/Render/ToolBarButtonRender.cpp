@@ -4,8 +4,10 @@
 #include <string>
 
 #include "framework/Forms.h"
+#include "framework/ImageList.h"
 #include "menus/OrvMenus.h"
 #include "paint/OrvGradients.h"
+#include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarMenuButton.h"
 #include "toolbar/OrvToolBarSeparator.h"
 
@@ -183,6 +185,59 @@ void PaintDropDowns(TBitmap& b) {
     }
 }
 
+// The glyph of a disabled button from each source: a toolbar's image list with and
+// without disabled images, the disabled state bitmap, and a glyph with no disabled one.
+void PaintDisabledGlyphs(TBitmap& b) {
+    Band(b);
+    THost host;
+    TBitmap other;
+    MakeGlyph(other);
+    other.Canvas().Brush().SetColor(0x30A030);
+    other.Canvas().FillRect({3, 3, 7, 7});
+    auto* images = new TImageList(host.Form.get());
+    images->AddMasked(host.Glyph, clFuchsia);
+    auto* disabledImages = new TImageList(host.Form.get());
+    disabledImages->AddMasked(other, clFuchsia);
+    auto bar = [&](TImageList* disabled) {
+        auto* tb = new TOrvToolBar(host.Form.get());
+        tb->SetParent(host.Form.get());
+        tb->SetBounds(0, 0, 200, 34);
+        tb->SetImages(images);
+        tb->SetDisabledImages(disabled);
+        return tb;
+    };
+    TOrvToolBar* plain = bar(nullptr);
+    TOrvToolBar* withDisabled = bar(disabledImages);
+    struct TCell {
+        const wchar_t* Name;
+        TOrvToolBar* Bar;
+        bool Enabled;
+        bool StateGlyph;
+    };
+    const TCell cells[] = {
+        {L"list, enabled", plain, true, false},         {L"list, disabled", plain, false, false},
+        {L"disabled list", withDisabled, false, false}, {L"GlyphDisabled", nullptr, false, true},
+        {L"Glyph, disabled", nullptr, false, false},
+    };
+    int i = 0;
+    for (const TCell& cell : cells) {
+        TOrvToolBarButton* t = host.Button(L"Print", 70, 26);
+        if (cell.Bar) {
+            t->Glyph().SetSize(0, 0);  // the list image only
+            t->SetOrvToolBar(cell.Bar);
+            t->SetAutoSize(false);
+            t->SetBounds(0, 0, 70, 26);
+            t->SetImageIndex(0);
+        }
+        if (cell.StateGlyph) t->GlyphDisabled().Assign(&other);
+        t->SetEnabled(cell.Enabled);
+        int x = (i % 3) * kCellW + 8, y = (i / 3) * kCellH + 8;
+        PaintAt(b, t, x, y);
+        Label(b, x, y + 32, cell.Name);
+        ++i;
+    }
+}
+
 void PaintSeparators(TBitmap& b) {
     Band(b);
     THost host;
@@ -214,6 +269,10 @@ std::vector<TRenderItem> ToolBarButtonRenderItems() {
          3 * kCellW, 2 * kCellH + 60, 2, PaintPositions},
         {L"ToolBarButtonDropDowns", L"toolbar button: split drop-down idle, hot, menu open; whole drop-down hot", 340,
          48, 3, PaintDropDowns},
+        {L"ToolBarButtonDisabledGlyphs",
+         L"toolbar button glyphs: image list enabled and disabled, from disabled images (greyed), GlyphDisabled, "
+         L"Glyph of a disabled button",
+         3 * kCellW, 2 * kCellH, 2, PaintDisabledGlyphs},
         {L"ToolBarSeparators", L"toolbar separators: horizontal, vertical, blank", 190, 46, 4, PaintSeparators},
     };
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
@@ -10,6 +12,8 @@
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
+#include "toolbar/OrvToolBarForm.h"
+#include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -134,6 +138,63 @@ void PaintCompacted(TBitmap& bmp) {
     PaintBarAt(dc, clone, x + 1, y + 1);
 }
 
+void PumpFor(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+// A toolbar form hosting a pager, shown and copied from the screen with its frame: off
+// glass the pager draws the caption band, the title and the caption buttons where the
+// system title bar would be, and the form draws its own thin border.
+void PaintToolBarForm(TBitmap& bmp) {
+    TOwnedPtr<TOrvToolBarOfficeStyler> styler(Make<TOrvToolBarOfficeStyler>(nullptr));
+    styler->SetStyle(bsOffice2010Blue);
+    TOwnedPtr<TOrvToolBarForm> form(Make<TOrvToolBarForm>(nullptr));
+    form->SetBounds(0, 0, bmp.Width(), bmp.Height());
+    form->SetCaption(L"Document1 - Quillan");
+    form->SetColor(styler->Color().GetColor());
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    pager->SetToolBarStyler(styler.get());
+    pager->Caption().SetCaption(L"Document1 - Quillan");
+    for (const wchar_t* caption : {L"Home", L"Insert", L"View"}) {
+        TOrvPage* page = pager->AddOrvPage(caption);
+        auto* tb = new TOrvToolBar(form.get());
+        tb->SetCaption(L"Clipboard");
+        tb->SetShowCaption(true);
+        tb->SetCaptionPosition(cpBottom);
+        tb->SetShowRightHandle(false);
+        page->AddOrvToolBar(tb);
+        for (const wchar_t* text : {L"Paste", L"Copy", L"Format"}) {
+            auto* b = new TOrvGlowButton(form.get());
+            b->SetCaption(text);
+            b->SetAutoSize(true);
+            b->SetParent(tb);
+        }
+    }
+    pager->SetActivePageIndex(0);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    PumpFor(300);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(100);
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect({0, 0, bmp.Width(), bmp.Height()});
+    HDC screen = GetDC(nullptr);
+    BitBlt(bmp.Canvas().Handle(), 0, 0, std::min<int>(bmp.Width(), window.right - window.left),
+           std::min<int>(bmp.Height(), window.bottom - window.top), screen, window.left, window.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 
 std::vector<TRenderItem> ToolBarPageRenderItems() {
@@ -144,6 +205,10 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          520, 170, 2, PaintGripStyles},
         {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
          200, 2, PaintCompacted},
+        {L"ToolBarForm",
+         L"TOrvToolBarForm with a pager: the pager's caption band, title and caption buttons in place of the title "
+         L"bar, the form's border",
+         520, 220, 1, PaintToolBarForm},
     };
 }
 
