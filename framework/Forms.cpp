@@ -166,6 +166,9 @@ void TForm::CreateWnd() {
                                     WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, r.Left, r.Top,
                                     r.Width(), r.Height(), FHandle, nullptr, GetModuleHandleW(nullptr), &ccs);
     if (!FClientHandle) throw EOutOfResources(L"Error creating the MDI client window");
+    // Controls aligned before the window existed keep their place: the client window
+    // takes only what they leave, beneath them.
+    Realign();
 }
 
 void TForm::DestroyWnd() {

@@ -207,6 +207,42 @@ TEST(ItemsContainerInput, AWheelNotchScrolls120) {
     EXPECT_EQ(w.List->VerticalPosition(), w.List->VertScrollBar().GetRange() - 150) << "down to range - thumb";
 }
 
+TEST(ItemsContainerInput, DraggingNearAnEdgeScrollsUntilThePointerLeavesIt) {
+    TListWindow w(12, 150);  // content 3 + 12 * 35 - 5 + 3 = 421 high: up to 272 down
+    ASSERT_TRUE(w.List->VertScrollBar().IsScrollBarVisible());
+    int x = w.Mid(0).X, h = w.List->ClientHeight();
+    w.Press(0);
+    PointAt(w.List, x, w.Mid(0).Y + 6);
+    ASSERT_TRUE(TDragOperation::Active());
+    PointAt(w.List, x, h / 2);
+    orvtest::PumpFor(120);
+    EXPECT_EQ(w.List->VerticalPosition(), 0) << "away from the edges nothing scrolls";
+
+    // Resting 10 pixels above the bottom edge: the timer scrolls without further moves.
+    PointAt(w.List, x, h - 10);
+    orvtest::PumpFor(150);
+    int first = w.List->VerticalPosition();
+    EXPECT_GT(first, 0) << "near the bottom the list scrolls down";
+    orvtest::PumpFor(150);
+    int second = w.List->VerticalPosition();
+    EXPECT_TRUE(second > first || second == 272) << "and goes on while the pointer rests there";
+    EXPECT_EQ(w.List->Items(0)->GetY(), 3 - second) << "the items follow the position";
+
+    PointAt(w.List, x, h / 2);
+    int stopped = w.List->VerticalPosition();
+    orvtest::PumpFor(150);
+    EXPECT_EQ(w.List->VerticalPosition(), stopped) << "back in the middle the scrolling stops";
+
+    PointAt(w.List, x, 8);
+    orvtest::PumpFor(150);
+    EXPECT_LT(w.List->VerticalPosition(), stopped) << "near the top it scrolls back up";
+    LeftUp();
+    EXPECT_FALSE(TDragOperation::Active());
+    int after = w.List->VerticalPosition();
+    orvtest::PumpFor(100);
+    EXPECT_EQ(w.List->VerticalPosition(), after) << "the drop ends the scrolling";
+}
+
 // --- pixels -----------------------------------------------------------------------------------
 
 TEST(ItemsContainerPaint, TransitionBorderDrawsOnlyTheChosenSide) {
@@ -266,6 +302,57 @@ TEST(ItemsContainerPaint, HoveredItemDropMarkerAndFocusOutline) {
         return n;
     };
     EXPECT_GT(differs(*unfocused, *focused), 10) << "the outline appears with the focus";
+}
+
+namespace {
+// A band the form paints as its own graphic child.
+class TBand : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    TColor Colour = 0x2080F0;
+
+protected:
+    void Paint() override {
+        Canvas().Brush().SetColor(Colour);
+        Canvas().FillRect({0, 0, Width(), Height()});
+    }
+};
+}  // namespace
+
+TEST(ItemsContainerPaint, ATransparentListShowsItsParentWhereItsFillIsClear) {
+    TListWindow w(1, 200);  // the list covers the form's (10, 10) to (210, 210)
+    w.Form->SetColor(0x40A040);
+    auto* band = new TBand(w.Form.get());
+    band->SetBounds(0, 150, 300, 20);
+    band->SetParent(w.Form.get());
+    w.List->SetColor(0x00FFFF);
+    w.List->Fill().SetColor(clNone);
+    w.List->Fill().SetColorTo(clNone);
+    w.List->Fill().SetBorderColor(clNone);
+    w.List->SetTransparent(true);
+    w.Form->Invalidate();
+    orvtest::PumpFor(100);
+    EXPECT_EQ(ScreenPixel(w.List, 150, 100), 0x40A040) << "the form's colour beneath the list";
+    EXPECT_EQ(ScreenPixel(w.List, 150, 150), 0x2080F0) << "the form's graphic child beneath the list";
+    EXPECT_EQ(ScreenPixel(w.List, 150, 139), 0x40A040) << "the band starts where the form put it";
+    EXPECT_FALSE(w.List->VertScrollBar().IsScrollBarVisible());
+
+    // The items still paint over what shows through.
+    PointAt(w.List, w.Mid(0).X, w.Mid(0).Y);
+    orvtest::PumpFor(60);
+    TCustomItem* it = w.List->Items(0);
+    int hovered = 0;
+    for (int y = it->GetY() + 3; y < it->GetY() + it->GetHeight() - 3; ++y)
+        hovered += Near(ScreenPixel(w.List, it->GetX() + 8, y), 0x8AE3FD, 8) ? 1 : 0;
+    EXPECT_GT(hovered, 2) << "the hovered item's body over the parent";
+    EXPECT_EQ(ScreenPixel(w.List, 150, 100), 0x40A040);
+
+    // Opaque again: the list's own colour, nothing of the parent.
+    PointAt(w.List, 150, 190);
+    w.List->SetTransparent(false);
+    orvtest::PumpFor(100);
+    EXPECT_EQ(ScreenPixel(w.List, 150, 100), 0x00FFFF);
+    EXPECT_EQ(ScreenPixel(w.List, 150, 150), 0x00FFFF);
 }
 
 TEST(ItemsContainerPaint, HandlesAreHalfDiscsAtTheEdgesThatCanScroll) {

@@ -49,7 +49,7 @@ void PaintContainers(TBitmap& b, bool menu) {
             list->SetComponentStyle(static_cast<TZemStyle>(s));
             if (menu) list->ChangeStyle(true, s);
         }
-        if (menu && menu && s < 0) list->ChangeMenu(0xCBB199);
+        if (menu && s < 0) list->ChangeMenu(0xCBB199);
         if (menu) {
             list->SetBorderMode(bmTransition);
             list->SetBorderTypes(BorderBit(btNormalRight));

@@ -189,6 +189,7 @@ struct TPagerWindowOptions {
     bool PressActive = false;
     int HotTab = -1;
     bool Mdi = false;
+    TToolBarStyle Style = bsOffice2010Blue;
 };
 
 // One page toolbar of three glow buttons on page.
@@ -211,7 +212,7 @@ void AddToolBar(TForm* form, TOrvPage* page, const wchar_t* caption) {
 // and frees the form.
 void PaintPagerWindow(TBitmap& bmp, const TPagerWindowOptions& o) {
     TOwnedPtr<TOrvToolBarOfficeStyler> styler(Make<TOrvToolBarOfficeStyler>(nullptr));
-    styler->SetStyle(bsOffice2010Blue);
+    styler->SetStyle(o.Style);
     TOwnedPtr<TForm> form(Make<TForm>(nullptr));
     form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(0, 0, o.Width, 320);
@@ -289,6 +290,51 @@ TRenderItem WindowItem(const wchar_t* name, const wchar_t* description, int widt
     return {name, description, width, height, 1, [o](TBitmap& b) { PaintPagerWindow(b, o); }};
 }
 
+// TOrvPageCaption: one collapsed pager window per caption setting, stacked with white
+// gaps: the default caption (height 27, indent 100), a 36-pixel caption with its text at
+// indent 20, and the caption bar hidden (the tabs alone).
+void PaintPageCaptions(TBitmap& bmp) {
+    struct TCaptionRow {
+        int Height;
+        int Indent;
+        bool Visible;
+    };
+    const TCaptionRow rows[] = {{27, 100, true}, {36, 20, true}, {27, 100, false}};
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect({0, 0, bmp.Width(), bmp.Height()});
+    int y = 0;
+    for (const TCaptionRow& row : rows) {
+        TOwnedPtr<TOrvToolBarOfficeStyler> styler(Make<TOrvToolBarOfficeStyler>(nullptr));
+        styler->SetStyle(bsOffice2010Blue);
+        TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
+        form->SetBounds(0, 0, bmp.Width(), 200);
+        auto* pager = new TOrvToolBarPager(form.get());
+        pager->SetParent(form.get());
+        pager->SetToolBarStyler(styler.get());
+        pager->Caption().SetCaption(L"Document1 - Quillan");
+        pager->Caption().SetHeight(row.Height);
+        pager->Caption().SetIndent(row.Indent);
+        pager->Caption().SetVisible(row.Visible);
+        for (int i = 0; i < 4; ++i) AddToolBar(form.get(), pager->AddOrvPage(kCaptions[i]), L"Clipboard");
+        pager->SetActivePageIndex(0);
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        Pump(200);
+        pager->Collaps();
+        Pump(100);
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump(50);
+        const TPoint origin = pager->ClientToScreen(TPoint{0, 0});
+        const int height = std::min(pager->Height(), bmp.Height() - y);
+        HDC screen = GetDC(nullptr);
+        BitBlt(bmp.Canvas().Handle(), 0, y, bmp.Width(), height, screen, origin.X, origin.Y, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        y += height + 6;
+        if (y >= bmp.Height()) break;
+    }
+}
+
 }  // namespace
 
 std::vector<TRenderItem> PagerRenderItems() {
@@ -313,6 +359,12 @@ std::vector<TRenderItem> PagerRenderItems() {
     groupedWindow.ActivePage = 2;
     TPagerWindowOptions pressedWindow;
     pressedWindow.PressActive = true;
+    // The 2010 look's pressed colours lie close to the selected ones; the fallback look's
+    // down border shows the press plainly.
+    TPagerWindowOptions pressedLunaWindow = pressedWindow;
+    pressedLunaWindow.Style = bsOffice2007Luna;
+    TPagerWindowOptions normalLunaWindow;
+    normalLunaWindow.Style = bsOffice2007Luna;
     TPagerWindowOptions hotWindow;
     hotWindow.HotTab = 2;
     TPagerWindowOptions mdiWindow;
@@ -339,9 +391,15 @@ std::vector<TRenderItem> PagerRenderItems() {
         WindowItem(L"PagerWindowGrouped", L"tabs 1 to 3 in a tab group, its second page active", 681, 149,
                    groupedWindow),
         WindowItem(L"PagerWindowPressed", L"the active tab pressed with the mouse", 681, 149, pressedWindow),
+        WindowItem(L"PagerWindowLuna", L"the pager window in the fallback look", 681, 149, normalLunaWindow),
+        WindowItem(L"PagerWindowPressedLuna", L"the active tab pressed with the mouse, in the fallback look", 681, 149,
+                   pressedLunaWindow),
         WindowItem(L"PagerWindowHot", L"the mouse over tab 2", 681, 149, hotWindow),
         WindowItem(L"PagerWindowMDI", L"an MDI form's pager with a maximized child: the three MDI buttons", 681, 149,
                    mdiWindow),
+        {L"PagerPageCaption",
+         L"TOrvPageCaption settings on collapsed pagers: default, 36 high with indent 20, caption bar hidden", 681, 170,
+         1, PaintPageCaptions},
     };
 }
 
