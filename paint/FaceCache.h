@@ -56,8 +56,12 @@ private:
 };
 
 // A fade frame: from over to, percent of the way (0 shows from, 100 shows to). Both
-// faces must be the same size and opaque. One copy and one constant-alpha blend.
+// faces must be the same size and opaque (faces of different sizes show to). The pixels
+// are blended in memory and copied to dest once.
 void BlendFaces(HDC dest, int x, int y, const TFace& from, const TFace& to, int percent);
+// The blend itself, per channel: (from * (256 - w) + to * w + 128) / 256 with
+// w = percent of 256, rounded.
+void BlendFacePixels(const uint32_t* from, const uint32_t* to, uint32_t* out, std::size_t count, int percent);
 
 // Moves the face generation on: every cache drops its faces at its next lookup.
 void AnnounceFaceChange();

@@ -3,6 +3,7 @@
 // handles released when the cache is cleared.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -187,6 +188,23 @@ TEST(FaceCache, TenThousandFacesStayWithinTheBoundAndReleaseEverything) {
         EXPECT_EQ(cache.Bytes(), 0u);
         EXPECT_EQ(GdiLiveTotal(), gdiBefore);
         EXPECT_EQ(GdipLiveTotal(), gdipBefore);
+    }
+}
+
+TEST(FaceCache, EveryChannelOfEveryPixelBlendsWithinOneOfTheExactMix) {
+    // Seven pixels: the four-at-once steps and the pixels after them both run.
+    const uint32_t from[7] = {0xFF000000u, 0x00FFFFFFu, 0x12345678u, 0xFFFFFFFFu, 0x80808080u, 0x01FE02FDu, 0u};
+    const uint32_t to[7] = {0x00FFFFFFu, 0xFF000000u, 0x87654321u, 0xFFFFFFFFu, 0x7F7F7F7Fu, 0xFE01FD02u, 0u};
+    for (int percent = 0; percent <= 100; percent += 10) {
+        uint32_t out[7] = {};
+        BlendFacePixels(from, to, out, 7, percent);
+        for (int i = 0; i < 7; ++i)
+            for (int shift = 0; shift < 32; shift += 8) {
+                const double f = (from[i] >> shift) & 0xFF, t = (to[i] >> shift) & 0xFF;
+                const double exact = f + (t - f) * percent / 100.0;
+                const double got = (out[i] >> shift) & 0xFF;
+                EXPECT_LE(std::abs(got - exact), 1.0) << "pixel " << i << ", bits " << shift << ", " << percent << "%";
+            }
     }
 }
 
