@@ -19,9 +19,23 @@ void SetColors(TGDIPFill& f, const TStyleFillColors& c) {
     set(c.BorderColor, [&](TColor v) { f.SetBorderColor(v); });
 }
 
+// A look is many fill and font changes: the container lays out and repaints once, at
+// the end, instead of once per change.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TCustomItemsContainer& c) : FContainer(c) { FContainer.BeginUpdate(); }
+    ~TUpdateScope() { FContainer.EndUpdate(); }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+    TCustomItemsContainer& FContainer;
+};
+
 }  // namespace
 
 void TCustomItemsContainer::ApplyDefaultItemStyle() {
+    TUpdateScope update(*this);
     TCustomBaseListAppearance& a = FList->Appearance();
     for (int i = 0; i < TCustomBaseListAppearance::kFillCount; ++i) a.Fills(i)->SetRounding(2);
     for (TGDIPFill* f : {&a.Hovered(), &a.Selected(), &a.Down(), &a.Disabled()}) f->SetGlow(gmGradient);
@@ -44,6 +58,7 @@ void TCustomItemsContainer::ApplyDefaultItemStyle() {
 }
 
 void TCustomItemsContainer::SetComponentStyle(TZemStyle style) {
+    TUpdateScope update(*this);
     TCustomBaseListAppearance& a = FList->Appearance();
     a.Normal().SetGradientType(gtVertical);
     a.Normal().SetGradientMirrorType(gtVertical);
@@ -75,7 +90,8 @@ void TCustomItemsContainer::SetComponentStyle(TZemStyle style) {
 }
 
 void TCustomItemsContainer::ChangeStyle(bool /*aWin7*/, int aStyle) {
-    if (!FIsMainMenu) return;
+    if (!FIsMainMenu || aStyle < tsOffice2010Blue || aStyle > tsOffice2010Black) return;
+    TUpdateScope update(*this);
     TCustomBaseListAppearance& a = FList->Appearance();
     TFont* fonts[] = {&a.NormalFont(), &a.DownFont(), &a.HoveredFont(), &a.DisabledFont(), &a.SelectedFont()};
     switch (aStyle) {
@@ -99,6 +115,7 @@ void TCustomItemsContainer::ChangeStyle(bool /*aWin7*/, int aStyle) {
 
 void TCustomItemsContainer::ChangeMenu(TColor aColor) {
     if (!FIsMainMenu) return;
+    TUpdateScope update(*this);
     TCustomBaseListAppearance& a = FList->Appearance();
     for (TGDIPFill* f : {&a.Normal(), &a.Hovered(), &a.Down(), &a.Disabled()}) f->SetGlow(gmNone);
     a.Selected().SetGlow(gmRadialGradient);

@@ -207,27 +207,38 @@ void TCustomItemsContainer::SetBorderStyle(TBorderStyle value) {
 }
 
 void TCustomItemsContainer::SetPictureContainer(TGDIPPictureContainer* value) {
-    TGDIPPictureContainer* old = GetPictureContainer();
-    if (old == value) return;
-    if (old) RemoveFreeNotification(old);
+    if (GetPictureContainer() == value) return;
     FList->Appearance().SetPictureContainer(value);
-    if (value) FreeNotification(value);
     DoChange();
 }
 
 void TCustomItemsContainer::SetImageList(TImageList* value) {
-    TImageList* old = GetImageList();
-    if (old == value) return;
-    if (old) RemoveFreeNotification(old);
+    if (GetImageList() == value) return;
     FList->Appearance().SetImageList(value);
-    if (value) FreeNotification(value);
     DoChange();
 }
 
+void TCustomItemsContainer::WatchAppearanceLinks() {
+    // The references live in the list appearance, which copies them along with the rest
+    // (Assign of the container, of the list or of the appearance) without watching them:
+    // whatever they are now is what this container asks to hear about.
+    TCustomBaseListAppearance& a = FList->Appearance();
+    auto watch = [this](TComponent* now, TComponent*& watched) {
+        if (now == watched) return;
+        if (watched) RemoveFreeNotification(watched);
+        watched = now;
+        if (now) FreeNotification(now);
+    };
+    watch(a.GetPictureContainer(), FWatchedPictures);
+    watch(a.GetImageList(), FWatchedImages);
+}
+
 void TCustomItemsContainer::SetThumbTracking(bool value) {
+    if (FThumbTracking == value) return;
     FThumbTracking = value;
     HorzScrollBar().SetTracking(value);
     VertScrollBar().SetTracking(value);
+    DoChange();
 }
 
 void TCustomItemsContainer::SetTransparent(bool value) {
@@ -246,7 +257,9 @@ void TCustomItemsContainer::SetTransparent(bool value) {
 void TCustomItemsContainer::DoChange() {
     // Every change reaches here, even those a running pass or an update holds back.
     FLookVersion = NextContainerLookVersion();
-    if (IsDestroying() || FUpdateCount > 0 || FChanging) return;
+    if (IsDestroying()) return;
+    WatchAppearanceLinks();
+    if (FUpdateCount > 0 || FChanging) return;
     {
         // The list's own change events (its size, the items the passes move) come
         // back here; they are part of this pass.
@@ -283,7 +296,16 @@ int TCustomItemsContainer::ShadowSize() const {
 }
 
 void TCustomItemsContainer::ListPass() {
-    if (FList->Items().Count() == 0 || FInListPass) return;
+    if (FInListPass) return;
+    if (FList->Items().Count() == 0) {
+        // However the last item went (removed, freed elsewhere, cleared on the list
+        // itself), an empty list shows no bar and keeps no scroll position.
+        ScrollBarPass();
+        FPrevHorzPos = FHorzPos;
+        FPrevVertPos = FVertPos;
+        FList->UpdateVisibleIndexes();
+        return;
+    }
     TFlagGuard guard(FInListPass);
     FList->BeginUpdate();
     GridPass();
@@ -993,7 +1015,9 @@ void TCustomItemsContainer::KeyDown(uint16_t& key, TShiftState shift) {
         for (int i = std::max(0, FList->FirstVisibleIdx()); i <= std::min(FList->LastVisibleIdx(), ItemCount() - 1);
              ++i) {
             TCustomItem* it = Items(i);
-            if (CompareText(it->GetShortCutHint(), FTypedHint) != 0 || it->GetShortCutHint().empty()) continue;
+            if (!it->GetVisible() || it->GetShortCutHint().empty() ||
+                CompareText(it->GetShortCutHint(), FTypedHint) != 0)
+                continue;
             HideShortCutHints();
             SelectItem(i);
             it->OnItemClick(this, it);
@@ -1065,6 +1089,8 @@ void TCustomItemsContainer::Notification(TComponent* component, TOperation opera
         FList->OnNotifyItemDestroy(this);
         DoChange();
     }
+    if (component == FWatchedPictures) FWatchedPictures = nullptr;
+    if (component == FWatchedImages) FWatchedImages = nullptr;
     if (component == GetPictureContainer()) FList->Appearance().SetPictureContainer(nullptr);
     if (component == GetImageList()) FList->Appearance().SetImageList(nullptr);
 }

@@ -197,7 +197,10 @@ public:
     TAutoSizeType GetAutoSizeType() const { return FAutoSizeType; }
     void SetAutoSizeType(TAutoSizeType value) { Store(FAutoSizeType, value); }
     TCustomBaseList& List() { return *FList; }
-    void SetList(const TCustomBaseList& value) { FList->Assign(&value); }
+    void SetList(const TCustomBaseList& value) {
+        FList->Assign(&value);
+        WatchAppearanceLinks();
+    }
     TGDIPFill& Fill() { return *FFill; }
     void SetFill(const TGDIPFill& value) { FFill->Assign(&value); }
     int32_t GetHorizontalSpacing() const { return FHorizontalSpacing; }
@@ -207,7 +210,7 @@ public:
     TMargins& ListMargins() { return FListMargins; }
     void SetListMargins(const TMargins& value) { FListMargins.Assign(&value); }
     bool GetReorder() const { return FReorder; }
-    void SetReorder(bool value) { FReorder = value; }
+    void SetReorder(bool value) { Store(FReorder, value); }
     bool GetReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { Store(FReadOnly, value); }
     int32_t GetColumns() const { return FColumns; }
@@ -229,9 +232,9 @@ public:
     std::wstring GetVersion() const;
     void SetVersion(const std::wstring& /*value*/) {}
     bool GetDragLine() const { return FDragLine; }
-    void SetDragLine(bool value) { FDragLine = value; }
+    void SetDragLine(bool value) { Store(FDragLine, value); }
     TColor GetDragLineColor() const { return FDragLineColor; }
-    void SetDragLineColor(TColor value) { FDragLineColor = value; }
+    void SetDragLineColor(TColor value) { Store(FDragLineColor, value); }
     THandleAppearance& HandleAppearance() { return FHandleAppearance; }
     void SetHandleAppearance(const THandleAppearance& value) { FHandleAppearance.Assign(&value); }
     TScrollType GetScrollType() const { return FScrollType; }
@@ -243,7 +246,7 @@ public:
     TTextRenderingHint GetTextRendering() const { return FTextRendering; }
     void SetTextRendering(TTextRenderingHint value) { Store(FTextRendering, value); }
     bool GetIsMainMenu() const { return FIsMainMenu; }
-    void SetIsMainMenu(bool value) { FIsMainMenu = value; }
+    void SetIsMainMenu(bool value) { Store(FIsMainMenu, value); }
 
     TDrawEvent OnStartDraw;
     TDrawEvent OnEndDraw;
@@ -313,6 +316,8 @@ private:
     void ListItemDeSelect(TObject* sender, TCustomItem* item, bool& allow) { OnItemDeSelect(sender, item, allow); }
     void ListItemCompare(TObject* sender, TCustomItem* a, TCustomItem* b, int32_t& result);
     void StartDragging();
+    // Free notifications follow the picture container and image list of the appearance.
+    void WatchAppearanceLinks();
 
     std::unique_ptr<TCustomBaseList> FList;
     std::unique_ptr<TGDIPFill> FFill;
@@ -356,6 +361,8 @@ private:
     bool FSettingAnchorCursor = false;
     bool FDragTimerOn = false;
     bool FChanging = false;
+    TComponent* FWatchedPictures = nullptr;
+    TComponent* FWatchedImages = nullptr;
     uint64_t FLookVersion = NextContainerLookVersion();
 };
 

@@ -264,3 +264,33 @@ TEST(BaseListRegression, OutOfRangeIndexesNeitherFailNorOrphanItems) {
     f.List.HideItemsByLevel(-4, 1, hsAll);
     EXPECT_FALSE(f.List.Items()[0]->GetVisible()) << "a level walk starts at 0";
 }
+
+namespace {
+// A radio-style item: told when another item of its class changed its check, and
+// answering with a check change of its own (which must not come round again).
+class TGroupItem : public TTextItem, public IGDIPCheckGroup {
+public:
+    ORV_CLASS_NAME(TGroupItem)
+    using TTextItem::TTextItem;
+    std::vector<TCustomItem*> Told;
+    void CheckChanged(TCustomItem* item) override {
+        Told.push_back(item);
+        OnGlobalCheckChanged(this, this, false);
+    }
+};
+}  // namespace
+
+TEST(BaseList, ACheckChangeReachesTheOtherItemsOfItsClassOnce) {
+    TListFixture f;
+    auto* a = static_cast<TGroupItem*>(f.List.AddItem(Make<TGroupItem>(f.Owner.get())));
+    auto* plain = f.List.AddItem(Make<TTextItem>(f.Owner.get()));
+    auto* b = static_cast<TGroupItem*>(f.List.AddItem(Make<TGroupItem>(f.Owner.get())));
+    auto* c = static_cast<TGroupItem*>(f.List.AddItem(Make<TGroupItem>(f.Owner.get())));
+    ASSERT_NE(plain, nullptr);
+    a->OnGlobalCheckChanged(a, a, true);
+    EXPECT_TRUE(a->Told.empty()) << "not the item itself";
+    EXPECT_EQ(b->Told, std::vector<TCustomItem*>{a});
+    EXPECT_EQ(c->Told, std::vector<TCustomItem*>{a}) << "the answers did not come round again";
+    c->OnGlobalCheckChanged(c, c, true);
+    EXPECT_EQ(a->Told, std::vector<TCustomItem*>{c}) << "the guard is down after a round";
+}

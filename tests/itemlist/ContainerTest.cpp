@@ -181,6 +181,9 @@ TEST(ItemsContainer, DefaultLookAndStyleTableMatchTheTranscription) {
                 EXPECT_EQ(got[4], r.F[f][4]) << "fill " << f << " border";
             }
             EXPECT_EQ(fills[f]->GetGlow(), r.Style == 12 ? gmNone : gmGradient);
+            if (r.Style != 12) {
+                EXPECT_EQ(fills[f]->GetGradientMirrorType(), gtVertical) << "fill " << f << " mirror gradient";
+            }
         }
         EXPECT_EQ(ap.DisabledFont().GetColor(), r.DisabledFont);
         EXPECT_EQ(ap.Normal().GetGradientType(), r.Style == 4 ? gtSolid : gtVertical);

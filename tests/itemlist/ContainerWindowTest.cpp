@@ -124,6 +124,16 @@ TEST(ItemsContainerInput, AltShowsKeyTipsAndTypingOneSelectsAndClicks) {
     ASSERT_TRUE(w.List->ShortCutHintsShown());
     Keys({VK_DOWN});
     EXPECT_FALSE(w.List->ShortCutHintsShown()) << "an arrow key hides the tips";
+
+    // A hidden item's tip is not among those typed.
+    w.List->Items(1)->SetShortCutHint(L"B");
+    w.List->Items(1)->SetVisible(false);
+    Keys({VK_MENU});
+    ASSERT_TRUE(w.List->ShortCutHintsShown());
+    Keys({'B'});
+    EXPECT_TRUE(w.List->ShortCutHintsShown());
+    EXPECT_NE(w.List->Items(1)->GetState(), isSelected);
+    EXPECT_EQ(w.Clicks.size(), 1u);
 }
 
 TEST(ItemsContainerInput, KeysMoveTheSelectionAndTabFromTheLastItemLeaves) {
