@@ -228,6 +228,22 @@ void DrawPicture(TCanvas& canvas, HDC dc, TGdiHtmlMeasurer& measurer, const THtm
     }
 }
 
+const std::wstring kUnicodeBullet = L"\u2022";
+
+// The first-level list bullet: U+00B7 in the Symbol face, which that face maps to its bullet.
+bool IsSymbolBullet(const THtmlOp& op) {
+    return op.Text == L"\u00B7" && op.Font.Name == L"Symbol";
+}
+
+// Whether the selected face is a real symbol font: its codes sit in the U+F0xx page (where
+// U+00B7 reaches the bullet at 0xB7), not in a plain Unicode map.
+bool HasSymbolCodePage(HDC dc, HFONT font) {
+    TSelectGuard select(dc, font);
+    const wchar_t code = 0xF0B7;
+    WORD glyph = 0xFFFF;
+    return GetGlyphIndicesW(dc, &code, 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) == 1 && glyph != 0xFFFF;
+}
+
 void DrawOps(TCanvas& canvas, const std::vector<THtmlOp>& ops, const TRect& clip, TGdiHtmlMeasurer& measurer) {
     const TColor penColor = canvas.Pen().GetColor();
     const TColor brushColor = canvas.Brush().GetColor();
@@ -248,15 +264,26 @@ void DrawOps(TCanvas& canvas, const std::vector<THtmlOp>& ops, const TRect& clip
                     canvas.DeselectObjects();
                     break;
                 case THtmlOpKind::Text: {
-                    TSelectGuard select(dc, measurer.Font(op.Font));
+                    const std::wstring* text = &op.Text;
+                    HFONT font = measurer.Font(op.Font);
+                    if (IsSymbolBullet(op) && !HasSymbolCodePage(dc, font)) {
+                        // The Symbol face is a Unicode substitute here, whose U+00B7 is not the
+                        // bullet the real face shows at that code: draw the bullet itself in
+                        // the text's own face.
+                        THtmlFont own = op.Font;
+                        own.Name = canvas.Font().GetName();
+                        font = measurer.Font(own);
+                        text = &kUnicodeBullet;
+                    }
+                    TSelectGuard select(dc, font);
                     SetTextColor(dc, ToColorRef(op.Color));
                     if (op.Font.Orientation != 0) {
-                        TextOutW(dc, r.Left, r.Top, op.Text.c_str(), static_cast<int>(op.Text.size()));
+                        TextOutW(dc, r.Left, r.Top, text->c_str(), static_cast<int>(text->size()));
                     } else {
                         RECT rc{r.Left, r.Top, r.Right, r.Bottom};
                         UINT flags = DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX | DT_EXPANDTABS;
                         flags |= op.Ellipsis ? DT_END_ELLIPSIS : DT_NOCLIP;
-                        DrawTextW(dc, op.Text.c_str(), static_cast<int>(op.Text.size()), &rc, flags);
+                        DrawTextW(dc, text->c_str(), static_cast<int>(text->size()), &rc, flags);
                     }
                     break;
                 }

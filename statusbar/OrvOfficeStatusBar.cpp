@@ -66,6 +66,10 @@ void StatusBarShellOpen(const std::wstring& target) {
     ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool StatusBarVistaOrLater() {
+    return SystemCalls().VistaOrLater ? SystemCalls().VistaOrLater() : IsVistaOrLater();
+}
+
 // --- TVistaBackground -----------------------------------------------------------------------
 
 namespace statusbar {
@@ -790,7 +794,12 @@ TRect TOrvOfficeStatusBar::HtmlTextBox(TCanvas& canvas, int index) {
 std::wstring TOrvOfficeStatusBar::AnchorAt(int x, int y) {
     TBitmap measure(1, 1);
     TCanvas& canvas = measure.Canvas();
-    canvas.Font().Assign(&Font());
+    // The font the text is painted in: the look's text style widens bold panels.
+    auto font = [&](const statusbar::TVistaBackground& look) {
+        canvas.Font().Assign(&Font());
+        canvas.Font().SetStyle(Font().GetStyle() | look.GetTextStyle());
+    };
+    if (!FCurrentOfficeStatusBarStyler) return L"";
     THtmlPaintOptions options;
     options.MeasureOnly = true;
     options.KeepColors = true;
@@ -800,12 +809,15 @@ std::wstring TOrvOfficeStatusBar::AnchorAt(int x, int y) {
     options.Pictures = FPictureContainer;
     THtmlPaintResult result;
     if (FSimplePanel) {
+        font(FCurrentOfficeStatusBarStyler->PanelAppearanceLight());
         if (PaintHtmlText(canvas, FSimpleText, {3, 3, ClientWidth() - 1, ClientHeight() - 1}, options, result))
             return result.AnchorTarget;
         return L"";
     }
     int index = GetPanelAt(x, y);
     if (index < 0 || FPanels->Items(index)->FStyle != psHTML) return L"";
+    font(FPanels->Items(index)->FAppearanceStyle == psLight ? FCurrentOfficeStatusBarStyler->PanelAppearanceLight()
+                                                            : FCurrentOfficeStatusBarStyler->PanelAppearanceDark());
     TRect box = HtmlTextBox(canvas, index);
     if (PaintHtmlText(canvas, FPanels->Items(index)->FText, box, options, result)) return result.AnchorTarget;
     return L"";

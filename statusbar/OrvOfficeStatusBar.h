@@ -354,6 +354,7 @@ struct TStatusBarSystemCalls {
     std::function<void(_SYSTEMTIME&)> Now;                      // local time
     std::function<bool(int virtualKey)> KeyToggled;             // Num, Caps, Scroll lock
     std::function<void(const std::wstring& target)> ShellOpen;  // the "open" verb
+    std::function<bool()> VistaOrLater;                         // false: the rounded form corners
 };
 void SetStatusBarSystemCalls(TStatusBarSystemCalls calls);
 

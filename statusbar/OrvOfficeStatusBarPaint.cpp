@@ -11,10 +11,12 @@
 #include "statusbar/HtmlPaint.h"
 #include "statusbar/OrvOfficeStatusBar.h"
 #include "toolbar/OrvToolBarForm.h"
+#include "toolbar/OrvToolBarPager.h"
 
 namespace orv {
 
 void StatusBarShellOpen(const std::wstring& target);
+bool StatusBarVistaOrLater();
 
 namespace {
 
@@ -108,8 +110,16 @@ void TOrvOfficeStatusBar::PaintBorder(TCanvas& canvas) {
 
     const bool external = FOfficeStatusBarStyler && FOfficeStatusBarStyler->GetBorderColor() != clNone;
     // 4. Rounded bottom corners of a ribbon form on systems before the glass frame.
-    if (dynamic_cast<TOrvToolBarForm*>(FParent) && !IsVistaOrLater()) {
-        TColor c = external ? FOfficeStatusBarStyler->GetBorderColor() : TColor(0x808080);
+    if (auto* form = dynamic_cast<TOrvToolBarForm*>(FParent); form && !StatusBarVistaOrLater()) {
+        // Grey, or the caption text colour of the form's ribbon, or an external border.
+        TColor c = 0x808080;
+        for (int i = 0; i < form->ControlCount(); ++i)
+            if (auto* pager = dynamic_cast<TOrvToolBarPager*>(form->Controls(i))) {
+                if (TCustomOrvToolBarStyler* styler = pager->CurrentToolBarStyler())
+                    c = styler->CaptionAppearance().GetCaptionTextColor();
+                break;
+            }
+        if (external) c = FOfficeStatusBarStyler->GetBorderColor();
         if (ColorToRGB(c) == clWhite) c = clBlack;
         canvas.Pen().SetColor(c);
         Line(canvas, 0, h - 7, 0, h);
@@ -409,6 +419,11 @@ void TOrvOfficeStatusBar::HandleHintShow(TMessage& message) {
             info->HintStr = hint.GetTitle();
         }
         info->CursorRect = PanelRect(index);
+    } else {
+        // No panel under the cursor (the simple panel, an empty bar): no panel's hint either,
+        // not the one copied last.
+        TOrvHintInfo none;
+        FDummyHintControl->OfficeHint().Assign(&none);
     }
     info->HintControl = FDummyHintControl;
 }

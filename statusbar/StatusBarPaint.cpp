@@ -17,23 +17,28 @@ namespace orv {
 // --- panel geometry ---------------------------------------------------------------------
 
 std::vector<TPanelSpan> StatusPanelSpans(const std::vector<int>& widths, int stretchPanel, int barWidth) {
+    // A negative width takes no room (it would move the following panels back over the
+    // ones before), and edges stay far inside int so later arithmetic cannot overflow.
+    constexpr long long kFar = 1 << 28;
+    auto room = [&](int i) { return static_cast<long long>(std::max(0, widths[static_cast<size_t>(i)])); };
     const int count = static_cast<int>(widths.size());
     if (stretchPanel < -1 || stretchPanel >= count) stretchPanel = -1;
     long long others = 0;
     for (int i = 0; i < count; ++i)
-        if (i != stretchPanel) others += widths[static_cast<size_t>(i)];
+        if (i != stretchPanel) others += room(i);
     std::vector<TPanelSpan> spans;
     spans.reserve(widths.size());
-    int x = 0;
+    long long x = 0;
     for (int i = 0; i < count; ++i) {
-        int right;
+        long long right;
         if (i == stretchPanel)
-            right = static_cast<int>(std::max<long long>(x, x + barWidth - others));
+            right = std::max(x, x + barWidth - others);
         else if (stretchPanel == -1 && i == count - 1)
-            right = std::max(barWidth, x);
+            right = std::max<long long>(barWidth, x);
         else
-            right = x + widths[static_cast<size_t>(i)];
-        spans.push_back({x, right});
+            right = x + room(i);
+        right = std::min(right, kFar);
+        spans.push_back({static_cast<int>(x), static_cast<int>(right)});
         x = right;
     }
     return spans;
@@ -111,16 +116,16 @@ void DrawGaugePart(TCanvas& canvas, const TRect& part, TColor color, TColor colo
     DrawGradient(canvas, color, colorTo, steps, {part.Left, mid, part.Right, part.Bottom}, false, gvThinVertical);
 }
 
-// The gaps that cut a part into blocks: background, or what lay there before the gauge.
-void DrawGaugeBlocks(HDC dc, const TRect& part, TColor background, HDC saved, const TRect& savedBox) {
-    for (int x = part.Left + 8; x + 2 < part.Right; x += 9) {
-        TRect gap{x, part.Top, x + 2, part.Bottom + 1};
-        if (background != clNone)
-            FillFlat(dc, gap, background);
-        else if (saved)
-            BitBlt(dc, gap.Left, gap.Top, gap.Width(), gap.Height(), saved, gap.Left - savedBox.Left,
-                   gap.Top - savedBox.Top, SRCCOPY);
-    }
+// A part cut into blocks: 2-pixel gaps every 9 pixels from its left + 8, down to its
+// bottom + 1. The gaps are left out of the drawing, so they keep what lies there: the
+// gauge's background, or with none what was under the gauge (nothing to save and restore).
+void DrawGaugeBlocksPart(TCanvas& canvas, const TRect& part, TColor color, TColor colorTo, bool gradient, int steps) {
+    HDC dc = canvas.Handle();
+    TGdiRegion kept(CreateRectRgn(0, 0, 0, 0));
+    const bool clipped = GetClipRgn(dc, kept.Get()) == 1;
+    for (int x = part.Left + 8; x + 2 < part.Right; x += 9) ExcludeClipRect(dc, x, part.Top, x + 2, part.Bottom + 1);
+    DrawGaugePart(canvas, part, color, colorTo, gradient, steps);
+    SelectClipRgn(dc, clipped ? kept.Get() : nullptr);
 }
 
 }  // namespace
@@ -131,12 +136,8 @@ void DrawGauge(TCanvas& canvas, const TRect& box, int percent, const TGaugeSetti
     const int p = std::clamp(percent, 0, 100);
     const int w = box.Width() - (s.ShowBorder ? 4 : 2);
 
-    // 1. What lies under the gauge, for gaps over a see-through background.
-    TGdiMemoryDC saved(CreateCompatibleDC(dc));
-    TGdiBitmap savedBitmap(CreateCompatibleBitmap(dc, box.Width(), box.Height()));
-    TSelectGuard savedSelect(saved.Get(), savedBitmap.Get());
-    BitBlt(saved.Get(), 0, 0, box.Width(), box.Height(), dc, box.Left, box.Top, SRCCOPY);
-
+    // 1. (What lies under the gauge shows through the gaps of the blocks: they are never
+    // drawn over, see DrawGaugeBlocksPart.)
     // 2. Border and background.
     TRect g = box;
     if (s.ShowBorder) {
@@ -182,9 +183,8 @@ void DrawGauge(TCanvas& canvas, const TRect& box, int percent, const TGaugeSetti
             if (s.CompletionSmooth) {
                 DrawGaugePart(canvas, {g.Left + 1, top, g.Left + 1 + share(p), bottom}, c, ct, s.ShowGradient, s.Steps);
             } else {
-                TRect part{g.Left + 2, g.Top + 2, g.Left + share(p), g.Bottom - 3};
-                DrawGaugePart(canvas, part, c, ct, s.ShowGradient, s.Steps);
-                DrawGaugeBlocks(dc, part, s.BackgroundColor, saved.Get(), box);
+                DrawGaugeBlocksPart(canvas, {g.Left + 2, g.Top + 2, g.Left + share(p), g.Bottom - 3}, c, ct,
+                                    s.ShowGradient, s.Steps);
             }
         } else {
             const int w1 = share(std::min(p, s.Level1Perc));
@@ -193,11 +193,11 @@ void DrawGauge(TCanvas& canvas, const TRect& box, int percent, const TGaugeSetti
             auto drawStacked = [&](int width, TColor c, TColor ct, bool flatLevel3) {
                 TRect part{x, top, x + width, bottom};
                 if (!s.CompletionSmooth) part = {part.Left, part.Top + 1, part.Right, part.Bottom - 1};
-                if (flatLevel3 && !s.ShowGradient)
-                    DrawGaugePart(canvas, part, s.Level3Color, s.Level3Color, false, s.Steps);
-                else
+                if (flatLevel3 && !s.ShowGradient) c = ct = s.Level3Color;
+                if (s.CompletionSmooth)
                     DrawGaugePart(canvas, part, c, ct, s.ShowGradient, s.Steps);
-                if (!s.CompletionSmooth) DrawGaugeBlocks(dc, part, s.BackgroundColor, saved.Get(), box);
+                else
+                    DrawGaugeBlocksPart(canvas, part, c, ct, s.ShowGradient, s.Steps);
                 x += width;
             };
             drawStacked(w1, s.Level0Color, s.Level0ColorTo, false);

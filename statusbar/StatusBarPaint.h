@@ -48,7 +48,8 @@ struct TPanelSpan {
 };
 
 // Panels laid out from x = 0 in order: the stretch panel takes what the others leave
-// (never less than nothing); with stretch -1 the last panel reaches barWidth.
+// (never less than nothing); with stretch -1 the last panel reaches barWidth. Negative
+// widths count as 0.
 std::vector<TPanelSpan> StatusPanelSpans(const std::vector<int>& widths, int stretchPanel, int barWidth);
 // The rectangle a panel is painted in: (x, 0, right, H - 1), the first panel starting at 1
 // and a right edge on W - 1 pulled back to W - 2.

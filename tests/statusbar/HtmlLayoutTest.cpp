@@ -220,6 +220,31 @@ TEST(HtmlLayout, AlignmentWrappingAndHiddenText) {
     EXPECT_EQ(Layout(Input(L"")).Height, 15) << "empty text is one text height";
 }
 
+TEST(HtmlLayout, TabPositionsOffsetsAndRotation) {
+    // IN moves to left + value only while the line is still narrower than the value.
+    auto texts = TextOps(Layout(Input(L"ab<IN x=\"50\">cd")));
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].Rect.Left, 10 + 50);
+    texts = TextOps(Layout(Input(L"abcdefghij<IN x=\"30\">k")));
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].Rect.Left, 10 + 60) << "the line already passed 30";
+
+    // OF counts from the canvas origin, then offsets the following lines from the
+    // rectangle's left; its closing tag takes the offset back.
+    texts = TextOps(Layout(Input(L"<OF x=\"40\">ab<BR>cd</OF><BR>ef")));
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].Rect.Left, 40);
+    EXPECT_EQ(texts[1].Rect.Left, 10 + 40);
+    EXPECT_EQ(texts[2].Rect.Left, 10);
+
+    // R turns the font by the value in degrees; its closing tag restores the font.
+    texts = TextOps(Layout(Input(L"<R a=\"90\">up</R>on<R a=\"450\">x</R>")));
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].Font.Orientation, 900);
+    EXPECT_EQ(texts[1].Font.Orientation, 0);
+    EXPECT_EQ(texts[1].Font.Height, -12);
+    EXPECT_EQ(texts[2].Font.Orientation, 900) << "a whole turn more is the same angle";
+}
 TEST(HtmlLayout, AnchorsHitAndFocus) {
     // "see " is 24 pixels wide: the anchor runs from 34 to 58 in a 15-pixel line.
     THtmlLayoutInput in = Input(L"see <A href=\"http://example.org\">link</A> end <a href=\"two\">2</a>");

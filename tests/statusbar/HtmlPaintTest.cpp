@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,33 @@ TEST(HtmlPaint, SizesFollowTheFonts) {
     PaintHtmlText(b.Canvas(), L"ab<Z>hidden words</Z>cd", {0, 0, 300, 100}, options, result);
     EXPECT_EQ(result.Width, plain.Width);
     EXPECT_EQ(result.PlainText, L"abhidden wordscd");
+}
+
+TEST(HtmlPaint, FirstLevelBulletIsASmallDotWithinTheLine) {
+    // Whatever face stands in for Symbol, the first-level bullet shows as a dot: a few
+    // pixels each way, inside the line's height, left of the item text at 12.
+    TBitmap b(100, 30);
+    Prepare(b);
+    THtmlPaintOptions options;
+    THtmlPaintResult result;
+    PaintHtmlText(b.Canvas(), L"<UL><LI>item</UL>", {0, 0, 100, 30}, options, result);
+    int left = 100, right = -1, top = 30, bottom = -1;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 11; ++x)
+            if (IsInk(b.PixelColor(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, 0) << "no bullet drawn";
+    EXPECT_LE(right - left + 1, 6);
+    EXPECT_LE(bottom - top + 1, 6) << "a tall glyph, not a dot";
+    EXPECT_GT(top, 1);
+    EXPECT_LT(bottom, FontTextHeight(-12));
+    bool text = false;
+    for (int y = 0; y < 30; ++y) text = text || IsInk(b.PixelColor(12, y)) || IsInk(b.PixelColor(13, y));
+    EXPECT_TRUE(text) << "the item text follows at 12";
 }
 
 TEST(HtmlPaint, PaintReleasesWhatItMadeAndRestoresTheCanvas) {

@@ -7,7 +7,10 @@
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
+#include "paint/OrvColors.h"
 #include "statusbar/OrvOfficeStatusBarStylers.h"
+#include "toolbar/OrvToolBarForm.h"
+#include "toolbar/OrvToolBarPager.h"
 
 using namespace orv;
 using enum orv::TOfficeStatusBarStyle;
@@ -69,6 +72,18 @@ TEST(StatusBarGauge, BlocksAndLevels) {
     EXPECT_EQ(b->PixelColor(10, 6), clBlue);
     EXPECT_EQ(b->PixelColor(12, 6), clLime);
     EXPECT_EQ(b->PixelColor(150, 6), clBlue);
+    // The gaps are kept out of the drawing only while it lasts: the DC's own clip returns.
+    {
+        TBitmap c(200, 15);
+        HDC dc = c.Canvas().Handle();
+        IntersectClipRect(dc, 0, 0, 150, 15);
+        DrawGauge(c.Canvas(), {0, 0, 200, 15}, 100, s);
+        c.Canvas().Brush().SetColor(clYellow);
+        c.Canvas().FillRect({0, 0, 200, 15});
+        EXPECT_EQ(c.PixelColor(10, 6), clYellow) << "no gap left out of later drawing";
+        SelectClipRgn(dc, nullptr);
+        EXPECT_NE(c.PixelColor(160, 6), clYellow) << "the clip set before still holds";
+    }
 
     // Level choice, smooth bar from G.Left + 1.
     s.CompletionSmooth = true;
@@ -182,10 +197,26 @@ TEST(StatusBarPaint, BorderGripAndSeparators) {
     EXPECT_EQ(b->PixelColor(0, 9), border);
     EXPECT_EQ(b->PixelColor(200, 18), border);
 
+    // Hit tests: the grip corner sizes the form; the outer 4 pixels elsewhere pass through
+    // to the form's own border.
+    auto hit = [&](int x, int y) {
+        TPoint s = bar.ClientToScreen({x, y});
+        return SendMessageW(bar.Handle(), WM_NCHITTEST, 0, MAKELPARAM(s.X, s.Y));
+    };
+    const int cx = GetSystemMetrics(SM_CXVSCROLL);
+    const int cy = GetSystemMetrics(SM_CYHSCROLL);
+    EXPECT_EQ(hit(399, 18), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(400 - cx, 19 - cy), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(399 - cx, 17), HTTRANSPARENT) << "left of the grip, on the bottom 4 pixels";
+    EXPECT_EQ(hit(200, 15), HTTRANSPARENT);
+    EXPECT_EQ(hit(200, 14), HTCLIENT);
+    EXPECT_EQ(hit(397, 19 - cy - 1), HTTRANSPARENT) << "the right 4 pixels above the grip";
+
     // A maximized form shows no grip, and the last panel is not shortened by it.
     ShowWindow(on.Form->Handle(), SW_MAXIMIZE);
     orvtest::PumpFor(100);
     EXPECT_FALSE(bar.SizeGripShown());
+    EXPECT_EQ(hit(bar.Width() - 1, 18), HTCLIENT) << "neither grip nor border to pass to";
     b = Snapshot(&bar);
     const int w = bar.Width();
     EXPECT_NE(b->PixelColor(w - 14, 13), border);
@@ -206,4 +237,118 @@ TEST(StatusBarPaint, SimplePanelAndFixedBorderForm) {
     EXPECT_TRUE(Near(b->PixelColor(300, 1), 16643823, 3));
     EXPECT_TRUE(Near(b->PixelColor(80, 10), b->PixelColor(200, 10), 1)) << "no separator in the simple panel";
     EXPECT_EQ(b->PixelColor(200, 0), 10981241);
+}
+
+TEST(StatusBarPaint, AnchorsAreHitWhereTheLooksTextStyleDrawsThem) {
+    // A bold dark look moves the anchor right of where the plain font would put it: the
+    // hit test must find it where it is painted.
+    TBarOnForm on(false);
+    TOrvOfficeStatusBar& bar = *on.Bar;
+    bar.CurrentStyler()->PanelAppearanceDark().SetTextStyle(fsBold);
+    TOrvOfficeStatusPanel* panel = bar.Panels().Add();
+    panel->SetWidth(380);
+    panel->SetAppearanceStyle(psDark);
+    panel->SetText(L"wwwwwwwwwwwwwwwwwwwwwwww <a href=\"target\">link</a>");
+    auto b = Snapshot(&bar);
+    int first = -1, last = -1;
+    for (int x = 0; x < bar.Width(); ++x)
+        for (int y = 2; y < 17; ++y) {
+            TColor c = b->PixelColor(x, y);
+            if (BlueOf(c) > 160 && RedOf(c) < 100 && GreenOf(c) < 100) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+        }
+    ASSERT_GT(first, 0) << "the anchor is drawn in the URL colour";
+    EXPECT_EQ(bar.AnchorAt(first + 1, 10), L"target");
+    EXPECT_EQ(bar.AnchorAt(last - 1, 10), L"target");
+    EXPECT_EQ(bar.AnchorAt(first - 8, 10), L"") << "left of the link is plain text";
+}
+
+TEST(StatusBarPaint, RoundedCornersOnARibbonFormBeforeVista) {
+    TStatusBarSystemCalls calls;
+    calls.VistaOrLater = [] { return false; };
+    SetStatusBarSystemCalls(calls);
+    TOwnedPtr<TOrvToolBarForm> form(Make<TOrvToolBarForm>(nullptr));
+    form->SetBounds(60, 60, 500, 300);
+    auto* bar = new TOrvOfficeStatusBar(form.get());
+    bar->SetParent(form.get());
+    form->Show();
+    orvtest::PumpFor(50);
+    const int w = bar->Width();
+    const int h = bar->Height();
+    // Without a ribbon on the form: grey lines at both bottom corners.
+    auto b = Snapshot(bar);
+    EXPECT_EQ(b->PixelColor(0, h - 6), 0x808080);
+    EXPECT_EQ(b->PixelColor(6, h - 1), 0x808080);
+    EXPECT_EQ(b->PixelColor(3, h - 2), 0x808080);
+    EXPECT_EQ(b->PixelColor(w - 2, h - 3), 0x808080);
+    EXPECT_EQ(b->PixelColor(w - 7, h - 1), 0x808080);
+    EXPECT_NE(b->PixelColor(0, h - 8), 0x808080) << "the left line is 7 high";
+
+    // A ribbon gives its caption text colour, white showing as black.
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    pager->CurrentToolBarStyler()->CaptionAppearance().SetCaptionTextColor(0x2040A0);
+    b = Snapshot(bar);
+    EXPECT_EQ(b->PixelColor(0, h - 6), 0x2040A0);
+    EXPECT_EQ(b->PixelColor(w - 1, h - 6), 0x2040A0);
+    pager->CurrentToolBarStyler()->CaptionAppearance().SetCaptionTextColor(clWhite);
+    b = Snapshot(bar);
+    EXPECT_EQ(b->PixelColor(1, h - 3), clBlack);
+
+    // An external styler's border wins.
+    auto* styler = new TOrvOfficeStatusBarOfficeStyler(form.get());
+    styler->SetStyle(psOffice2010Blue);
+    bar->SetStyler(styler);
+    b = Snapshot(bar);
+    EXPECT_EQ(b->PixelColor(0, h - 6), 10981241);
+    EXPECT_EQ(b->PixelColor(w - 4, h - 2), 10981241);
+
+    // On later systems the corners stay square.
+    calls.VistaOrLater = [] { return true; };
+    SetStatusBarSystemCalls(calls);
+    bar->SetStyler(nullptr);
+    b = Snapshot(bar);
+    EXPECT_NE(b->PixelColor(1, h - 3), 0x808080);
+    SetStatusBarSystemCalls({});
+}
+
+TEST(StatusBarPaint, RightToLeftBarAlignsEveryPanelRight) {
+    TBarOnForm on(false);
+    TOrvOfficeStatusBar& bar = *on.Bar;
+    TOrvOfficeStatusPanel* first = bar.Panels().Add();
+    first->SetStyle(psText);
+    first->SetWidth(200);
+    first->SetText(L"abc");
+    TOrvOfficeStatusPanel* own = bar.Panels().Add();
+    own->SetParentBiDiMode(false);  // keeps its left-to-right mode
+    auto inkColumns = [&](int from, int to) {
+        auto b = Snapshot(&bar);
+        std::pair<int, int> ink{-1, -1};
+        for (int x = from; x < to; ++x)
+            for (int y = 3; y < 16; ++y) {
+                TColor c = b->PixelColor(x, y);
+                if (RedOf(c) < 100 && GreenOf(c) < 100 && BlueOf(c) < 100) {
+                    if (ink.first < 0) ink.first = x;
+                    ink.second = x;
+                    break;
+                }
+            }
+        return ink;
+    };
+    auto ltr = inkColumns(2, 198);
+    ASSERT_GE(ltr.first, 0);
+    EXPECT_LT(ltr.second, 60) << "left-aligned text";
+
+    bar.SetBiDiMode(bdRightToLeft);
+    EXPECT_EQ(first->GetBiDiMode(), bdRightToLeft);
+    EXPECT_TRUE(first->UseRightToLeftAlignment());
+    EXPECT_EQ(own->GetBiDiMode(), bdLeftToRight);
+    EXPECT_EQ(bar.Panels().Add()->GetBiDiMode(), bdRightToLeft) << "a new panel takes the bar's mode";
+    auto rtl = inkColumns(2, 198);
+    ASSERT_GE(rtl.first, 0);
+    EXPECT_GT(rtl.first, 140) << "the text moved to the panel's right end";
+    EXPECT_LE(rtl.second, 196);
 }

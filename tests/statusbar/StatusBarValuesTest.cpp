@@ -77,6 +77,19 @@ TEST(StatusBarLayout, PanelSpansStretchAndLastPanel) {
     spans = StatusPanelSpans({500, 20}, -1, 400);
     EXPECT_EQ(spans[1].Left, 500);
     EXPECT_EQ(spans[1].Right, 500);
+    // A negative width takes no room instead of pulling the next panels back; huge widths
+    // do not wrap around.
+    spans = StatusPanelSpans({80, -50, 100, 10}, -1, 400);
+    EXPECT_EQ(spans[1].Left, 80);
+    EXPECT_EQ(spans[1].Right, 80);
+    EXPECT_EQ(spans[2].Left, 80);
+    EXPECT_EQ(spans[2].Right, 180);
+    spans = StatusPanelSpans({80, -50, 100}, 2, 400);
+    EXPECT_EQ(spans[2].Right, 400) << "the stretch panel counts the negative one as 0";
+    spans = StatusPanelSpans({INT32_MAX, INT32_MAX, 20}, -1, 400);
+    EXPECT_GE(spans[1].Left, spans[0].Left);
+    EXPECT_GE(spans[2].Left, spans[1].Right);
+    EXPECT_GE(spans[2].Right, spans[2].Left);
 
     spans = StatusPanelSpans({80, 100, 50}, -1, 400);
     EXPECT_EQ(PanelPaintRect(spans, 0, 400, 19), (TRect{1, 0, 80, 18}));
@@ -125,7 +138,7 @@ TEST(StatusBarLayout, AutomaticWidths) {
     first->SetText(L"x");
     EXPECT_EQ(first->GetWidth(), 500);
 
-    TCallsScope calls({nullptr, [](int) { return false; }, nullptr});
+    TCallsScope calls({nullptr, [](int) { return false; }, nullptr, nullptr});
     TOrvOfficeStatusPanel* lock = AddPanel(*bar, 5, psNumLock);
     lock->SetAutoSize(true);
     EXPECT_GT(lock->GetWidth(), 20) << "NUM is measured although the key is off";
@@ -217,7 +230,7 @@ TEST(StatusBarTick, CountBlinkClocksAndLocks) {
                                t.wMinute += 1;
                            }
                        },
-                       [&](int key) { return key == VK_NUMLOCK && num; }, nullptr});
+                       [&](int key) { return key == VK_NUMLOCK && num; }, nullptr, nullptr});
     TShownBar shown;
     TOrvOfficeStatusPanel* blink = AddPanel(*shown.Bar, 60, psHTML, L"<BLINK>alert</BLINK>");
     TOrvOfficeStatusPanel* time = AddPanel(*shown.Bar, 60, psTime);
@@ -265,7 +278,7 @@ TEST(StatusBarTick, CountBlinkClocksAndLocks) {
 }
 
 TEST(StatusBarTick, ThousandTicksWithAnUnchangedClockPaintNothing) {
-    TCallsScope calls({[](SYSTEMTIME& t) { t = SYSTEMTIME{2024, 3, 2, 5, 9, 7, 58, 0}; }, nullptr, nullptr});
+    TCallsScope calls({[](SYSTEMTIME& t) { t = SYSTEMTIME{2024, 3, 2, 5, 9, 7, 58, 0}; }, nullptr, nullptr, nullptr});
     TShownBar shown;
     TOrvOfficeStatusPanel* time = AddPanel(*shown.Bar, 90, psTime);
     time->SetTimeFormat(L"h:mm:ss");

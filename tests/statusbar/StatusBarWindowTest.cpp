@@ -44,7 +44,7 @@ void Click(TControl* control, int x, int y, bool right = false) {
 struct TShellSeam {
     std::vector<std::wstring> Opened;
     TShellSeam() {
-        SetStatusBarSystemCalls({nullptr, nullptr, [this](const std::wstring& t) { Opened.push_back(t); }});
+        SetStatusBarSystemCalls({nullptr, nullptr, [this](const std::wstring& t) { Opened.push_back(t); }, nullptr});
     }
     ~TShellSeam() { SetStatusBarSystemCalls({}); }
 };
@@ -222,6 +222,12 @@ TEST(StatusBarWindow, AnchorHintAboveRightOfThePointer) {
     info = ask(25, 9);
     EXPECT_EQ(info.HintPos.X, -1);
     EXPECT_EQ(bar.DummyHintControl()->OfficeHint().GetTitle(), L"Panel title");
+    // Over the simple panel no panel's hint shows, not even the one asked for last.
+    bar.SetSimplePanel(true);
+    info = ask(25, 9);
+    EXPECT_EQ(info.HintControl, bar.DummyHintControl());
+    EXPECT_EQ(bar.DummyHintControl()->OfficeHint().GetTitle(), L"");
+    EXPECT_TRUE(bar.DummyHintControl()->OfficeHint().GetNotes().empty());
 }
 
 TEST(StatusBarWindow, RealTimerClockAndNumLock) {

@@ -61,10 +61,13 @@ void PaintPresets(TBitmap& b) {
         int row = i > custom ? i - 1 : i;
         PaintBarAt(b, row * kRow + 2, static_cast<TOfficeStatusBarStyle>(i), [&](TOrvOfficeStatusBar& bar) {
             Add(bar, 130, psHTML, std::wstring(L"<b>") + kPresetNames[i] + L"</b>");
-            Add(bar, 90, psText, L"light panel");
-            Add(bar, 90, psText, L"dark panel")->SetAppearanceStyle(psDark);
-            auto* button = Add(bar, 60, psText, L"hot");
-            button->SetButton(true);
+            Add(bar, 80, psText, L"light panel");
+            Add(bar, 80, psText, L"dark panel")->SetAppearanceStyle(psDark);
+            Add(bar, 55, psText, L"hot")->SetButton(true);
+            Add(bar, 55, psText, L"down")->SetButton(true);
+            // The pointer pressed on the last Button panel and then resting on the one before.
+            bar.Perform(WM_RBUTTONDOWN, 0, MAKELPARAM(kBarWidth - 20, 9));
+            bar.Perform(WM_MOUSEMOVE, 0, MAKELPARAM(kBarWidth - 80, 9));
         });
     }
 }
@@ -116,6 +119,25 @@ void PaintStyles(TBitmap& b) {
         Add(bar, 150, psFileEllipsText, L"C:\\Program Files\\Quillan\\data\\settings.ini");
         Add(bar, 60, psNumLock, L"NUM");
         Add(bar, 70, psTime, L"9:07:58");
+    });
+    y += kRow;
+    PaintBarAt(b, y, psOffice2010Blue, [&](TOrvOfficeStatusBar& bar) {
+        withImages(bar);
+        Add(bar, 70, psDate, L"5/03/2024");
+        Add(bar, 40, psCapsLock, L"CAP")->SetAlignment(TTextAlignment::taCenter);
+        Add(bar, 45, psScrollLock, L"SCRL")->SetAlignment(TTextAlignment::taCenter);
+        Add(bar, 125, psOwnerDraw, L"");
+        auto* off = Add(bar, 120, psImage, L"disabled image");
+        off->SetImageIndex(2);
+        off->SetEnabled(false);
+        // Owner drawing gets the panel's layout rectangle.
+        bar.OnDrawPanel = [](TOrvOfficeStatusBar* sender, TOrvOfficeStatusPanel*, const TRect& r) {
+            TCanvas& c = sender->Canvas();
+            c.Brush().SetColor(0x3050D0);
+            c.FillRect({r.Left + 6, r.Top + 4, r.Left + 6 + (r.Width() - 12) * 2 / 3, r.Bottom - 3});
+            c.Brush().SetColor(0xD0D0D0);
+            c.FillRect({r.Left + 6 + (r.Width() - 12) * 2 / 3, r.Top + 4, r.Right - 6, r.Bottom - 3});
+        };
     });
     y += kRow;
     PaintBarAt(b, y, psOffice2007Luna, [&](TOrvOfficeStatusBar& bar) {
@@ -170,8 +192,9 @@ void PaintRichHtml(TBitmap& b) {
         b, y, psOffice2010Blue,
         [&](TOrvOfficeStatusBar& bar) {
             bar.SetImages(images.get());
-            Add(bar, 230, psHTML,
-                L"<img src=\"IDX:0\"> <b>Ready</b> - see <a href=\"http://example.org\">the site</a>");
+            // A 16-pixel picture fills the panel's height: no top offset, so nothing is cut.
+            Add(bar, 230, psHTML, L"<img src=\"IDX:0\"> <b>Ready</b> - see <a href=\"http://example.org\">the site</a>")
+                ->SetHTMLOffsetY(0);
             Add(bar, 200, psHTML, L"<font color=\"clRed\">3 changed</font> &amp; <i>2 new</i> &euro;");
             Add(bar, 120, psHTML, L"right <u>aligned</u>")->SetAlignment(TTextAlignment::taRightJustify);
             Add(bar, 131, psHTML, L"<a href=\"note\">centred</a>")->SetAlignment(TTextAlignment::taCenter);
@@ -211,10 +234,13 @@ void TStatusBarScene::Paint(HDC dc) {
 
 std::vector<TRenderItem> StatusBarRenderItems() {
     return {
-        {L"statusbar-presets", L"The status bar in each preset: HTML, light, dark and Button panels", kBarWidth,
+        {L"statusbar-presets",
+         L"The status bar in each preset: HTML, light and dark panels, a hot and a down Button panel", kBarWidth,
          15 * kRow + 4, 2, PaintPresets},
-        {L"statusbar-styles", L"Panel styles: text alignments, images, image list, animation, ellipses, locks",
-         kBarWidth, 4 * kRow + 4, 2, PaintStyles},
+        {L"statusbar-styles",
+         L"Panel styles: text alignments, images, image list, animation, ellipses, locks, date, owner draw, "
+         L"disabled image",
+         kBarWidth, 5 * kRow + 4, 2, PaintStyles},
         {L"statusbar-gauges", L"Progress panels: blocks, smooth, stacked, borders, absolute text", kBarWidth,
          8 * kRow + 4, 2, PaintGauges},
         {L"statusbar-html", L"Rich panel text in a 681-wide bar and the simple panel", 681, 2 * kRow + 4, 2,
