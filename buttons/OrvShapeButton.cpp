@@ -8,6 +8,7 @@
 #include "framework/Forms.h"
 #include "framework/RegisteredMessages.h"
 #include "framework/Screen.h"
+#include "framework/SysUtils.h"
 #include "framework/Timer.h"
 #include "hints/OrvHintInfo.h"
 #include "hints/ShortCutHintWindow.h"
@@ -27,14 +28,25 @@ namespace {
 // Posted to itself in glass mode: repaint shape, picture and caption.
 constexpr UINT WM_ORV_SHAPEREPAINT = WM_ORV_FIRST + 0x32;
 
-// Every IWinStyle child of a frame (the frame's own children, in list order).
+// The IWinStyle controls of a frame in list order, however deep a plain container holds
+// them; an IWinStyle control speaks for what it contains, so the walk stops there.
+void CollectWinStyle(TWinControl* parent, std::vector<IWinStyle*>& out) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (auto* w = dynamic_cast<IWinStyle*>(c))
+            out.push_back(w);
+        else if (auto* container = dynamic_cast<TWinControl*>(c))
+            CollectWinStyle(container, out);
+    }
+}
+
 template <class F>
 void ForEachWinStyleChild(TWinControl* frame, F f) {
     if (!frame) return;
-    std::vector<TControl*> children;
-    for (int i = 0; i < frame->ControlCount(); ++i) children.push_back(frame->Controls(i));
-    for (TControl* c : children)
-        if (auto* w = dynamic_cast<IWinStyle*>(c)) f(*w);
+    // Collected first: a call may change the tree.
+    std::vector<IWinStyle*> targets;
+    CollectWinStyle(frame, targets);
+    for (IWinStyle* w : targets) f(*w);
 }
 
 }  // namespace
@@ -728,6 +740,20 @@ void TOrvCustomShapeButton::ShowShortCutHint() {
     FShortCutHint->ActivateHint(Bounds(at.X, at.Y, w, h), FShortCutHintText);
 }
 
+IToolBarKeyTips::TMatch TOrvCustomShapeButton::MatchShortCutHint(const std::wstring& typed) {
+    if (FShortCutHintText.empty()) return kmNone;
+    if (CompareText(FShortCutHintText, typed) == 0) {
+        Invalidate();
+        if (GetEnabled()) Click();
+        return kmMatched;
+    }
+    bool candidate =
+        typed.size() <= FShortCutHintText.size() && CompareText(FShortCutHintText.substr(0, typed.size()), typed) == 0;
+    if (candidate) return kmCandidate;
+    HideShortCutHint();
+    return kmNone;
+}
+
 void TOrvCustomShapeButton::HideShortCutHint() {
     if (!FShortCutHint) return;
     TShortCutHintWindow* w = FShortCutHint;
@@ -782,7 +808,7 @@ TShapeButtonColors ShapeColors(const TShapeColorSet& s) {
 }
 
 // Everything the face of a shape button is drawn from, the background under it included
-// (by its pixels' hash): a face is kept per record and copied.
+// (by the parent's name for it or its pixels' hash): a face is kept per record and copied.
 struct TShapeFace {
     int Width = 0;
     int Height = 0;
@@ -800,10 +826,12 @@ struct TShapeFace {
     int Alignment = 0;
     int TextOffset = 0;
     int AntiAlias = 0;
+    // The parent's name for the pixels beneath, or 0 and their hash.
+    uint64_t ParentKey = 0;
     size_t Background = 0;
     auto Tie() const {
         return std::tie(Width, Height, Colors, Shape, Office2010, Look, MenuShape, Picture, PictureVersion, Layout,
-                        Caption, Font, Enabled, Alignment, TextOffset, AntiAlias, Background);
+                        Caption, Font, Enabled, Alignment, TextOffset, AntiAlias, ParentKey, Background);
     }
 };
 
@@ -861,7 +889,9 @@ void TOrvCustomShapeButton::DrawShape(TCanvas& canvas, const TRect& r, TShapeLoo
 }
 
 void TOrvCustomShapeButton::DrawContent(TCanvas& canvas, TShapeLook look) {
-    TGDIPPicture* picture = FAppearance.GetShowPicture() ? CurrentPicture(look, FMouseInControl || FHot) : nullptr;
+    // The hot picture goes with the hot look (pointer or focus); on the menu's top frame
+    // only the pointer counts.
+    TGDIPPicture* picture = FAppearance.GetShowPicture() ? CurrentPicture(look, look == slHot) : nullptr;
     if (picture && picture->Empty()) picture = nullptr;
     if (picture && picture->Width() == 0) picture->GetImageSizes();
     int pw = picture ? picture->Width() : 0, ph = picture ? picture->Height() : 0;
@@ -923,11 +953,23 @@ void TOrvCustomShapeButton::Paint() {
         PaintTo(Canvas());
         return;
     }
-    // The background first, into a scratch face: its pixels are part of the key.
-    TFace back(FWidth, FHeight);
-    DrawParentBackground(back.DC());
+    // A parent that names the pixels beneath (the pager's kept backdrop) lets the face be
+    // keyed by that name: the background is drawn only when the face is made. Otherwise it
+    // goes first into a scratch face, and its pixels are part of the key.
+    uint64_t parentKey = 0;
+    if (FParent) {
+        TParentBackgroundQuery query;
+        query.Rect = BoundsRect();
+        if (FParent->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)) && query.Key)
+            parentKey = query.Key;
+    }
+    std::unique_ptr<TFace> back;
+    if (!parentKey) {
+        back = std::make_unique<TFace>(FWidth, FHeight);
+        DrawParentBackground(back->DC());
+    }
     TShapeLook look = CurrentLook();
-    TGDIPPicture* picture = FAppearance.GetShowPicture() ? CurrentPicture(look, FMouseInControl || FHot) : nullptr;
+    TGDIPPicture* picture = FAppearance.GetShowPicture() ? CurrentPicture(look, look == slHot) : nullptr;
     TShapeFace key;
     key.Width = FWidth;
     key.Height = FHeight;
@@ -945,9 +987,13 @@ void TOrvCustomShapeButton::Paint() {
     key.Alignment = static_cast<int>(FTextAlignment);
     key.TextOffset = FTextOffset;
     key.AntiAlias = FAntiAlias;
-    key.Background = HashPixels(back.Bits(), static_cast<size_t>(FWidth) * FHeight);
+    key.ParentKey = parentKey;
+    key.Background = back ? HashPixels(back->Bits(), static_cast<size_t>(FWidth) * FHeight) : 0;
     auto face = SharedFaceCache().Get(key, FWidth, FHeight, [&](TFace& f, HDC faceDC) {
-        back.Blit(faceDC, 0, 0);
+        if (back)
+            back->Blit(faceDC, 0, 0);
+        else
+            DrawParentBackground(faceDC);
         TCanvas canvas;
         canvas.SetHandle(faceDC);
         PaintTo(canvas);

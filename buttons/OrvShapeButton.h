@@ -17,6 +17,7 @@
 #include "framework/ActnList.h"
 #include "framework/WinControl.h"
 #include "paint/OrvText.h"
+#include "toolbar/OrvPage.h"
 #include "toolbar/OrvStyleIF.h"
 #include "toolbar/ToolBarButtonPainter.h"
 
@@ -66,7 +67,7 @@ struct TShapeMenuPlacement {
 TShapeMenuPlacement ShapeMenuPlacement(bool scenic, TPoint buttonScreen, int buttonHeight, int menuWidth,
                                        int topFrameHeight, int workAreaRight);
 
-class TOrvCustomShapeButton : public TCustomControl, public IWinStyle {
+class TOrvCustomShapeButton : public TCustomControl, public IWinStyle, public IToolBarKeyTips {
 public:
     ORV_CLASS_NAME(TOrvCustomShapeButton)
     explicit TOrvCustomShapeButton(TComponent* owner);
@@ -94,6 +95,12 @@ public:
     void HideMenu() override { HideFrame(); }
     void ShowMenuShortCuts() override {}
     void HideMenuShortCuts() override {}
+
+    // --- the pager's key-tip typing ---------------------------------------------------
+    // Typed (the pager's buffer) equal to ShortCutHint clicks the button as a user would
+    // (the frame or menu then shows its own key tips); a hint that no longer starts with
+    // it hides the button's tip. An empty hint never takes part.
+    TMatch MatchShortCutHint(const std::wstring& typed) override;
 
     // --- published properties -------------------------------------------------------------
     TOrvShapeButtonAppearance& Appearance() { return FAppearance; }
@@ -142,8 +149,8 @@ public:
     bool MenuBeingShown() const { return FMenuBeingShown; }
     bool IsAeroVista() const { return FIsAeroVista; }
     int PreviewMenuOffSet() const { return FPreviewMenuOffSet; }
-    // Tells every child of the frame that implements IWinStyle (frame window hide,
-    // palettes).
+    // Tells every control of the frame that implements IWinStyle, also inside plain
+    // containers of the frame (frame window hide, palettes).
     void HideFrameShortCuts();
     void TellFrameChangeMenu(TColor color);
     // Draws the button on a canvas at the origin, as its own paint does after the parent

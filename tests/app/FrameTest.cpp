@@ -9,7 +9,10 @@
 #include "TestSupport.h"
 #include "app/ZemForm3.h"
 #include "app/ZemFrame2.h"
+#include "appmenu/OrvPreviewMenu.h"
+#include "buttons/FrameWindow.h"
 #include "buttons/OrvShapeButton.h"
+#include "paint/OrvLook.h"
 #include "toolbar/OrvToolBarPager.h"
 #include "framework/Forms.h"
 #include "itemlist/GDIPWedgeItem.h"
@@ -166,4 +169,72 @@ TEST(BackstageFrame, TheMainWindowHoldsItHiddenWithTheRedMenuOverrides) {
     EXPECT_EQ(form->OrvShapeButton1->GetFrame(), static_cast<TWinControl*>(&frame));
     EXPECT_EQ(form->OrvShapeButton1->GetOrvPreviewMenu(), form->OrvPreviewMenu1);
     EXPECT_EQ(form->OrvShapeButton1->Parent(), static_cast<TWinControl*>(form->OrvToolBarPager1));
+}
+
+TEST(BackstageFrame, FileOnTheShownWindowOpensItAcrossThePagerInTheOffice2010Look) {
+    struct TFlags {
+        bool Scenic = ScenicRibbonMode, Office = Office2010Look;
+        ~TFlags() {
+            ScenicRibbonMode = Scenic;
+            Office2010Look = Office;
+        }
+    } restore;
+    orvtest::TScratchCurrentUser scratch;
+    TShowMessageHook old = SetShowMessageHook([](const std::wstring&) {});
+    TOwnedPtr<TZemForm3> form(Make<TZemForm3>(nullptr));
+    SetShowMessageHook(old);
+    EXPECT_TRUE(ScenicRibbonMode && Office2010Look) << "the styler's Office 2010 style set both look flags";
+
+    // The styler's broadcasts while the layout was read re-bounded and re-styled the
+    // button; what it shows is the stored "File".
+    TOrvShapeButton* file = form->OrvShapeButton1;
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->BoundsRect(), Bounds(0, 30, 55, 24));
+    EXPECT_EQ(file->Appearance().GetShape(), TOrvButtonShape::bsRectangle);
+    EXPECT_FALSE(file->Appearance().GetShowMenuShape()) << "no menu glyph in the Office 2010 look";
+    EXPECT_EQ(file->Appearance().GetColor(), 0x00DA7D3E);
+    EXPECT_EQ(file->Appearance().GetInnerBorderColorHot(), 0x00F3A155);
+    EXPECT_EQ(file->Font().GetColor(), clWhite);
+    EXPECT_EQ(file->GetFrame(), static_cast<TWinControl*>(form->ZemFrame2));
+
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    orvtest::PumpFor(150);
+    glowtest::ClickAt(file, 27, 12);
+    ASSERT_TRUE(
+        orvtest::PumpUntil([&] { return file->FrameWindow() && IsWindowVisible(file->FrameWindow()->Handle()); }, 3000))
+        << "\"File\" opens the frame window";
+    EXPECT_FALSE(form->OrvPreviewMenu1->MenuVisible()) << "the frame, not the application menu";
+    RECT r{};
+    GetWindowRect(file->FrameWindow()->Handle(), &r);
+    TPoint below = file->ClientToScreen({0, 24});
+    EXPECT_EQ(r.left, below.X);
+    EXPECT_EQ(r.top, below.Y - 1);
+    EXPECT_EQ(r.right - r.left, 681) << "as wide as the pager";
+    int h = form->Height() - (2 * GetSystemMetrics(SM_CXFRAME) + 24 + 30);
+    EXPECT_EQ(r.bottom - r.top, h);
+    TZemFrame2& frame = *form->ZemFrame2;
+    EXPECT_EQ(frame.Parent(), static_cast<TWinControl*>(file->FrameWindow()));
+    EXPECT_EQ(frame.BoundsRect(), Bounds(0, 3, 681, h - 3));
+    EXPECT_TRUE(IsWindowVisible(frame.OrvPolyList1->Handle()));
+    EXPECT_EQ(TopmostListWindow(frame), L"OrvPolyList1");
+
+    // The main window moves and grows: the frame window stays under "File" and below it.
+    const RECT before = r;
+    form->SetBounds(form->Left() + 30, form->Top() + 20, form->Width(), form->Height() + 40);
+    orvtest::PumpFor(100);
+    GetWindowRect(file->FrameWindow()->Handle(), &r);
+    below = file->ClientToScreen({0, 24});
+    EXPECT_EQ(r.left, before.left + 30);
+    EXPECT_EQ(r.left, below.X);
+    EXPECT_EQ(r.top, before.top + 20);
+    EXPECT_EQ(r.top, below.Y - 1);
+    EXPECT_EQ(r.bottom - r.top, h + 40);
+    EXPECT_EQ(r.bottom - r.top, form->Height() - (2 * GetSystemMetrics(SM_CXFRAME) + 24 + 30));
+    EXPECT_EQ(frame.Height(), r.bottom - r.top - 3);
+
+    glowtest::Keys({VK_ESCAPE});
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !IsWindowVisible(file->FrameWindow()->Handle()); }, 1000))
+        << "Escape closes it";
+    // The window goes with the frame inside it: the frame's owner frees it once.
 }

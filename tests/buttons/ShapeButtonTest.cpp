@@ -3,10 +3,59 @@
 #include <gtest/gtest.h>
 
 #include "ShapeButtonTestSupport.h"
+#include "framework/ActnList.h"
 #include "framework/RegisteredMessages.h"
+#include "paint/FaceCache.h"
+#include "paint/GDIPPicture.h"
 #include "toolbar/OrvToolBarForm.h"
 
 using namespace shapetest;
+
+namespace {
+
+// A 16 x 16 24-bit BMP of one colour (0x00BBGGRR).
+std::vector<uint8_t> SolidBmp(TColor color) {
+    const int w = 16, h = 16, row = w * 3;
+    std::vector<uint8_t> out(54 + static_cast<size_t>(row) * h);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    };
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(2, static_cast<uint32_t>(out.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    out[26] = 1;
+    out[28] = 24;
+    for (size_t at = 54; at + 2 < out.size(); at += 3) {
+        out[at] = static_cast<uint8_t>(color >> 16);
+        out[at + 1] = static_cast<uint8_t>(color >> 8);
+        out[at + 2] = static_cast<uint8_t>(color);
+    }
+    return out;
+}
+
+// The button alone, painted into a bitmap as its own paint does, through the kept face
+// or drawn afresh.
+std::unique_ptr<TBitmap> PaintButton(TOrvShapeButton* b, bool kept) {
+    bool saved = ShapeButtonFaceCache;
+    ShapeButtonFaceCache = kept;
+    auto bmp = std::make_unique<TBitmap>(b->Width(), b->Height());
+    b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp->Canvas().Handle()), 0);
+    ShapeButtonFaceCache = saved;
+    return bmp;
+}
+
+int DifferentPixels(TBitmap& a, TBitmap& b) {
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) n += a.PixelColor(x, y) != b.PixelColor(x, y);
+    return n;
+}
+
+}  // namespace
 
 TEST(ShapeButtonAppearance, DefaultsAssignAndAssignColors) {
     TOrvShapeButtonAppearance a;
@@ -193,6 +242,79 @@ TEST(ShapeButtonStyle, InitializeStyleBoundsAndColourPresets) {
     }
 }
 
+TEST(ShapeButtonStyle, TheVisualStateChoosesTheLookAndItsPicture) {
+    TMainWindow w;
+    TLookFlags flags(true, true);
+    TOrvShapeButton* b = w.Button;
+    b->Appearance().SetShape(TOrvButtonShape::bsCustom);
+    b->SetText(L"");
+    b->Picture().SetData(SolidBmp(0x0000FF));
+    b->PictureHot().SetData(SolidBmp(0x00FF00));
+    b->PictureDown().SetData(SolidBmp(0xFF0000));
+    b->PictureDisabled().SetData(SolidBmp(0x808080));
+    // The picture is centred: (19, 4) to (35, 20).
+    auto centre = [&] { return Snapshot(b)->PixelColor(27, 12); };
+    EXPECT_EQ(b->CurrentLook(), slNormal);
+    EXPECT_TRUE(Near(centre(), 0x0000FF, 2)) << "Picture when normal";
+
+    b->SetTabStop(true);
+    b->SetFocus();
+    orvtest::PumpFor(30);
+    EXPECT_EQ(b->CurrentLook(), slHot) << "the focus makes it hot";
+    EXPECT_TRUE(Near(centre(), 0x00FF00, 2)) << "PictureHot with the hot look";
+
+    b->SetStyle(tasCheck);
+    b->SetDown(true);
+    EXPECT_EQ(b->CurrentLook(), slDown) << "down wins over hot";
+    EXPECT_TRUE(Near(centre(), 0xFF0000, 2));
+    b->PictureDown().Assign(nullptr);
+    EXPECT_TRUE(Near(centre(), 0x0000FF, 2)) << "no down picture: Picture, not the hot one";
+
+    b->SetEnabled(false);
+    EXPECT_EQ(b->CurrentLook(), slDisabled) << "disabled wins over down";
+    EXPECT_TRUE(Near(centre(), 0x808080, 2));
+    b->SetEnabled(true);
+    b->SetDown(false);
+
+    // From the click until the delayed show has run, the button is down.
+    b->SetFrame(w.Frame);
+    b->Click();
+    EXPECT_TRUE(b->MenuBeingShown());
+    EXPECT_EQ(b->CurrentLook(), slDown) << "down while the frame is being shown";
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return !b->MenuBeingShown(); }, 2000));
+    EXPECT_NE(b->CurrentLook(), slDown);
+    b->HideFrame();
+}
+
+TEST(ShapeButtonAction, CheckedAndGroupIndexFollowTheAction) {
+    TFixture f;
+    auto add = [&](int left) {
+        auto* b = new TOrvShapeButton(f.Form.get());
+        b->SetParent(f.Form.get());
+        b->SetBounds(left, 10, 55, 24);
+        return b;
+    };
+    TOrvShapeButton* first = add(10);
+    TOrvShapeButton* second = add(80);
+    auto* action = new TAction(f.Form.get());
+    action->SetGroupIndex(2);
+    first->SetAction(action);
+    EXPECT_EQ(first->GetGroupIndex(), 2) << "a button without a group takes the action's";
+    action->SetChecked(true);
+    EXPECT_TRUE(first->GetDown()) << "Checked drives Down while the two agreed";
+
+    auto* other = new TAction(f.Form.get());
+    other->SetGroupIndex(7);
+    second->SetGroupIndex(2);
+    second->SetAction(other);
+    EXPECT_EQ(second->GetGroupIndex(), 2) << "a button with a group keeps it";
+    // The second of group 2 goes down: the first goes up and unchecks its action.
+    second->SetDown(true);
+    EXPECT_TRUE(second->GetDown());
+    EXPECT_FALSE(first->GetDown());
+    EXPECT_FALSE(action->GetChecked());
+}
+
 TEST(ShapeButtonStyle, FrameHeightOnAndOffGlassNormalAndMaximized) {
     int frame = GetSystemMetrics(SM_CXFRAME), border = GetSystemMetrics(SM_CYFRAME);
     int caption = GetSystemMetrics(SM_CYCAPTION);
@@ -302,6 +424,45 @@ TEST(ShapeButtonPaint, Office2010ThirdsOrbAndMenuGlyph) {
         EXPECT_TRUE(Near(bmp->PixelColor(31, 12), 0x00FF00, 2)) << "between the list and the arrow";
         EXPECT_TRUE(Near(bmp->PixelColor(5, 12), 0x00FF00, 2)) << "left of the glyph";
     }
+}
+
+TEST(ShapeButtonPaint, OnThePagersBackdropTheKeptFaceIsTheDirectPaintAndFollowsIt) {
+    TMainWindow w;
+    TLookFlags flags(true, true);
+    w.Pager->Caption().SetCaption(L"Quillan - a caption long enough to lie under the button");
+    TOrvShapeButton* b = w.Button;
+    // Picture and text only, over the middle of the caption text, where the pager names
+    // its backdrop: the face is the pager's pixels.
+    b->Appearance().SetShape(TOrvButtonShape::bsCustom);
+    b->SetText(L"");
+    b->SetBounds(w.Pager->Width() / 2 - 27, 2, 55, 24);
+    orvtest::PumpFor(30);
+    TParentBackgroundQuery query;
+    query.Rect = b->BoundsRect();
+    ASSERT_EQ(w.Pager->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)), 1);
+
+    auto same = [&](const char* what) {
+        auto kept = PaintButton(b, true);
+        auto direct = PaintButton(b, false);
+        EXPECT_EQ(DifferentPixels(*kept, *direct), 0) << what;
+        return kept;
+    };
+    same("first paint");
+    SharedFaceCache().ResetCounters();
+    auto before = same("from the kept face");
+    EXPECT_EQ(SharedFaceCache().Misses(), 0u) << "a steady repaint makes no face";
+    // The caption text beneath goes: the face must follow the pager.
+    w.Pager->Caption().SetCaption(L"");
+    orvtest::PumpFor(30);
+    auto after = same("the text beneath gone");
+    EXPECT_GT(DifferentPixels(*before, *after), 20) << "the text showed and is gone";
+
+    b->Appearance().SetShape(TOrvButtonShape::bsRectangle);
+    b->SetText(L"File");
+    same("the rectangle");
+    b->SetFocus();
+    orvtest::PumpFor(30);
+    same("hot");
 }
 
 TEST(ShapeButtonPaint, FrameWindowTopStrip) {

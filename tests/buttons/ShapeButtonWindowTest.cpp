@@ -10,6 +10,7 @@
 #include "appmenu/OrvPreviewMenuPanel.h"
 #include "hints/ShortCutHintWindow.h"
 #include "paint/GDIPPicture.h"
+#include "toolbar/OrvPage.h"
 
 using namespace shapetest;
 
@@ -28,6 +29,20 @@ TRect RegionBox(HWND h) {
     GetRgnBox(region.Get(), &box);
     return {box.left, box.top, box.right, box.bottom};
 }
+
+// A frame child that takes part in the style protocol and counts its key-tip calls.
+class TWinStyleProbe : public TCustomControl, public IWinStyle {
+public:
+    explicit TWinStyleProbe(TComponent* owner) : TCustomControl(owner) {}
+    void ChangeStyle(bool, int) override {}
+    void ChangeMenu(TColor) override {}
+    void UpdateMenu() override {}
+    void HideMenu() override {}
+    void ShowMenuShortCuts() override { ++Shown; }
+    void HideMenuShortCuts() override { ++Hidden; }
+    int Shown = 0;
+    int Hidden = 0;
+};
 
 }  // namespace
 
@@ -168,6 +183,73 @@ TEST(ShapeButtonWindow, GroupsKeyTipsAndANarrowFrameWindowsRegion) {
     EXPECT_EQ(RegionBox(fw).Width(), 300);
     b->UpdateMenu();
     EXPECT_EQ(RegionBox(fw).Width(), pagerWidth) << "placed under the button again";
+}
+
+TEST(ShapeButtonWindow, APressOnThePagerClosesTheFrameWindowWhichNeverTakesTheActivation) {
+    TMainWindow w;
+    TLookFlags flags(true, true);
+    w.Pager->AddOrvPage(L"Home");
+    w.Button->SetFrame(w.Frame);
+    ClickAt(w.Button, 20, 12);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return w.FrameOpen(); }, 2000));
+    HWND main = w.Form->Handle();
+    SetForegroundWindow(main);
+    orvtest::PumpFor(50);
+    ASSERT_EQ(GetForegroundWindow(), main);
+    ClickAt(w.FrameChild, 50, 25);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(GetForegroundWindow(), main) << "a click into the frame window leaves the main window active";
+    EXPECT_TRUE(w.FrameOpen()) << "and keeps it open";
+
+    // Any press on the pager (here its tab) hides it.
+    TRect tab = w.Pager->GetTabRect(0);
+    ASSERT_FALSE(tab.IsEmpty());
+    ClickAt(w.Pager, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !w.FrameOpen(); }, 1000)) << "the pager's press closes it";
+}
+
+TEST(ShapeButtonWindow, ItsKeyTipTypedOnThePagerClicksItAndTheFrameShowsItsChildrensKeyTips) {
+    TMainWindow w;
+    TLookFlags flags(true, true);
+    TOrvPage* first = w.Pager->AddOrvPage(L"Home");
+    TOrvPage* second = w.Pager->AddOrvPage(L"Insert");
+    first->SetShortCutHint(L"NA");
+    second->SetShortCutHint(L"NB");
+    // Inside a plain panel of the frame: the key tips reach it there too.
+    auto* box = new TPanel(w.Form.get());
+    box->SetParent(w.Frame);
+    box->SetBounds(0, 60, 150, 60);
+    auto* probe = new TWinStyleProbe(w.Form.get());
+    probe->SetParent(box);
+    probe->SetBounds(10, 10, 100, 40);
+    w.Button->SetFrame(w.Frame);
+    w.Button->SetShortCutHint(L"F");
+
+    w.Pager->ShowShortCutHint();
+    ASSERT_TRUE(w.Pager->ShortCutHintShowing());
+    ASSERT_NE(w.Button->ShortCutHintWindow(), nullptr) << "the pager tells the button to show its tip";
+    EXPECT_TRUE(IsWindowVisible(w.Button->ShortCutHintWindow()->Handle()));
+    Keys({'N'});
+    EXPECT_TRUE(w.Pager->ShortCutHintShowing()) << "both tabs are candidates";
+    EXPECT_EQ(w.Button->ShortCutHintWindow(), nullptr) << "F does not start with N";
+    w.Pager->HideShortCutHint();
+
+    w.Pager->ShowShortCutHint();
+    ASSERT_NE(w.Button->ShortCutHintWindow(), nullptr);
+    Keys({'F'});
+    EXPECT_FALSE(w.Pager->ShortCutHintShowing()) << "a match ends the key tips";
+    EXPECT_EQ(w.Button->ShortCutHintWindow(), nullptr);
+    EXPECT_EQ(w.Clicks, 1) << "clicked as by the user";
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return w.FrameOpen(); }, 2000));
+    EXPECT_EQ(probe->Shown, 1) << "the frame's children show their key tips";
+    int hiddenBefore = probe->Hidden;
+    w.Button->HideFrame();
+    EXPECT_GT(probe->Hidden, hiddenBefore) << "and hide them with the frame window";
+
+    // Opened by a click, the frame's children show no key tips.
+    ClickAt(w.Button, 20, 12);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return w.FrameOpen(); }, 2000));
+    EXPECT_EQ(probe->Shown, 1);
 }
 
 // --- mended faults -----------------------------------------------------------------------------

@@ -5,8 +5,9 @@
 //       read and dismiss its first message box, press "Test HKEY_CURRENT_USER"
 //       in the main window (found, like the pager, page and toolbar, by the
 //       component name on its window), read and dismiss the second box, close
-//       the window with the pager's close button. A picture of the window is
-//       saved in the temporary folder.
+//       the window with the pager's close button. Before closing, the absent
+//       scenario opens the backstage frame with "File" (the frame journey below).
+//       Pictures of the window and the frame are saved in the temporary folder.
 //   E2eDriver <Quillan.exe> --screenshots <folder>
 //       Start the program with the registry as it is and save
 //       run-1-message.bmp (first message box), run-2-window.bmp (main
@@ -238,22 +239,30 @@ BandColours CountBandColours(HWND menu, int top, int bottom) {
     return counts;
 }
 
-// "File" opens the frame; "Menu Item 3" brings its list to the front, "Save" changes
-// nothing, a hovered entry is framed in red, Escape closes the frame. Pictures go to
-// `shots` when it is not empty.
-void RunFrameJourney(const e2e::RunningProgram& program, HWND mainWindow, const std::wstring& shots) {
-    HWND file = e2e::FindDescendantByName(mainWindow, L"OrvShapeButton1");
-    if (!file) {
-        std::printf("e2e frame: the main window has no application button yet; the frame steps did not run\n");
-        return;
-    }
+// "File" opens the frame window under it; "Menu Item 3" brings its list to the front,
+// "Save" changes nothing, a hovered entry is framed in red, Escape closes the frame.
+// Pictures go to `shots` (named prefix + "4-frame" and so on) when it is not empty.
+void RunFrameJourney(const e2e::RunningProgram& program, HWND mainWindow, const std::wstring& shots,
+                     const std::wstring& prefix) {
+    HWND file = e2e::WaitForNamed(mainWindow, L"OrvShapeButton1", kStepTimeoutMs);
+    if (e2e::TextOf(file) != L"File")
+        throw StepFailed("the application button says \"" + e2e::Printable(e2e::TextOf(file)) + "\"");
     e2e::ClickLikeAUser(file);
     HWND frame = WaitForShownFrame(program, true);
+    // The frame window: a pop-up of its own, its top edge one pixel into the button's bottom.
+    HWND host = GetAncestor(frame, GA_ROOT);
+    RECT button{}, window{};
+    GetWindowRect(file, &button);
+    GetWindowRect(host, &window);
+    if (host == mainWindow || window.left != button.left || window.top != button.bottom - 1)
+        throw StepFailed("the frame is not in a window under \"File\": window at (" + std::to_string(window.left) +
+                         ", " + std::to_string(window.top) + "), button bottom-left (" + std::to_string(button.left) +
+                         ", " + std::to_string(button.bottom) + ")");
     HWND menu = e2e::WaitForNamed(frame, L"AppMenu1", kStepTimeoutMs);
     for (const wchar_t* list : kListNames) e2e::WaitForNamed(frame, list, kStepTimeoutMs);
     ExpectTopmostList(frame, L"OrvPolyList1", "when the frame opens");
     Sleep(kPaintSettleMs);
-    if (!shots.empty()) e2e::SaveScreenBmp(shots + L"\\run-4-frame.bmp");
+    if (!shots.empty()) e2e::SaveScreenBmp(shots + L"\\" + prefix + L"4-frame.bmp");
 
     // "Menu Item 3" is the menu's entry from y 233 to 273.
     e2e::ClickLikeAUserAt(menu, ScreenPoint(menu, 80, 253));
@@ -263,7 +272,7 @@ void RunFrameJourney(const e2e::RunningProgram& program, HWND mainWindow, const 
     if (!shots.empty()) {
         RECT r{};
         GetWindowRect(frame, &r);
-        e2e::SaveScreenRectBmp(shots + L"\\run-5-menu-item-3.bmp", r);
+        e2e::SaveScreenRectBmp(shots + L"\\" + prefix + L"5-menu-item-3.bmp", r);
     }
 
     // "Save" (y 3 to 35) cannot be selected: the list stays.
@@ -283,7 +292,7 @@ void RunFrameJourney(const e2e::RunningProgram& program, HWND mainWindow, const 
     if (!shots.empty()) {
         RECT r{};
         GetWindowRect(menu, &r);
-        e2e::SaveScreenRectBmp(shots + L"\\run-6-hovered.bmp", r);
+        e2e::SaveScreenRectBmp(shots + L"\\" + prefix + L"6-hovered.bmp", r);
     }
     // The entry's red status badge is there before as well: the frame is what hovering adds.
     if (hovered.red - before.red < 40 || hovered.layoutBlue > 10)
@@ -323,7 +332,8 @@ void RunScenario(const std::wstring& exe, bool present) {
     e2e::PressOk(secondBox, kStepTimeoutMs);
 
     // The frame once per run of both scenarios is enough.
-    if (!present) RunFrameJourney(program, mainWindow, {});
+    // Its pictures go to the temporary folder, as the window's does.
+    if (!present) RunFrameJourney(program, mainWindow, TempFolder(), L"e2e-frame-");
 
     e2e::ClickLikeAUser(FindCloseButton(bar));
     const DWORD exitCode = program.WaitForExit(kStepTimeoutMs);
@@ -350,7 +360,7 @@ void TakeScreenshots(const std::wstring& exe, const std::wstring& folder) {
     RECT bar{};
     GetWindowRect(statusBar, &bar);
     e2e::SaveScreenRectBmp(folder + L"\\run-3-statusbar.bmp", bar);
-    RunFrameJourney(program, mainWindow, folder);
+    RunFrameJourney(program, mainWindow, folder, L"run-");
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     const DWORD exitCode = program.WaitForExit(kStepTimeoutMs);
     std::printf("program exited with code %lu\n", exitCode);
