@@ -6,11 +6,13 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/GdiHandles.h"
 #include "framework/Screen.h"
 #include "hints/OrvHintInfo.h"
 #include "paint/GDIPPicture.h"
+#include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 
@@ -58,6 +60,11 @@ void TCompactWindow::CreateParams(TCreateParams& params) {
     if (TForm* form = GetParentForm(FOwner)) params.WndParent = form->Handle();
 }
 
+void TCompactWindow::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FRibbon) FRibbon = nullptr;
+}
+
 void TCompactWindow::BeforeDestruction() {
     FMouseHook.reset();
     TForm::BeforeDestruction();
@@ -93,11 +100,17 @@ void TCompactWindow::Activate() {
         if (form->HandleAllocated()) SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
 }
 
-void TCompactWindow::Deactivate() {
-    TForm::Deactivate();
+bool TCompactWindow::MayHide() {
+    if (!FHideOnDeActivate || !GetVisible()) return false;
+    if (FOrvToolBar && FOrvToolBar->MenuDropped()) return false;
     bool canClose = true;
     if (FOwner->OnCompactCloseQuery) FOwner->OnCompactCloseQuery(this, canClose);
-    if (canClose && FHideOnDeActivate && GetVisible()) StartHideTimer();
+    return canClose;
+}
+
+void TCompactWindow::Deactivate() {
+    TForm::Deactivate();
+    if (MayHide()) StartHideTimer();
 }
 
 void TCompactWindow::StartHideTimer() {
@@ -130,6 +143,8 @@ bool TCompactWindow::MouseHook(uintptr_t message, intptr_t info) {
     auto* hook = reinterpret_cast<const MOUSEHOOKSTRUCT*>(info);
     HWND target = hook->hwnd;
     if (target == FHandle || IsChild(FHandle, target)) return false;
+    // A window that may not go now lets the press through to its target untouched.
+    if (!MayHide()) return false;
     // A press outside: the window goes, and the press reaches its target only through
     // the pass-on after hiding (so a button under it is pressed once, not twice).
     FClickTaken = true;
@@ -162,6 +177,17 @@ void TCompactWindow::ShowUnder(TOrvCustomGlowButton* button) {
         work = {r.left, r.top, r.right, r.bottom};
     }
     TPoint at = PlaceFor(anchor, {w, h}, work);
+    // A page shown in the minimized-ribbon pop-up: that pop-up loses the activation to
+    // this one (under some window managers only later, through the queue) and must not
+    // hide for it while this window shows; HideWindow gives the setting back.
+    TMinimizedRibbonWindow* ribbon = nullptr;
+    for (TControl* c = FOwner; c && !ribbon; c = c->Parent()) ribbon = dynamic_cast<TMinimizedRibbonWindow*>(c);
+    if (ribbon && !FRibbon) {
+        FRibbon = ribbon;
+        FRibbonHides = ribbon->GetHideOnDeActivate();
+        ribbon->SetHideOnDeActivate(false);
+        FreeNotification(ribbon);
+    }
     SetBounds(at.X, at.Y, 0, 0);
     Show();
     SetBounds(at.X, at.Y, w, h);
@@ -180,6 +206,10 @@ void TCompactWindow::HideWindow() {
     }
     bool wasVisible = GetVisible();
     Hide();
+    if (TMinimizedRibbonWindow* ribbon = std::exchange(FRibbon, nullptr)) {
+        ribbon->SetHideOnDeActivate(FRibbonHides);
+        RemoveFreeNotification(ribbon);
+    }
     if (FDropDownButton) FDropDownButton->SetDown(false);
     if (wasVisible && FOwner->HandleAllocated()) PostMessageW(FOwner->Handle(), CompactWinHideMessage(), 0, 0);
 }

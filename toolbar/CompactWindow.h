@@ -14,6 +14,7 @@ namespace orv {
 
 class TOrvCustomToolBar;
 class TOrvCustomGlowButton;
+class TMinimizedRibbonWindow;
 
 // Posted to the compacted toolbar with the screen point of the click its window took.
 UINT CompactPassClickMessage();
@@ -40,6 +41,7 @@ public:
     // Where the window goes for a toolbar whose bottom-left corner is at anchor
     // (screen), for a window of that size, inside workArea.
     static TPoint PlaceFor(TPoint anchor, TSize size, const TRect& workArea);
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -51,6 +53,9 @@ protected:
     void BeforeDestruction() override;
 
 private:
+    // Deactivation or a press outside may hide it: hide-on-deactivate set, no menu of
+    // the clone open, and the owner's close query agrees.
+    bool MayHide();
     void StartHideTimer();
     void HideTick();
     bool MouseHook(uintptr_t message, intptr_t info);
@@ -64,6 +69,10 @@ private:
     bool FClickTaken = false;
     POINT FClickPoint{};
     std::unique_ptr<TThreadHook> FMouseHook;
+    // The minimized-ribbon pop-up the page shows in, kept from hiding while this shows,
+    // and its own setting to give back.
+    TMinimizedRibbonWindow* FRibbon = nullptr;
+    bool FRibbonHides = true;
 };
 
 }  // namespace orv

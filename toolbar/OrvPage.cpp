@@ -481,7 +481,9 @@ void TOrvPage::Resize() {
     FLastWidth = FWidth;
     FRunningPass = true;
     try {
-        if (last < 0 || FWidth < last)
+        // With no width known before (a page made in code), the room decides the direction.
+        bool narrower = last < 0 ? FreeRoom(FToolBars, FWidth) <= 0 : FWidth < last;
+        if (narrower)
             ShrinkPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });
         else if (FWidth > last)
             GrowPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });

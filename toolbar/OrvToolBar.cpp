@@ -4,6 +4,7 @@
 
 #include "paint/OrvLook.h"
 
+#include "framework/ClassRegistry.h"
 #include "framework/Forms.h"
 #include "framework/HintWindow.h"
 #include "framework/ImageList.h"
@@ -450,7 +451,23 @@ void TOrvCustomToolBar::PositionControls() {
     }
     FPositioning = false;
     FInternalControlPositioning = false;
+    FPlacedSizes.clear();
+    for (TControl* c : FOTBControls) FPlacedSizes.push_back({c, {c->Width(), c->Height()}});
     Invalidate();
+}
+
+void TOrvCustomToolBar::AlignControls(TControl* control, TRect& rect) {
+    TCustomControl::AlignControls(control, rect);
+    // A control that sized itself since the last positioning (a glow button changing its
+    // size state or caption) moves the ones after it: re-position. Positioning's own
+    // moves come back here while it runs and are skipped.
+    if (FPositioning || FUpdateCount > 0 || IsLoading() || IsDestroying()) return;
+    bool changed = FPlacedSizes.size() != static_cast<size_t>(FOTBControls.Count());
+    for (size_t i = 0; !changed && i < FPlacedSizes.size(); ++i) {
+        TControl* c = FOTBControls[static_cast<int>(i)];
+        changed = FPlacedSizes[i].first != c || FPlacedSizes[i].second != TSize{c->Width(), c->Height()};
+    }
+    if (changed) PositionControls();
 }
 
 void TOrvCustomToolBar::PositionFlow() {
@@ -574,6 +591,36 @@ void TOrvCustomToolBar::UpdateSize() {
 void TOrvCustomToolBar::SetPosition(TDockAlign value) {
     if (FPosition == value) return;
     FPosition = value;
+    bool horizontal = IsHorizontalAlign(value);
+    // A toolbar whose size is given from outside (AutoSize off) keeps its bounds.
+    auto setLength = [&] {
+        if (!FAutoSize) return;
+        if (horizontal)
+            TCustomControl::SetBounds(FLeft, FTop, FMaxLength, FSizeAtDock);
+        else
+            TCustomControl::SetBounds(FLeft, FTop, FSizeAtDock, FMaxLength);
+    };
+    // The new side's shape first, so the controls size themselves against its thickness;
+    // every toolbar control turns with the toolbar, and it positions once afterwards.
+    ++FUpdateCount;
+    setLength();
+    try {
+        for (TControl* c : FOTBControls)
+            if (auto* control = dynamic_cast<TOrvCustomToolBarControl*>(c)) control->SetPosition(value);
+    } catch (...) {
+        --FUpdateCount;
+        throw;
+    }
+    --FUpdateCount;
+    // The longest the toolbar can be on the new side: grip part, every visible control
+    // along the new axis, the right handle's part.
+    bool bareGrip = OnPage() || FToolBarState == tsFloating;
+    int length = bareGrip ? 2 : FDragGripWidth + 2;
+    for (TControl* c : FOTBControls)
+        if (c->GetVisible()) length += horizontal ? c->Width() : c->Height();
+    length += FShowRightHandle ? 14 : 4;
+    FMaxLength = std::max(FMinLength, length);
+    setLength();
     PositionControls();
 }
 
@@ -903,8 +950,11 @@ void TOrvCustomToolBar::InvalidateWithBackgroundControls() {
     Invalidate();
     for (TControl* c : FOTBControls) {
         std::wstring name = c->ClassName();
+        // Whatever may show the toolbar's pixels through it: glow buttons, containers, the
+        // office controls, and any control that publishes a Transparent setting.
         bool showsBackground = dynamic_cast<TOrvCustomGlowButton*>(c) || dynamic_cast<TOrvToolBarContainer*>(c) ||
-                               name.find(L"OrvOffice") != std::wstring::npos;
+                               name.find(L"OrvOffice") != std::wstring::npos ||
+                               TClassRegistry::Publishes(name, L"Transparent");
         if (showsBackground) c->Invalidate();
         if (auto* container = dynamic_cast<TOrvToolBarContainer*>(c)) {
             for (int i = 0; i < container->ControlCount(); ++i) {

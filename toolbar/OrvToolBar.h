@@ -8,6 +8,7 @@
 // and window (whose clone holds the controls). Links (styler, images, menus) are not owned.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/OrvGlowButton.h"
@@ -389,6 +390,7 @@ protected:
     void WindowTimer(UINT_PTR id) override;
     void Resize() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
+    void AlignControls(TControl* control, TRect& rect) override;
     // Entry points filled by docking, the option window and the menu bar.
     virtual void ShowOptionWindow() {}
     virtual void HideOptionWindow() {}
@@ -530,6 +532,8 @@ private:
         TRect Bounds;
     };
     std::vector<TSavedPlace> FSavedPlaces;
+    // The controls and their sizes as the last positioning left them.
+    std::vector<std::pair<const TControl*, TSize>> FPlacedSizes;
 };
 
 class TOrvToolBar : public TOrvCustomToolBar {

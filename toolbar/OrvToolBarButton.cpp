@@ -713,7 +713,10 @@ void TOrvCustomToolBarButton::AdjustSize() {
     bool applyAcross = in.QuickAccess || floating || (FOrvToolBar && FOrvToolBar->GetAutoPositionControls());
     int across = sums.cy;
     if (FOrvToolBar && (Horizontal() || Rotated())) {
-        int inner = FOrvToolBar->Height() - 4;
+        // Across the toolbar: its height, or its width for a button turned with a vertical
+        // toolbar (raising a turned button to the toolbar's height would make it as wide
+        // as the toolbar is long).
+        int inner = (Rotated() ? FOrvToolBar->Width() : FOrvToolBar->Height()) - 4;
         if (FOrvToolBar->GetShowCaption()) inner -= FOrvToolBar->GetCaptionHeight();
         across = std::max(across, inner);
     } else if (FOrvQuickAccessToolBar) {

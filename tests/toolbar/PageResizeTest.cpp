@@ -6,9 +6,12 @@
 
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
+#include "framework/Menus.h"
 #include "toolbar/CompactWindow.h"
+#include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 #include "toolbar/ToolBarResize.h"
 
 using namespace orv;
@@ -183,6 +186,8 @@ TEST(CompactWindowOnScreen, OpensUnderTheButtonInsideTheWorkAreaAndAClickElsewhe
     r.Form->Show();
     SetForegroundWindow(r.Form->Handle());
     orvtest::PumpFor(50);
+    std::vector<TRect> places;
+    for (auto* b : r.Buttons[1]) places.push_back(b->BoundsRect());
     // Narrowing a page of buttons that stay large compacts the rightmost toolbar.
     r.SetWidth(r.FullWidth - 5);
     ASSERT_TRUE(r.Bars[1]->IsCompacted());
@@ -221,12 +226,150 @@ TEST(CompactWindowOnScreen, OpensUnderTheButtonInsideTheWorkAreaAndAClickElsewhe
         EXPECT_EQ(r.Buttons[1][k]->Parent(), r.Bars[1]);
         EXPECT_EQ(r.Bars[1]->IndexOfToolBarControl(r.Buttons[1][k]), k);
     }
-    EXPECT_LT(r.Buttons[1][0]->Left(), r.Buttons[1][1]->Left());
-    EXPECT_LT(r.Buttons[1][1]->Left(), r.Buttons[1][2]->Left());
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(r.Buttons[1][k]->BoundsRect(), places[k]) << "button " << k;
+    EXPECT_TRUE(r.Buttons[1][0]->Showing());
+}
+
+TEST(CompactWindowOnScreen, ACloseQuerySayingNoKeepsItOpenItsCornerSizesAndHidingRepaintsTheMenuBar) {
+    TRibbon r(2, 3, bsLarge);
+    auto* bar = new TMainMenu(r.Form.get());
+    auto* item = new TMenuItem(r.Form.get());
+    item->SetCaption(L"File");
+    bar->Items()->Add(item);
+    bar->SetForm(r.Form.get());
+    r.Form->Show();
+    SetForegroundWindow(r.Form->Handle());
+    orvtest::PumpFor(50);
+    r.SetWidth(r.FullWidth - 5);
+    ASSERT_TRUE(r.Bars[1]->IsCompacted());
+    bool allow = false;
+    int asked = 0, clicks = 0;
+    r.Bars[1]->OnCompactCloseQuery = [&](TObject*, bool& canClose) {
+        ++asked;
+        canClose = allow;
+    };
+    TOrvGlowButton* other = r.Buttons[0][0];
+    other->OnClick = [&](TObject*) { ++clicks; };
+    ClickAt(r.Bars[1]->CompactButton(), 20, 20);
+    orvtest::PumpFor(100);
+    TCompactWindow* window = r.Bars[1]->CompactWindow();
+    ASSERT_TRUE(window->GetVisible());
+
+    // The lower-right 10 x 10 pixels size the window.
+    POINT corner{window->Width() - 5, window->Height() - 5}, middle{window->Width() / 2, 5};
+    ClientToScreen(window->Handle(), &corner);
+    ClientToScreen(window->Handle(), &middle);
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTBOTTOMRIGHT);
+    EXPECT_NE(SendMessageW(window->Handle(), WM_NCHITTEST, 0, MAKELPARAM(middle.x, middle.y)), HTBOTTOMRIGHT);
+
+    ClickAt(other, 10, 10);
+    orvtest::PumpFor(200);
+    EXPECT_GE(asked, 1);
+    EXPECT_TRUE(window->GetVisible()) << "the close query kept it open";
+    EXPECT_EQ(clicks, 1) << "and the click reached its button directly";
+
+    allow = true;
+    int resizes = 0;
+    r.Form->OnResize = [&](TObject*) { ++resizes; };
+    int height = r.Form->Height();
+    ClickAt(other, 10, 10);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !window->GetVisible() && clicks == 2; }, 2000));
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return resizes >= 2; }, 1000))
+        << "the form with a menu bar goes one pixel higher and back once the window hid";
+    EXPECT_EQ(r.Form->Height(), height);
+}
+
+TEST(CompactWindowOnScreen, OpenedFromTheMinimizedRibbonItLeavesThatPopupShowing) {
+    SetCursorPos(20, 20);
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(60, 60, 640, 300);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetAlign(TAlign::alNone);
+    pager->SetBounds(0, 0, 600, 149);
+    pager->SetParent(form.get());
+    TOrvPage* page = pager->AddOrvPage(L"Home");
+    auto* tb = new TOrvToolBar(form.get());
+    page->AddOrvToolBar(tb);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new TOrvGlowButton(form.get());
+        b->SetCaption(L"Command");
+        b->SetParent(tb);
+    }
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    orvtest::PumpFor(60);
+    TRect tab = pager->GetTabRect(0);
+    auto clickTab = [&] { ClickAt(pager, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2); };
+    clickTab();
+    clickTab();  // a double click collapses
+    ASSERT_FALSE(pager->GetExpanded());
+    clickTab();
+    ASSERT_TRUE(pager->PopupShowing());
+    ASSERT_EQ(tb->Parent(), page->SelfClone());
+    tb->SetCompact(true);
+    ASSERT_TRUE(tb->IsCompacted());
+    orvtest::PumpFor(50);
+
+    ClickAt(tb->CompactButton(), 20, 20);
+    orvtest::PumpFor(300);
+    EXPECT_TRUE(tb->CompactWindow()->GetVisible());
+    EXPECT_TRUE(pager->PopupShowing()) << "the pop-up it lives in did not hide for it";
+    EXPECT_FALSE(pager->MinimizedRibbonWindow()->GetHideOnDeActivate());
+    tb->HideCompactWindow();
+    EXPECT_TRUE(pager->MinimizedRibbonWindow()->GetHideOnDeActivate()) << "given back when the window hides";
+    pager->HideMinimizedRibbon();
+    SetCursorPos(20, 20);
 }
 
 TEST(CompactWindowPlacement, StaysInsideTheWorkAreaOnTheRight) {
     TRect work{0, 0, 1024, 740};
     EXPECT_EQ(TCompactWindow::PlaceFor({100, 200}, {300, 90}, work), (TPoint{100, 200}));
     EXPECT_EQ(TCompactWindow::PlaceFor({900, 200}, {300, 90}, work), (TPoint{724, 200}));
+}
+
+TEST(RibbonPasses, NarrowingAndWideningAgainAndAgainEndsWhereItStarted) {
+    // Five groups of three large and three label-size buttons, as the bench cycles them.
+    TRibbon r(5, 6);
+    for (auto& bar : r.Buttons)
+        for (int k = 3; k < 6; ++k) bar[k]->SetButtonSizeState(bsLabel);
+    r.SetWidth(3000);  // room for every button at its largest
+    const S allLarge(6, bsLarge);
+    for (int i = 0; i < 5; ++i) ASSERT_EQ(r.States(i), allLarge) << "the label-size ones grew";
+    const int wide = r.Bars.back()->Left() + r.Bars.back()->Width() + 10;
+    r.SetWidth(wide);
+    std::vector<TRect> bounds;
+    for (auto* tb : r.Bars) bounds.push_back(tb->BoundsRect());
+    for (int round = 0; round < 3; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        r.SetWidth(60);
+        for (auto* tb : r.Bars) EXPECT_TRUE(tb->IsCompacted()) << "round " << round;
+        r.SetWidth(wide);
+        auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        EXPECT_LT(spent.count(), 3000) << "round " << round;
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_FALSE(r.Bars[i]->IsCompacted()) << "round " << round << " toolbar " << i;
+            EXPECT_EQ(r.States(i), allLarge) << "round " << round << " toolbar " << i;
+            EXPECT_EQ(r.Bars[i]->BoundsRect(), bounds[i]) << "round " << round << " toolbar " << i;
+        }
+    }
+}
+
+TEST(RibbonPasses, APageMadeInCodeGrowsItsButtonsWhenItsFirstWidthGivesRoom) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    auto* page = new TOrvPage(form.get());  // 300 wide, never resized yet
+    page->SetParent(form.get());
+    auto* tb = new TOrvToolBar(form.get());
+    page->AddOrvToolBar(tb);
+    std::vector<TOrvGlowButton*> b;
+    for (int i = 0; i < 3; ++i) {
+        auto* g = new TOrvGlowButton(form.get());
+        g->SetCaption(L"Command");
+        g->SetButtonSizeState(bsLabel);
+        g->SetAutoSize(true);
+        g->SetParent(tb);
+        b.push_back(g);
+    }
+    ASSERT_EQ(b[2]->GetButtonSizeState(), bsLabel);
+    page->SetWidth(900);  // the first width change, and a wider one
+    for (auto* g : b) EXPECT_EQ(g->GetButtonSizeState(), bsLarge) << "room for the large buttons: they grow";
 }

@@ -200,3 +200,44 @@ TEST(ToolBarButtonGroups, ABroadcastFromAButtonWithoutParentStillReachesTheHidde
     EXPECT_TRUE(hidden->GetAllowAllUp());
     EXPECT_FALSE(shown->GetAllowAllUp()) << "only the parent part is skipped";
 }
+
+TEST(ToolBarButtonLinks, AMenuItemIsMirroredAndForgottenWhenFreedAnActionDrivesDownAndGroup) {
+    glowtest::TFixture f;
+    TOrvToolBarButton* b = AddButton(f, 20, 20);
+    b->SetStyle(tasCheck);
+    auto* item = new TMenuItem(f.Form.get());
+    item->SetCaption(L"&Bold");
+    item->SetChecked(true);
+    item->SetEnabled(false);
+    item->SetHint(L"Bold text");
+    item->SetImageIndex(4);
+    b->SetMenuItem(item);
+    EXPECT_EQ(b->GetCaption(), L"&Bold");
+    EXPECT_TRUE(b->GetDown()) << "Down from Checked";
+    EXPECT_FALSE(b->GetEnabled());
+    EXPECT_EQ(b->GetHint(), L"Bold text");
+    EXPECT_EQ(b->GetImageIndex(), 4);
+    EXPECT_TRUE(b->GetVisible());
+    auto* hiddenItem = new TMenuItem(f.Form.get());
+    hiddenItem->SetVisible(false);
+    b->SetMenuItem(hiddenItem);
+    EXPECT_FALSE(b->GetVisible());
+    hiddenItem->Free();
+    EXPECT_EQ(b->GetMenuItem(), nullptr) << "told when its item is freed";
+    b->SetVisible(true);
+    b->SetEnabled(true);
+
+    // An action gives its group index (the button had none) and image; its checked state
+    // follows while it equals Down, and so does its group index.
+    auto* action = new TAction(f.Form.get());
+    action->SetGroupIndex(5);
+    action->SetImageIndex(2);
+    b->SetDown(false);
+    b->SetAction(action);
+    EXPECT_EQ(b->GetGroupIndex(), 5);
+    EXPECT_EQ(b->GetImageIndex(), 2);
+    action->SetChecked(true);
+    EXPECT_TRUE(b->GetDown()) << "linked while the action's checked state equalled Down";
+    action->SetGroupIndex(6);
+    EXPECT_EQ(b->GetGroupIndex(), 6);
+}

@@ -7,6 +7,7 @@
 
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
+#include "framework/ClassRegistry.h"
 #include "framework/HintWindow.h"
 #include "hints/ShortCutHintWindow.h"
 #include "toolbar/CompactWindow.h"
@@ -42,6 +43,25 @@ struct TKeyPage {
         b->SetParent(tb);
         return b;
     }
+};
+
+// A windowed control counting its paints; the see-through kind publishes Transparent.
+class TOpaqueCounter : public TCustomControl {
+public:
+    ORV_CLASS_NAME(TOpaqueCounter)
+    using TCustomControl::TCustomControl;
+    int Paints = 0;
+
+protected:
+    void Paint() override { ++Paints; }
+};
+
+class TSeeThroughCounter : public TOpaqueCounter {
+public:
+    ORV_CLASS_NAME(TSeeThroughCounter)
+    using TOpaqueCounter::TOpaqueCounter;
+    bool GetTransparent() const { return true; }
+    void SetTransparent(bool) {}
 };
 
 HWND Focus() {
@@ -432,4 +452,29 @@ TEST(ToolBarHoverGlow, EnteringRunsTheGlowUpAndLeavingRunsItDownThenItStops) {
     EXPECT_TRUE(orvtest::PumpUntil([&] { return tb->GlowRunning(); }, 500)) << "leaving runs it down";
     EXPECT_TRUE(orvtest::PumpUntil([&] { return !tb->GlowRunning(); }, 2000));
     EXPECT_LT(tb->StepHover(), 0) << "it stopped past the bottom";
+}
+
+TEST(ToolBarHoverGlow, ControlsPublishingTransparentRepaintWithTheGlowOpaqueOnesDoNot) {
+    if (!TClassRegistry::Find(L"TSeeThroughCounter"))
+        TClassBuilder<TSeeThroughCounter>(L"TSeeThroughCounter", L"TCustomControl")
+            .Bool(L"Transparent", &TSeeThroughCounter::GetTransparent, &TSeeThroughCounter::SetTransparent);
+    TKeyPage p;
+    TOrvToolBar* tb = p.AddBar();
+    tb->InternalToolBarStyler()->ColorHot().SetColor(0x00C0FF);
+    auto* see = new TSeeThroughCounter(p.Fixture.Form.get());
+    auto* opaque = new TOpaqueCounter(p.Fixture.Form.get());
+    for (TOpaqueCounter* c : {static_cast<TOpaqueCounter*>(see), opaque}) {
+        c->SetBounds(0, 0, 30, 30);
+        c->SetParent(tb);
+    }
+    SetCursorPos(5, 5);
+    orvtest::PumpFor(100);
+    see->Paints = opaque->Paints = 0;
+
+    PointAt(tb, tb->Width() - 4, tb->Height() - 4);  // below both controls
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return tb->GlowRunning(); }, 500));
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return !tb->GlowRunning(); }, 2000));
+    orvtest::PumpFor(50);
+    EXPECT_GE(see->Paints, 3) << "repainted over the changing background on the ticks";
+    EXPECT_EQ(opaque->Paints, 0) << "a control with its own background is left alone";
 }

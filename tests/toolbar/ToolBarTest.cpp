@@ -264,6 +264,47 @@ TEST(ToolBarPixels, RightHandleOptionArrowInBothEdgeStyles) {
     EXPECT_EQ(bmp->PixelColor(71, 17), 0x808080u) << "no white in the square style";
 }
 
+TEST(ToolBarPixels, RightHandleChevronShowsHiddenControlsInBothEdgeStyles) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    TOrvToolBar* tb = PlainBar(form.get(), 80, 26);
+    auto* s = tb->CurrentToolBarStyler();
+    s->SetDragGripStyle(dsNone);
+    tb->SetShowOptionIndicator(false);
+    s->SetRoundEdges(true);
+    // Nothing hidden: the handle is plain where the chevron would go.
+    auto bmp = PaintBar(tb);
+    EXPECT_EQ(bmp->PixelColor(71, 5), 0x808080u);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new TOrvToolBarButton(form.get());
+        b->SetOrvToolBar(tb);
+        b->SetAutoSize(false);
+        b->SetWidth(40);
+    }
+    ASSERT_GT(tb->HiddenControlCount(), 0) << "three 40-pixel buttons do not fit in 80";
+
+    // Rounded: handle (66, 0, 81, 27); black columns R - 10 = 71 and R - 6 = 75 over
+    // y 5 .. 7, each with the pixel right of its middle; white highlights below them.
+    bmp = PaintBar(tb);
+    for (int x : {71, 75}) {
+        for (int y = 5; y <= 7; ++y) EXPECT_EQ(bmp->PixelColor(x, y), 0u) << x << "," << y;
+        EXPECT_EQ(bmp->PixelColor(x + 1, 6), 0u) << "middle of column " << x;
+        EXPECT_EQ(bmp->PixelColor(x + 1, 7), 0xFFFFFFu);
+        EXPECT_EQ(bmp->PixelColor(x + 1, 8), 0xFFFFFFu);
+        EXPECT_EQ(bmp->PixelColor(x + 2, 7), 0xFFFFFFu);
+    }
+    EXPECT_EQ(bmp->PixelColor(73, 6), 0x808080u) << "between the two marks";
+
+    // Square: handle (65, 1, 79, 25); two black polylines (73, 4)-(76, 7)-(72, 11) and
+    // (71, 4)-(74, 7)-(70, 11), end pixels excluded, no white.
+    s->SetRoundEdges(false);
+    bmp = PaintBar(tb);
+    for (TPoint p : {TPoint{73, 4}, TPoint{75, 6}, TPoint{76, 7}, TPoint{73, 10}, TPoint{71, 4}, TPoint{74, 7},
+                     TPoint{71, 10}})
+        EXPECT_EQ(bmp->PixelColor(p.X, p.Y), 0u) << p.X << "," << p.Y;
+    EXPECT_EQ(bmp->PixelColor(72, 11), 0x808080u) << "end pixel excluded";
+    EXPECT_EQ(bmp->PixelColor(72, 7), 0x808080u) << "inside the chevron";
+}
+
 TEST(ToolBarPixels, PageToolBarBackgroundSplitsAt22AndCaptionIndicatorGlows) {
     TPageFixture f;
     TOrvToolBar* tb = f.AddBar();
@@ -425,4 +466,68 @@ TEST(ToolBarPositioning, AButtonSizingItselfAfterJoiningMovesTheOnesAfterItAndTh
     EXPECT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width()) << "adjacent";
     EXPECT_EQ(b[2]->Left(), b[1]->Left() + b[1]->Width());
     EXPECT_EQ(tb->Width(), b[2]->Left() + b[2]->Width() + 14) << "the last edge and the right handle";
+}
+
+TEST(ToolBarPositioning, AGlowButtonChangingItsSizeStateOrCaptionOnAPageToolBarMovesTheOthers) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    std::vector<TOrvGlowButton*> b;
+    for (int i = 0; i < 4; ++i) {
+        auto* g = new TOrvGlowButton(f.Form.get());
+        g->SetCaption(L"Command");
+        g->SetAutoSize(true);
+        g->SetParent(tb);
+        b.push_back(g);
+    }
+    ASSERT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width()) << "large buttons side by side";
+    // Three of them to label size, by the program: they stack into one column at once.
+    for (int i = 1; i < 4; ++i) b[i]->SetButtonSizeState(bsLabel);
+    const int column = b[0]->Left() + b[0]->Width();
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(b[i]->Left(), column) << "button " << i;
+    EXPECT_EQ(b[1]->Top(), 2);
+    EXPECT_EQ(b[2]->Top(), 2 + b[1]->Height());
+    EXPECT_EQ(b[3]->Top(), 2 + b[1]->Height() + b[2]->Height());
+    int width = 0;
+    for (int i = 1; i < 4; ++i) width = std::max(width, b[i]->Width());
+    EXPECT_EQ(tb->Width(), column + width + 14) << "the toolbar follows the column";
+
+    // A longer caption on the first button pushes the column right.
+    int before = b[0]->Width();
+    b[0]->SetCaption(L"A much longer command");
+    ASSERT_GT(b[0]->Width(), before);
+    EXPECT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width());
+}
+
+TEST(ToolBarDocking, ADockSideChangeTurnsTheControlsAndLaysThemAlongTheNewSide) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    auto* tb = new TOrvToolBar(form.get());
+    tb->InternalToolBarStyler()->SetDragGripStyle(dsNone);
+    tb->SetParent(form.get());
+    std::vector<TOrvToolBarButton*> b;
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new TOrvToolBarButton(form.get());
+        button->SetCaption(L"Item " + std::to_wstring(i + 1));
+        button->SetShowCaption(true);
+        button->SetOrvToolBar(tb);
+        b.push_back(button);
+    }
+    const int across = b[0]->Width();  // a caption's length along the toolbar
+    ASSERT_GT(across, 23);
+    tb->SetPosition(daLeft);
+    for (auto* button : b) EXPECT_EQ(button->GetPosition(), daLeft) << "every control turns with it";
+    EXPECT_TRUE(b[0]->Rotated());
+    EXPECT_EQ(b[0]->Height(), across) << "the rotated caption runs down the button";
+    EXPECT_EQ(b[0]->Top(), 2) << "from x0 = 2 without a grip, top to bottom";
+    EXPECT_EQ(b[1]->Top(), b[0]->Top() + b[0]->Height());
+    EXPECT_EQ(b[2]->Top(), b[1]->Top() + b[1]->Height());
+    EXPECT_EQ(b[0]->Left(), 2);
+    EXPECT_EQ(tb->Height(), b[2]->Top() + b[2]->Height() + 14) << "the last edge and the right handle";
+    EXPECT_EQ(tb->Width(), 26) << "thickness: at least 26";
+
+    tb->SetPosition(daTop);
+    for (auto* button : b) EXPECT_EQ(button->GetPosition(), daTop);
+    EXPECT_EQ(b[0]->Width(), across);
+    EXPECT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width());
+    EXPECT_EQ(tb->Width(), b[2]->Left() + b[2]->Width() + 14);
+    EXPECT_EQ(tb->Height(), 26);
 }

@@ -7,6 +7,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
+#include "framework/GdiHandles.h"
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
@@ -90,7 +91,9 @@ void PaintPageToolBar(TBitmap& bmp) {
 
 // Docked toolbars, one per grip style, with the right handle: round edges (chevron and
 // option arrow with white highlights) in the left column, square edges in the right one;
-// the lower toolbars are too short for their buttons and show the chevron.
+// the lower toolbars are too short for their buttons and show the chevron. Each has its
+// own Office 2003 styler (the internal one's grey-to-black handle hides the black marks);
+// the second row's handles are hot and the third row's pressed.
 void PaintGripStyles(TBitmap& bmp) {
     TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
     form->SetBounds(0, 0, bmp.Width(), bmp.Height());
@@ -100,10 +103,12 @@ void PaintGripStyles(TBitmap& bmp) {
     const TDragGripStyle styles[] = {dsDots, dsSingleLine, dsDoubleLine, dsFlatDots, dsNone};
     for (int column = 0; column < 2; ++column) {
         for (int row = 0; row < 5; ++row) {
-            auto* tb = new TOrvToolBar(form.get());
-            TCustomOrvToolBarStyler* styler = tb->InternalToolBarStyler();
+            auto* styler = new TOrvToolBarOfficeStyler(form.get());
+            styler->SetStyle(bsOffice2003Blue);
             styler->SetDragGripStyle(styles[row]);
             styler->SetRoundEdges(column == 0);
+            auto* tb = new TOrvToolBar(form.get());
+            tb->SetToolBarStyler(styler);
             tb->SetParent(form.get());
             bool shortBar = row >= 3;
             tb->SetAutoSize(!shortBar);
@@ -114,28 +119,37 @@ void PaintGripStyles(TBitmap& bmp) {
                 b->SetOrvToolBar(tb);
             }
             if (shortBar) tb->SetBounds(0, 0, 150, 26);
+            if (row == 1) tb->SetRightHandleState(true, false);
+            if (row == 2) tb->SetRightHandleState(true, true);
             PaintBarAt(dc, tb, 6 + column * 260, 6 + row * 32);
         }
     }
 }
 
+// The page with its second toolbar compacted (a picture on its compact button), and the
+// clone under it framed as its window shows it: one pixel below the toolbar, moved left
+// to stay inside the picture as the window stays inside the work area, round corners.
 void PaintCompacted(TBitmap& bmp) {
     TScene s(bmp.Width());
     s.Bar(L"Clipboard", 2, 3);
     TOrvToolBar* second = s.Bar(L"Font", 3, 0);
     s.Page->ArrangeToolBars();
     second->SetCompactCaption(L"Font");
+    second->CompactPicture().LoadFromResourceName(GetModuleHandleW(nullptr), L"PIC_DOC_NEW");
     second->SetCompact(true);
     s.Page->ArrangeToolBars();
     s.PaintPage(bmp);
-    // The clone as its window shows it, under the compacted toolbar.
     HDC dc = bmp.Canvas().Handle();
     TOrvCustomToolBar* clone = second->SelfClone();
-    int x = second->Left(), y = 96;
-    TRect frame{x, y, x + clone->Width() + 2, y + clone->Height() + 2};
+    TSize size{clone->Width() + 2, clone->Height() + 2};
+    TPoint at = TCompactWindow::PlaceFor({second->Left(), second->Top() + second->Height() + 1}, size,
+                                         TRect{0, 0, bmp.Width(), bmp.Height()});
+    TGdiRegion region(CreateRoundRectRgn(at.X, at.Y, at.X + size.cx + 1, at.Y + size.cy + 1, 4, 4));
+    SelectClipRgn(dc, region.Get());
     bmp.Canvas().Brush().SetColor(s.Styler->Color().GetColor());
-    bmp.Canvas().FillRect(frame);
-    PaintBarAt(dc, clone, x + 1, y + 1);
+    bmp.Canvas().FillRect(TRect{at.X, at.Y, at.X + size.cx, at.Y + size.cy});
+    PaintBarAt(dc, clone, at.X + 1, at.Y + 1);
+    SelectClipRgn(dc, nullptr);
 }
 
 void PumpFor(int milliseconds) {
