@@ -122,7 +122,9 @@ void TOrvToolBarPager::Loaded() {
 
 void TOrvToolBarPager::CreateHandleDone() {
     TCustomControl::CreateHandleDone();
-    FMDITimerOn = false;  // a new window has no timers yet
+    FMDITimerOn = false;       // a new window has no timers yet
+    FGlassRegion.Set = false;  // nor a region
+    UpdateGlassRegion();
     // A pager made in code (no layout, so no Loaded) gets its buttons with its window.
     if (IsLoading() || FPropertiesLoaded) {
         if (FPropertiesLoaded) UpdateMDIButtons();
@@ -185,6 +187,17 @@ void TOrvToolBarPager::WndProc(TMessage& message) {
         }
         case CM_DIALOGKEY:
             if (HandleDialogKey(message)) return;
+            break;
+        // The focus is followed here rather than asked of the system at each paint: under
+        // the emulation layer GetFocus is a server round trip that cost more than the rest
+        // of the paint record, and each transparent button rebuilds the record.
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_DESTROY:
+            if (const bool has = message.Msg == WM_SETFOCUS; has != FHasFocus) {
+                FHasFocus = has;
+                if (message.Msg != WM_DESTROY) InvalidateRect(GetTabRowRect());
+            }
             break;
         case CM_DIALOGCHAR:
             if (HandleDialogChar(static_cast<wchar_t>(message.WParam))) {
@@ -486,6 +499,9 @@ void TOrvToolBarPager::MeasureTabs() {
     canvas.SetHandle(dc.Get());
     bool glassDrawing = FIsAeroVista && GlassDrawing();
     FLayout.Tabs.resize(static_cast<size_t>(FPages.Count()));
+    // Most tabs share one font: a font is given to the canvas (a new handle) only when it
+    // changes from tab to tab.
+    const TFont* selected = nullptr;
     for (int i = 0; i < FPages.Count(); ++i) {
         TOrvPage* page = FPages[i];
         int group = FTabGroups->GroupOfPage(i);
@@ -496,7 +512,7 @@ void TOrvToolBarPager::MeasureTabs() {
                 item->GetDefaultAppearance() ? styler->GroupAppearance() : item->GroupAppearance();
             font = &ga.TabAppearance().Font();
         }
-        canvas.Font().Assign(font);
+        if (font != selected) canvas.Font().Assign(font), selected = font;
         std::wstring caption = DisplayCaption(page->GetCaption());
         TTabMeasure m;
         m.TextWidth = caption.empty() ? 0 : canvas.TextWidth(caption);
@@ -607,6 +623,7 @@ void TOrvToolBarPager::ScrollTabs(int delta) {
 void TOrvToolBarPager::Resize() {
     TCustomControl::Resize();
     if (IsLoading() || IsDestroying()) return;
+    UpdateGlassRegion();
     UpdateTabs();
     TellWinStyleChildren(kWinStyleUpdateMenu);
 }
@@ -827,22 +844,33 @@ void TOrvToolBarPager::ApplyGlass(bool onGlass) {
     if (TWinControl* button = ApplicationButton())
         if (button->HandleAllocated())
             PostMessageW(button->Handle(), RegisteredMessage(L"TBSetAeroVista"), onGlass ? 1 : 0, 0);
-    if (HandleAllocated()) {
-        if (onGlass) {
-            std::vector<TPoint> polygon =
-                PagerGlassClipPolygon(FWidth, FHeight, FIsWin7 && FormMaximized() && FTabBackgroundShaded);
-            std::vector<POINT> pts;
-            for (TPoint p : polygon) pts.push_back(POINT{p.X, p.Y});
-            TGdiRegion region(CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), WINDING));
-            SetWindowRgn(Handle(), region.Release(), TRUE);
-        } else {
-            SetWindowRgn(Handle(), nullptr, TRUE);
-        }
-    }
+    UpdateGlassRegion();
     if (!IsLoading()) {
         UpdateCaptionButtons();
         UpdateTabs();
     }
+}
+
+// The clip follows the width, the height and the form's maximized case, so it is set
+// again when any of them changes and when a new window is made (a region belongs to its
+// window); off glass the window has none.
+void TOrvToolBarPager::UpdateGlassRegion() {
+    if (!HandleAllocated()) return;
+    if (!FIsAeroVista) {
+        if (FGlassRegion.Set) SetWindowRgn(Handle(), nullptr, TRUE);
+        FGlassRegion.Set = false;
+        return;
+    }
+    const bool maximizedShaded = FIsWin7 && FormMaximized() && FTabBackgroundShaded;
+    if (FGlassRegion.Set && FGlassRegion.Width == FWidth && FGlassRegion.Height == FHeight &&
+        FGlassRegion.MaximizedShaded == maximizedShaded)
+        return;
+    std::vector<POINT> pts;
+    for (TPoint p : PagerGlassClipPolygon(FWidth, FHeight, maximizedShaded)) pts.push_back(POINT{p.X, p.Y});
+    TGdiRegion region(CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), WINDING));
+    // The window owns the region once it is set.
+    if (SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
+    FGlassRegion = {true, FWidth, FHeight, maximizedShaded};
 }
 
 void TOrvToolBarPager::GlassChanged(bool onGlass) {
@@ -1162,7 +1190,7 @@ TPagerPaintState TOrvToolBarPager::PaintState() const {
                                                FCaption->RightIndent, groupsRight);
     s.CaptionTextLeft = span.first;
     s.CaptionTextRight = span.second;
-    bool focused = const_cast<TOrvToolBarPager*>(this)->Focused();
+    const bool focused = FHasFocus;
     for (int i = 0; i < FPages.Count(); ++i) {
         TOrvPage* page = FPages[i];
         TPagerTab t;

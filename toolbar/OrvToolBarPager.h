@@ -337,6 +337,7 @@ private:
     void TypeKeyTip(wchar_t ch);
     void HideKeyTipWindows(bool withToolBarTips);
     void ApplyGlass(bool onGlass);
+    void UpdateGlassRegion();
     void ClearHot();
     bool BackgroundKeyFor(TParentBackgroundQuery& query);
 
@@ -408,10 +409,19 @@ private:
     bool FActiveChangedOnDown = false;
     bool FPopupShownAtDown = false;
     bool FIsAeroVista = false;
+    // The glass clip last given to the window.
+    struct {
+        bool Set = false;
+        int Width = 0;
+        int Height = 0;
+        bool MaximizedShaded = false;
+    } FGlassRegion;
     bool FIsWin7 = false;
     bool FTabBackgroundShaded = false;
     bool FPropertiesLoaded = false;
     bool FFirstPaint = true;
+    // The pager window holds the focus (WM_SETFOCUS and WM_KILLFOCUS).
+    bool FHasFocus = false;
     TWindowState FLastFormState = TWindowState::wsNormal;
     int FClickCount = 0;
     bool FDblClickTimerOn = false;

@@ -147,6 +147,7 @@ bool TOrvToolBarPager::FormHook(TMessage& m) {
         }
         case WM_SIZE:
             if (FAutoMDIButtons) UpdateMDIButtons();
+            UpdateGlassRegion();  // maximized or back: the clip's height changes
             [[fallthrough]];
         case WM_MOVE:
             TellWinStyleChildren(kWinStyleUpdateMenu);
@@ -359,9 +360,10 @@ void TOrvToolBarPager::HintRequest(TMessage& message, THintInfo& info) {
         info.HintStr = page->GetTabHint();
         return;
     }
+    // Only a tab cut below its caption's width: a tab shrunk by less than its text
+    // allowance still shows the whole caption and keeps the pager's hint.
     int room = page->TabWidth - FLayout.LeftMargin - FLayout.RightMargin;
-    if (page->TabRealClientWidth > page->TabClientWidth || MeasureCaption(tab) > room)
-        info.HintStr = page->GetCaption();
+    if (MeasureCaption(tab) > room) info.HintStr = page->GetCaption();
 }
 
 void TOrvToolBarPager::WindowTimer(UINT_PTR id) {

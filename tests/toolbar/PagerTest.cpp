@@ -5,6 +5,9 @@
 
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
+#include "framework/Application.h"
+#include "framework/HintWindow.h"
+#include "framework/RegisteredMessages.h"
 #include "framework/SysUtils.h"
 #include "framework/Timer.h"
 #include "paint/OrvLook.h"
@@ -15,6 +18,9 @@
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarForm.h"
 #include "toolbar/OrvToolBarPager.h"
+#include "toolbar/OrvToolBarStylers.h"
+#include "toolbar/PagerCaptionLayer.h"
+#include "toolbar/PagerPaint.h"
 #include "hints/ShortCutHintWindow.h"
 
 using namespace orv;
@@ -243,6 +249,58 @@ TEST(PagerInput, ChangingVetoAndDisabledTabs) {
     EXPECT_EQ(-1, f.Pager->GetTabRect(1).Left);
 }
 
+namespace {
+
+// The pointer rests on a tab until the framework's hint shows; its text, or empty when
+// none came within the time.
+std::wstring TabHintShown(TPagerFixture& f, int tab) {
+    Application->CancelHint();
+    SetCursorPos(20, 20);
+    orvtest::PumpFor(40);
+    TRect r = f.Pager->GetTabRect(tab);
+    PointAt(f.Pager, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    bool shown =
+        orvtest::PumpUntil([] { return Application->HintWindow() && Application->HintWindow()->IsHintVisible(); }, 600);
+    std::wstring text = shown ? Application->HintWindow()->GetCaption() : L"";
+    Application->CancelHint();
+    return text;
+}
+
+}  // namespace
+
+TEST(PagerInput, TabHintsGiveTheTabHintOrTheCaptionOfAShrunkTab) {
+    TPagerFixture f({L"Home", L"Insert", L"A rather long caption", L"Another long caption"});
+    struct TPauses {
+        TPauses() {
+            Application->SetHintPause(60);
+            Application->SetHintShortPause(20);
+            Application->SetHintHidePause(0);
+        }
+        ~TPauses() {
+            Application->CancelHint();
+            Application->SetHintPause(500);
+            Application->SetHintShortPause(50);
+            Application->SetHintHidePause(2500);
+        }
+    } pauses;
+    f.Pager->SetShowHint(true);
+    f.Pager->SetHint(L"Pager hint");
+    f.Pages[1]->SetTabHint(L"Insert a table");
+
+    EXPECT_EQ(L"", TabHintShown(f, 0)) << "ShowTabHint off: the pager shows no hint at all";
+    f.Pager->SetShowTabHint(true);
+    EXPECT_EQ(L"Pager hint", TabHintShown(f, 0)) << "a caption that fits: the pager's own hint";
+    EXPECT_EQ(L"Insert a table", TabHintShown(f, 1));
+    EXPECT_EQ(L"Pager hint", TabHintShown(f, 2)) << "not shrunk yet";
+
+    // Narrow enough that the long tabs are cut below their text.
+    const TFont& font = f.Pager->CurrentToolBarStyler()->TabAppearance().Font();
+    f.Pager->SetWidth(f.Pager->GetTabRect(2).Left + 100 + (f.Pager->Width() - f.Pager->GetTabAreaRect().Right));
+    ASSERT_LT(f.Pager->GetTabRect(2).Width() - 6, TextWidthOf(font, L"A rather long caption"));
+    EXPECT_EQ(L"A rather long caption", TabHintShown(f, 2)) << "a shrunk tab shows its caption";
+    EXPECT_EQ(L"Insert a table", TabHintShown(f, 1)) << "the tab hint still wins";
+}
+
 TEST(PagerInput, PageOperationsKeepTheActivePage) {
     TPagerFixture f({L"A", L"B", L"C"});
     f.Pager->SetActivePageIndex(2);
@@ -463,6 +521,126 @@ TEST(PagerInput, NarrowToolBarFormShrinksThePager) {
     EXPECT_EQ(149, pager->Height());
 }
 
+namespace {
+
+// A child of the pager that listens to the style and menu protocol; its class name is
+// the application button's, in other letters, so the pager also posts it the glass mode.
+class TWinStyleProbe : public TCustomControl, public IWinStyle {
+public:
+    ORV_CLASS_NAME(TORVSHAPEBUTTON)
+    using TCustomControl::TCustomControl;
+    void ChangeStyle(bool aWin7, int aStyle) override { Styles.emplace_back(aWin7, aStyle); }
+    void ChangeMenu(TColor) override {}
+    void UpdateMenu() override { ++Updates; }
+    void HideMenu() override { ++Hides; }
+    void ShowMenuShortCuts() override {}
+    void HideMenuShortCuts() override {}
+    std::vector<std::pair<bool, int>> Styles;
+    std::vector<WPARAM> GlassPosts;
+    int Updates = 0;
+    int Hides = 0;
+
+protected:
+    void WndProc(TMessage& m) override {
+        if (m.Msg == RegisteredMessage(L"TBSetAeroVista")) GlassPosts.push_back(m.WParam);
+        TCustomControl::WndProc(m);
+    }
+};
+
+}  // namespace
+
+TEST(PagerInput, ChildrenHearTheScenicSwitchPressesHostMovesAndTheGlassMode) {
+    TScenicScope scenic(false);
+    TPagerFixture f;
+    auto* probe = new TWinStyleProbe(f.Form.get());
+    probe->SetBounds(2, 2, 40, 20);
+    probe->SetParent(f.Pager);
+    ASSERT_EQ(probe, f.Pager->ApplicationButton()) << "found by class name, whatever the case";
+    f.Pager->Loaded();  // hooks the form
+    orvtest::PumpFor(30);
+
+    f.Pager->SetWin7ScenicRibbon(true);
+    ASSERT_EQ(1u, probe->Styles.size());
+    EXPECT_EQ((std::pair<bool, int>{true, -1}), probe->Styles[0]) << "no linked styler: style -1";
+    TOwnedPtr<TOrvToolBarOfficeStyler> styler(Make<TOrvToolBarOfficeStyler>(nullptr));
+    styler->SetStyle(bsOffice2010Silver);
+    f.Pager->SetToolBarStyler(styler.get());
+    f.Pager->SetWin7ScenicRibbon(false);
+    ASSERT_FALSE(probe->Styles.empty());
+    EXPECT_EQ((std::pair<bool, int>{false, static_cast<int>(tsOffice2010Silver)}), probe->Styles.back());
+
+    f.ClickTab(1);
+    EXPECT_EQ(1, probe->Hides) << "a press in the pager hides the menu";
+    int updates = probe->Updates;
+    f.Form->SetBounds(f.Form->Left() + 10, f.Form->Top(), f.Form->Width(), f.Form->Height());
+    orvtest::PumpFor(30);
+    EXPECT_GT(probe->Updates, updates) << "the hosting window moved";
+
+    SetGlassOverride(TGlassOverride::goOn);
+    f.Pager->GlassChanged(true);
+    SetGlassOverride(TGlassOverride::goOff);
+    f.Pager->GlassChanged(false);
+    SetGlassOverride(TGlassOverride::goNone);
+    orvtest::PumpFor(30);
+    EXPECT_EQ((std::vector<WPARAM>{1, 0}), probe->GlassPosts);
+    f.Pager->SetToolBarStyler(nullptr);
+}
+
+TEST(PagerGlass, TheCaptionLayerCoversTheCaptionTheFrameButtonsShowAndTheCornerIsClippedFree) {
+    SetCursorPos(20, 20);
+    SetGlassOverride(TGlassOverride::goOn);
+    TOwnedPtr<TOrvToolBarForm> form(Make<TOrvToolBarForm>(nullptr));
+    form->SetBounds(60, 60, 640, 320);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    pager->Caption().SetCaption(L"Document1 - Quillan");
+    pager->AddOrvPage(L"Home");
+    form->Show();
+    orvtest::PumpFor(60);
+    SetGlassOverride(TGlassOverride::goNone);
+    ASSERT_TRUE(pager->IsAeroVista());
+
+    TCaptionLayer* layer = pager->CaptionLayer();
+    ASSERT_NE(nullptr, layer);
+    EXPECT_TRUE(layer->GetVisible());
+    EXPECT_EQ((TRect{0, 0, pager->Width(), 28}), layer->BoundsRect()) << "the caption rectangle: 27 + 1 high";
+    EXPECT_EQ(L"Document1 - Quillan", layer->GetText());
+    pager->Caption().SetCaption(L"Other");
+    EXPECT_EQ(L"Other", layer->GetText()) << "the caption follows";
+    for (TOrvGlowButton* b : {pager->CloseButton(), pager->MaxButton(), pager->MinButton()})
+        EXPECT_TRUE(!b || !b->GetVisible()) << "the frame's own buttons show on glass";
+
+    // The window leaves the top-right 100 x 18 to the frame's buttons.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(pager->Handle(), region));
+    const int w = pager->Width();
+    EXPECT_FALSE(PtInRegion(region, w - 50, 5));
+    EXPECT_FALSE(PtInRegion(region, w - 99, 17));
+    EXPECT_TRUE(PtInRegion(region, w - 101, 5));
+    EXPECT_TRUE(PtInRegion(region, w - 50, 19));
+    EXPECT_TRUE(PtInRegion(region, 10, 5));
+    // Narrower: the free corner moves with the right edge.
+    form->SetWidth(form->Width() - 120);
+    orvtest::PumpFor(30);
+    const int narrow = pager->Width();
+    ASSERT_LT(narrow, w - 100);
+    ASSERT_NE(ERROR, GetWindowRgn(pager->Handle(), region));
+    EXPECT_FALSE(PtInRegion(region, narrow - 50, 5));
+    EXPECT_TRUE(PtInRegion(region, narrow - 101, 5));
+    DeleteObject(region);
+
+    SetGlassOverride(TGlassOverride::goOff);
+    form->UpdateGlass();
+    SetGlassOverride(TGlassOverride::goNone);
+    EXPECT_FALSE(pager->IsAeroVista());
+    EXPECT_FALSE(layer->GetVisible());
+    HRGN none = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(ERROR, GetWindowRgn(pager->Handle(), none)) << "no region off glass";
+    DeleteObject(none);
+    ASSERT_NE(nullptr, pager->CloseButton());
+    EXPECT_TRUE(pager->CloseButton()->GetVisible());
+}
+
 // --- key tips ------------------------------------------------------------------------------------
 
 namespace {
@@ -498,6 +676,7 @@ TEST(PagerKeyTips, AltReleasedHeldAndAccelerators) {
     ASSERT_TRUE(f.Pager->ShortCutHintShowing()) << "Alt pressed and released";
     EXPECT_EQ(3, f.VisibleTips());
     EXPECT_TRUE(f.Pager->Focused());
+    EXPECT_TRUE(f.Pager->PaintState().Tabs[0].State.PagerFocused) << "the focused pager's active tab looks hot";
     // Placed centred under the tab's bottom edge (shpBottom).
     TShortCutHintWindow* w = f.Pages[0]->ShortCutHintWindow();
     TRect tab = f.Pager->GetTabRect(0);
@@ -511,6 +690,7 @@ TEST(PagerKeyTips, AltReleasedHeldAndAccelerators) {
 
     // Held: they show at 700 ms while Alt is still down.
     f.Edit->SetFocus();
+    EXPECT_FALSE(f.Pager->PaintState().Tabs[0].State.PagerFocused) << "the focus went elsewhere";
     Key(VK_MENU, false);
     orvtest::PumpFor(450);
     EXPECT_FALSE(f.Pager->ShortCutHintShowing());
@@ -528,6 +708,34 @@ TEST(PagerKeyTips, AltReleasedHeldAndAccelerators) {
     orvtest::PumpFor(200);
     EXPECT_EQ(2, f.Pager->GetActivePageIndex());
     EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+}
+
+TEST(PagerKeyboard, ArrowsWrapDownEntersThePageAndEscapeGoesBack) {
+    TKeyTipFixture f;
+    TOrvToolBar* tb = f.AddToolBar(f.Pages[0], 120);
+    f.Edit->SetTabStop(true);
+    f.Pager->SetFocus();
+    orvtest::PumpFor(30);
+    ASSERT_TRUE(f.Pager->Focused());
+    Keys({VK_RIGHT});
+    EXPECT_EQ(1, f.Pager->GetActivePageIndex());
+    Keys({VK_LEFT});
+    Keys({VK_LEFT});
+    EXPECT_EQ(2, f.Pager->GetActivePageIndex()) << "Left from the first page wraps to the last";
+    Keys({VK_RIGHT});
+    EXPECT_EQ(0, f.Pager->GetActivePageIndex()) << "and Right wraps back";
+
+    f.Pager->ShowShortCutHint();
+    ASSERT_TRUE(f.Pager->ShortCutHintShowing());
+    Keys({VK_DOWN});
+    EXPECT_TRUE(tb->Focused()) << "Down: the page's first toolbar takes the focus";
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+
+    f.Pager->SetFocus();
+    f.Pager->ShowShortCutHint();
+    Keys({VK_ESCAPE});
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+    EXPECT_TRUE(f.Edit->Focused()) << "Escape: the control before the pager in the tab order";
 }
 
 TEST(PagerKeyTips, TwoLetterTipsAndTheBeep) {
@@ -596,6 +804,17 @@ TEST(PagerRegression, NoFocusForAPageWithoutToolBars) {
     ASSERT_TRUE(f.Pager->PopupShowing());
     orvtest::PumpFor(50);
     EXPECT_TRUE(f.Pager->PopupShowing()) << "the empty clone takes no focus and the window stays";
+}
+
+TEST(PagerValues, GlowSpeedIsTheIntervalOfTheNextTabGlow) {
+    TPagerFixture f;
+    EXPECT_EQ(30u, GlowSpeed) << "at start";
+    TOrvToolBarPager::SetGlowSpeed(45);
+    f.Pages[1]->StartGlow(gsHover);
+    ASSERT_NE(nullptr, f.Pages[1]->GlowTimer());
+    EXPECT_EQ(45u, f.Pages[1]->GlowTimer()->GetInterval());
+    f.Pages[1]->StopGlow();
+    TOrvToolBarPager::SetGlowSpeed(30);
 }
 
 TEST(PagerRegression, GlowTimerIsStoppedNotFreedInItsTick) {

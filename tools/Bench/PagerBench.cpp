@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "framework/Component.h"
 #include "framework/Forms.h"
@@ -127,6 +128,24 @@ void RunPagerBench() {
         "page alone %.1f us (x %.1f)\n",
         painter, fill > 0 ? painter / fill : 0.0, own, fill > 0 ? own / fill : 0.0, pageOnly,
         fill > 0 ? pageOnly / fill : 0.0);
+
+    // The transparent buttons' share: the backdrop question each asks the pager, and
+    // one button's paint with it.
+    if (TOrvGlowButton* help = pager->HelpButton()) {
+        TParentBackgroundQuery query;
+        query.Rect = help->BoundsRect();
+        const double asked = MedianMicroseconds(
+            200, [&] { pager->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)); });
+        const double state = MedianMicroseconds(200, [&] { (void)pager->PaintState(); });
+        const double button = MedianMicroseconds(200, [&] {
+            SetViewportOrgEx(dc, help->Left(), help->Top(), nullptr);
+            help->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+            SetViewportOrgEx(dc, 0, 0, nullptr);
+        });
+        std::printf(
+            "  a transparent button: the backdrop key %.1f us (the paint record alone %.1f us), its paint %.1f us\n",
+            asked, state, button);
+    }
 
     // --- collapse, pop-up, hide, expand ------------------------------------------------------
     auto cycle = [&] {
