@@ -1,5 +1,6 @@
 #include "PagerBench.h"
 #include "BenchTiming.h"
+#include "BenchCounts.h"
 
 #include <windows.h>
 
@@ -27,33 +28,6 @@ const wchar_t* const kCaptions[] = {L"Home",    L"Insert",    L"Page Layout", L"
                                     L"View",    L"Developer", L"Add-Ins",     L"Mailings",   L"Format",
                                     L"Design",  L"Layout",    L"Table",       L"Picture",    L"Chart",
                                     L"Drawing", L"Text",      L"Arrange",     L"Animation",  L"Slide Show"};
-
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// A named callback: a lambda has no stdcall conversion on 32-bit builds.
-BOOL CALLBACK CountOneWindow(HWND, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    return TRUE;
-}
-
-BOOL CALLBACK CountWindowTree(HWND window, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    EnumChildWindows(window, CountOneWindow, p);
-    return TRUE;
-}
-
-// Top-level windows of this thread and all their descendants.
-int CountThreadWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindowTree, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
 
 TOrvToolBarPager* MakePager(TForm* form, TCustomOrvToolBarStyler* styler, int width, int tabs) {
     form->SetBorderStyle(TFormBorderStyle::bsNone);

@@ -1,5 +1,6 @@
 #include "ShapeButtonBench.h"
 #include "BenchTiming.h"
+#include "BenchCounts.h"
 
 #include <windows.h>
 
@@ -28,25 +29,6 @@ namespace {
 constexpr int kRuns = 1000;
 constexpr int kLeakPaints = 10000;
 constexpr int kCycles = 100;
-
-BOOL CALLBACK CountWindow(HWND, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    return TRUE;
-}
-
-int ThreadWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 }  // namespace
 
@@ -81,7 +63,7 @@ void RunShapeButtonBench() {
 
     // Shown, so the counts below include real windows.
     host->Show();
-    Pump();
+    PumpPending();
     // The pump let the hover timer see the pointer outside: hot again, and no pump until
     // the rows are timed.
     hot->Perform(CM_MOUSEENTER);
@@ -116,12 +98,12 @@ void RunShapeButtonBench() {
         ShapeButtonFaceCache = true;
         std::printf("%-26s %10.2f %10.1f %10.2f %10.1f\n", r.Name, steady, ratio(steady), direct, ratio(direct));
     }
-    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal(), windowsBefore = ThreadWindows();
+    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal(), windowsBefore = CountThreadWindows();
     for (int i = 0; i < kLeakPaints; ++i) paint(rows[i % 4].Button);
     std::printf(
         "%d paints: live GDI objects before %d, after %d; live GDI+ objects before %d, after %d; windows "
         "before %d, after %d\n",
-        kLeakPaints, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, ThreadWindows());
+        kLeakPaints, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows());
 
     // The frame: a panel with a left column and a client area of four rows.
     auto* frame = new TPanel(host.get());
@@ -139,7 +121,7 @@ void RunShapeButtonBench() {
         row->SetCaption(L"Sub item " + std::to_wstring(i + 1));
     }
     normal->SetFrame(frame);
-    Pump();
+    PumpPending();
     // The pager's own styler announced its look when it was made: the frame needs both flags.
     ScenicRibbonMode = true;
     Office2010Look = true;
@@ -150,7 +132,7 @@ void RunShapeButtonBench() {
     };
     auto close = [&] {
         normal->HideFrame();
-        Pump();
+        PumpPending();
     };
     open();
     if (!normal->FrameWindow() || !normal->FrameWindow()->GetVisible()) {
@@ -193,7 +175,7 @@ void RunShapeButtonBench() {
         "frame window open (the show timer's tick to the end of the frame's first paint): %.0f us, %.1f x one "
         "repaint of the shown frame (%.0f us)\n",
         opening, repaint > 0 ? opening / repaint : 0.0, repaint);
-    int windows = ThreadWindows();
+    int windows = CountThreadWindows();
     gdiBefore = GdiLiveTotal();
     gdipBefore = GdipLiveTotal();
     for (int i = 0; i < kCycles; ++i) {
@@ -203,7 +185,7 @@ void RunShapeButtonBench() {
     std::printf(
         "%d open and close cycles: live GDI objects before %d, after %d; GDI+ before %d, after %d; windows "
         "before %d, after %d\n",
-        kCycles, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windows, ThreadWindows());
+        kCycles, gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windows, CountThreadWindows());
     ScenicRibbonMode = savedScenic;
     Office2010Look = savedOffice;
 }

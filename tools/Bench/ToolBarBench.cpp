@@ -1,5 +1,6 @@
 #include "ToolBarBench.h"
 #include "BenchTiming.h"
+#include "BenchCounts.h"
 
 #include <windows.h>
 
@@ -38,25 +39,6 @@ TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
         b->SetParent(tb);
     }
     return tb;
-}
-
-// A named callback: a lambda has no stdcall conversion on 32-bit builds.
-BOOL CALLBACK CountOneWindow(HWND, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    return TRUE;
-}
-
-BOOL CALLBACK CountWindowTree(HWND window, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    EnumChildWindows(window, CountOneWindow, p);
-    return TRUE;
-}
-
-// Top-level windows of this thread and all their descendants (compact windows included).
-int CountThreadWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindowTree, reinterpret_cast<LPARAM>(&n));
-    return n;
 }
 
 }  // namespace
