@@ -9,6 +9,8 @@
 
 namespace orv {
 
+bool (*PreviewMenuHasVistaLocale)() = IsVistaOrLater;
+
 TOrvPreviewMenu::TOrvPreviewMenu(TComponent* owner)
     : TComponent(owner),
       FOwner(owner),
@@ -129,6 +131,8 @@ void TOrvPreviewMenu::EnsureWindow() {
     FPreviewMenuWindow = window;
     FreeNotification(window);
     window->OnHide = [this](TObject*) {
+        // The invisible flash of ShowMenu is no hide of the menu.
+        if (FFlashing) return;
         FMenuShowing = false;
         OnPreviewHide(this);
     };
@@ -153,18 +157,22 @@ void TOrvPreviewMenu::ShowMenu(int x, int y) {
     TPreviewMenuWindow* w = FPreviewMenuWindow;
     int width = w->Width(), height = w->Height();
     w->SetBounds(x, y, width, height);
-    if (!IsVistaOrLater()) {
+    if (!PreviewMenuHasVistaLocale()) {
         // Older systems paint the first frame of a layered-looking pop-up at its old
         // place: flash it once invisibly.
+        FFlashing = true;
+        w->SetHideOnDeActivate(false);
         w->SetBounds(x, y, 0, 0);
         w->Show();
         w->SetBounds(x, y, 1, 1);
         w->Hide();
         w->SetBounds(x, y, width, height);
+        w->SetHideOnDeActivate(true);
+        FFlashing = false;
     }
     w->Show();
     SetForegroundWindow(w->Handle());
-    if (!IsVistaOrLater()) {
+    if (!PreviewMenuHasVistaLocale()) {
         w->SetBounds(x, y, width, height);
         w->ApplyRegion();
     }

@@ -27,6 +27,10 @@ using TPreviewDrawItemEvent = TEvent<TObject*, TCanvas&, int, TRect>;
 using TPreviewDrawSubItemEvent = TEvent<TObject*, TCanvas&, int, int, TRect>;
 using TPreviewDrawFrameTopEvent = TEvent<TObject*, TCanvas&, TRect>;
 
+// Whether the system offers the Vista locale interface, as ShowMenu asks it (the older
+// systems get the invisible flash first); tests put their own answer in.
+extern bool (*PreviewMenuHasVistaLocale)();
+
 // Margins of the panel around its two columns; they follow the scenic-ribbon look.
 struct TPreviewFrameMetrics {
     int Margin;
@@ -160,6 +164,7 @@ private:
     int FTopFrameHeight = 16;
     int FOffSetX = 10;
     bool FMenuShowing = false;
+    bool FFlashing = false;
 
     TAntiAlias FAntiAlias = aaClearType;
     std::unique_ptr<TButtonCollection> FButtons;

@@ -639,10 +639,9 @@ int TOrvPreviewMenuPanel::NextSubItem(int from, bool forward) const {
 }
 
 void TOrvPreviewMenuPanel::LoadOfficeHint(TOrvHintInfo* hint) {
-    if (hint)
-        FOfficeHint->Assign(hint);
-    else
-        FOfficeHint->Assign(nullptr);
+    // Assigning nothing would keep the old hint: over nothing it is emptied.
+    TOrvHintInfo empty;
+    FOfficeHint->Assign(hint ? hint : &empty);
     if (Application) Application->CancelHint();
 }
 
@@ -960,11 +959,37 @@ void TOrvPreviewMenuPanel::OpenSubMenuPopup(int index) {
     TPopupMenu* popup = list->Items(index)->GetSubMenu();
     if (!popup) return;
     TRect r = SubItemRect(index);
-    TPoint at = ClientToScreen({r.Right, r.Top});
+    TPoint corner = ClientToScreen({r.Right, r.Top});
+    // The pop-up's width from its own entry measuring (caption and short-cut text).
+    int popupWidth = 0, entryHeight = 0, entries = 0;
+    {
+        TBitmap scratch(1, 1);
+        scratch.Canvas().Font().SetName(L"Tahoma");
+        TMenuItem* root = popup->Items();
+        for (int i = 0; i < root->Count(); ++i) {
+            TMenuItem* entry = root->Items(i);
+            if (!entry->GetVisible()) continue;
+            int w = 0, h = 0;
+            entry->MeasureItem(scratch.Canvas(), w, h);
+            popupWidth = std::max(popupWidth, w);
+            entryHeight = std::max(entryHeight, h);
+            ++entries;
+        }
+    }
+    HMONITOR monitor = MonitorFromPoint({corner.X, corner.Y}, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    int monitorRight = GetMonitorInfoW(monitor, &info) ? info.rcMonitor.right : GetSystemMetrics(SM_CXSCREEN);
+    TPreviewPopupPlace place = PreviewPopupPlace(corner, popupWidth, entryHeight, entries, monitorRight);
+    TPoint at = place.At;
     FSubMenuPopup = popup;
     FShowingPopupMenu = true;
     FInternalHideSubMenuPopup = false;
     FPopupOverlapRect = {-1, -1, -1, -1};
+    if (!place.Overlap.IsEmpty()) {
+        TPoint topLeft = ScreenToClient({place.Overlap.Left, place.Overlap.Top});
+        FPopupOverlapRect = Bounds(topLeft.X, topLeft.Y, place.Overlap.Width(), place.Overlap.Height());
+    }
     auto* window = dynamic_cast<TPreviewMenuWindow*>(Parent());
     if (window) window->SetHideOnDeActivate(false);
     bool firstPass = true;
@@ -991,6 +1016,7 @@ void TOrvPreviewMenuPanel::OpenSubMenuPopup(int index) {
                 POINT screen;
                 GetCursorPos(&screen);
                 TPoint p = ScreenToClient({screen.x, screen.y});
+                if (FPopupOverlapRect.Contains(p)) return false;
                 TPreviewHit hit = HitTest(p);
                 if ((hit.Kind == phItem) || (hit.Kind == phSubItem && hit.Index != index)) {
                     FInternalHideSubMenuPopup = true;

@@ -103,4 +103,13 @@ TPoint PreviewSubItemTipPos(const TRect& sub, int spacing, TSize tip) {
     return {sub.Left + 2 * spacing, sub.Bottom - spacing - tip.cy};
 }
 
+TPreviewPopupPlace PreviewPopupPlace(TPoint corner, int width, int itemHeight, int itemCount, int monitorRight) {
+    TPreviewPopupPlace place{corner, {}};
+    if (corner.X + width + 52 <= monitorRight) return place;
+    place.At.X = monitorRight - width - 22;
+    // The pop-up then lies over the panel: moves beneath it are not the panel's.
+    place.Overlap = {place.At.X, corner.Y, place.At.X + width, corner.Y + itemHeight * itemCount + 18};
+    return place;
+}
+
 }  // namespace orv

@@ -65,4 +65,14 @@ TPoint PreviewItemTipPos(const TRect& itemRect, int menuSpacing, TSize tip);
 TPoint PreviewDropDownTipPos(const TRect& itemRect, int menuSpacing, TSize tip);
 TPoint PreviewSubItemTipPos(const TRect& subItemRect, int menuSpacing, TSize tip);
 
+// Where a sub-item's pop-up menu opens (screen coordinates): at the sub-item's top-right
+// corner, or pulled left when its estimated width would pass the monitor's right edge;
+// then Overlap is the screen rectangle it covers (pointer moves there are the pop-up's),
+// else empty.
+struct TPreviewPopupPlace {
+    TPoint At;
+    TRect Overlap;
+};
+TPreviewPopupPlace PreviewPopupPlace(TPoint corner, int width, int itemHeight, int itemCount, int monitorRight);
+
 }  // namespace orv

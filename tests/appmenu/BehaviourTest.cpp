@@ -6,7 +6,9 @@
 #include "AppMenuTestSupport.h"
 #include "framework/ActnList.h"
 #include "framework/Hooks.h"
+#include "framework/HintWindow.h"
 #include "framework/Menus.h"
+#include "hints/OrvHintInfo.h"
 #include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvGDIP.h"
@@ -186,6 +188,8 @@ TEST(PreviewMenuWindow, KeyTipsTypingAndTheBeep) {
     auto* split = f.AddItem(L"Print", 2);
     split->SetCanSelect(true);
     split->SetShortCutSubItemsHint(L"P");
+    split->SubItems().Items(0)->SetShortCutHint(L"1");
+    split->SubItems().Items(1)->SetShortCutHint(L"2");
     TOrvPreviewMenuPanel* panel = f.Show();
     f.Menu->ShowShortCutHints();
     EXPECT_TRUE(panel->KeyTipsShowing());
@@ -208,7 +212,15 @@ TEST(PreviewMenuWindow, KeyTipsTypingAndTheBeep) {
     EXPECT_EQ(panel->ItemHot(), 2);
     EXPECT_EQ(panel->SubMenuItem(), 2);
     EXPECT_EQ(panel->SubMenuItemHot(), 0);
-    f.Menu->HideMenu();
+    // Then the sub-item tips are typed: a miss beeps, a match clicks that sub-item.
+    EXPECT_TRUE(panel->KeyTipsShowing());
+    int misses = panel->KeyTipMisses();
+    Key('9');
+    EXPECT_EQ(panel->KeyTipMisses(), misses + 1);
+    Key('2');
+    EXPECT_FALSE(f.Menu->MenuVisible());
+    ASSERT_EQ(f.SubClicks.size(), 1u);
+    EXPECT_EQ(f.SubClicks[0], (std::pair<int, int>{2, 1}));
 }
 
 TEST(PreviewMenuWindow, PopupSubMenuOpensAtItsSubItemWithAThreadFilter) {
@@ -346,4 +358,332 @@ TEST(PreviewMenuWindow, ShowAndHideCyclesKeepNoHandlesBeyondTheKeptFaces) {
     EXPECT_EQ(loose(), gdi) << "GDI objects outside the face cache";
     EXPECT_EQ(GdipLiveTotal(), gdip);
     EXPECT_EQ(ThreadHookLiveCount(), hooks);
+}
+
+namespace {
+
+// Show and hide changes of one window, with its size at each, as the window saw them.
+struct TShowRecorder {
+    static inline HWND Window = nullptr;
+    static inline std::vector<std::pair<bool, SIZE>> Changes;
+    HHOOK Hook;
+    explicit TShowRecorder(HWND window) {
+        Window = window;
+        Changes.clear();
+        Hook = SetWindowsHookExW(WH_CALLWNDPROCRET, Proc, nullptr, GetCurrentThreadId());
+    }
+    ~TShowRecorder() { UnhookWindowsHookEx(Hook); }
+    static LRESULT CALLBACK Proc(int code, WPARAM w, LPARAM l) {
+        auto* msg = reinterpret_cast<CWPRETSTRUCT*>(l);
+        if (code == HC_ACTION && msg->hwnd == Window && msg->message == WM_WINDOWPOSCHANGED) {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(msg->lParam);
+            RECT r;
+            GetWindowRect(Window, &r);
+            if (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))
+                Changes.push_back({(pos->flags & SWP_SHOWWINDOW) != 0, {r.right - r.left, r.bottom - r.top}});
+        }
+        return CallNextHookEx(nullptr, code, w, l);
+    }
+};
+
+// From a second thread while a pop-up runs its loop: a real move to p, then the pointer
+// is held there. The display's own pointer is put there too, or it may later report
+// where the pointer was before and move it back.
+void MoveAndHold(TPoint p, int ms) {
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = (p.X * 65536 + cx / 2) / cx;
+    move.mi.dy = (p.Y * 65536 + cy / 2) / cy;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+    SetCursorPos(p.X, p.Y);
+    for (int waited = 0; waited < ms; waited += 50) {
+        Sleep(50);
+        POINT now;
+        if (GetCursorPos(&now) && (now.x != p.X || now.y != p.Y)) SetCursorPos(p.X, p.Y);
+    }
+}
+
+// A key press from a second thread (the pop-up's loop reads it).
+void PressKey(WORD key) {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+struct TVistaLocaleGuard {
+    bool (*Saved)() = PreviewMenuHasVistaLocale;
+    explicit TVistaLocaleGuard(bool (*query)()) { PreviewMenuHasVistaLocale = query; }
+    ~TVistaLocaleGuard() { PreviewMenuHasVistaLocale = Saved; }
+};
+
+}  // namespace
+
+TEST(PreviewMenuWindow, WithoutTheVistaLocaleTheWindowFlashesInvisiblyFirst) {
+    TScenicGuard classic(false);
+    TShown f;
+    f.AddItem(L"One");
+    TSize size = f.Menu->MenuSize();
+    HWND window = f.Menu->Window()->Handle();
+    {
+        // With the interface: one plain show at the full size.
+        TShowRecorder record(window);
+        f.Show();
+        ASSERT_FALSE(TShowRecorder::Changes.empty());
+        EXPECT_TRUE(TShowRecorder::Changes[0].first);
+        EXPECT_EQ(TShowRecorder::Changes[0].second.cx, size.cx);
+        f.Menu->HideMenu();
+        orvtest::PumpFor(40);
+    }
+    f.Hides = 0;
+    TVistaLocaleGuard older([] { return false; });
+    TShowRecorder record(window);
+    f.Show();
+    const auto& changes = TShowRecorder::Changes;
+    ASSERT_GE(changes.size(), 3u);
+    // Shown at no size, hidden at 1 x 1, then shown at its own size.
+    EXPECT_TRUE(changes[0].first);
+    EXPECT_EQ(changes[0].second.cx, 0);
+    EXPECT_EQ(changes[0].second.cy, 0);
+    EXPECT_FALSE(changes[1].first);
+    EXPECT_EQ(changes[1].second.cx, 1);
+    EXPECT_TRUE(changes[2].first);
+    EXPECT_EQ(changes[2].second.cx, size.cx);
+    EXPECT_EQ(changes[2].second.cy, size.cy);
+    orvtest::PumpFor(100);
+    EXPECT_TRUE(f.Menu->MenuVisible()) << "no hide left over from the flash";
+    EXPECT_TRUE(f.Menu->MenuShowing());
+    EXPECT_EQ(f.Hides, 0) << "the flash is no hide of the menu";
+    RECT wr;
+    GetWindowRect(window, &wr);
+    EXPECT_EQ(wr.left, 120);
+    EXPECT_EQ(wr.top, 90);
+    EXPECT_EQ(wr.right - wr.left, size.cx);
+    // The rounded region went on again: a corner pixel is cut, the middle is not.
+    TGdiRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, region.Get()), ERROR);
+    EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+    EXPECT_TRUE(PtInRegion(region.Get(), size.cx / 2, size.cy / 2));
+    f.Menu->HideMenu();
+}
+
+TEST(PreviewMenuWindow, OfficeHintsFollowTheHotEntry) {
+    TScenicGuard classic(false);
+    TShown f;
+    f.Menu->SetShowHint(true);
+    f.AddItem(L"Open")->OfficeHint().SetTitle(L"Open a document");
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Recent");
+    f.Menu->SubMenuItems().Items(0)->OfficeHint().SetTitle(L"A recent one");
+    f.Menu->SubMenuItems().Items(0)->OfficeHint().SetNotes({L"opened yesterday"});
+    TOrvPreviewMenuPanel* panel = f.Show();
+    auto hint = [&](int& result) {
+        THintInfo info{};
+        result = static_cast<int>(panel->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)));
+        return info.HintStr;
+    };
+    int result = -1;
+    PointAt(panel, Centre(panel->ItemRect(0)));
+    EXPECT_EQ(hint(result), L"Open a document");
+    EXPECT_EQ(result, 0);
+    PointAt(panel, Centre(panel->SubItemRect(0)));
+    EXPECT_EQ(hint(result), L"A recent one\nopened yesterday");
+    // Over nothing (the bottom frame's empty left end) the hint is cleared and not shown.
+    PointAt(panel, {panel->LeftFrameRect().Left + 2, panel->Height() - 4});
+    EXPECT_EQ(hint(result), L"");
+    EXPECT_EQ(result, 1);
+    f.Menu->HideMenu();
+}
+
+TEST(PreviewMenuWindow, PressesOnTheApplicationButtonAndOnNothing) {
+    TScenicGuard classic(false);
+    TShown f;
+    f.AddItem(L"Folder", 2);
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Own");
+    TOrvPreviewMenuPanel* panel = f.Show();
+    Key(VK_DOWN);
+    ASSERT_EQ(panel->SubMenuItem(), 0);
+    // A press on the empty bottom frame clears the hot item and brings the own list back.
+    ClickAt(panel, {panel->Width() / 2, panel->Height() - 3});
+    EXPECT_TRUE(f.Menu->MenuVisible());
+    EXPECT_EQ(panel->ItemHot(), -1);
+    EXPECT_EQ(panel->SubMenuItem(), -1);
+    // A press where the application button sits (0, 1, 55, 23) closes the menu.
+    PointAt(panel, {30, 12});
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_FALSE(f.Menu->MenuVisible());
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(f.Clicks.empty());
+}
+
+TEST(PreviewMenuWindow, APopupPulledLeftAtTheScreenEdgeKeepsThePointerItCovers) {
+    TScenicGuard classic(false);
+    TShown f;
+    auto* popup = new TPopupMenu(f.Form.get());
+    for (const wchar_t* caption : {L"First entry", L"Second entry", L"Third entry", L"Fourth entry", L"Fifth entry"}) {
+        auto* entry = new TMenuItem(popup);
+        entry->SetCaption(caption);
+        popup->Items()->Add(entry);
+    }
+    f.AddItem(L"Item");
+    f.AddItem(L"Another");
+    f.AddItem(L"Third");
+    f.AddItem(L"Fourth");
+    for (const wchar_t* title : {L"Has popup", L"Second", L"Third", L"Fourth"})
+        f.Menu->SubMenuItems().Add()->SetTitle(title);
+    f.Menu->SubMenuItems().Items(0)->SetSubMenu(popup);
+    TSize size = f.Menu->MenuSize();
+    int screenRight = GetSystemMetrics(SM_CXSCREEN);
+    f.Menu->ShowMenu(screenRight - size.cx - 2, 90);
+    orvtest::PumpUntil([&] { return f.Menu->MenuVisible(); }, 1000);
+    orvtest::PumpFor(60);
+    TOrvPreviewMenuPanel* panel = f.Menu->Panel();
+    TRect subRect = panel->SubItemRect(0);
+    TPoint corner = panel->ClientToScreen({subRect.Right, subRect.Top});
+    int coveredY = panel->ClientToScreen(Centre(panel->SubItemRect(2))).Y;
+    RECT popupRect{};
+    bool openAfterMove = false, overPopup = false;
+    TPreviewHit under;
+    std::thread helper([&] {
+        Sleep(500);
+        HWND w = FindWindowW(L"#32768", nullptr);
+        if (!w || !IsWindowVisible(w)) return;
+        GetWindowRect(w, &popupRect);
+        // Onto the pop-up where it lies over another sub-item of the panel.
+        TPoint p{(popupRect.left + popupRect.right) / 2, coveredY};
+        under = panel->HitTest(panel->ScreenToClient(p));
+        overPopup = p.X >= popupRect.left && p.X < popupRect.right && p.Y >= popupRect.top && p.Y < popupRect.bottom;
+        MoveAndHold(p, 400);
+        openAfterMove = IsWindowVisible(w) && panel->SubMenuPopup() != nullptr;
+        // Closed by itself (Escape in the pop-up): the whole menu goes.
+        for (int i = 0; i < 3 && panel->SubMenuPopup(); ++i) {
+            PressKey(VK_ESCAPE);
+            Sleep(150);
+        }
+    });
+    PointAt(panel, Centre(subRect));
+    orvtest::PumpFor(1800);
+    helper.join();
+    ASSERT_GT(popupRect.right, 0) << "the pop-up opened";
+    EXPECT_LT(popupRect.left, corner.X) << "pulled left of the sub-item's corner";
+    EXPECT_LE(popupRect.right, screenRight);
+    EXPECT_NEAR(popupRect.top, corner.Y, 4);
+    EXPECT_TRUE(overPopup);
+    EXPECT_EQ(under.Kind, phSubItem);
+    EXPECT_NE(under.Index, 0) << "the pop-up covers another sub-item there";
+    EXPECT_TRUE(openAfterMove) << "moves over the covered part belong to the pop-up";
+    EXPECT_EQ(panel->SubMenuPopup(), nullptr);
+    EXPECT_FALSE(f.Menu->MenuVisible()) << "a pop-up closed by itself hides the menu";
+}
+
+TEST(PreviewMenuWindow, PointerOntoAnItemClosesThePopupAndMovesTheMark) {
+    TScenicGuard classic(false);
+    TShown f;
+    auto* popup = new TPopupMenu(f.Form.get());
+    auto* entry = new TMenuItem(popup);
+    entry->SetCaption(L"Entry");
+    popup->Items()->Add(entry);
+    f.AddItem(L"Item");
+    f.AddItem(L"Other");
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Has popup");
+    f.Menu->SubMenuItems().Items(0)->SetSubMenu(popup);
+    TOrvPreviewMenuPanel* panel = f.Show();
+    TPoint onItem = panel->ClientToScreen(Centre(panel->ItemRect(1)));
+    bool wasOpen = false;
+    std::thread helper([&] {
+        Sleep(500);
+        HWND w = FindWindowW(L"#32768", nullptr);
+        wasOpen = w && IsWindowVisible(w);
+        // Held long enough for a late report of the old place to be undone.
+        MoveAndHold(onItem, 1200);
+        // Should the pop-up stay, close it so the test fails instead of hanging.
+        for (int i = 0; i < 3 && panel->SubMenuPopup(); ++i) {
+            PressKey(VK_ESCAPE);
+            Sleep(150);
+        }
+    });
+    PointAt(panel, Centre(panel->SubItemRect(0)));
+    orvtest::PumpFor(2100);
+    helper.join();
+    EXPECT_TRUE(wasOpen);
+    EXPECT_EQ(panel->SubMenuPopup(), nullptr);
+    EXPECT_TRUE(f.Menu->MenuVisible()) << "closed from inside, the menu stays";
+    EXPECT_EQ(panel->ItemHot(), 1) << "the hot mark follows the pointer";
+    EXPECT_EQ(panel->SubMenuItemHot(), -1);
+    f.Menu->HideMenu();
+}
+
+TEST(PreviewMenuWindow, ShiftTabAcceleratorsAndEscapeOnAButton) {
+    TScenicGuard classic(false);
+    TShown f;
+    f.AddItem(L"&Open");
+    f.AddItem(L"&Folder", 2);
+    f.Menu->SubMenuItems().Add()->SetTitle(L"First own");
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Last own");
+    f.Menu->Buttons().Add()->SetCaption(L"Right");
+    f.Menu->Buttons().Add()->SetCaption(L"Left");
+    TOrvPreviewMenuPanel* panel = f.Show();
+    // Shift+Tab from the first item goes to the first button of the collection (rightmost).
+    Key(VK_DOWN);
+    ASSERT_EQ(panel->ItemHot(), 0);
+    Key(VK_TAB, true);
+    ASSERT_EQ(panel->ButtonList().size(), 2u);
+    EXPECT_TRUE(panel->ButtonList()[0]->Focused());
+    EXPECT_EQ(panel->ItemHot(), -1);
+    // Back from a button with Shift held: the last sub-item of the shown list is hot.
+    Key(VK_TAB, true);
+    EXPECT_TRUE(panel->ButtonList()[1]->Focused());
+    Key(VK_TAB, true);
+    EXPECT_TRUE(panel->Focused());
+    EXPECT_EQ(panel->SubMenuItemHot(), 1);
+    // Escape on a focused button hides the menu.
+    panel = f.Show();
+    Key(VK_DOWN);
+    Key(VK_TAB, true);
+    ASSERT_TRUE(panel->ButtonList()[0]->Focused());
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(f.Menu->MenuVisible());
+    // An accelerator of an item with sub-items only marks it; a plain one clicks.
+    panel = f.Show();
+    Key('F');
+    EXPECT_TRUE(f.Menu->MenuVisible());
+    EXPECT_EQ(panel->ItemHot(), 1);
+    EXPECT_EQ(panel->SubMenuItem(), 1);
+    Key('O');
+    EXPECT_FALSE(f.Menu->MenuVisible());
+    EXPECT_EQ(f.Clicks, (std::vector<int>{0}));
+}
+
+TEST(PreviewMenuWindow, ScrollArrowsAndTheKeyboardPageTheSubItems) {
+    TScenicGuard classic(false);
+    TShown f;
+    for (int i = 0; i < 4; ++i) f.AddItem(L"Item " + std::to_wstring(i));
+    f.Menu->SetSubMenuItemHeight(20);
+    for (int i = 0; i < 10; ++i) f.Menu->SubMenuItems().Add()->SetTitle(L"Entry " + std::to_wstring(i));
+    TOrvPreviewMenuPanel* panel = f.Show();
+    TPreviewPaging paging = panel->Paging();
+    ASSERT_TRUE(paging.Active);
+    ASSERT_GE(paging.PageSize, 1);
+    // A press on the down arrow pages one page forward; the up arrow back.
+    ClickAt(panel, Centre(panel->ScrollDownRect()));
+    EXPECT_TRUE(f.Menu->MenuVisible());
+    EXPECT_EQ(panel->TopSubMenuItem(), paging.PageSize);
+    EXPECT_EQ(panel->SubMenuScroller().GetPosition(), 1);
+    ClickAt(panel, Centre(panel->ScrollUpRect()));
+    EXPECT_EQ(panel->TopSubMenuItem(), 0);
+    EXPECT_TRUE(f.SubClicks.empty()) << "arrows are no sub-items";
+    // Walking down the sub-items past the page pages towards the hot one, and back up.
+    PointAtScreen({5, 5});
+    Key(VK_DOWN);
+    Key(VK_RIGHT);
+    ASSERT_EQ(panel->SubMenuItemHot(), 0);
+    for (int i = 0; i < paging.PageSize; ++i) Key(VK_DOWN);
+    EXPECT_EQ(panel->SubMenuItemHot(), paging.PageSize);
+    EXPECT_EQ(panel->TopSubMenuItem(), paging.PageSize);
+    EXPECT_FALSE(panel->SubItemRect(paging.PageSize).IsEmpty());
+    Key(VK_UP);
+    EXPECT_EQ(panel->TopSubMenuItem(), 0);
+    f.Menu->HideMenu();
 }

@@ -1,6 +1,7 @@
 // Layout, paging, hit testing and key-tip places as values.
 #include "AppMenuTestSupport.h"
 #include "appmenu/PreviewMenuLayout.h"
+#include "framework/ImageList.h"
 
 using namespace appmenutest;
 
@@ -127,6 +128,17 @@ TEST(PreviewMenuLayout, HitTestingSplitPartsAndKeyTipPlaces) {
     EXPECT_EQ(PreviewSubItemTipPos({200, 20, 300, 70}, 8, tip), (TPoint{200 + 16, 70 - 8 - 21}));
     EXPECT_EQ(PreviewKeyTipSize({4, 13}, 9), (TSize{15, 21})) << "at least as wide as O + 6";
     EXPECT_EQ(PreviewKeyTipSize({30, 13}, 9), (TSize{36, 21}));
+
+    // A pop-up of width 120 from the corner (700, 300) on a 1024 wide monitor: 700 + 120
+    // + 52 stays inside, so it opens at the corner; at 950 it passes and moves to 1024 -
+    // 120 - 22, covering 5 entries of 19 + 18 there.
+    TPreviewPopupPlace place = PreviewPopupPlace({700, 300}, 120, 19, 5, 1024);
+    EXPECT_EQ(place.At, (TPoint{700, 300}));
+    EXPECT_TRUE(place.Overlap.IsEmpty());
+    EXPECT_EQ(PreviewPopupPlace({852, 300}, 120, 19, 5, 1024).At.X, 852) << "exactly at the edge still fits";
+    place = PreviewPopupPlace({950, 300}, 120, 19, 5, 1024);
+    EXPECT_EQ(place.At, (TPoint{882, 300}));
+    EXPECT_EQ(place.Overlap, (TRect{882, 300, 1002, 300 + 95 + 18}));
 }
 
 TEST(PreviewMenuModel, StylerLinksActionsAndTheAccelerator) {
@@ -172,4 +184,24 @@ TEST(PreviewMenuModel, StylerLinksActionsAndTheAccelerator) {
     action->Free();
     EXPECT_EQ(item->GetAction(), nullptr);
     EXPECT_EQ(sub->GetAction(), nullptr);
+
+    // The menu's own sub-items and the buttons drop a freed action too, and the menu a
+    // freed image list.
+    auto* other = new TAction(f.Form.get());
+    auto* button = f.Menu->Buttons().Add();
+    button->SetAction(other);
+    auto* own = f.Menu->SubMenuItems().Add();
+    own->SetAction(other);
+    ASSERT_EQ(button->GetAction(), other);
+    other->Free();
+    EXPECT_EQ(button->GetAction(), nullptr);
+    EXPECT_EQ(own->GetAction(), nullptr);
+    auto* images = new TImageList(f.Form.get());
+    f.Menu->SetMenuImages(images);
+    f.Menu->SetSubMenuDisabledImages(images);
+    f.Menu->SetButtonImages(images);
+    images->Free();
+    EXPECT_EQ(f.Menu->GetMenuImages(), nullptr);
+    EXPECT_EQ(f.Menu->GetSubMenuDisabledImages(), nullptr);
+    EXPECT_EQ(f.Menu->GetButtonImages(), nullptr);
 }

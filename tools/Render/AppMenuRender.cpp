@@ -14,6 +14,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/Bitmap.h"
 #include "paint/OrvLook.h"
+#include "toolbar/OrvStyleIF.h"
 
 using namespace orv;
 
@@ -23,10 +24,17 @@ namespace {
 
 enum TScene { scItems, scItemList, scPaging, scKeyTips };
 
+// Both look flags are set for each picture: pictures drawn before may leave either on.
 struct TLookGuard {
-    bool Saved = ScenicRibbonMode;
-    explicit TLookGuard(bool scenic) { ScenicRibbonMode = scenic; }
-    ~TLookGuard() { ScenicRibbonMode = Saved; }
+    bool Saved = ScenicRibbonMode, SavedOffice = Office2010Look;
+    explicit TLookGuard(bool scenic, bool office = false) {
+        ScenicRibbonMode = scenic;
+        Office2010Look = office;
+    }
+    ~TLookGuard() {
+        ScenicRibbonMode = Saved;
+        Office2010Look = SavedOffice;
+    }
 };
 
 void BuildModel(TOrvPreviewMenu& menu, TScene scene) {
@@ -59,8 +67,8 @@ void BuildModel(TOrvPreviewMenu& menu, TScene scene) {
     menu.Buttons().Add()->SetCaption(L"Options");
 }
 
-void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene scene) {
-    TLookGuard look(scenic);
+void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene scene, bool office = false) {
+    TLookGuard look(scenic, office);
     bitmap.Canvas().Brush().SetColor(clWhite);
     bitmap.Canvas().FillRect({0, 0, bitmap.Width(), bitmap.Height()});
     TOwnedPtr<TComponent> owner(new TComponent(nullptr));
@@ -69,9 +77,18 @@ void PaintMenu(TBitmap& bitmap, TPreviewMenuStyle style, bool scenic, TScene sce
     auto* menu = new TOrvPreviewMenu(owner.get());
     menu->SetStyler(styler);
     BuildModel(*menu, scene);
-    if (scenic)
+    // As the shape button hands its look over: the glyph without the Office 2010 look,
+    // the caption "File" with it.
+    if (scenic && !office)
         menu->SetMenuButtonAppearance(10916484, 16777215, 14599344, 13082441, 12031543, 13815158, clWhite, true,
                                       nullptr, L"File", nullptr);
+    if (scenic && office) {
+        TFont font;
+        font.SetName(L"Segoe UI");
+        font.SetColor(clWhite);
+        menu->SetMenuButtonAppearance(11829830, 14924424, 13138741, 13138741, 12545073, 12545073, clWhite, false,
+                                      nullptr, L"File", &font);
+    }
     menu->MenuSize();
     TOrvPreviewMenuPanel* panel = menu->Panel();
     switch (scene) {
@@ -166,9 +183,10 @@ void PaintSubMenuItems(TBitmap& bitmap) {
     PaintCustomMenu(
         bitmap, psOffice2010Blue,
         [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler&) {
-            // Enough items for the four sub-items to fit without paging.
+            // Enough items for the four sub-items (each as high as the highest) to fit
+            // without paging.
             for (const wchar_t* caption : {L"&New", L"&Open", L"&Save", L"Save &as", L"&Print", L"Pr&epare", L"Sen&d",
-                                           L"&Close"})
+                                           L"Publis&h", L"Sha&re", L"&Close"})
                 menu.MenuItems().Add()->SetCaption(caption);
             menu.SetSubMenuCaption(L"Recent documents");
             auto sub = [&](const std::wstring& title, std::vector<std::wstring> notes) {
@@ -210,14 +228,17 @@ void PaintVistaBackground(TBitmap& bitmap) {
 }  // namespace
 
 std::vector<TRenderItem> AppMenuRenderItems() {
-    auto item = [](const wchar_t* name, const wchar_t* text, TPreviewMenuStyle style, bool scenic, TScene scene) {
-        return TRenderItem{name, text, 460, 260, 1, [=](TBitmap& b) { PaintMenu(b, style, scenic, scene); }};
+    auto item = [](const wchar_t* name, const wchar_t* text, TPreviewMenuStyle style, bool scenic, TScene scene,
+                   bool office = false) {
+        return TRenderItem{name, text, 460, 260, 1, [=](TBitmap& b) { PaintMenu(b, style, scenic, scene, office); }};
     };
     return {
         item(L"AppMenuLuna", L"application menu, Office 2007 Luna: hot split, separator, disabled, bottom buttons",
              psOffice2007Luna, false, scItems),
         item(L"AppMenuScenic", L"application menu, Windows 7 scenic: square application button and glyph", psWindows7,
              true, scItems),
+        item(L"AppMenuScenic2010", L"application menu, Office 2010 Blue scenic: the caption File on the square button",
+             psOffice2010Blue, true, scItems, true),
         item(L"AppMenuClassic", L"application menu, Windows 7 classic, an item's sub-items with notes", psWindows7,
              false, scItemList),
         item(L"AppMenuObsidian", L"application menu, Office 2007 Obsidian, an item's sub-items", psOffice2007Obsidian,
