@@ -1,5 +1,6 @@
 #include "AppMenuBench.h"
 #include "BenchTiming.h"
+#include "BenchCounts.h"
 
 #include <windows.h>
 
@@ -24,26 +25,6 @@ namespace orvtools {
 namespace {
 
 constexpr int kRuns = 200;
-
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// A named callback: a lambda has no stdcall conversion on 32-bit builds.
-BOOL CALLBACK CountOneWindow(HWND, LPARAM p) {
-    ++*reinterpret_cast<int*>(p);
-    return TRUE;
-}
-
-int CountThreadWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountOneWindow, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
 
 // Eight items (one split, with six sub-items), three buttons.
 void BuildMenu(TOrvPreviewMenu& menu) {
