@@ -185,6 +185,45 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
     LiveItems().insert(this);
 }
 
+TMenuItem::~TMenuItem() = default;
+
+void TMenuItem::SetAction(TBasicAction* value) {
+    TBasicAction* old = GetAction();
+    if (old == value) return;
+    if (old) RemoveFreeNotification(old);
+    if (!value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink = std::make_unique<TMenuActionLink>(this);
+        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
+    }
+    FActionLink->SetAction(value);
+    FreeNotification(value);
+    ActionChange(value, IsLoading());
+}
+
+void TMenuItem::ActionChange(TObject* sender, bool checkDefaults) {
+    auto* a = dynamic_cast<TCustomAction*>(sender);
+    if (!a) return;
+    if (!checkDefaults || FCaption.empty()) SetCaption(a->GetCaption());
+    if (!checkDefaults || !FChecked) SetChecked(a->GetChecked());
+    if (!checkDefaults || FEnabled) SetEnabled(a->GetEnabled());
+    if (!checkDefaults || FHint.empty()) SetHint(a->GetHint());
+    if (!checkDefaults || FImageIndex < 0) SetImageIndex(a->GetImageIndex());
+    if (!checkDefaults || FShortCut == scNone) SetShortCut(static_cast<TShortCut>(a->GetShortCut()));
+    if (!checkDefaults || FVisible) SetVisible(a->GetVisible());
+    if (!checkDefaults || !OnClick) OnClick = a->OnExecute;
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    // A freed action has already cut the link from its side.
+    if (FActionLink && (!FActionLink->GetAction() || component == FActionLink->GetAction())) FActionLink.reset();
+}
+
 void TMenuItem::BeforeDestruction() {
     if (FParent) FParent->Remove(this);
     Clear();
@@ -461,7 +500,72 @@ void TMenuItem::DestroyHandle() {
 
 void TMenuItem::Click() {
     if (FAutoCheck && !(FRadioItem && FChecked)) SetChecked(!FChecked);
-    OnClick(this);
+    TBasicAction* action = GetAction();
+    if (action && (!OnClick || OnClick == action->OnExecute))
+        FActionLink->Execute(this);
+    else
+        OnClick(this);
+}
+
+// --- TMenuActionLink -------------------------------------------------------------------------
+
+TMenuActionLink::TMenuActionLink(TMenuItem* client) : TActionLink(client), FItem(client) {}
+
+bool TMenuActionLink::IsCaptionLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetCaption() == a->GetCaption();
+}
+bool TMenuActionLink::IsCheckedLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetChecked() == a->GetChecked();
+}
+bool TMenuActionLink::IsEnabledLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetEnabled() == a->GetEnabled();
+}
+bool TMenuActionLink::IsHintLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetHint() == a->GetHint();
+}
+bool TMenuActionLink::IsImageIndexLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetImageIndex() == a->GetImageIndex();
+}
+bool TMenuActionLink::IsShortCutLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetShortCut() == static_cast<TShortCut>(a->GetShortCut());
+}
+bool TMenuActionLink::IsVisibleLinked() {
+    TCustomAction* a = Custom();
+    return a && FItem->GetVisible() == a->GetVisible();
+}
+bool TMenuActionLink::IsOnExecuteLinked() {
+    return FAction && FItem->OnClick == FAction->OnExecute;
+}
+
+void TMenuActionLink::SetCaption(const std::wstring& value) {
+    if (IsCaptionLinked()) FItem->SetCaption(value);
+}
+void TMenuActionLink::SetChecked(bool value) {
+    if (IsCheckedLinked()) FItem->SetChecked(value);
+}
+void TMenuActionLink::SetEnabled(bool value) {
+    if (IsEnabledLinked()) FItem->SetEnabled(value);
+}
+void TMenuActionLink::SetHint(const std::wstring& value) {
+    if (IsHintLinked()) FItem->SetHint(value);
+}
+void TMenuActionLink::SetImageIndex(int value) {
+    if (IsImageIndexLinked()) FItem->SetImageIndex(value);
+}
+void TMenuActionLink::SetShortCut(int value) {
+    if (IsShortCutLinked()) FItem->SetShortCut(static_cast<TShortCut>(value));
+}
+void TMenuActionLink::SetVisible(bool value) {
+    if (IsVisibleLinked()) FItem->SetVisible(value);
+}
+void TMenuActionLink::SetOnExecute(const TNotifyEvent& value) {
+    if (IsOnExecuteLinked()) FItem->OnClick = value;
 }
 
 void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {

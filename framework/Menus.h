@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ActnList.h"
 #include "framework/Component.h"
 #include "framework/Event.h"
 #include "framework/ImageList.h"
@@ -73,10 +74,37 @@ using TMenuDrawItemEvent = TEvent<TObject*, TCanvas*, TRect, bool>;
 using TAdvancedMenuDrawItemEvent = TEvent<TObject*, TCanvas*, TRect, TOwnerDrawState>;
 using TMenuChangeEvent = TEvent<TObject*, TMenuItem*, bool>;
 
+// Link of a menu item: caption, checked, enabled, hint, image index, shortcut, visible and
+// the click follow the action while the item's value still equals the action's.
+class TMenuActionLink : public TActionLink {
+public:
+    explicit TMenuActionLink(TMenuItem* client);
+    bool IsCaptionLinked() override;
+    bool IsCheckedLinked() override;
+    bool IsEnabledLinked() override;
+    bool IsHintLinked() override;
+    bool IsImageIndexLinked() override;
+    bool IsShortCutLinked() override;
+    bool IsVisibleLinked() override;
+    bool IsOnExecuteLinked() override;
+    void SetCaption(const std::wstring& value) override;
+    void SetChecked(bool value) override;
+    void SetEnabled(bool value) override;
+    void SetHint(const std::wstring& value) override;
+    void SetImageIndex(int value) override;
+    void SetShortCut(int value) override;
+    void SetVisible(bool value) override;
+    void SetOnExecute(const TNotifyEvent& value) override;
+
+private:
+    TMenuItem* FItem;
+};
+
 class TMenuItem : public TComponent {
 public:
     ORV_CLASS_NAME(TMenuItem)
     explicit TMenuItem(TComponent* owner);
+    ~TMenuItem() override;
 
     // --- tree
     // -----------------------------------------------------------------------------
@@ -132,6 +160,11 @@ public:
     void SetGroupIndex(uint8_t value);
     TMenuBreak GetBreak() const { return FBreak; }
     void SetBreak(TMenuBreak value);
+    // The action the item follows (its caption, checked, enabled, hint, image index,
+    // shortcut, visible and click); a freed action unlinks itself.
+    TBasicAction* GetAction() const { return FActionLink ? FActionLink->GetAction() : nullptr; }
+    void SetAction(TBasicAction* value);
+    void Notification(TComponent* component, TOperation operation) override;
 
     // --- native menu
     // -------------------------------------------------------------------------
@@ -149,7 +182,8 @@ public:
 
     // --- events
     // ----------------------------------------------------------------------------
-    // Runs the item: toggles AutoCheck, then OnClick. May free the item.
+    // Runs the item: toggles AutoCheck, then OnClick, or the action when the item's click
+    // is the action's. May free the item.
     virtual void Click();
     // Owner-draw hooks; without handlers a plain default look is measured and
     // drawn.
@@ -175,6 +209,8 @@ public:
 
 protected:
     void BeforeDestruction() override;
+    // The action changed (checkDefaults: while reading, keep values the item set itself).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
     // Default owner-draw look (system colours, caption and shortcut).
     void DoDrawText(TCanvas& canvas, const std::wstring& text, TRect& rect, bool selected, unsigned flags);
     // The native text: caption, then tab and shortcut text.
@@ -206,6 +242,7 @@ private:
     HMENU FHandle = nullptr;
     bool FHandleStale = true;
     uint16_t FCommand = 0;
+    std::unique_ptr<TMenuActionLink> FActionLink;
 };
 
 class TMenu : public TComponent {

@@ -41,6 +41,7 @@ void StyledMenuProps(TClassBuilder<T>& b) {
 void RegisterMenusClasses() {
     TClassBuilder<TMenuItem>(L"TMenuItem", L"TComponent")
         .Factory()
+        .Component<TBasicAction>(L"Action", &TMenuItem::GetAction, &TMenuItem::SetAction)
         .Bool(L"AutoCheck", &TMenuItem::GetAutoCheck, &TMenuItem::SetAutoCheck)
         .Enum(L"Break", &TMenuItem::GetBreak, &TMenuItem::SetBreak, kMenuBreakIdents)
         .String(L"Caption", &TMenuItem::GetCaption, &TMenuItem::SetCaption)

@@ -388,6 +388,7 @@ void TOrvCustomToolBarButton::SetMenuItem(TMenuItem* item) {
     FMenuItem = item;
     if (!item) return;
     FreeNotification(item);
+    SetAction(item->GetAction());
     SetCaption(item->GetCaption());
     SetDown(item->GetChecked());
     SetEnabled(item->GetEnabled());

@@ -121,3 +121,63 @@ TEST(ControlActions, ALayoutLinksActionAndPopupMenuOfAnyControl) {
     form->FindComponent(L"Menu1")->Free();
     EXPECT_EQ(panel->GetPopupMenu(), nullptr) << "the link is cleared when the menu goes";
 }
+
+TEST(MenuItemActions, AnItemFollowsItsActionWhileItsValuesEqualTheActionsAndRunsIt) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* action = new TAction(form.get());
+    action->SetCaption(L"&Bold");
+    action->SetHint(L"Bold text");
+    action->SetImageIndex(3);
+    action->SetShortCut(ShortCut('B', ssCtrl));
+    action->SetAutoCheck(true);
+    int executed = 0;
+    TComponent* runFor = nullptr;
+    action->OnExecute = [&](TObject*) {
+        ++executed;
+        runFor = action->GetActionComponent();
+    };
+    auto* item = new TMenuItem(form.get());
+    item->SetAction(action);
+    EXPECT_EQ(item->GetAction(), action);
+    EXPECT_EQ(item->GetCaption(), L"&Bold");
+    EXPECT_EQ(item->GetHint(), L"Bold text");
+    EXPECT_EQ(item->GetImageIndex(), 3);
+    EXPECT_EQ(item->GetShortCut(), ShortCut('B', ssCtrl));
+    EXPECT_TRUE(item->OnClick == action->OnExecute);
+
+    // Changes of the action reach the item.
+    action->SetEnabled(false);
+    EXPECT_FALSE(item->GetEnabled());
+    action->SetEnabled(true);
+    action->SetVisible(false);
+    EXPECT_FALSE(item->GetVisible());
+    action->SetVisible(true);
+    action->SetChecked(true);
+    EXPECT_TRUE(item->GetChecked());
+    action->SetChecked(false);
+    action->SetCaption(L"B&old");
+    EXPECT_EQ(item->GetCaption(), L"B&old");
+    action->SetHint(L"Thicker");
+    EXPECT_EQ(item->GetHint(), L"Thicker");
+
+    // The click runs the action (which checks itself) for the item.
+    item->Click();
+    EXPECT_EQ(executed, 1);
+    EXPECT_EQ(runFor, item) << "the item is the action component while the action runs";
+    EXPECT_TRUE(action->GetChecked());
+    EXPECT_TRUE(item->GetChecked()) << "the action's check reaches the item";
+    int own = 0;
+    item->OnClick = [&](TObject*) { ++own; };
+    item->Click();
+    EXPECT_EQ(own, 1);
+    EXPECT_EQ(executed, 1) << "a handler of its own replaces the action";
+
+    // A freed action unlinks itself; the item keeps its values and works on.
+    action->Free();
+    EXPECT_EQ(item->GetAction(), nullptr);
+    EXPECT_EQ(item->GetHint(), L"Thicker");
+    item->Click();
+    EXPECT_EQ(own, 2);
+    item->SetAction(nullptr);
+    EXPECT_EQ(item->GetAction(), nullptr);
+}

@@ -240,4 +240,18 @@ TEST(ToolBarButtonLinks, AMenuItemIsMirroredAndForgottenWhenFreedAnActionDrivesD
     EXPECT_TRUE(b->GetDown()) << "linked while the action's checked state equalled Down";
     action->SetGroupIndex(6);
     EXPECT_EQ(b->GetGroupIndex(), 6);
+
+    // A menu item's action comes with the item: the button runs it when clicked.
+    b->SetAction(nullptr);
+    auto* itemAction = new TAction(f.Form.get());
+    int executed = 0;
+    itemAction->OnExecute = [&](TObject*) { ++executed; };
+    auto* actionItem = new TMenuItem(f.Form.get());
+    actionItem->SetAction(itemAction);
+    actionItem->SetCaption(L"Italic");
+    b->SetMenuItem(actionItem);
+    EXPECT_EQ(b->GetAction(), itemAction) << "the item's action is copied first";
+    EXPECT_EQ(b->GetCaption(), L"Italic") << "then the item's own values";
+    b->Click();
+    EXPECT_EQ(executed, 1);
 }
