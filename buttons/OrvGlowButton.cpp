@@ -650,6 +650,8 @@ void TOrvCustomGlowButton::Paint() {
                                              canvas.SetHandle(faceDC);
                                              DrawGlowButton(canvas, q);
                                              canvas.SetHandle(nullptr);
+                                             // Off screen the parent shows there too.
+                                             GiveCornersBack(faceDC, q);
                                          });
         };
         if (FadeEnds(from, to, percent)) {
@@ -677,18 +679,21 @@ void TOrvCustomGlowButton::Paint() {
 
     // Give the corners outside the rounded frame back to the parent. On screen the
     // window's shape leaves them out, and the parent paints them with its own paint.
-    if (!FPaintingOnScreen && FParent && FRounded && p.DrawBackground && FPosition != bpMiddle) {
-        TGdiRegion corners(CreateRectRgn(0, 0, 0, 0));
-        auto addPixel = [&](int x, int y) {
-            TGdiRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
-            CombineRgn(corners.Get(), corners.Get(), pixel.Get(), RGN_OR);
-        };
-        bool left = FPosition == bpStandalone || FPosition == bpLeft;
-        bool right = FPosition == bpStandalone || FPosition == bpRight;
-        if (left) addPixel(0, 0), addPixel(0, FHeight - 1);
-        if (right) addPixel(FWidth - 1, 0), addPixel(FWidth - 1, FHeight - 1);
-        DrawParentBackground(dc, corners.Get());
-    }
+    if (!FPaintingOnScreen) GiveCornersBack(dc, p);
+}
+
+void TOrvCustomGlowButton::GiveCornersBack(HDC dc, const TGlowButtonPaint& p) {
+    if (!FParent || !FRounded || !p.DrawBackground || FPosition == bpMiddle) return;
+    TGdiRegion corners(CreateRectRgn(0, 0, 0, 0));
+    auto addPixel = [&](int x, int y) {
+        TGdiRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
+        CombineRgn(corners.Get(), corners.Get(), pixel.Get(), RGN_OR);
+    };
+    bool left = FPosition == bpStandalone || FPosition == bpLeft;
+    bool right = FPosition == bpStandalone || FPosition == bpRight;
+    if (left) addPixel(0, 0), addPixel(0, FHeight - 1);
+    if (right) addPixel(FWidth - 1, 0), addPixel(FWidth - 1, FHeight - 1);
+    DrawParentBackground(dc, corners.Get());
 }
 
 void TOrvCustomGlowButton::EraseBackground(HDC dc) {

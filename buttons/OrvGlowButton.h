@@ -258,6 +258,8 @@ protected:
 
 private:
     friend class TOrvGlowButtonActionLink;
+    // Repaints the pixels outside the rounded frame from the parent's background.
+    void GiveCornersBack(HDC dc, const TGlowButtonPaint& p);
     template <class V>
     void StoreAndInvalidate(V& field, V value) {
         if (field == value) return;

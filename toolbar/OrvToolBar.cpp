@@ -395,6 +395,10 @@ void TOrvCustomToolBar::WndProc(TMessage& message) {
         case CM_VISIBLECHANGED:
             TCustomControl::WndProc(message);
             return;
+        case WM_ORV_PARENTBACKGROUNDKEY:
+            message.Result =
+                message.LParam && BackgroundKeyFor(*reinterpret_cast<TParentBackgroundQuery*>(message.LParam));
+            return;
         default:
             if (message.Msg == CompactPassClickMessage()) {
                 PassClickOn({static_cast<int>(message.WParam), static_cast<int>(message.LParam)});

@@ -13,6 +13,7 @@
 
 #include "buttons/OrvGlowButton.h"
 #include "framework/WinControl.h"
+#include "paint/FaceSerials.h"
 #include "paint/OrvText.h"
 #include "toolbar/DbgList.h"
 #include "toolbar/OrvPage.h"
@@ -21,6 +22,7 @@
 namespace orv {
 
 class TCompactWindow;
+class TFace;
 class TGDIPPicture;
 class TImageList;
 class TMainMenu;
@@ -369,6 +371,9 @@ public:
     // Paints the whole toolbar face into dc (client coordinates): a copy of the kept face
     // unless the styler's background is transparent.
     void PaintTo(HDC dc);
+    // Answers a transparent child's background query (see TParentBackgroundQuery) with
+    // the serial of the kept face when that face alone lies beneath the rectangle.
+    bool BackgroundKeyFor(TParentBackgroundQuery& query);
     bool RightHandleHot() const {
         return FRightHandleHot;
     }
@@ -402,6 +407,8 @@ private:
     void PaintOptionIndicator(TCanvas& canvas);
     // The option picture the indicator shows now (own or the pager's; disabled look).
     TGDIPPicture* OptionPictureToPaint() const;
+    // The kept face of the toolbar's own paint; null when it paints directly.
+    std::shared_ptr<const TFace> KeptFace();
     // Passes the click a compact window took on to the glow button at point (screen).
     void PassClickOn(TPoint point);
     void RegisterChild(TControl* control);
@@ -488,6 +495,8 @@ private:
     int FMinLength = 60;
     int FMaxLength = 60;
     int FUpdateCount = 0;
+    // Kept faces told to transparent children and the serials that name them.
+    TFaceSerials FFaceSerials;
     bool FInternalControlPositioning = false;
     bool FPositioning = false;
 

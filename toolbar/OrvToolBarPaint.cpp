@@ -119,7 +119,7 @@ TGDIPPicture* TOrvCustomToolBar::OptionPictureToPaint() const {
     TGDIPPicture* disabled = FOptionDisabledPicture.get();
     if (FParentOptionPicture)
         if (TOrvPage* page = Page())
-            if (TOrvToolBarPager* pager = page->Pager()) {
+            if (TOrvToolBarPager* pager = page->OwningPager()) {
                 normal = &pager->OptionPicture();
                 disabled = &pager->OptionDisabledPicture();
             }
@@ -195,12 +195,9 @@ struct TToolBarFace {
 
 }  // namespace
 
-void TOrvCustomToolBar::PaintTo(HDC dc) {
+std::shared_ptr<const TFace> TOrvCustomToolBar::KeptFace() {
     TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
-    if (!ToolBarFaceCache || s.GetTransparent() || FWidth <= 0 || FHeight <= 0) {
-        DrawToolBar(dc);
-        return;
-    }
+    if (!ToolBarFaceCache || s.GetTransparent() || FWidth <= 0 || FHeight <= 0) return nullptr;
     TToolBarFace k;
     k.Styler = &s;
     k.Width = FWidth;
@@ -247,8 +244,35 @@ void TOrvCustomToolBar::PaintTo(HDC dc) {
     k.HandleFrameDown = s.ButtonAppearance().GetBorderDownColor();
     k.DragGripImage = !s.DragGripImage().Empty();
     k.RightHandleImage = !s.RightHandleImage().Empty();
-    auto face = SharedFaceCache().Get(k, FWidth, FHeight, [this](TFace&, HDC faceDC) { DrawToolBar(faceDC); });
-    face->Blit(dc, 0, 0);
+    return SharedFaceCache().Get(k, FWidth, FHeight, [this](TFace&, HDC faceDC) { DrawToolBar(faceDC); });
+}
+
+void TOrvCustomToolBar::PaintTo(HDC dc) {
+    if (auto face = KeptFace(); face && !face->Empty())
+        face->Blit(dc, 0, 0);
+    else
+        DrawToolBar(dc);
+}
+
+// The kept face is copied over the whole client (every pixel of it painted by the
+// toolbar, none left to the page beneath), so inside the client it alone lies beneath
+// a transparent child, unless a graphic control reaches into the child's rectangle.
+// Outside the client, or while updates hold the paint back, the page shows: no key.
+bool TOrvCustomToolBar::BackgroundKeyFor(TParentBackgroundQuery& query) {
+    const TRect r = query.Rect;
+    if (FUpdateCount > 0 || r.IsEmpty() || r.Left < 0 || r.Top < 0 || r.Right > FWidth || r.Bottom > FHeight)
+        return false;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        const TRect b = c->BoundsRect();
+        if (c->GetVisible() && !dynamic_cast<TWinControl*>(c) && b.Left < r.Right && r.Left < b.Right &&
+            b.Top < r.Bottom && r.Top < b.Bottom)
+            return false;
+    }
+    std::shared_ptr<const TFace> face = KeptFace();
+    if (!face || face->Empty()) return false;
+    query.Key = FFaceSerials.SerialOf(face);
+    return true;
 }
 
 void TOrvCustomToolBar::DrawToolBar(HDC dc) {

@@ -24,7 +24,7 @@ namespace orvtools {
 
 namespace {
 
-TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
+TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small, bool transparent = false) {
     auto* tb = new TOrvToolBar(form);
     tb->SetCaption(L"Clipboard");
     tb->SetShowCaption(true);
@@ -36,6 +36,7 @@ TOrvToolBar* AddBar(TForm* form, TOrvPage* page, int large, int small) {
         b->SetCaption(L"Command");
         if (i >= large) b->SetButtonSizeState(bsLabel);
         b->SetAutoSize(true);
+        b->SetTransparent(transparent);
         b->SetParent(tb);
     }
     return tb;
@@ -50,42 +51,46 @@ void RunToolBarBench() {
     auto* page = new TOrvPage(form.get());
     page->SetBounds(0, 0, 980, 95);
     page->SetParent(form.get());
-    TOrvToolBar* tb = AddBar(form.get(), page, 0, 7);
-    page->ArrangeToolBars();
+    // Opaque glow buttons, then transparent ones as a ribbon shows them (their faces kept
+    // over the toolbar's).
+    for (bool transparent : {false, true}) {
+        TOrvToolBar* tb = AddBar(form.get(), page, 0, 7, transparent);
+        page->ArrangeToolBars();
 
-    TBitmap bmp(tb->Width(), tb->Height());
-    HDC dc = bmp.Canvas().Handle();
-    TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
-    RECT rc{0, 0, tb->Width(), tb->Height()};
-    auto paint = [&] {
-        tb->PaintTo(dc);
-        for (int i = 0; i < tb->ControlCount(); ++i) {
-            TControl* c = tb->Controls(i);
-            SetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
-            c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        }
-        SetViewportOrgEx(dc, 0, 0, nullptr);
-    };
-    // The first paint keeps the faces of the toolbar and its buttons in the shared face
-    // cache (one DIB section each): counted from there, and once more with the cache dropped.
-    SharedFaceCache().Clear();
-    int gdiCold = GdiLiveTotal();
-    paint();
-    int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal(), windowsBefore = CountThreadWindows();
-    std::size_t facesBefore = SharedFaceCache().Count();
-    double fill = MedianMicroseconds(200, [&] { FillRect(dc, &rc, brush.Get()); });
-    double painted = MedianMicroseconds(200, paint);
-    for (int i = 0; i < 10000; ++i) paint();
-    std::printf("page toolbar %d x %d, caption and seven glow buttons: %.1f us, x FillRect %.1f\n", tb->Width(),
-                tb->Height(), painted, fill > 0 ? painted / fill : 0.0);
-    std::printf(
-        "  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, cached faces %zu -> %zu\n",
-        gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), facesBefore,
-        SharedFaceCache().Count());
-    SharedFaceCache().Clear();
-    std::printf("  live GDI %d before the first paint, %d with the face cache dropped\n", gdiCold, GdiLiveTotal());
+        TBitmap bmp(tb->Width(), tb->Height());
+        HDC dc = bmp.Canvas().Handle();
+        TGdiBrush brush(CreateSolidBrush(RGB(200, 220, 240)));
+        RECT rc{0, 0, tb->Width(), tb->Height()};
+        auto paint = [&] {
+            tb->PaintTo(dc);
+            for (int i = 0; i < tb->ControlCount(); ++i) {
+                TControl* c = tb->Controls(i);
+                SetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
+                c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+            }
+            SetViewportOrgEx(dc, 0, 0, nullptr);
+        };
+        // The first paint keeps the faces of the toolbar and its buttons in the shared face
+        // cache (one DIB section each): counted from there, and once more with the cache dropped.
+        SharedFaceCache().Clear();
+        int gdiCold = GdiLiveTotal();
+        paint();
+        int gdiBefore = GdiLiveTotal(), gdipBefore = GdipLiveTotal(), windowsBefore = CountThreadWindows();
+        std::size_t facesBefore = SharedFaceCache().Count();
+        double fill = MedianMicroseconds(200, [&] { FillRect(dc, &rc, brush.Get()); });
+        double painted = MedianMicroseconds(200, paint);
+        for (int i = 0; i < 10000; ++i) paint();
+        std::printf("page toolbar %d x %d, caption and seven %s glow buttons: %.1f us, x FillRect %.1f\n", tb->Width(),
+                    tb->Height(), transparent ? "transparent" : "opaque", painted, fill > 0 ? painted / fill : 0.0);
+        std::printf(
+            "  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, cached faces %zu -> %zu\n",
+            gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), facesBefore,
+            SharedFaceCache().Count());
+        SharedFaceCache().Clear();
+        std::printf("  live GDI %d before the first paint, %d with the face cache dropped\n", gdiCold, GdiLiveTotal());
 
-    tb->Free();
+        tb->Free();
+    }
     for (int i = 0; i < 5; ++i) AddBar(form.get(), page, 3, 3);
     page->ArrangeToolBars();
     auto position = [&] {
@@ -104,10 +109,10 @@ void RunToolBarBench() {
         pump();
     };
     cycle();
-    gdiBefore = GdiLiveTotal();
-    gdipBefore = GdipLiveTotal();
+    int gdiBefore = GdiLiveTotal();
+    int gdipBefore = GdipLiveTotal();
     int componentsBefore = TComponent::LiveCount();
-    windowsBefore = CountThreadWindows();
+    int windowsBefore = CountThreadWindows();
     auto compacted = [&] {
         int n = 0;
         for (int i = 0; i < page->ToolBarCount(); ++i) n += page->ToolBars(i)->IsCompacted() ? 1 : 0;
@@ -125,8 +130,9 @@ void RunToolBarBench() {
     for (int i = 0; i < 1000; ++i) cycle();
     QueryPerformanceCounter(&stop);
     double mean = static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart / 1000;
-    std::printf("shrink-and-grow cycle of five toolbars: %.0f us (mean of 1,000: %.0f us), x one positioning pass %.1f\n",
-                cycled, mean, positioned > 0 ? cycled / positioned : 0.0);
+    std::printf(
+        "shrink-and-grow cycle of five toolbars: %.0f us (mean of 1,000: %.0f us), x one positioning pass %.1f\n",
+        cycled, mean, positioned > 0 ? cycled / positioned : 0.0);
     std::printf("  compacted toolbars: %d of %d at 60 pixels, %d at 980\n", compactNarrow, page->ToolBarCount(),
                 compactWide);
     std::printf(
