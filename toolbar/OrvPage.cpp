@@ -556,7 +556,7 @@ void TOrvPage::Paint() {
     p.TabBorderColor = styler->TabAppearance().GetBorderColor();
     p.RoundEdges = styler->GetRoundEdges();
     p.Scenic = ScenicRibbonMode;
-    TOrvToolBarPager* pager = FPager ? FPager : (FCloneOf ? FCloneOf->FPager : nullptr);
+    TOrvToolBarPager* pager = OwningPager();
     if (pager) {
         const TOrvPage* tabPage = FCloneOf ? FCloneOf : this;
         int index = pager->IndexOfPage(tabPage);

@@ -82,6 +82,9 @@ public:
 
     // --- tab data -------------------------------------------------------------------------------
     TOrvToolBarPager* Pager() const { return FPager; }
+    // The pager this page belongs to, through the page it stands for when it is the
+    // collapsed pager's pop-up clone (which no pager lists).
+    TOrvToolBarPager* OwningPager() const { return FPager ? FPager : (FCloneOf ? FCloneOf->FPager : nullptr); }
     // Caption: the control's caption; a change re-lays out the pager's tabs.
     int GetImageIndex() const { return FImageIndex; }
     void SetImageIndex(int value);

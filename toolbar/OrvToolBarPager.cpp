@@ -134,6 +134,8 @@ void TOrvToolBarPager::CreateHandleDone() {
     UpdateMDIButtons();
     UpdateHelpButtons();
     UpdateTabs();
+    // Its parent may have reached a form only after SetParent ran.
+    InstallFormHook();
 }
 
 void TOrvToolBarPager::Notification(TComponent* component, TOperation operation) {
@@ -168,7 +170,8 @@ void TOrvToolBarPager::SetParent(TWinControl* parent) {
     TCustomControl::SetParent(parent);
     // Only a toolbar form gives the pager glass.
     ApplyGlass(GlassCondition(IsDesigning()) && dynamic_cast<TOrvToolBarForm*>(parent));
-    if (FPropertiesLoaded) InstallFormHook();
+    // A pager read from a layout hooks its form in Loaded; one made in code hooks it here.
+    if (FPropertiesLoaded || !IsLoading()) InstallFormHook();
 }
 
 void TOrvToolBarPager::WndProc(TMessage& message) {
@@ -1238,17 +1241,7 @@ bool TOrvToolBarPager::BackgroundKeyFor(TParentBackgroundQuery& query) {
             return false;
     std::shared_ptr<const TFace> face = KeptPagerBackdrop(state);
     if (!face || face->Empty()) return false;
-    std::erase_if(FBackdropKeys, [](const auto& entry) { return entry.first.expired(); });
-    for (const auto& [known, serial] : FBackdropKeys)
-        if (known.lock() == face) {
-            query.Key = serial;
-            return true;
-        }
-    // One sequence for every pager: a key never names two backdrops.
-    static uint64_t serials = 0;
-    if (FBackdropKeys.size() >= 8) FBackdropKeys.erase(FBackdropKeys.begin());
-    FBackdropKeys.emplace_back(face, ++serials);
-    query.Key = serials;
+    query.Key = FBackdropKeys.SerialOf(face);
     return true;
 }
 

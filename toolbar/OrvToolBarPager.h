@@ -18,6 +18,7 @@
 
 #include "framework/Event.h"
 #include "framework/WinControl.h"
+#include "paint/FaceSerials.h"
 #include "paint/OrvText.h"
 #include "toolbar/DbgList.h"
 #include "toolbar/OrvStyleIF.h"
@@ -395,9 +396,8 @@ private:
     TWinControl* FQuickAccessToolBar = nullptr;
     TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;
     int FSavedRightIndent = 0;
-    // Backdrop faces told to transparent children and the serials that name them. Weak:
-    // a face that went is never matched again, so a reused address gets a new serial.
-    std::vector<std::pair<std::weak_ptr<const TFace>, uint64_t>> FBackdropKeys;
+    // Backdrop faces told to transparent children and the serials that name them.
+    TFaceSerials FBackdropKeys;
 
     // State.
     bool FExpanded = true;

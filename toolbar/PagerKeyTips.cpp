@@ -118,7 +118,7 @@ void TOrvToolBarPager::ReleaseCtrlF1Hook() {
 // --- the form's window -----------------------------------------------------------------------------
 
 void TOrvToolBarPager::InstallFormHook() {
-    if (IsDesigning() || FHookedForm) return;
+    if (IsDesigning() || IsDestroying() || FHookedForm) return;
     TForm* form = GetParentForm(this);
     if (!form) return;
     FHookedForm = form;

@@ -246,8 +246,7 @@ void TOrvCustomToolBar::PageKeyDown(TObject* sender, uint16_t& key, TShiftState 
     }
     TOrvPage* page = Page();
     if (!page) return;
-    TOrvToolBarPager* pager = page->Pager();
-    if (!pager && page->CloneOf()) pager = page->CloneOf()->Pager();
+    TOrvToolBarPager* pager = page->OwningPager();
     if (page->IsClone() && sender == this && !page->ToolBarShortCutHintShowing()) {
         // The page shown in the collapsed pager's pop-up, the toolbar itself focused.
         if (key == VK_ESCAPE) {

@@ -6,10 +6,13 @@
 #include "../buttons/GlowButtonTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Application.h"
+#include "framework/Bitmap.h"
+#include "framework/ExtCtrls.h"
 #include "framework/HintWindow.h"
 #include "framework/RegisteredMessages.h"
 #include "framework/SysUtils.h"
 #include "framework/Timer.h"
+#include "paint/GDIPPicture.h"
 #include "paint/OrvLook.h"
 #include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvDWM.h"
@@ -371,6 +374,48 @@ TEST(PagerInput, CaptionButtonsFollowTheSet) {
     EXPECT_EQ(1, clicks);
 }
 
+TEST(PagerInput, ToolBarsInThePopupShowThePagersOptionIndicator) {
+    TPagerFixture f;
+    auto* tb = f.AddToolBar(f.Pages[0], 120);
+    tb->SetCaption(L"Clipboard");
+    tb->SetShowCaption(true);
+    tb->SetCaptionPosition(cpBottom);
+    tb->SetShowRightHandle(false);
+    ASSERT_FALSE(f.Pager->OptionPicture().Empty());
+    auto paint = [&] {
+        auto bmp = std::make_unique<TBitmap>(tb->Width(), tb->Height());
+        tb->PaintTo(bmp->Canvas().Handle());
+        return bmp;
+    };
+    // The indicator's pixels that the picture changes, against the same toolbar without it.
+    auto pictureMarks = [&](const TBitmap& with, const TBitmap& without) {
+        TRect r = tb->GetOptionIndicatorRect();
+        int marks = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x) marks += with.PixelColor(x, y) != without.PixelColor(x, y);
+        return marks;
+    };
+    ASSERT_GT(tb->GetOptionIndicatorRect().Width(), 0);
+    auto onPage = paint();
+    tb->SetParentOptionPicture(false);  // its own picture is empty
+    auto bare = paint();
+    tb->SetParentOptionPicture(true);
+    const int pageMarks = pictureMarks(*onPage, *bare);
+    ASSERT_GT(pageMarks, 0) << "on the page the pager's picture shows";
+
+    f.Pager->Collaps();
+    f.Pager->ShowMinimizedRibbon();
+    ASSERT_TRUE(f.Pager->PopupShowing());
+    ASSERT_EQ(f.Pages[0]->SelfClone(), tb->Parent());
+    auto inPopup = paint();
+    tb->SetParentOptionPicture(false);
+    bare = paint();
+    tb->SetParentOptionPicture(true);
+    EXPECT_EQ(pictureMarks(*inPopup, *bare), pageMarks) << "the pop-up shows the same picture";
+    f.Pager->HideMinimizedRibbon();
+    f.Pager->Expand();
+}
+
 TEST(PagerInput, DoubleClickCollapsesAndTheTabShowsThePopup) {
     TPagerFixture f;
     auto* tb = f.AddToolBar(f.Pages[0], 120);
@@ -556,7 +601,7 @@ TEST(PagerInput, ChildrenHearTheScenicSwitchPressesHostMovesAndTheGlassMode) {
     probe->SetBounds(2, 2, 40, 20);
     probe->SetParent(f.Pager);
     ASSERT_EQ(probe, f.Pager->ApplicationButton()) << "found by class name, whatever the case";
-    f.Pager->Loaded();  // hooks the form
+    f.Pager->Loaded();  // as after reading a layout
     orvtest::PumpFor(30);
 
     f.Pager->SetWin7ScenicRibbon(true);
@@ -584,6 +629,59 @@ TEST(PagerInput, ChildrenHearTheScenicSwitchPressesHostMovesAndTheGlassMode) {
     orvtest::PumpFor(30);
     EXPECT_EQ((std::vector<WPARAM>{1, 0}), probe->GlassPosts);
     f.Pager->SetToolBarStyler(nullptr);
+}
+
+TEST(PagerInput, APagerMadeInCodeHearsItsFormMoveAndSizeWithoutALayout) {
+    TScenicScope scenic(false);
+    TPagerFixture f;  // made in code: no Loaded runs
+    auto* probe = new TWinStyleProbe(f.Form.get());
+    probe->SetBounds(2, 2, 40, 20);
+    probe->SetParent(f.Pager);
+    ASSERT_EQ(probe, f.Pager->ApplicationButton());
+    orvtest::PumpFor(30);
+
+    int updates = probe->Updates;
+    f.Form->SetBounds(f.Form->Left() + 10, f.Form->Top(), f.Form->Width(), f.Form->Height());
+    orvtest::PumpFor(30);
+    EXPECT_GT(probe->Updates, updates) << "moved by SetBounds";
+    updates = probe->Updates;
+    SetWindowPos(f.Form->Handle(), nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    orvtest::PumpFor(30);
+    EXPECT_GT(probe->Updates, updates) << "moved by the system";
+    updates = probe->Updates;
+    SetWindowPos(f.Form->Handle(), nullptr, 0, 0, 660, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    orvtest::PumpFor(30);
+    EXPECT_GT(probe->Updates, updates) << "sized by the system";
+
+    // Key tips showing go when the form moves.
+    f.Pager->ShowShortCutHint();
+    orvtest::PumpFor(30);
+    ASSERT_TRUE(f.Pager->ShortCutHintShowing());
+    SetWindowPos(f.Form->Handle(), nullptr, 60, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    orvtest::PumpFor(30);
+    EXPECT_FALSE(f.Pager->ShortCutHintShowing());
+}
+
+TEST(PagerInput, APagerOnAPanelPlacedOnAFormLaterHooksThatForm) {
+    TScenicScope scenic(false);
+    SetCursorPos(20, 20);
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(60, 60, 640, 300);
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(0, 0, 620, 200);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(panel);  // no form above it yet
+    pager->AddOrvPage(L"Home");
+    auto* probe = new TWinStyleProbe(form.get());
+    probe->SetBounds(2, 2, 40, 20);
+    probe->SetParent(pager);
+    panel->SetParent(form.get());
+    form->Show();
+    orvtest::PumpFor(60);
+    int updates = probe->Updates;
+    form->SetBounds(form->Left() + 10, form->Top(), form->Width(), form->Height());
+    orvtest::PumpFor(30);
+    EXPECT_GT(probe->Updates, updates);
 }
 
 TEST(PagerGlass, TheCaptionLayerCoversTheCaptionTheFrameButtonsShowAndTheCornerIsClippedFree) {

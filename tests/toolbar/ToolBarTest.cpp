@@ -10,6 +10,7 @@
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
+#include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -530,4 +531,57 @@ TEST(ToolBarDocking, ADockSideChangeTurnsTheControlsAndLaysThemAlongTheNewSide) 
     EXPECT_EQ(b[1]->Left(), b[0]->Left() + b[0]->Width());
     EXPECT_EQ(tb->Width(), b[2]->Left() + b[2]->Width() + 14);
     EXPECT_EQ(tb->Height(), 26);
+}
+
+namespace {
+
+// A quick access toolbar that refuses every control (a toolbar always registers a child
+// it is given, so a refusing quick access toolbar is where the error comes from).
+class TRefusingQuickAccess : public TCustomControl, public IQuickAccessToolBar {
+public:
+    using TCustomControl::TCustomControl;
+    TWinControl* QuickAccessControl() override { return this; }
+    bool AddQuickAccessControl(TControl*) override {
+        ++Offers;
+        return false;
+    }
+    void RemoveQuickAccessControl(TControl*) override {}
+    TCustomOrvToolBarStyler* QuickAccessStyler() override { return nullptr; }
+    TImageList* QuickAccessImages() override { return nullptr; }
+    TImageList* QuickAccessDisabledImages() override { return nullptr; }
+    bool OnAeroGlass() override { return false; }
+    bool FullSize() override { return false; }
+    bool FormMaximized() override { return false; }
+    void CloseOverflowWindow() override {}
+    void ButtonPressed(int, TControl*) override {}
+    int Offers = 0;
+};
+
+}  // namespace
+
+TEST(ToolBarControls, AQuickAccessToolBarThatDoesNotRegisterTheControlRaisesNotSet) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(40, 40, 300, 200);
+    auto* good = new TOrvToolBar(form.get());
+    good->SetParent(form.get());
+    auto* quick = new TRefusingQuickAccess(form.get());
+    quick->SetParent(form.get());
+
+    auto* b = new TOrvToolBarButton(form.get());
+    EXPECT_EQ(MessageOf([&] { b->SetOrvToolBar(good); }), "no error");
+    EXPECT_EQ(b->GetOrvToolBar(), good);
+    EXPECT_EQ(good->IndexOfToolBarControl(b), 0);
+
+    EXPECT_EQ(MessageOf([&] { b->SetOrvQuickAccessToolBar(quick); }), "OrvToolBar not set");
+    EXPECT_EQ(quick->Offers, 1);
+    EXPECT_EQ(b->GetOrvQuickAccessToolBar(), nullptr) << "the refusing one is not kept";
+    EXPECT_EQ(b->GetOrvToolBar(), nullptr);
+    EXPECT_EQ(good->IndexOfToolBarControl(b), -1) << "the previous toolbar let it go";
+
+    // Made a child the plain way, as a layout reader does.
+    auto* c = new TOrvToolBarSeparator(form.get());
+    EXPECT_EQ(MessageOf([&] { c->SetParent(quick); }), "OrvToolBar not set");
+    EXPECT_EQ(MessageOf([&] { c->SetParent(good); }), "no error") << "a toolbar takes it afterwards";
+    EXPECT_EQ(c->GetOrvToolBar(), good);
+    EXPECT_EQ(good->IndexOfToolBarControl(c), 0);
 }
