@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "framework/ActionLinking.h"
 #include "framework/Menus.h"
 #include "framework/SysUtils.h"
 #include "framework/WinControl.h"
@@ -381,20 +382,8 @@ std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
 }
 
 void TControl::SetAction(TBasicAction* value) {
-    TBasicAction* old = GetAction();
-    if (old == value) return;
-    if (old) RemoveFreeNotification(old);
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = CreateActionLink();
-        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
-    }
-    FActionLink->SetAction(value);
-    FreeNotification(value);
-    ActionChange(value, IsLoading());
+    RelinkAction(*this, FActionLink, value, [this] { return CreateActionLink(); },
+                 [this](TObject* sender, bool checkDefaults) { ActionChange(sender, checkDefaults); });
 }
 
 void TControl::ActionChange(TObject* sender, bool checkDefaults) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "framework/ActionLinking.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
@@ -188,20 +189,8 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
 TMenuItem::~TMenuItem() = default;
 
 void TMenuItem::SetAction(TBasicAction* value) {
-    TBasicAction* old = GetAction();
-    if (old == value) return;
-    if (old) RemoveFreeNotification(old);
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TMenuActionLink>(this);
-        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
-    }
-    FActionLink->SetAction(value);
-    FreeNotification(value);
-    ActionChange(value, IsLoading());
+    RelinkAction(*this, FActionLink, value, [this] { return std::make_unique<TMenuActionLink>(this); },
+                 [this](TObject* sender, bool checkDefaults) { ActionChange(sender, checkDefaults); });
 }
 
 void TMenuItem::ActionChange(TObject* sender, bool checkDefaults) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "framework/ActionLinking.h"
 #include "framework/Application.h"
 #include "framework/HintWindow.h"
 #include "framework/LayoutReader.h"
@@ -574,20 +575,8 @@ bool TCustomItem::IsVisibleLinked(TCustomAction* action) {
 }
 
 void TCustomItem::SetActionValue(TBasicAction* value) {
-    TBasicAction* old = GetAction();
-    if (old == value) return;
-    if (old) RemoveFreeNotification(old);
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TItemActionLink>(this);
-        FActionLink->OnChange = [this](TObject* sender) { ActionChange(sender, false); };
-    }
-    FActionLink->SetAction(value);
-    FreeNotification(value);
-    ActionChange(value, IsLoading());
+    RelinkAction(*this, FActionLink, value, [this] { return std::make_unique<TItemActionLink>(this); },
+                 [this](TObject* sender, bool checkDefaults) { ActionChange(sender, checkDefaults); });
 }
 
 void TCustomItem::ActionChange(TObject* sender, bool checkDefaults) {
