@@ -6,6 +6,7 @@
 
 #include "app/ZemForm3.h"
 #include "appmenu/OrvPreviewMenu.h"
+#include "appbutton/OrvShapeButton.h"
 #include "buttons/OrvGlowButton.h"
 #include "framework/Application.h"
 #include "framework/SysUtils.h"
@@ -30,6 +31,7 @@ void RegisterProgramUnits() {
     orv::RegisterPaintUnits();
     orv::RegisterMenusUnits();
     orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+    orv::RegisterUnit(L"AppButton", orv::RegisterShapeButtonClasses, nullptr);
     orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
     orv::RegisterThemeUnit();
     orv::RegisterUnit(L"ItemList", orv::RegisterItemListClasses, nullptr);

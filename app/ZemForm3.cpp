@@ -2,7 +2,7 @@
 
 #include "app/ZemFrame2.h"
 #include "buttons/OrvGlowButton.h"
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/OrvShapeButton.h"
 #include "framework/Application.h"
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"

@@ -9,7 +9,7 @@
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuPanel.h"
 #include "buttons/GlowButtonPainter.h"
-#include "buttons/ShapeButtonPaint.h"
+#include "paint/ShapeButtonPaint.h"
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
 #include "paint/FaceCache.h"

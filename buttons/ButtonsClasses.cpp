@@ -1,8 +1,7 @@
 // The published properties of the button classes, for stored layouts. Style-like
 // presets come before the values they preset, so stored values win.
-#include "appmenu/OrvPreviewMenu.h"
+#include "buttons/ButtonsClasses.h"
 #include "buttons/OrvGlowButton.h"
-#include "buttons/OrvShapeButton.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Menus.h"
 #include "hints/HintsClasses.h"
@@ -12,18 +11,20 @@
 
 namespace orv {
 
-namespace {
-
-const TEnumInfo kGradientIdents{{L"ggRadial", L"ggVertical", L"ggDiagonalForward", L"ggDiagonalBackward"}};
+// Shared with the application button's registration.
 const TEnumInfo kAntiAliasIdents{{L"aaNone", L"aaClearType", L"aaAntiAlias"}};
-const TEnumInfo kBorderStyleIdents{{L"bsNone", L"bsSingle"}};
-const TEnumInfo kFocusTypeIdents{{L"ftBorder", L"ftHot", L"ftHotBorder", L"ftNone"}};
-const TEnumInfo kImageListTypeIdents{{L"ipActionList", L"ipOwnLists"}};
-const TEnumInfo kButtonPositionIdents{{L"bpStandalone", L"bpLeft", L"bpMiddle", L"bpRight"}};
 const TEnumInfo kShortCutHintPosIdents{{L"shpLeft", L"shpTop", L"shpRight", L"shpBottom", L"shpCenter", L"shpAuto",
                                         L"shpTopLeft", L"shpTopRight", L"shpAboveTop", L"shpAboveTopLeft",
                                         L"shpAboveTopRight", L"shpBottomLeft", L"shpBottomRight", L"shpBelowBottom",
                                         L"shpBelowBottomLeft", L"shpBelowBottomRight", L"shpBelowBottomCenter"}};
+
+namespace {
+
+const TEnumInfo kGradientIdents{{L"ggRadial", L"ggVertical", L"ggDiagonalForward", L"ggDiagonalBackward"}};
+const TEnumInfo kBorderStyleIdents{{L"bsNone", L"bsSingle"}};
+const TEnumInfo kFocusTypeIdents{{L"ftBorder", L"ftHot", L"ftHotBorder", L"ftNone"}};
+const TEnumInfo kImageListTypeIdents{{L"ipActionList", L"ipOwnLists"}};
+const TEnumInfo kButtonPositionIdents{{L"bpStandalone", L"bpLeft", L"bpMiddle", L"bpRight"}};
 const TEnumInfo kTrimmingIdents{{L"StringTrimmingNone", L"StringTrimmingCharacter", L"StringTrimmingWord",
                                  L"StringTrimmingEllipsisCharacter", L"StringTrimmingEllipsisWord",
                                  L"StringTrimmingEllipsisPath"}};
@@ -90,86 +91,11 @@ void RegisterSharedRecords() {
     RegisterActionClasses();
 }
 
-const TEnumInfo kShapeIdents{{L"bsCustom", L"bsRectangle", L"bsOrb"}};
-const TEnumInfo kShapeLayoutIdents{{L"plPictureCenter", L"plPictureOnTop", L"plPictureAtBottom"}};
-const TEnumInfo kToolButtonStyleIdents{{L"tasButton", L"tasCheck"}};
-const TEnumInfo kAlignmentIdents{{L"taLeftJustify", L"taRightJustify", L"taCenter"}};
-
-void RegisterShapeAppearance() {
-    using SA = TOrvShapeButtonAppearance;
-    TClassBuilder<SA>(L"TOrvShapeButtonAppearance", L"TPersistent")
-        .Enum(L"Shape", &SA::GetShape, &SA::SetShape, kShapeIdents)
-        .Color(L"BorderColor", &SA::GetBorderColor, &SA::SetBorderColor)
-        .Color(L"BorderColorHot", &SA::GetBorderColorHot, &SA::SetBorderColorHot)
-        .Color(L"BorderColorDown", &SA::GetBorderColorDown, &SA::SetBorderColorDown)
-        .Color(L"BorderColorDisabled", &SA::GetBorderColorDisabled, &SA::SetBorderColorDisabled)
-        .Color(L"InnerBorderColor", &SA::GetInnerBorderColor, &SA::SetInnerBorderColor)
-        .Color(L"InnerBorderColorHot", &SA::GetInnerBorderColorHot, &SA::SetInnerBorderColorHot)
-        .Color(L"InnerBorderColorDown", &SA::GetInnerBorderColorDown, &SA::SetInnerBorderColorDown)
-        .Color(L"InnerBorderColorDisabled", &SA::GetInnerBorderColorDisabled, &SA::SetInnerBorderColorDisabled)
-        .Color(L"Color", &SA::GetColor, &SA::SetColor)
-        .Color(L"ColorTo", &SA::GetColorTo, &SA::SetColorTo)
-        .Color(L"ColorMirror", &SA::GetColorMirror, &SA::SetColorMirror)
-        .Color(L"ColorMirrorTo", &SA::GetColorMirrorTo, &SA::SetColorMirrorTo)
-        .Color(L"ColorHot", &SA::GetColorHot, &SA::SetColorHot)
-        .Color(L"ColorHotTo", &SA::GetColorHotTo, &SA::SetColorHotTo)
-        .Color(L"ColorHotMirror", &SA::GetColorHotMirror, &SA::SetColorHotMirror)
-        .Color(L"ColorHotMirrorTo", &SA::GetColorHotMirrorTo, &SA::SetColorHotMirrorTo)
-        .Color(L"ColorDown", &SA::GetColorDown, &SA::SetColorDown)
-        .Color(L"ColorDownTo", &SA::GetColorDownTo, &SA::SetColorDownTo)
-        .Color(L"ColorDownMirror", &SA::GetColorDownMirror, &SA::SetColorDownMirror)
-        .Color(L"ColorDownMirrorTo", &SA::GetColorDownMirrorTo, &SA::SetColorDownMirrorTo)
-        .Color(L"ColorDisabled", &SA::GetColorDisabled, &SA::SetColorDisabled)
-        .Color(L"ColorDisabledTo", &SA::GetColorDisabledTo, &SA::SetColorDisabledTo)
-        .Color(L"ColorDisabledMirror", &SA::GetColorDisabledMirror, &SA::SetColorDisabledMirror)
-        .Color(L"ColorDisabledMirrorTo", &SA::GetColorDisabledMirrorTo, &SA::SetColorDisabledMirrorTo)
-        .Bool(L"ShowMenuShape", &SA::GetShowMenuShape, &SA::SetShowMenuShape)
-        .Color(L"MenuShapeColor", &SA::GetMenuShapeColor, &SA::SetMenuShapeColor)
-        .Color(L"MenuShapeColorHot", &SA::GetMenuShapeColorHot, &SA::SetMenuShapeColorHot)
-        .Color(L"MenuShapeColorDown", &SA::GetMenuShapeColorDown, &SA::SetMenuShapeColorDown)
-        .Color(L"MenuShapeColorDisabled", &SA::GetMenuShapeColorDisabled, &SA::SetMenuShapeColorDisabled)
-        .Bool(L"ShowPicture", &SA::GetShowPicture, &SA::SetShowPicture);
-}
 
 }  // namespace
 
-void RegisterShapeButtonClasses() {
-    if (TClassRegistry::Find(L"TOrvShapeButton")) return;
-    // The shared records come with the glow button's registration, which ends here.
-    if (!TClassRegistry::Find(L"TOrvGlowButton")) {
-        RegisterButtonsClasses();
-        return;
-    }
-    RegisterShapeAppearance();
-    using S = TOrvCustomShapeButton;
-    TClassBuilder<S>(L"TOrvCustomShapeButton", L"TCustomControl")
-        .Object(L"Appearance", [](S* b) -> TOrvShapeButtonAppearance& { return b->Appearance(); })
-        .Component<TOrvPreviewMenu>(L"OrvPreviewMenu", &S::GetOrvPreviewMenu, &S::SetOrvPreviewMenu)
-        .Bool(L"AllowAllUp", &S::GetAllowAllUp, &S::SetAllowAllUp)
-        .Enum(L"AntiAlias", &S::GetAntiAlias, &S::SetAntiAlias, kAntiAliasIdents)
-        .Int(L"GroupIndex", &S::GetGroupIndex, &S::SetGroupIndex)
-        .Bool(L"Down", &S::GetDown, &S::SetDown)
-        .Enum(L"Layout", &S::GetLayout, &S::SetLayout, kShapeLayoutIdents)
-        .Object(L"Picture", [](S* b) -> TGDIPPicture& { return b->Picture(); })
-        .Object(L"PictureHot", [](S* b) -> TGDIPPicture& { return b->PictureHot(); })
-        .Object(L"PictureDown", [](S* b) -> TGDIPPicture& { return b->PictureDown(); })
-        .Object(L"PictureDisabled", [](S* b) -> TGDIPPicture& { return b->PictureDisabled(); })
-        .Object(L"OfficeHint", [](S* b) -> TOrvHintInfo& { return b->OfficeHint(); })
-        .String(L"ShortCutHint", &S::GetShortCutHint, &S::SetShortCutHint)
-        .Enum(L"ShortCutHintPos", &S::GetShortCutHintPos, &S::SetShortCutHintPos, kShortCutHintPosIdents)
-        .String(L"Text", &S::GetText, &S::SetText)
-        .Enum(L"TextAlignment", &S::GetTextAlignment, &S::SetTextAlignment, kAlignmentIdents)
-        .Int(L"TextOffset", &S::GetTextOffset, &S::SetTextOffset)
-        .Enum(L"Style", &S::GetStyle, &S::SetStyle, kToolButtonStyleIdents)
-        .Component<TWinControl>(L"Frame", &S::GetFrame, &S::SetFrame);
-    TClassBuilder<TOrvShapeButton>(L"TOrvShapeButton", L"TOrvCustomShapeButton").Factory();
-}
-
 void RegisterButtonsClasses() {
-    if (TClassRegistry::Find(L"TOrvGlowButton")) {
-        RegisterShapeButtonClasses();
-        return;
-    }
+    if (TClassRegistry::Find(L"TOrvGlowButton")) return;
     RegisterSharedRecords();
     RegisterAppearance();
     TClassBuilder<B>(L"TOrvCustomGlowButton", L"TCustomControl")
@@ -223,7 +149,6 @@ void RegisterButtonsClasses() {
         .Enum(L"DropDownDirection", &B::GetDropDownDirection, &B::SetDropDownDirection, kDropDownDirectionIdents)
         .Bool(L"DropDownSplit", &B::GetDropDownSplit, &B::SetDropDownSplit)
         .Component<TPopupMenu>(L"DropDownMenu", &B::GetDropDownMenu, &B::SetDropDownMenu);
-    RegisterShapeButtonClasses();
 }
 
 }  // namespace orv

@@ -5,6 +5,7 @@
 #include "itemlist/ItemListClasses.h"
 #include "statusbar/OrvOfficeStatusBarStylers.h"
 #include "statusbar/PictureContainer.h"
+#include "appbutton/OrvShapeButton.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include "paint/OrvGDIP.h"
@@ -15,6 +16,7 @@ static ::testing::Environment* const gEnvironment =
         orv::RegisterPaintUnits();
         orv::RegisterMenusUnits();
         orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+        orv::RegisterUnit(L"AppButton", orv::RegisterShapeButtonClasses, nullptr);
         orv::RegisterUnit(L"Toolbar", orv::RegisterToolbarClasses, nullptr);
         orv::RegisterUnit(L"ItemList", orv::RegisterItemListClasses, nullptr);
         orv::RegisterUnit(L"PictureContainer", orv::html::RegisterPictureContainerClasses, nullptr);

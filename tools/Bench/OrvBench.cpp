@@ -14,6 +14,7 @@
 #include "ToolBarBench.h"
 #include "PagerBench.h"
 #include "ShapeButtonBench.h"
+#include "appbutton/OrvShapeButton.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     RegisterPaintUnits();
     RegisterMenusUnits();
     RegisterUnit(L"Buttons", RegisterButtonsClasses, nullptr);
+    RegisterUnit(L"AppButton", RegisterShapeButtonClasses, nullptr);
     InitializeUnits();
     if (Wanted(argc, argv, "gradients")) {
         TBitmap bitmap(kArea.Width(), kArea.Height());

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "buttons/FrameWindow.h"
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/FrameWindow.h"
+#include "appbutton/OrvShapeButton.h"
 #include "framework/Bitmap.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"

@@ -3,6 +3,7 @@
 //   OrvRender --list              names and what each picture shows
 //   OrvRender <name> <out.png>    one picture
 //   OrvRender --all <dir>         one PNG per name, <dir>\<name>.png
+#include "appbutton/OrvShapeButton.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
 #include <windows.h>
@@ -82,6 +83,7 @@ int main() {
     orv::RegisterPaintUnits();
     orv::RegisterMenusUnits();
     orv::RegisterUnit(L"Buttons", orv::RegisterButtonsClasses, nullptr);
+    orv::RegisterUnit(L"AppButton", orv::RegisterShapeButtonClasses, nullptr);
     orv::InitializeUnits();
     int result = 1;
     try {

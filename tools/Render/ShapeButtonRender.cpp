@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "buttons/FrameWindow.h"
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/FrameWindow.h"
+#include "appbutton/OrvShapeButton.h"
 #include "framework/Forms.h"
 #include "framework/GdiHandles.h"
 #include "paint/GDIPPicture.h"

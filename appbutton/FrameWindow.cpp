@@ -1,6 +1,6 @@
-#include "buttons/FrameWindow.h"
+#include "appbutton/FrameWindow.h"
 
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/OrvShapeButton.h"
 #include "framework/GdiHandles.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"

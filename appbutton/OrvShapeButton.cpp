@@ -1,10 +1,10 @@
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/OrvShapeButton.h"
 
 #include <algorithm>
 
 #include "appmenu/OrvPreviewMenu.h"
-#include "buttons/ShapeButtonPaint.h"
-#include "buttons/FrameWindow.h"
+#include "paint/ShapeButtonPaint.h"
+#include "appbutton/FrameWindow.h"
 #include "framework/Forms.h"
 #include "framework/RegisteredMessages.h"
 #include "framework/Screen.h"

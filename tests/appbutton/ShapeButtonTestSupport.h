@@ -1,10 +1,10 @@
 #pragma once
 // What the shape button tests share: the look flags set for one test, a shown main
 // window with a pager and the application button on it, and a frame to open.
-#include "GlowButtonTestSupport.h"
-#include "buttons/FrameWindow.h"
+#include "buttons/GlowButtonTestSupport.h"
+#include "appbutton/FrameWindow.h"
 #include "framework/ExtCtrls.h"
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/OrvShapeButton.h"
 #include "paint/OrvLook.h"
 #include "toolbar/OrvStyleIF.h"
 #include "toolbar/OrvToolBarPager.h"

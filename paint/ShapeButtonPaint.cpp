@@ -1,4 +1,4 @@
-#include "buttons/ShapeButtonPaint.h"
+#include "paint/ShapeButtonPaint.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "buttons/ShapeButtonAppearance.h"
+#include "appbutton/ShapeButtonAppearance.h"
 
-#include "buttons/OrvShapeButton.h"
+#include "appbutton/OrvShapeButton.h"
 #include "paint/OrvColors.h"
 
 namespace orv {

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "buttons/OrvGlowButton.h"
-#include "buttons/ShapeButtonAppearance.h"
+#include "appbutton/ShapeButtonAppearance.h"
 #include "framework/ActnList.h"
 #include "framework/WinControl.h"
 #include "paint/OrvText.h"
