@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
+#include <string_view>
 
 namespace orv {
 
@@ -47,6 +49,7 @@ struct TPiece {
 
 struct TLine {
     std::vector<TPiece> Pieces;
+    bool Content = false;  // a text run or a picture was placed (bullets are no content)
     int X0 = 0;  // where the line starts before alignment
     TAlignKind Align = TAlignKind::Left;
     int Indent = 0;
@@ -83,6 +86,7 @@ public:
                 if (tag == THtmlTag::Anchor) ++R.AnchorCount;
             }
         }
+        R.AnchorTargets.reserve(static_cast<size_t>(R.AnchorCount));
         Font = In.BaseFont;
         Color = In.BaseColor;
         const int baseTextHeight = TextHeight(In.BaseFont);
@@ -110,6 +114,14 @@ public:
         R.Width = widest + 2;
         R.Height = R.LineCount == 0 ? baseTextHeight : total;
         if (!BodyOps.empty()) R.Ops.insert(R.Ops.begin(), BodyOps.begin(), BodyOps.end());
+        if (In.HitTest) {
+            if (const THtmlAnchorBox* box = HtmlAnchorAt(R, In.HitPoint)) {
+                R.AnchorHit = true;
+                R.AnchorIndex = box->Anchor;
+                R.AnchorTarget = R.AnchorTargets[static_cast<size_t>(box->Anchor)];
+                R.AnchorRect = box->Rect;
+            }
+        }
         return std::move(R);
     }
 
@@ -125,14 +137,14 @@ private:
         return h;
     }
 
-    int TextWidth(const std::wstring& text) { return std::max(0, M.TextExtent(Font, text).Width); }
+    int TextWidth(std::wstring_view text) {
+        Measured.assign(text);
+        return std::max(0, M.TextExtent(Font, Measured).Width);
+    }
 
     // --- pass one: where the line ends and what it holds -----------------------------------
 
-    static bool HasContent(const TLine& line) {
-        return std::any_of(line.Pieces.begin(), line.Pieces.end(),
-                           [](const TPiece& p) { return p.Kind == TPieceKind::Text || p.Kind == TPieceKind::Picture; });
-    }
+    static bool HasContent(const TLine& line) { return line.Content; }
 
     void PlaceText(TLine& line, std::wstring text, int width, bool ellipsis = false) {
         TPiece p;
@@ -150,15 +162,18 @@ private:
         p.Ellipsis = ellipsis;
         p.Anchor = CurrentAnchor;
         line.Pieces.push_back(std::move(p));
+        line.Content = true;
         X = std::min(X + width, kMaxCoordinate);
     }
 
-    static size_t SkipBlanks(const std::wstring& s, size_t at) {
+    static size_t SkipBlanks(std::wstring_view s, size_t at) {
         while (at < s.size() && s[at] == L' ') ++at;
         return at;
     }
 
-    // Places what fits of a run; false when the line ends here.
+    // Places what fits of a run; false when the line ends here. Work stays linear in the
+    // run: the rest of a run is looked at in place, and each word is measured once (with the
+    // blanks before it) to find where the line ends; only the placed piece is measured whole.
     bool LayoutRun(TLine& line, size_t& tok, size_t& ch) {
         const std::wstring& display = Display[tok];
         if (AtLineStart) ch = SkipBlanks(display, ch);
@@ -167,58 +182,60 @@ private:
             ch = 0;
             return true;
         }
-        std::wstring rest = display.substr(ch);
+        const std::wstring_view rest = std::wstring_view(display).substr(ch);
         const int right = In.Rect.Right;
-        if (!In.WordWrap) {
-            const int width = TextWidth(rest);
-            const bool cut = X + width > right;
-            PlaceText(line, std::move(rest), cut ? std::max(0, right - X) : width, cut);
+        auto placeAll = [&](int width, bool cut) {
+            PlaceText(line, std::wstring(rest), width, cut);
             AtLineStart = false;
             ++tok;
             ch = 0;
             return true;
+        };
+        if (!In.WordWrap) {
+            const int width = TextWidth(rest);
+            const bool cut = X + width > right;
+            return placeAll(cut ? std::max(0, right - X) : width, cut);
         }
-        // A short run is measured whole first; a long one word by word, so a long run costs
-        // what its lines hold, not its length for every line.
+        // A short run is measured whole first.
         if (rest.size() <= kWholeRunLength) {
             const int width = TextWidth(rest);
-            if (X + width <= right) {
-                PlaceText(line, std::move(rest), width);
-                AtLineStart = false;
-                ++tok;
-                ch = 0;
-                return true;
-            }
+            if (X + width <= right) return placeAll(width, false);
         }
         // Cut at blanks: the longest run of whole words that fits.
-        size_t best = 0;
-        int bestWidth = 0;
+        WordEnds.clear();
+        int sum = 0;
         for (size_t i = 0;;) {
             const size_t wordStart = SkipBlanks(rest, i);
             if (wordStart >= rest.size()) break;
             const size_t wordEnd = std::min(rest.find(L' ', wordStart), rest.size());
-            const int w = TextWidth(rest.substr(0, wordEnd));
+            const int w = sum + TextWidth(rest.substr(i, wordEnd - i));
             if (X + w > right) break;
-            best = wordEnd;
-            bestWidth = w;
+            WordEnds.push_back(wordEnd);
+            sum = w;
             i = wordEnd;
         }
-        if (best > 0 && SkipBlanks(rest, best) >= rest.size()) {
+        if (!WordEnds.empty() && SkipBlanks(rest, WordEnds.back()) >= rest.size()) {
             // All of it fits after all (a long run on a wide line).
-            const int width = TextWidth(rest);
-            PlaceText(line, std::move(rest), width);
-            AtLineStart = false;
-            ++tok;
-            ch = 0;
-            return true;
+            return placeAll(TextWidth(rest), false);
         }
+        size_t best = 0;
+        int bestWidth = 0;
+        // Word widths may add up to a little less than the words measured together: the
+        // piece as measured whole decides, one word fewer while it passes the edge.
+        while (!WordEnds.empty()) {
+            best = WordEnds.back();
+            bestWidth = TextWidth(rest.substr(0, best));
+            if (X + bestWidth <= right) break;
+            WordEnds.pop_back();
+        }
+        if (WordEnds.empty()) best = 0;
         if (best == 0 && !HasContent(line)) {
             // A word wider than the whole line is still placed.
             best = std::min(rest.find(L' ', SkipBlanks(rest, 0)), rest.size());
             bestWidth = TextWidth(rest.substr(0, best));
         }
         if (best == 0) return false;
-        PlaceText(line, rest.substr(0, best), bestWidth);
+        PlaceText(line, std::wstring(rest.substr(0, best)), bestWidth);
         AtLineStart = false;
         ch = SkipBlanks(display, ch + best);
         if (ch >= display.size()) {
@@ -321,6 +338,7 @@ private:
                 if (open) BodyTag(t);
                 break;
             case THtmlTag::Blink:
+                R.UsesBlink = true;
                 if (open) {
                     BlinkSave = Color;
                     if (!In.BlinkOn) Color = In.BrushColor;
@@ -404,7 +422,7 @@ private:
             case THtmlTag::Rotate:
                 if (open) {
                     RotateStack.push_back(Font);
-                    if (RotateStack.size() > kMaxListLevel) RotateStack.erase(RotateStack.begin());
+                    if (RotateStack.size() > kMaxListLevel) RotateStack.pop_front();
                     const int degrees = Attribute(t, L"A", v) ? ParseHtmlInt(v, 0, -100000, 100000) : 0;
                     Font.Orientation = (degrees % 360) * 10;
                 } else if (!RotateStack.empty()) {
@@ -430,7 +448,7 @@ private:
         }
         if (CurrentAnchor < 0) AnchorSave = {Font, Color, Background};
         CurrentAnchor = AnchorsSeen++;
-        Targets.push_back(FirstQuotedValue(t.Text));
+        R.AnchorTargets.push_back(FirstQuotedValue(t.Text));
         if (!In.HoverAnchors) {
             SetStyle(kUnderline, true);
             if (!In.KeepColors) Color = In.AnchorColor;
@@ -456,7 +474,7 @@ private:
             return;
         }
         FontStack.push_back({Font, Color, Background});
-        if (FontStack.size() > kMaxListLevel) FontStack.erase(FontStack.begin());
+        if (FontStack.size() > kMaxListLevel) FontStack.pop_front();  // the oldest saved state goes
         std::wstring v;
         if (Attribute(t, L"FACE", v) && !v.empty()) Font.Name = v;
         // With its blank, so that BGCOLOR does not answer for COLOR.
@@ -534,6 +552,7 @@ private:
         p.Anchor = CurrentAnchor;
         X = std::min(X + p.Width, kMaxCoordinate);
         line.Pieces.push_back(std::move(p));
+        line.Content = true;
         AtLineStart = false;
         return true;
     }
@@ -693,15 +712,9 @@ private:
                 }
             }
             if (p.Anchor >= 0) {
-                const TRect hitBox{x, y, x + p.Width, y + height};
-                if (In.HitTest && !R.AnchorHit && hitBox.Contains(In.HitPoint)) {
-                    R.AnchorHit = true;
-                    R.AnchorIndex = p.Anchor;
-                    R.AnchorTarget = Targets[static_cast<size_t>(p.Anchor)];
-                    R.AnchorRect = hitBox;
-                }
+                R.AnchorBoxes.push_back({p.Anchor, {x, y, x + p.Width, y + height}});
                 if (p.Anchor == In.FocusAnchor) {
-                    R.FocusTarget = Targets[static_cast<size_t>(p.Anchor)];
+                    R.FocusTarget = R.AnchorTargets[static_cast<size_t>(p.Anchor)];
                     THtmlOp op;
                     op.Kind = THtmlOpKind::FocusRect;
                     op.Rect = {box.Left - 1, box.Top, box.Right + 1, box.Bottom};
@@ -754,7 +767,8 @@ private:
     std::vector<THtmlOp> BodyOps;
     std::vector<THtmlToken> Tokens;
     std::vector<std::wstring> Display;
-    std::vector<std::wstring> Targets;
+    std::wstring Measured;        // the text being measured, kept to reuse its memory
+    std::vector<size_t> WordEnds;  // of the words that fit on the line being laid out
     std::vector<std::pair<THtmlFont, int>> Heights;
     bool Prefixes = true;
 
@@ -762,8 +776,10 @@ private:
     THtmlFont Font;
     TColor Color = clBlack;
     TColor Background = clNone;
-    std::vector<TFontSave> FontStack;
-    std::vector<THtmlFont> RotateStack;
+    // Saved states, the newest at the back; past the cap the oldest is dropped, in
+    // constant time.
+    std::deque<TFontSave> FontStack;
+    std::deque<THtmlFont> RotateStack;
     TFontSave AnchorSave;
     TFontSave HighlightSave;
     TColor BlinkSave = clBlack;
@@ -791,6 +807,12 @@ private:
 
 THtmlLayoutResult LayoutHtml(const THtmlLayoutInput& input, THtmlMeasurer& measurer) {
     return TLayouter(input, measurer).Run();
+}
+
+const THtmlAnchorBox* HtmlAnchorAt(const THtmlLayoutResult& layout, TPoint point) {
+    for (const THtmlAnchorBox& box : layout.AnchorBoxes)
+        if (box.Rect.Contains(point)) return &box;
+    return nullptr;
 }
 
 }  // namespace orv

@@ -90,8 +90,17 @@ struct THtmlOp {
     THtmlPictureRef Picture;
 };
 
+// Where the text of an anchor lies: the box of one of its runs or pictures, the height of
+// its line.
+struct THtmlAnchorBox {
+    int Anchor = -1;
+    TRect Rect;
+};
+
 struct THtmlLayoutResult {
     std::vector<THtmlOp> Ops;  // in drawing order
+    std::vector<THtmlAnchorBox> AnchorBoxes;  // in drawing order; empty with FirstPassOnly
+    std::vector<std::wstring> AnchorTargets;  // by anchor number
     bool AnchorHit = false;
     std::wstring AnchorTarget;  // of the anchor under the point
     int AnchorIndex = -1;       // anchors are numbered from 0 in order of appearance
@@ -102,11 +111,16 @@ struct THtmlLayoutResult {
     int Height = 0;  // sum of the line heights; one text height for empty text
     int AnchorCount = 0;
     int LineCount = 0;
+    bool UsesBlink = false;  // the text has a BLINK tag: its colours follow the blink phase
 };
 
 // Lays the text out in input.Rect. Bounded by the text: every line consumes markup, and the
 // lines stop at the rectangle's bottom.
 THtmlLayoutResult LayoutHtml(const THtmlLayoutInput& input, THtmlMeasurer& measurer);
+
+// The first anchor box of a layout that holds the point (the one a hit test reports), or
+// null. Hit-testing a kept layout this way needs no new layout.
+const THtmlAnchorBox* HtmlAnchorAt(const THtmlLayoutResult& layout, TPoint point);
 
 // Font sizes and picture sizes the markup may ask for are clamped to these.
 constexpr int kHtmlMaxFontPoints = 500;

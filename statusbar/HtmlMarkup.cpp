@@ -87,7 +87,34 @@ constexpr TNamedColor kColorNames[] = {
 int HexDigit(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
     if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return 0;  // only upper-case digits are understood
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;  // "#ff0000" is the colour "#FF0000" names
+    return 0;
+}
+
+struct TEntity {
+    std::wstring_view Name;  // between "&" and ";"
+    wchar_t Character;
+    bool RunOnly;  // decoded in runs, left alone in tags
+};
+
+constexpr TEntity kEntities[] = {
+    {L"amp", L'&', false},     {L"quot", L'"', false},     {L"sect", L'\u00A7', false}, {L"permil", L'\u2030', false},
+    {L"reg", L'\u00AE', false}, {L"copy", L'\u00A9', false}, {L"para", L'\u00B6', false}, {L"trade", L'\u2122', false},
+    {L"euro", L'\u20AC', false}, {L"nbsp", L' ', true},       {L"lt", L'<', true},        {L"gt", L'>', true},
+};
+
+// The entity written at text[at] (an "&"): its character and length, or false.
+bool EntityAt(std::wstring_view text, size_t at, bool inRun, wchar_t& character, size_t& length) {
+    for (const TEntity& e : kEntities) {
+        if (e.RunOnly && !inRun) continue;
+        const size_t end = at + 1 + e.Name.size();
+        if (end < text.size() && text[end] == L';' && text.substr(at + 1, e.Name.size()) == e.Name) {
+            character = e.Character;
+            length = e.Name.size() + 2;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool AllDigits(std::wstring_view text) {
@@ -114,15 +141,6 @@ std::wstring HtmlUpper(std::wstring_view text) {
 
 std::wstring PrepareHtmlText(std::wstring_view text) {
     std::wstring s(text);
-    ReplaceAll(s, L"&amp;", L"&&");
-    ReplaceAll(s, L"&quot;", L"\"");
-    ReplaceAll(s, L"&sect;", L"\u00A7");
-    ReplaceAll(s, L"&permil;", L"\u2030");
-    ReplaceAll(s, L"&reg;", L"\u00AE");
-    ReplaceAll(s, L"&copy;", L"\u00A9");
-    ReplaceAll(s, L"&para;", L"\u00B6");
-    ReplaceAll(s, L"&trade;", L"\u2122");
-    ReplaceAll(s, L"&euro;", L"\u20AC");
     s.erase(std::remove(s.begin(), s.end(), L'\n'), s.end());
     ReplaceAll(s, L"\r", L"<BR>");
     // The first "<#" marker: the marker and the next ">" go, the text between stays.
@@ -137,25 +155,42 @@ std::wstring PrepareHtmlText(std::wstring_view text) {
     return s;
 }
 
-std::wstring ReplaceRunEntities(std::wstring_view run) {
-    std::wstring s(run);
-    if (s.find(L'&') == std::wstring::npos) return s;
-    ReplaceAll(s, L"&nbsp;", L" ");
-    ReplaceAll(s, L"&lt;", L"<");
-    ReplaceAll(s, L"&gt;", L">");
-    return s;
-}
-
 std::wstring DisplayRunText(std::wstring_view run, bool prefixes) {
-    if (!prefixes || run.find(L'&') == std::wstring_view::npos) return std::wstring(run);
+    if (run.find(L'&') == std::wstring_view::npos) return std::wstring(run);
     std::wstring out;
     out.reserve(run.size());
     for (size_t i = 0; i < run.size(); ++i) {
         if (run[i] != L'&') {
             out += run[i];
+            continue;
+        }
+        wchar_t character;
+        size_t length;
+        if (EntityAt(run, i, true, character, length)) {
+            out += character;
+            i += length - 1;
+        } else if (!prefixes) {
+            out += L'&';
         } else if (i + 1 < run.size() && run[i + 1] == L'&') {
             out += L'&';
             ++i;
+        }
+    }
+    return out;
+}
+
+std::wstring DecodeTagEntities(std::wstring_view tagText) {
+    if (tagText.find(L'&') == std::wstring_view::npos) return std::wstring(tagText);
+    std::wstring out;
+    out.reserve(tagText.size());
+    for (size_t i = 0; i < tagText.size(); ++i) {
+        wchar_t character;
+        size_t length;
+        if (tagText[i] == L'&' && EntityAt(tagText, i, false, character, length)) {
+            out += character;
+            i += length - 1;
+        } else {
+            out += tagText[i];
         }
     }
     return out;
@@ -179,18 +214,18 @@ std::vector<THtmlToken> TokenizeHtml(std::wstring_view text) {
                     tag.Closing = true;
                     ++start;
                 }
-                tag.Text.assign(text.substr(start, close - start));
+                tag.Text = DecodeTagEntities(text.substr(start, close - start));
                 tokens.push_back(std::move(tag));
                 i = close + 1;
                 continue;
             }
             // No ">" anywhere after it: the rest is text.
-            tokens.push_back({false, false, ReplaceRunEntities(text.substr(i))});
+            tokens.push_back({false, false, std::wstring(text.substr(i))});
             break;
         }
         size_t next = text.find(L'<', i + 1);
         if (next == std::wstring_view::npos) next = text.size();
-        tokens.push_back({false, false, ReplaceRunEntities(text.substr(i, next - i))});
+        tokens.push_back({false, false, std::wstring(text.substr(i, next - i))});
         i = next;
     }
     return tokens;
@@ -357,8 +392,7 @@ THtmlPictureRef ClassifyPictureRef(std::wstring_view ref, int imageCount) {
             return result;
         }
         result.Name.assign(rest);
-        result.NetworkPath =
-            rest.size() >= 2 && (rest[0] == L'\\' || rest[0] == L'/') && (rest[1] == L'\\' || rest[1] == L'/');
+        result.NetworkPath = IsNetworkPathForm(rest);
         return result;
     }
     if (ref.find(L':') == std::wstring_view::npos) {
@@ -369,8 +403,21 @@ THtmlPictureRef ClassifyPictureRef(std::wstring_view ref, int imageCount) {
     if (ref.find(L"://") != std::wstring_view::npos) {
         result.Kind = THtmlPictureKind::Url;
         result.Name.assign(ref);
+        std::wstring_view path;
+        result.NetworkPath = FileUrlPath(ref, path) && IsNetworkPathForm(path);
     }
     return result;
+}
+
+bool IsNetworkPathForm(std::wstring_view path) {
+    auto slash = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    return path.size() >= 2 && slash(path[0]) && slash(path[1]);
+}
+
+bool FileUrlPath(std::wstring_view ref, std::wstring_view& path) {
+    if (!StartsWithNoCase(ref, L"FILE://")) return false;
+    path = ref.substr(7);
+    return true;
 }
 
 bool AnchorOpensWithShell(std::wstring_view target) {

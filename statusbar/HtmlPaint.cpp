@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "statusbar/HtmlPaint.h"
+#include "statusbar/HtmlPaintInternal.h"
 
 #include <algorithm>
 #include <string>
@@ -18,17 +19,38 @@ namespace orv {
 namespace {
 
 constexpr int kMaxTiles = 4096;  // a 1-pixel tile over a large rectangle is not drawn a million times
+// Measured texts kept: at most this many, holding at most this many bytes of text, and no
+// text longer than a line can usefully be (a long run is measured word by word).
 constexpr size_t kMaxKeptExtents = 4096;
+constexpr size_t kMaxKeptExtentBytes = 1u << 20;
+constexpr size_t kMaxKeptExtentLength = 1024;
+constexpr size_t kMaxFonts = 64;  // fonts one measurer keeps; a text naming more makes them again
 
 // Text sizes measured so far, by font, resolution and text (see TextExtent).
-std::unordered_map<std::wstring, THtmlExtent>& KeptExtents() {
-    static std::unordered_map<std::wstring, THtmlExtent> kept;
+struct TKeptExtents {
+    std::unordered_map<std::wstring, THtmlExtent> Extents;
+    size_t Bytes = 0;  // of the keys
+};
+
+TKeptExtents& KeptExtents() {
+    static TKeptExtents kept;
     return kept;
 }
+
+long gLayoutsDone = 0;
 
 THtmlShellCalls& ShellCalls() {
     static THtmlShellCalls calls;
     return calls;
+}
+
+// A path, or the path of a "FILE://" reference, on a drive letter mapped to a share.
+bool OnRemoteDrive(std::wstring_view pathOrUrl) {
+    std::wstring_view path = pathOrUrl;
+    FileUrlPath(pathOrUrl, path);
+    if (path.size() < 2 || path[1] != L':') return false;
+    const wchar_t root[] = {path[0], L':', L'\\', 0};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
 }
 
 bool SystemPathExists(const std::wstring& path) {
@@ -59,16 +81,22 @@ public:
     THtmlExtent TextExtent(const THtmlFont& font, const std::wstring& text) override {
         // Panel text is measured again at every paint (alignment, automatic size, the mouse):
         // a measurement is kept per font, resolution and text, so measuring again makes no font.
+        if (text.size() > kMaxKeptExtentLength) return MeasureNow(font, text);
         std::wstring key = font.Name;
         key += L'\x1';
         key += std::to_wstring(font.Height) + L'\x1' + std::to_wstring(font.Style) + L'\x1' +
                std::to_wstring(font.Orientation) + L'\x1' + std::to_wstring(FPixelsPerInch) + L'\x1';
         key += text;
-        auto& kept = KeptExtents();
-        if (auto it = kept.find(key); it != kept.end()) return it->second;
+        TKeptExtents& kept = KeptExtents();
+        if (auto it = kept.Extents.find(key); it != kept.Extents.end()) return it->second;
         const THtmlExtent extent = MeasureNow(font, text);
-        if (kept.size() >= kMaxKeptExtents) kept.clear();
-        kept.emplace(std::move(key), extent);
+        const size_t bytes = key.size() * sizeof(wchar_t);
+        if (kept.Extents.size() >= kMaxKeptExtents || kept.Bytes + bytes > kMaxKeptExtentBytes) {
+            kept.Extents.clear();
+            kept.Bytes = 0;
+        }
+        kept.Extents.emplace(std::move(key), extent);
+        kept.Bytes += bytes;
         return extent;
     }
 
@@ -93,10 +121,12 @@ public:
 
     THtmlExtent PictureSize(const THtmlPictureRef& ref) override { return Resolve(ref).Size; }
 
-    // Fonts live as long as the measurer: one paint makes each at most once.
+    // Fonts live as long as the measurer: one paint makes each at most once, up to a bound
+    // (a handle returned before may be gone after the next call).
     HFONT Font(const THtmlFont& font) {
         for (const auto& [f, handle] : FFonts)
             if (f == font) return handle.Get();
+        if (FFonts.size() >= kMaxFonts) FFonts.clear();
         LOGFONTW lf{};
         lf.lfHeight = font.Height;
         lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
@@ -114,8 +144,9 @@ public:
     }
 
     const TResolvedPicture& Resolve(const THtmlPictureRef& ref) {
-        for (const TResolvedPicture& r : FPictures)
-            if (r.Ref == ref) return r;
+        std::wstring key = std::to_wstring(static_cast<int>(ref.Kind)) + L'\x1' + std::to_wstring(ref.Index) + L'\x1' +
+                           (ref.NetworkPath ? L"1" : L"0") + ref.Name;
+        if (auto it = FPictures.find(key); it != FPictures.end()) return it->second;
         TResolvedPicture r;
         r.Ref = ref;
         switch (ref.Kind) {
@@ -135,7 +166,9 @@ public:
                 if (FOptions.Pictures) r.Picture = FOptions.Pictures->FindPicture(ref.Name);
                 break;
             case THtmlPictureKind::Url:
-                if (FOptions.PictureCache) r.Picture = &FOptions.PictureCache->Picture(ref.Name);
+                // A file picture on the network would be opened now, while painting: refused.
+                if (FOptions.PictureCache && !ref.NetworkPath && !OnRemoteDrive(ref.Name))
+                    r.Picture = &FOptions.PictureCache->Picture(ref.Name);
                 break;
         }
         if (r.List) {
@@ -144,8 +177,15 @@ public:
         } else if (r.Picture && !r.Picture->Empty()) {
             r.Size = {r.Picture->Width(), r.Picture->Height()};
         }
-        FPictures.push_back(std::move(r));
-        return FPictures.back();
+        return FPictures.emplace(std::move(key), std::move(r)).first->second;
+    }
+
+    // What was resolved so far, with its sizes (a kept layout checks them again).
+    std::vector<std::pair<THtmlPictureRef, THtmlExtent>> ResolvedSizes() const {
+        std::vector<std::pair<THtmlPictureRef, THtmlExtent>> sizes;
+        sizes.reserve(FPictures.size());
+        for (const auto& [key, r] : FPictures) sizes.emplace_back(r.Ref, r.Size);
+        return sizes;
     }
 
 private:
@@ -162,7 +202,7 @@ private:
             list = fileInfo(L"C:\\", 0, SHGFI_SYSICONINDEX | size, icon);
             icon = ref.Index;
             if (list && icon >= ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(list))) list = 0;
-        } else if (ref.NetworkPath || !exists(ref.Name)) {
+        } else if (ref.NetworkPath || OnRemoteDrive(ref.Name) || !exists(ref.Name)) {
             // The file type's icon, from the name alone: a network path is never touched.
             list = fileInfo(ref.Name, FILE_ATTRIBUTE_NORMAL, SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES | size, icon);
         } else {
@@ -178,13 +218,12 @@ private:
     const THtmlPaintOptions& FOptions;
     int FPixelsPerInch;
     std::vector<std::pair<THtmlFont, TGdiFont>> FFonts;
-    std::vector<TResolvedPicture> FPictures;
+    std::unordered_map<std::wstring, TResolvedPicture> FPictures;
 };
 
-THtmlLayoutInput MakeInput(TCanvas& canvas, HDC dc, const std::wstring& text, const TRect& rect,
-                           const THtmlPaintOptions& options) {
+// The layout's input but its text.
+THtmlLayoutInput MakeInput(TCanvas& canvas, HDC dc, const TRect& rect, const THtmlPaintOptions& options) {
     THtmlLayoutInput in;
-    in.Text = text;
     in.Rect = rect;
     const TFont& font = canvas.Font();
     in.BaseFont = {font.GetName(), font.GetHeight(), font.GetStyle(), font.GetOrientation()};
@@ -338,6 +377,18 @@ void DrawOps(TCanvas& canvas, const std::vector<THtmlOp>& ops, const TRect& clip
 
 }  // namespace
 
+namespace detail {
+
+long HtmlLayoutsDone() {
+    return gLayoutsDone;
+}
+
+size_t HtmlMeasuredTextBytes() {
+    return KeptExtents().Bytes;
+}
+
+}  // namespace detail
+
 void SetHtmlShellCalls(THtmlShellCalls calls) {
     ShellCalls() = std::move(calls);
 }
@@ -346,39 +397,158 @@ THtmlPictureCache::THtmlPictureCache() = default;
 THtmlPictureCache::~THtmlPictureCache() = default;
 
 html::THTMLPicture& THtmlPictureCache::Picture(const std::wstring& url) {
-    for (auto& p : FPictures)
-        if (p->ID() == url) return *p;
-    FPictures.push_back(std::make_unique<html::THTMLPicture>());
-    FPictures.back()->LoadFromURL(url);
-    return *FPictures.back();
+    auto [it, made] = FPictures.try_emplace(url);
+    if (made) {
+        it->second = std::make_unique<html::THTMLPicture>();
+        it->second->LoadFromURL(url);
+    }
+    return *it->second;
 }
 
 void THtmlPictureCache::Clear() {
     FPictures.clear();
 }
 
+THtmlKeptLayout::THtmlKeptLayout() = default;
+THtmlKeptLayout::~THtmlKeptLayout() = default;
+
+void THtmlKeptLayout::Clear() {
+    FEntries.clear();
+}
+
+struct THtmlKeptLayout::TEntry {
+    THtmlLayoutInput Input;  // what it was laid out from (drawing, no hit test)
+    const void* Images = nullptr;
+    const void* Pictures = nullptr;
+    const void* PictureCache = nullptr;
+    std::vector<std::pair<THtmlPictureRef, THtmlExtent>> PictureSizes;
+    THtmlLayoutResult Layout;
+};
+
+class THtmlKeptLayoutAccess {
+public:
+    using TEntry = THtmlKeptLayout::TEntry;
+
+    // A kept layout of the text for the input; with paint, one whose drawing operations
+    // have the input's colours too. Moved to the front when found.
+    static TEntry* Find(THtmlKeptLayout& kept, const std::wstring& text, const THtmlLayoutInput& in,
+                        const THtmlPaintOptions& options, bool paint, TGdiHtmlMeasurer& measurer) {
+        auto& entries = kept.FEntries;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            TEntry& e = *entries[i];
+            if (!SameGeometry(e, text, in, options)) continue;
+            if (paint && !SameColours(e.Input, in, e.Layout.UsesBlink)) continue;
+            if (!PicturesKeepTheirSizes(e, measurer)) continue;
+            std::rotate(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(i),
+                        entries.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return entries.front().get();
+        }
+        return nullptr;
+    }
+
+    static TEntry* Keep(THtmlKeptLayout& kept, THtmlLayoutInput in, const THtmlPaintOptions& options,
+                        THtmlLayoutResult layout, TGdiHtmlMeasurer& measurer) {
+        auto entry = std::make_unique<TEntry>();
+        entry->Input = std::move(in);
+        entry->Images = options.Images;
+        entry->Pictures = options.Pictures;
+        entry->PictureCache = options.PictureCache;
+        entry->PictureSizes = measurer.ResolvedSizes();
+        entry->Layout = std::move(layout);
+        auto& entries = kept.FEntries;
+        entries.insert(entries.begin(), std::move(entry));
+        if (entries.size() > 2) entries.pop_back();
+        return entries.front().get();
+    }
+
+private:
+    // Everything that moves text or changes its size.
+    static bool SameGeometry(const TEntry& e, const std::wstring& text, const THtmlLayoutInput& in,
+                             const THtmlPaintOptions& options) {
+        const THtmlLayoutInput& k = e.Input;
+        return k.Rect == in.Rect && k.BaseFont == in.BaseFont && k.PixelsPerInch == in.PixelsPerInch &&
+               k.ImageCount == in.ImageCount && k.FocusAnchor == in.FocusAnchor && k.HoverAnchor == in.HoverAnchor &&
+               k.ShadowOffset == in.ShadowOffset && k.FirstPassOnly == in.FirstPassOnly &&
+               k.ScalePictures == in.ScalePictures && k.PictureScale == in.PictureScale &&
+               k.HoverAnchors == in.HoverAnchors && k.WordWrap == in.WordWrap && k.LineSpacing == in.LineSpacing &&
+               e.Images == options.Images && e.Pictures == options.Pictures &&
+               e.PictureCache == options.PictureCache && k.Text == text;
+    }
+
+    // The colours the drawing operations carry; the blink phase only for blinking text.
+    static bool SameColours(const THtmlLayoutInput& k, const THtmlLayoutInput& in, bool blinks) {
+        return k.BaseColor == in.BaseColor && k.KeepColors == in.KeepColors && k.AnchorColor == in.AnchorColor &&
+               k.HoverBackground == in.HoverBackground && k.HoverTextColor == in.HoverTextColor &&
+               k.ShadowColor == in.ShadowColor &&
+               (!blinks || (k.BlinkOn == in.BlinkOn && k.BrushColor == in.BrushColor));
+    }
+
+    // A picture loaded, replaced or emptied since changes the layout.
+    static bool PicturesKeepTheirSizes(const TEntry& e, TGdiHtmlMeasurer& measurer) {
+        for (const auto& [ref, size] : e.PictureSizes) {
+            const THtmlExtent now = measurer.PictureSize(ref);
+            if (now.Width != size.Width || now.Height != size.Height) return false;
+        }
+        return true;
+    }
+};
+
 THtmlLayoutResult LayoutHtmlText(TCanvas& canvas, const std::wstring& text, const TRect& rect,
                                  const THtmlPaintOptions& options) {
     HDC dc = canvas.Handle();
     TGdiHtmlMeasurer measurer(dc, options);
-    return LayoutHtml(MakeInput(canvas, dc, text, rect, options), measurer);
+    THtmlLayoutInput in = MakeInput(canvas, dc, rect, options);
+    in.Text = text;
+    ++gLayoutsDone;
+    return LayoutHtml(in, measurer);
 }
 
 bool PaintHtmlText(TCanvas& canvas, const std::wstring& text, const TRect& rect, const THtmlPaintOptions& options,
                    THtmlPaintResult& result) {
     HDC dc = canvas.Handle();
     TGdiHtmlMeasurer measurer(dc, options);
-    THtmlLayoutResult layout = LayoutHtml(MakeInput(canvas, dc, text, rect, options), measurer);
-    if (!options.MeasureOnly && !layout.Ops.empty()) DrawOps(canvas, layout.Ops, rect, measurer);
-    result.AnchorTarget = std::move(layout.AnchorTarget);
-    result.PlainText = std::move(layout.PlainText);
-    result.FocusTarget = std::move(layout.FocusTarget);
-    result.Width = layout.Width;
-    result.Height = layout.Height;
-    result.AnchorCount = layout.AnchorCount;
-    result.AnchorIndex = layout.AnchorIndex;
-    result.AnchorRect = layout.AnchorRect;
-    return layout.AnchorHit;
+    THtmlLayoutInput in = MakeInput(canvas, dc, rect, options);
+    const THtmlLayoutResult* layout = nullptr;
+    THtmlLayoutResult made;
+    if (options.Kept) {
+        // Laid out once for drawing, without a hit point: painting, measuring and every
+        // hit test after it use the same layout.
+        in.Draw = true;
+        in.HitTest = false;
+        const bool paint = !options.MeasureOnly;
+        auto* entry = THtmlKeptLayoutAccess::Find(*options.Kept, text, in, options, paint, measurer);
+        if (!entry) {
+            in.Text = text;
+            ++gLayoutsDone;
+            THtmlLayoutResult laidOut = LayoutHtml(in, measurer);
+            entry = THtmlKeptLayoutAccess::Keep(*options.Kept, std::move(in), options, std::move(laidOut), measurer);
+        }
+        layout = &entry->Layout;
+    } else {
+        in.Text = text;
+        ++gLayoutsDone;
+        made = LayoutHtml(in, measurer);
+        layout = &made;
+    }
+    if (!options.MeasureOnly && !layout->Ops.empty()) DrawOps(canvas, layout->Ops, rect, measurer);
+    result.AnchorTarget.clear();
+    result.AnchorIndex = -1;
+    result.AnchorRect = {};
+    bool hit = false;
+    if (options.HitTest) {
+        if (const THtmlAnchorBox* box = HtmlAnchorAt(*layout, options.HitPoint)) {
+            hit = true;
+            result.AnchorTarget = layout->AnchorTargets[static_cast<size_t>(box->Anchor)];
+            result.AnchorIndex = box->Anchor;
+            result.AnchorRect = box->Rect;
+        }
+    }
+    result.PlainText = layout->PlainText;
+    result.FocusTarget = layout->FocusTarget;
+    result.Width = layout->Width;
+    result.Height = layout->Height;
+    result.AnchorCount = layout->AnchorCount;
+    return hit;
 }
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/Canvas.h"
@@ -37,7 +38,27 @@ public:
     void Clear();
 
 private:
-    std::vector<std::unique_ptr<html::THTMLPicture>> FPictures;
+    std::unordered_map<std::wstring, std::unique_ptr<html::THTMLPicture>> FPictures;
+};
+
+// A laid-out text kept between calls of PaintHtmlText (a status bar panel keeps one). A call
+// given the same text, rectangle, font and options reuses it instead of laying the text out
+// again, as long as the pictures it holds keep their sizes; measuring and hit tests reuse a
+// layout made for painting, whatever its colours. It holds the two layouts used last (a
+// right-aligned panel measures in one rectangle and paints in the next).
+class THtmlKeptLayout {
+public:
+    THtmlKeptLayout();
+    ~THtmlKeptLayout();
+    THtmlKeptLayout(const THtmlKeptLayout&) = delete;
+    THtmlKeptLayout& operator=(const THtmlKeptLayout&) = delete;
+    void Clear();
+
+    struct TEntry;  // the painter's
+
+private:
+    friend class THtmlKeptLayoutAccess;
+    std::vector<std::unique_ptr<TEntry>> FEntries;  // the one used last first
 };
 
 // The inputs of PaintHtmlText beside the canvas, the text and the rectangle (the status bar's
@@ -64,6 +85,7 @@ struct THtmlPaintOptions {
     THtmlPictureCache* PictureCache = nullptr;    // none: URL references are skipped
     html::TPictureContainer* Pictures = nullptr;  // [PictureContainer]
     int LineSpacing = 0;
+    THtmlKeptLayout* Kept = nullptr;  // reuse and keep the layout here [each panel's own]
 };
 
 struct THtmlPaintResult {

@@ -238,7 +238,8 @@ TOrvOfficeStatusPanel::TOrvOfficeStatusPanel(TCollection* collection)
     : TCollectionItem(collection),
       FDateFormat(LocaleShortDateFormat()),
       FTimeFormat(LocaleLongTimeFormat()),
-      FOfficeHint(std::make_unique<TOrvHintInfo>()) {
+      FOfficeHint(std::make_unique<TOrvHintInfo>()),
+      FKeptLayout(std::make_unique<THtmlKeptLayout>()) {
     FProgress = std::make_unique<TProgressStyle>(this);
     if (TOrvOfficeStatusBar* bar = StatusBar()) FBiDiMode = bar->GetBiDiMode();
 }
@@ -270,6 +271,8 @@ void TOrvOfficeStatusPanel::Assign(const TPersistent* source) {
 }
 
 void TOrvOfficeStatusPanel::PanelChanged() {
+    // The panel shows the change at once; the collection's notice then repaints the bar.
+    if (TOrvOfficeStatusBar* bar = StatusBar()) bar->PaintPanelNow(GetIndex());
     Changed(false);
 }
 
@@ -410,7 +413,8 @@ TDummyHintControl::~TDummyHintControl() = default;
 TOrvOfficeStatusBar::TOrvOfficeStatusBar(TComponent* owner)
     : TCustomControl(owner),
       FPanels(std::make_unique<TOrvOfficeStatusPanels>(this)),
-      FPictureCache(std::make_unique<THtmlPictureCache>()) {
+      FPictureCache(std::make_unique<THtmlPictureCache>()),
+      FSimpleLayout(std::make_unique<THtmlKeptLayout>()) {
     SetControlStyle(csCaptureMouse | csClickEvents | csDoubleClicks | csAcceptsControls | csOpaque);
     SetDoubleBuffered(true);
     FHeight = 19;
@@ -739,6 +743,13 @@ void TOrvOfficeStatusBar::InvalidatePanel(int index) {
     InvalidateRect(PanelRect(index));
 }
 
+void TOrvOfficeStatusBar::PaintPanelNow(int index) {
+    if (!HandleAllocated() || FPainting || index < 0 || index >= FPanels->Count()) return;
+    const TRect r = PanelRect(index);
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    RedrawWindow(Handle(), &rc, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+}
+
 void TOrvOfficeStatusBar::PanelsChanged() {
     Invalidate();
 }
@@ -778,6 +789,8 @@ TRect TOrvOfficeStatusBar::HtmlTextBox(TCanvas& canvas, int index) {
         options.MeasureOnly = true;
         options.Images = FImages;
         options.Pictures = FPictureContainer;
+        options.PictureCache = FPictureCache.get();
+        options.Kept = panel.FKeptLayout.get();
         THtmlPaintResult measured;
         PaintHtmlText(canvas, panel.FText, box, options, measured);
         int w = measured.Width;
@@ -807,8 +820,10 @@ std::wstring TOrvOfficeStatusBar::AnchorAt(int x, int y) {
     options.HitPoint = {x, y};
     options.Images = FImages;
     options.Pictures = FPictureContainer;
+    options.PictureCache = FPictureCache.get();
     THtmlPaintResult result;
     if (FSimplePanel) {
+        options.Kept = FSimpleLayout.get();
         font(FCurrentOfficeStatusBarStyler->PanelAppearanceLight());
         if (PaintHtmlText(canvas, FSimpleText, {3, 3, ClientWidth() - 1, ClientHeight() - 1}, options, result))
             return result.AnchorTarget;
@@ -819,6 +834,7 @@ std::wstring TOrvOfficeStatusBar::AnchorAt(int x, int y) {
     font(FPanels->Items(index)->FAppearanceStyle == psLight ? FCurrentOfficeStatusBarStyler->PanelAppearanceLight()
                                                             : FCurrentOfficeStatusBarStyler->PanelAppearanceDark());
     TRect box = HtmlTextBox(canvas, index);
+    options.Kept = FPanels->Items(index)->FKeptLayout.get();
     if (PaintHtmlText(canvas, FPanels->Items(index)->FText, box, options, result)) return result.AnchorTarget;
     return L"";
 }

@@ -25,6 +25,7 @@ class TOrvOfficeStatusBar;
 class TOrvOfficeStatusPanel;
 class TCustomOrvOfficeStatusBarStyler;
 class THtmlPictureCache;
+class THtmlKeptLayout;
 namespace html {
 class TPictureContainer;
 }
@@ -316,6 +317,8 @@ private:
     std::vector<std::wstring> FImageIndexes;
     bool FUpdateNeeded = false;
     int FAnimIndex = 0;
+    // The HTML text laid out for its box: paints and mouse moves reuse it.
+    std::unique_ptr<THtmlKeptLayout> FKeptLayout;
 };
 
 class TOrvOfficeStatusPanels : public TTypedCollection<TOrvOfficeStatusPanel> {
@@ -441,6 +444,9 @@ public:
     std::wstring AnchorAt(int x, int y);
 
     void InvalidatePanel(int index);
+    // Paints the panel's rectangle now (an item change shows at once); nothing while the
+    // bar is painting or has no window.
+    void PaintPanelNow(int index);
     void PanelsChanged();
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -504,7 +510,9 @@ private:
     std::wstring FAnchor;
     TDummyHintControl* FDummyHintControl = nullptr;
     int FPaintCount = 0;
+    bool FPainting = false;
     bool FSettingFont = false;
+    std::unique_ptr<THtmlKeptLayout> FSimpleLayout;  // SimpleText laid out
     std::unique_ptr<THtmlPictureCache> FPictureCache;  // pictures named by URL in panel texts
     // Cleared when the bar goes: event handlers may free it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

@@ -47,6 +47,12 @@ int VCentre(const TRect& c, int height) {
 
 void TOrvOfficeStatusBar::Paint() {
     ++FPaintCount;
+    // A panel changed by a paint handler waits for the bar's repaint, not a nested one.
+    struct TPaintingFlag {
+        bool& Flag;
+        explicit TPaintingFlag(bool& flag) : Flag(flag) { Flag = true; }
+        ~TPaintingFlag() { Flag = false; }
+    } painting(FPainting);
     PaintBar(Canvas());
 }
 
@@ -70,6 +76,7 @@ void TOrvOfficeStatusBar::PaintBar(TCanvas& canvas) {
         options.PictureCache = FPictureCache.get();
         options.AnchorColor = FURLColor;
         options.BlinkOn = BlinkOn();
+        options.Kept = FSimpleLayout.get();
         THtmlPaintResult result;
         PaintHtmlText(canvas, FSimpleText, {3, 3, w - 1, h - 1}, options, result);
     } else {
@@ -210,6 +217,7 @@ void TOrvOfficeStatusBar::PaintPanel(TCanvas& canvas, int index, const TRect& la
             options.AnchorColor = FURLColor;
             options.ShadowColor = 0x808080;
             options.BlinkOn = BlinkOn();
+            options.Kept = panel.FKeptLayout.get();
             THtmlPaintResult result;
             PaintHtmlText(canvas, panel.FText, box, options, result);
             break;

@@ -3,6 +3,7 @@
 // exact numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -70,11 +71,39 @@ TEST(HtmlMarkup, EntitiesAreReplaced) {
     EXPECT_EQ(Layout(Input(L"a&amp;b<BR>c")).PlainText, L"a&b\rc");
 }
 
+TEST(HtmlMarkup, EntitiesAreDecodedOnce) {
+    // "&amp;" in an anchor's target is one ampersand: the query string survives.
+    THtmlLayoutInput in = Input(L"<A href=\"http://example.org/find?a=1&amp;b=2\">find</A>");
+    in.HitTest = true;
+    in.HitPoint = {12, 5};
+    THtmlLayoutResult r = Layout(in);
+    ASSERT_TRUE(r.AnchorHit);
+    EXPECT_EQ(r.AnchorTarget, L"http://example.org/find?a=1&b=2");
+
+    // An escaped entity shows as written: its text is not decoded a second time.
+    auto shown = [](const std::wstring& text) {
+        std::wstring all;
+        for (const THtmlOp& op : TextOps(Layout(Input(text)))) all += op.Text;
+        return all;
+    };
+    EXPECT_EQ(shown(L"&amp;lt;B&amp;gt;x"), L"&lt;B&gt;x");
+    EXPECT_EQ(shown(L"&amp;amp;"), L"&amp;");
+    EXPECT_EQ(shown(L"&amp;euro;"), L"&euro;");
+    EXPECT_EQ(shown(L"&amp;quot;"), L"&quot;");
+    EXPECT_EQ(Layout(Input(L"&amp;nbsp;")).PlainText, L"&nbsp;");
+}
+
 TEST(HtmlMarkup, ColoursAndTagNames) {
     EXPECT_EQ(HtmlColor(L"#FF0000"), 255);
     EXPECT_EQ(HtmlColor(L"#00FF00"), 65280);
     EXPECT_EQ(HtmlColor(L"#0000FF"), 16711680);
-    EXPECT_EQ(HtmlColor(L"#ff0000"), 0) << "lower-case digits are not understood";
+    // Lower-case digits read as their upper-case form.
+    EXPECT_EQ(HtmlColor(L"#ff0000"), 255);
+    EXPECT_EQ(HtmlColor(L"#aBcDeF"), 0xEFCDAB);
+    EXPECT_EQ(HtmlColor(L"#80ff0c"), HtmlColor(L"#80FF0C"));
+    auto texts = TextOps(Layout(Input(L"<FONT color=\"#00ff80\">x</FONT>")));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Color, 0x80FF00);
     EXPECT_EQ(HtmlColor(L"#F"), 0xF0);
     EXPECT_EQ(HtmlColor(L"clRed"), 255);
     EXPECT_EQ(HtmlColor(L"CLTEAL"), 8421376);
@@ -345,4 +374,67 @@ TEST(HtmlLayout, MalformedMarkup) {
     for (int i = 0; i < 2000; ++i) words += L"word ";
     r = TimedLayout(words, {0, 0, 1, 100000});
     EXPECT_EQ(r.LineCount, 2000) << "a line narrower than any word still takes one word a line";
+}
+
+namespace {
+
+// Sums the characters it is asked to measure.
+class TCountingMeasurer : public orvtest::TFakeHtmlMeasurer {
+public:
+    THtmlExtent TextExtent(const THtmlFont& font, const std::wstring& text) override {
+        Characters += static_cast<long long>(text.size());
+        return TFakeHtmlMeasurer::TextExtent(font, text);
+    }
+    long long Characters = 0;
+};
+
+long long Milliseconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+// Bounds are generous: the faults cost seconds (shifting the saved states took about 1 s
+// for every 100,000 nested tags), the sound layout tens of milliseconds, so a busy machine
+// does not make these fail.
+TEST(HtmlLayout, NestedTagsLayOutInLinearTime) {
+    for (const char* name : {"FONT", "R"}) {
+        const std::wstring open = name[0] == 'F' ? L"<FONT size=\"2\">" : L"<R a=\"0\">";
+        std::wstring text;
+        for (int i = 0; i < 200000; ++i) text += open;
+        text += L"deep";
+        auto start = std::chrono::steady_clock::now();
+        THtmlLayoutResult r = Layout(Input(text));
+        const long long ms = Milliseconds(start);
+        EXPECT_LT(ms, 800) << "200,000 nested " << name << " tags";
+        ASSERT_EQ(TextOps(r).size(), 1u);
+        EXPECT_EQ(TextOps(r)[0].Text, L"deep");
+    }
+}
+
+TEST(HtmlLayout, MegabyteOfWordsLaysOutInLinearTime) {
+    std::wstring words;
+    while (words.size() < (1u << 20)) words += L"lorem ipsum dolor sit amet ";
+
+    // A narrow, tall rectangle: about 16,000 lines, every one of them laid out.
+    auto start = std::chrono::steady_clock::now();
+    TCountingMeasurer measurer;
+    THtmlLayoutResult r = LayoutHtml(Input(words, {0, 0, 400, 1000000}), measurer);
+    const long long ms = Milliseconds(start);
+    EXPECT_GT(r.LineCount, 15000);
+    EXPECT_LT(ms, 1500) << "lines of 66 characters from a run of a million";
+    EXPECT_LT(measurer.Characters, 3 * static_cast<long long>(words.size()));
+
+    // A wide rectangle: 666 characters a line are not measured again for every word.
+    TCountingMeasurer wide;
+    r = LayoutHtml(Input(words, {0, 0, 4000, 1000000}), wide);
+    EXPECT_GT(r.LineCount, 1500);
+    EXPECT_LT(wide.Characters, 3 * static_cast<long long>(words.size()));
+    // Lines are as full as before: whole words up to the right edge.
+    const std::vector<THtmlOp> lines = TextOps(r);
+    ASSERT_GT(lines.size(), 200u);
+    for (size_t i = 0; i < 200; ++i) {
+        ASSERT_LE(lines[i].Rect.Right, 4000);
+        ASSERT_GT(lines[i].Rect.Right, 4000 - 6 * 7) << "line " << i << ": the next word would have fitted";
+    }
 }

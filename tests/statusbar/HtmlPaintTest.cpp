@@ -16,6 +16,7 @@
 #include "paint/OrvColors.h"
 #include "paint/OrvGDIP.h"
 #include "statusbar/HtmlPaint.h"
+#include "statusbar/HtmlPaintInternal.h"
 #include "statusbar/PictureContainer.h"
 
 using namespace orv;
@@ -353,4 +354,65 @@ TEST(HtmlPaint, BodyPicturesTileAndSitInTheCornersWithinTheRectangle) {
     EXPECT_EQ(b.PixelColor(rect.Right - 6, rect.Top + 5), clYellow);
     EXPECT_EQ(b.PixelColor(rect.Right - 7, rect.Top), clWhite);
     EXPECT_EQ(b.PixelColor(rect.Right, rect.Top), clWhite);
+}
+
+TEST(HtmlPaint, FilePicturesOnTheNetworkAreNeverOpened) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"orv-html-local.bmp";
+    TBitmap red(8, 8);
+    red.Canvas().Brush().SetColor(clRed);
+    red.Canvas().FillRect({0, 0, 8, 8});
+    {
+        const std::vector<uint8_t> bytes = BmpFileBytes(red);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    THtmlPictureCache cache;
+    THtmlPaintOptions options;
+    options.PictureCache = &cache;
+    TBitmap b(100, 20);
+    Prepare(b);
+    THtmlPaintResult result;
+    // A local file is loaded and drawn.
+    PaintHtmlText(b.Canvas(), L"<IMG src=\"file://" + path + L"\">", {0, 0, 100, 20}, options, result);
+    DeleteFileW(path.c_str());
+    EXPECT_EQ(b.PixelColor(3, 6), clRed);
+    EXPECT_EQ(cache.Count(), 1);
+
+    // Shares and other network paths are refused as they are read: no picture is made or
+    // loaded for them, and they take no room.
+    for (const wchar_t* share : {L"file://\\\\host\\share\\x.gif", L"FILE:////host/share/x.gif",
+                                 L"file://\\\\?\\UNC\\host\\share\\x.gif", L"File://\\/host/x.gif"}) {
+        Prepare(b);
+        PaintHtmlText(b.Canvas(), std::wstring(L"<IMG src=\"") + share + L"\">", {0, 0, 100, 20}, options, result);
+        EXPECT_EQ(cache.Count(), 1) << share;
+        EXPECT_EQ(result.Width, 2) << share;
+    }
+}
+
+TEST(HtmlPaint, MeasuredTextsAreKeptWithinABoundInBytes) {
+    TBitmap b(10, 10);
+    Prepare(b);
+    THtmlPaintOptions options;
+    options.MeasureOnly = true;
+    THtmlPaintResult result;
+    // Three hundred long texts, each measured once: 24 MB if every one were kept.
+    for (int i = 0; i < 300; ++i) {
+        std::wstring text(20000, static_cast<wchar_t>(L'a' + i % 26));
+        text += std::to_wstring(i);
+        PaintHtmlText(b.Canvas(), text, {0, 0, 1000000, 100}, options, result);
+        ASSERT_LE(detail::HtmlMeasuredTextBytes(), 2u << 20) << "after text " << i;
+    }
+    // Measuring still answers the platform's width.
+    PaintHtmlText(b.Canvas(), L"WWW", {0, 0, 1000, 100}, options, result);
+    TGdiMemoryDC dc(CreateCompatibleDC(nullptr));
+    TGdiFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    TSelectGuard select(dc.Get(), font.Get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), L"WWW", 3, &size);
+    EXPECT_EQ(result.Width, size.cx + 2);
 }
