@@ -1,5 +1,6 @@
 #include "statusbar/GifFrames.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orv {
@@ -112,6 +113,74 @@ std::vector<uint8_t> GifFrameBytes(const uint8_t* data, size_t size, const TGifI
     bytes.insert(bytes.end(), data + frame.Start, data + frame.End);
     bytes.push_back(0x3B);
     return bytes;
+}
+
+void TGifComposer::Reset() {
+    FScreen = {};
+    FBefore = {};
+    FIndex = SIZE_MAX;
+}
+
+const TGifImage* TGifComposer::Compose(const TGifInfo& info, size_t index, const TFrameDecoder& decode) {
+    const int w = info.ScreenWidth, h = info.ScreenHeight;
+    if (index >= info.Frames.size() || w <= 0 || h <= 0 || static_cast<int64_t>(w) * h > kMaxGifComposedPixels)
+        return nullptr;
+    size_t next = 0;
+    if (FIndex != SIZE_MAX && FIndex <= index && FScreen.Width == w && FScreen.Height == h) {
+        if (FIndex == index) return &FScreen;
+        next = FIndex + 1;
+    } else {
+        FScreen = {w, h, std::vector<uint32_t>(static_cast<size_t>(w) * static_cast<size_t>(h), 0u)};
+        FBefore = {};
+        FIndex = SIZE_MAX;
+    }
+    for (size_t i = next; i <= index; ++i) {
+        if (i > 0) Dispose(info.Frames[i - 1]);
+        if (info.Frames[i].Disposal == 3)
+            FBefore = FScreen;
+        else
+            FBefore = {};
+        Draw(info.Frames[i], decode ? decode(i) : TGifImage{});
+        FIndex = i;
+    }
+    return &FScreen;
+}
+
+void TGifComposer::Dispose(const TGifFrame& frame) {
+    if (frame.Disposal == 3 && FBefore.Width == FScreen.Width && FBefore.Height == FScreen.Height) {
+        FScreen = std::move(FBefore);
+        FBefore = {};
+        return;
+    }
+    if (frame.Disposal != 2) return;
+    const int right = std::min(frame.Left + frame.Width, FScreen.Width);
+    const int bottom = std::min(frame.Top + frame.Height, FScreen.Height);
+    for (int y = std::max(frame.Top, 0); y < bottom; ++y)
+        for (int x = std::max(frame.Left, 0); x < right; ++x)
+            FScreen.Pixels[static_cast<size_t>(y) * static_cast<size_t>(FScreen.Width) + static_cast<size_t>(x)] = 0;
+}
+
+void TGifComposer::Draw(const TGifFrame& frame, const TGifImage& image) {
+    if (image.Width <= 0 || image.Height <= 0 ||
+        image.Pixels.size() < static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height))
+        return;
+    // A screen-sized image holds the frame at its offset; any other is the frame itself.
+    const bool screenSized = image.Width == FScreen.Width && image.Height == FScreen.Height &&
+                             (image.Width != frame.Width || image.Height != frame.Height);
+    const int right = std::min({frame.Left + frame.Width, FScreen.Width,
+                                screenSized ? image.Width : frame.Left + image.Width});
+    const int bottom = std::min({frame.Top + frame.Height, FScreen.Height,
+                                 screenSized ? image.Height : frame.Top + image.Height});
+    for (int y = std::max(frame.Top, 0); y < bottom; ++y)
+        for (int x = std::max(frame.Left, 0); x < right; ++x) {
+            const int sx = screenSized ? x : x - frame.Left;
+            const int sy = screenSized ? y : y - frame.Top;
+            const uint32_t pixel =
+                image.Pixels[static_cast<size_t>(sy) * static_cast<size_t>(image.Width) + static_cast<size_t>(sx)];
+            if (pixel >> 24)
+                FScreen.Pixels[static_cast<size_t>(y) * static_cast<size_t>(FScreen.Width) + static_cast<size_t>(x)] =
+                    pixel;
+        }
 }
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 // platform header: this unit also builds natively, where it is fuzzed.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orv {
@@ -36,5 +37,40 @@ TGifInfo ScanGifFrames(const uint8_t* data, size_t size);
 // The bytes that show frame index (0-based) alone: the header, that frame's blocks and the
 // trailer. Empty when the index is not a frame of info.
 std::vector<uint8_t> GifFrameBytes(const uint8_t* data, size_t size, const TGifInfo& info, size_t index);
+
+// A picture as 32-bit pixels 0xAARRGGBB, rows from the top; alpha is 0 (clear) or 255.
+struct TGifImage {
+    int Width = 0;
+    int Height = 0;
+    std::vector<uint32_t> Pixels;
+};
+
+// Screens larger than this many pixels are not composed (their frames show alone).
+constexpr int64_t kMaxGifComposedPixels = 2048 * 2048;
+
+// The logical screen of an animated GIF as its frames build it up: a frame is drawn over
+// the frames before it (its clear pixels leave what lies beneath), and each frame is taken
+// away before the next as its disposal says (2: its area cleared, 3: the screen put back as
+// it was before it). Stepping on by one frame draws one frame; going back starts again at
+// the first.
+class TGifComposer {
+public:
+    // A frame decoded alone: an image of the frame's size, or of the screen's size with the
+    // frame at its offset. An empty image draws nothing.
+    using TFrameDecoder = std::function<TGifImage(size_t index)>;
+
+    // The screen showing frame index (0-based) of info; null when index is not a frame or
+    // the screen is empty or too large.
+    const TGifImage* Compose(const TGifInfo& info, size_t index, const TFrameDecoder& decode);
+    void Reset();
+
+private:
+    void Dispose(const TGifFrame& frame);
+    void Draw(const TGifFrame& frame, const TGifImage& image);
+
+    TGifImage FScreen;
+    TGifImage FBefore;            // the screen before the last frame, when that frame restores it
+    size_t FIndex = SIZE_MAX;     // the frame FScreen shows
+};
 
 }  // namespace orv

@@ -8,6 +8,7 @@
 
 #include "framework/Canvas.h"
 #include "framework/ClassRegistry.h"
+#include "framework/GdiHandles.h"
 #include "framework/Resources.h"
 #include "paint/OrvGDIP.h"
 #include "paint/PaintClasses.h"
@@ -26,6 +27,67 @@ int HimetricToPixels(long himetric, int pixelsPerInch) {
 bool HasPrefix(const std::wstring& text, const wchar_t* prefix) {
     const size_t n = wcslen(prefix);
     return text.size() > n && SameText(text.substr(0, n), prefix);
+}
+
+// A 32-bit top-down DIB section of the given size and its bits.
+TGdiBitmap MakeDib(int width, int height, uint32_t*& bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* raw = nullptr;
+    TGdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
+    bits = bitmap ? static_cast<uint32_t*>(raw) : nullptr;
+    return bitmap;
+}
+
+// A decoded frame as pixels: drawn once on black and once on white, a pixel that comes out
+// the same both times is the frame's own, one that differs is clear.
+TGifImage FrameImage(IPicture* picture) {
+    OLE_XSIZE_HIMETRIC hmWidth = 0;
+    OLE_YSIZE_HIMETRIC hmHeight = 0;
+    if (!picture || FAILED(picture->get_Width(&hmWidth)) || FAILED(picture->get_Height(&hmHeight))) return {};
+    const int w = HimetricToPixels(hmWidth, 96), h = HimetricToPixels(hmHeight, 96);
+    if (w <= 0 || h <= 0 || static_cast<int64_t>(w) * h > kMaxGifComposedPixels) return {};
+    TGdiMemoryDC dc(CreateCompatibleDC(nullptr));
+    uint32_t* onBlack = nullptr;
+    uint32_t* onWhite = nullptr;
+    TGdiBitmap black = MakeDib(w, h, onBlack);
+    TGdiBitmap white = MakeDib(w, h, onWhite);
+    if (!dc || !onBlack || !onWhite) return {};
+    const size_t count = static_cast<size_t>(w) * static_cast<size_t>(h);
+    std::fill(onBlack, onBlack + count, 0u);
+    std::fill(onWhite, onWhite + count, 0xFFFFFFu);
+    for (HBITMAP target : {black.Get(), white.Get()}) {
+        TSelectGuard select(dc.Get(), target);
+        picture->Render(dc.Get(), 0, 0, w, h, 0, hmHeight, hmWidth, -hmHeight, nullptr);
+    }
+    GdiFlush();
+    TGifImage image{w, h, std::vector<uint32_t>(count)};
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t a = onBlack[i] & 0xFFFFFFu, b = onWhite[i] & 0xFFFFFFu;
+        image.Pixels[i] = a == b ? 0xFF000000u | a : 0u;
+    }
+    return image;
+}
+
+// Draws a composed screen into dest, its clear pixels leaving what lies beneath.
+void DrawScreen(HDC dc, const TGifImage& screen, const TRect& dest) {
+    if (dest.IsEmpty()) return;
+    uint32_t* bits = nullptr;
+    TGdiBitmap bitmap = MakeDib(screen.Width, screen.Height, bits);
+    TGdiMemoryDC source(CreateCompatibleDC(dc));
+    if (!bits || !source) return;
+    // Alpha is 0 or 255, so the premultiplied pixel is the pixel or nothing.
+    std::copy(screen.Pixels.begin(), screen.Pixels.end(), bits);
+    GdiFlush();
+    TSelectGuard select(source.Get(), bitmap.Get());
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), source.Get(), 0, 0, screen.Width, screen.Height,
+               blend);
 }
 
 }  // namespace
@@ -85,6 +147,7 @@ void THTMLPicture::Assign(const TPersistent* source) {
         FFrameCount = -1;
         FPicture.Reset();
         FDecodeTried = false;
+        FComposer.Reset();
         ResetAnimation();
         FFrame = std::clamp(other->FFrame, 1, std::max(1, FrameCount()));
         Changed();
@@ -102,6 +165,7 @@ void THTMLPicture::SetBytes(std::vector<uint8_t> bytes) {
     FData = std::move(bytes);
     FPicture.Reset();
     FDecodeTried = false;
+    FComposer.Reset();
     FFrameCount = -1;
     FFrame = 1;
     ResetAnimation();
@@ -109,7 +173,9 @@ void THTMLPicture::SetBytes(std::vector<uint8_t> bytes) {
 }
 
 void THTMLPicture::SetData(const std::vector<uint8_t>& value) {
+    const int frame = FFrame;
     SetBytes(value);
+    if (frame > 1 && frame <= FrameCount()) FFrame = frame;
 }
 
 const TGifInfo& THTMLPicture::Info() const {
@@ -137,6 +203,24 @@ void THTMLPicture::DecodeOrThrow() const {
     } else {
         FPicture = LoadSystemPicture(FData.data(), FData.size());
     }
+}
+
+const TGifImage* THTMLPicture::ComposedScreen() const {
+    IPicture* current = Decoded();
+    if (!current) return nullptr;
+    const size_t index = static_cast<size_t>(std::max(FFrame, 1) - 1);
+    const TGifInfo& info = Info();
+    return FComposer.Compose(info, index, [&](size_t i) -> TGifImage {
+        if (i == index) return FrameImage(current);
+        // An earlier frame is decoded for as long as it takes to take its pixels.
+        try {
+            std::vector<uint8_t> bytes = GifFrameBytes(FData.data(), FData.size(), info, i);
+            TOlePicture frame = LoadSystemPicture(bytes.data(), bytes.size());
+            return FrameImage(frame.Get());
+        } catch (const Exception&) {
+            return {};
+        }
+    });
 }
 
 IPicture* THTMLPicture::Decoded() const {
@@ -219,7 +303,15 @@ void THTMLPicture::Render(TCanvas& canvas, const TRect& rect, bool stretch) {
     }
     const TGifInfo& info = Info();
     if (info.Frames.size() >= 2) {
-        // A frame decoded alone is drawn at its offset in the logical screen, unless the
+        // The screen as the frames up to the current one build it.
+        if (const TGifImage* screen = ComposedScreen()) {
+            if (!stretch)
+                dest = Bounds(rect.Left, rect.Top, MulDiv(info.ScreenWidth, GetDeviceCaps(dc, LOGPIXELSX), 96),
+                              MulDiv(info.ScreenHeight, GetDeviceCaps(dc, LOGPIXELSY), 96));
+            DrawScreen(dc, *screen, dest);
+            return;
+        }
+        // Too large to compose: the frame alone at its offset in the logical screen, unless the
         // loader already placed it on a screen-sized picture.
         const int w = HimetricToPixels(hmWidth, 96), h = HimetricToPixels(hmHeight, 96);
         if (w != info.ScreenWidth || h != info.ScreenHeight) {
@@ -292,7 +384,12 @@ void THTMLPicture::SetStretch(bool value) {
 }
 
 void THTMLPicture::SetFrame(int value) {
-    if (value == FFrame || value < 1 || value > FrameCount()) return;
+    if (value == FFrame || value < 1) return;
+    if (FData.empty()) {
+        FFrame = value;  // the bytes come later (a layout may give Frame first)
+        return;
+    }
+    if (value > FrameCount()) return;
     FFrame = value;
     FPicture.Reset();
     FDecodeTried = false;
@@ -366,7 +463,8 @@ void RegisterPictureContainerClasses() {
     TClassBuilder<THTMLPicture>(L"THTMLPicture", L"TGraphic")
         .Bool(L"Stretch", &THTMLPicture::GetStretch, &THTMLPicture::SetStretch)
         .Binary(L"Data", &THTMLPicture::GetData, &THTMLPicture::SetData)
-        .StoredIf([](THTMLPicture* p) { return !p->Empty(); });
+        .StoredIf([](THTMLPicture* p) { return !p->Empty(); })
+        .Int(L"Frame", &THTMLPicture::GetFrame, &THTMLPicture::SetFrame);
     TClassBuilder<TPictureItem>(L"THTMLPictureItem", L"TPersistent")
         .Object(L"Picture", &TPictureItem::GetPicture)
         .String(L"Name", &TPictureItem::GetName, &TPictureItem::SetName)

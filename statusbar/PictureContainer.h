@@ -67,7 +67,8 @@ public:
     void Assign(const TPersistent* source) override;
 
     // Stretched into rect, or in natural size (converted with the canvas's pixels per inch)
-    // at its top-left; a GIF frame at its offset. Nothing for an empty or undecodable picture.
+    // at its top-left; an animated GIF's screen as its current frame shows it, over the
+    // frames before it. Nothing for an empty or undecodable picture.
     void Draw(TCanvas& canvas, const TRect& rect) override;
     // Into the whole of rect whatever Stretch says (a frame at its offset scaled alike).
     void StretchDraw(TCanvas& canvas, const TRect& rect) { Render(canvas, rect, true); }
@@ -91,14 +92,15 @@ public:
     void LoadFromURL(const std::wstring& url);
 
     // The stored "Data": the image file's bytes. Setting stores them only; they are decoded
-    // when first drawn or measured, and bytes that do not decode then draw nothing.
+    // when first drawn or measured, and bytes that do not decode then draw nothing. The
+    // frame set before stays when the bytes have it (a layout may give Frame first).
     std::vector<uint8_t> GetData() const { return FData; }
     void SetData(const std::vector<uint8_t>& value);
 
     bool GetStretch() const { return FStretch; }
     void SetStretch(bool value);
-    // 1-based frame of an animated GIF; setting another valid frame decodes it and fires
-    // OnFrameChange.
+    // 1-based frame of an animated GIF (stored); setting another valid frame decodes it and
+    // fires OnFrameChange. Without bytes yet the value waits for them.
     int GetFrame() const { return FFrame; }
     void SetFrame(int value);
     int FrameCount() const;
@@ -135,6 +137,8 @@ private:
     // The decoded current frame, decoded now when needed; null when it does not decode.
     IPicture* Decoded() const;
     void DecodeOrThrow() const;
+    // The screen of an animated GIF at the current frame; null when it cannot be composed.
+    const TGifImage* ComposedScreen() const;
 
     std::vector<uint8_t> FData;
     std::wstring FID;
@@ -147,6 +151,7 @@ private:
     mutable TGifInfo FInfo;
     mutable TOlePicture FPicture;
     mutable bool FDecodeTried = false;
+    mutable TGifComposer FComposer;  // the screen of an animated GIF at the current frame
 };
 
 class TPictureItem : public TCollectionItem {
