@@ -390,6 +390,30 @@ void TApplication::HandleException(const std::exception& e) {
     OutputDebugStringA(e.what());
 }
 
+void HandleCallbackException() noexcept {
+    try {
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            if (Application) {
+                Application->HandleException(e);
+            } else {
+                std::fprintf(stderr, "Unhandled exception: %s\n", e.what());
+            }
+        } catch (...) {
+            const std::runtime_error unknown("unknown exception");
+            if (Application) {
+                Application->HandleException(unknown);
+            } else {
+                std::fprintf(stderr, "Unhandled exception: %s\n", unknown.what());
+            }
+        }
+    } catch (...) {
+        // The report failed (OnException raised): nothing more can be said safely.
+        std::fputs("Unhandled exception while reporting an exception\n", stderr);
+    }
+}
+
 void TApplication::ReleaseLater(TForm* form) {
     if (std::find(FReleased.begin(), FReleased.end(), form) == FReleased.end()) FReleased.push_back(form);
 }

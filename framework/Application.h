@@ -103,7 +103,8 @@ public:
     const std::wstring& Title() const { return FTitle; }
     void SetTitle(const std::wstring& value) { FTitle = value; }
 
-    // Reports an exception that reached a window procedure; the process carries on.
+    // Reports an exception that reached a callback the system calls (window procedure,
+    // hook, timer): OnException when assigned, else a line on stderr. The process carries on.
     void HandleException(const std::exception& e);
     TEvent<TObject*, const std::exception&> OnException;
     // Frees a form once the current message is done.
@@ -157,6 +158,12 @@ private:
 // The process's application object, made by InitializeUnits and freed (with all its
 // forms) by FinalizeUnits before the library's shut-down steps run.
 extern TApplication* Application;
+
+// For the dispatchers of callbacks the system calls (window procedures, thread hooks,
+// timers), inside their catch block: reports the exception being handled through
+// Application->HandleException (on stderr when there is no application) and swallows
+// whatever the report itself raises, so nothing unwinds into the platform's frames.
+void HandleCallbackException() noexcept;
 
 // Shows text in a modal message box: no icon, one OK button, the application's title
 // as caption, centred on the screen; returns when it is dismissed.

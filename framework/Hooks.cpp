@@ -6,6 +6,7 @@
 #include <atomic>
 #include <vector>
 
+#include "framework/Application.h"
 #include "framework/SysUtils.h"
 
 namespace orv {
@@ -59,7 +60,16 @@ struct TThreadHookAccess {
             for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
                 if (std::find(slot.Hooks.begin(), slot.Hooks.end(), *it) == slot.Hooks.end()) continue;
                 TThreadHook::TProc proc = (*it)->FProc;  // the object may die in the call
-                if (proc && proc(code, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam))) return 1;
+                if (!proc) continue;
+                // Nothing escapes into the platform's hook chain: a hook that raises is
+                // reported and counts as not consuming; the others still run.
+                bool consumed = false;
+                try {
+                    consumed = proc(code, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam));
+                } catch (...) {
+                    HandleCallbackException();
+                }
+                if (consumed) return 1;
             }
         }
         return CallNextHookEx(next, code, wParam, lParam);

@@ -75,8 +75,8 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     // Nothing escapes a window procedure.
     try {
         if (DispatchMenuMessage(m)) return m.Result;
-    } catch (const std::exception& e) {
-        if (Application) Application->HandleException(e);
+    } catch (...) {
+        HandleCallbackException();
         return 0;
     }
     if (msg == WM_DESTROY && window == gMenuWindow) gMenuWindow = nullptr;

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "framework/Application.h"
+
 namespace orv {
 
 namespace {
@@ -70,8 +72,13 @@ void TTimer::Timer() {
 void TTimer::DispatchTick(uintptr_t id) {
     auto it = Timers().find(id);
     if (it == Timers().end()) return;
-    // The handler may free the timer; nothing touches it afterwards.
-    it->second->Timer();
+    // The handler may free the timer; nothing touches it afterwards. Nothing escapes
+    // into the platform's timer dispatch: the timer reports and keeps ticking.
+    try {
+        it->second->Timer();
+    } catch (...) {
+        HandleCallbackException();
+    }
 }
 
 }  // namespace orv

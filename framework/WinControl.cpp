@@ -65,10 +65,8 @@ LRESULT CALLBACK OrvWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     // Nothing escapes a window procedure: report and carry on.
     try {
         if (!control->DispatchToHooks(m)) control->WndProc(m);
-    } catch (const std::exception& e) {
-        if (Application) Application->HandleException(e);
     } catch (...) {
-        if (Application) Application->HandleException(std::runtime_error("unknown exception"));
+        HandleCallbackException();
     }
     if (msg == WM_NCDESTROY) {
         TagWindowWithName(window, std::wstring());

@@ -9,6 +9,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "framework/Application.h"
 #include "framework/Units.h"
@@ -55,6 +56,25 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
 inline void PumpFor(int ms) {
     PumpUntil(nullptr, ms);
 }
+
+// Collects what reaches Application->HandleException while it lives (the messages, in
+// order), in place of the default report.
+class TExceptionReports {
+public:
+    TExceptionReports() : FOld(orv::Application->OnException) {
+        orv::Application->OnException = [this](orv::TObject*, const std::exception& e) {
+            FMessages.push_back(e.what());
+        };
+    }
+    ~TExceptionReports() { orv::Application->OnException = FOld; }
+    TExceptionReports(const TExceptionReports&) = delete;
+    TExceptionReports& operator=(const TExceptionReports&) = delete;
+    const std::vector<std::string>& Messages() const { return FMessages; }
+
+private:
+    orv::TEvent<orv::TObject*, const std::exception&> FOld;
+    std::vector<std::string> FMessages;
+};
 
 // Redirects HKEY_CURRENT_USER to a fresh scratch key for the lifetime of the object.
 class TScratchCurrentUser {

@@ -132,6 +132,46 @@ TEST_F(ThreadHooks, AKeyboardHookSeesRealKeysAndCanConsumeThem) {
     EXPECT_EQ(target->Keys.back(), VK_F7);
 }
 
+TEST_F(ThreadHooks, AHookThatRaisesIsReportedAndTheOthersStillRun) {
+    orvtest::TExceptionReports reports;
+    int olderCalls = 0;
+    TThreadHook older(WH_GETMESSAGE, [&](int, uintptr_t, intptr_t lParam) {
+        if (reinterpret_cast<const MSG*>(lParam)->message == kProbeMessage) ++olderCalls;
+        return false;
+    });
+    TThreadHook raising(WH_GETMESSAGE, [&](int, uintptr_t, intptr_t lParam) -> bool {
+        if (reinterpret_cast<const MSG*>(lParam)->message == kProbeMessage) throw EInvalidOperation(L"hook failed");
+        return false;
+    });
+    PostThreadMessageW(GetCurrentThreadId(), kProbeMessage, 0, 0);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(olderCalls, 1) << "the hook called after the raising one";
+    ASSERT_EQ(reports.Messages().size(), 1u);
+    EXPECT_EQ(reports.Messages()[0], "hook failed");
+
+    // A real key through a keyboard hook that raises: reported, and the key is not lost.
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* target = new TKeyWindow(form.get());
+    target->SetBounds(10, 10, 60, 30);
+    target->SetParent(form.get());
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    target->SetFocus();
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return target->Focused(); }));
+    {
+        TThreadHook keys(WH_KEYBOARD, [&](int, uintptr_t vk, intptr_t) -> bool {
+            if (vk == VK_F9) throw 7;
+            return false;
+        });
+        PressKey(VK_F9);
+        ASSERT_TRUE(orvtest::PumpUntil([&] { return !target->Keys.empty(); })) << "the key was lost";
+        orvtest::PumpFor(50);
+    }
+    EXPECT_EQ(target->Keys, std::vector<uint16_t>{VK_F9});
+    ASSERT_GE(reports.Messages().size(), 2u);
+    EXPECT_EQ(reports.Messages()[1], "unknown exception");
+}
+
 TEST(RegisteredMessages, IdsAreThePlatformsAndRegisteredAtStartUp) {
     EXPECT_TRUE(UnitRegistered(L"RegisteredMessages"));
     struct TCase {

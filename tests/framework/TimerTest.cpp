@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "framework/SysUtils.h"
 #include "framework/Timer.h"
 
 using namespace orv;
@@ -35,4 +36,22 @@ TEST(Timer, TicksStopsAndMayFreeItselfFromItsOwnHandler) {
 
     timer->Free();
     EXPECT_EQ(TTimer::LiveTimers(), before);
+}
+
+TEST(Timer, AnExceptionFromItsHandlerIsReportedAndTheTimerKeepsTicking) {
+    orvtest::TExceptionReports reports;
+    TOwnedPtr<TComponent> owner(new TComponent(nullptr));
+    auto* timer = new TTimer(owner.get());
+    timer->SetInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&](TObject*) {
+        ++ticks;
+        if (ticks == 1) throw EInvalidOperation(L"first tick failed");
+        if (ticks == 2) throw 42;  // not even a std::exception
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 4; })) << "the timer stopped after its handler raised";
+    timer->SetEnabled(false);
+    ASSERT_EQ(reports.Messages().size(), 2u);
+    EXPECT_EQ(reports.Messages()[0], "first tick failed");
+    EXPECT_EQ(reports.Messages()[1], "unknown exception");
 }
