@@ -219,7 +219,7 @@ void TControl::SetShowHint(bool value) {
 void TControl::SetParentShowHint(bool value) {
     if (FParentShowHint == value) return;
     FParentShowHint = value;
-    if (value && FParent) FShowHint = FParent->GetShowHint();
+    if (value) Perform(CM_PARENTSHOWHINTCHANGED);
 }
 
 void TControl::SetColor(TColor value) {
@@ -539,7 +539,12 @@ void TControl::WndProc(TMessage& m) {
             }
             return;
         case CM_PARENTSHOWHINTCHANGED:
-            if (FParentShowHint && FParent) FShowHint = FParent->GetShowHint();
+            // A change passes on down the tree (a windowed control tells its children), as
+            // colour and font do.
+            if (FParentShowHint && FParent && FShowHint != FParent->GetShowHint()) {
+                FShowHint = FParent->GetShowHint();
+                Perform(CM_SHOWHINTCHANGED);
+            }
             return;
         case CM_HITTEST:
             m.Result = 1;

@@ -226,6 +226,44 @@ TEST(Hints, RefusedOrSwitchedOffHintsStayHidden) {
     EXPECT_TRUE(PumpApp([&] { return f.B->Shown == 1; }, 3000));
 }
 
+TEST(Hints, ShowHintSetAtRunTimeReachesGrandchildren) {
+    THintFixture f;
+    f.Form->SetShowHint(false);
+    auto* container = new THintProbe(f.Form.get());
+    container->SetBounds(20, 80, 200, 100);
+    container->SetParent(f.Form.get());
+    container->SetHint(L"Container");
+    auto* nested = new THintProbe(f.Form.get());
+    nested->SetBounds(10, 10, 100, 60);
+    nested->SetParent(container);
+    nested->SetHint(L"Nested");
+    ASSERT_FALSE(nested->GetShowHint());
+
+    f.Form->SetShowHint(true);
+    EXPECT_TRUE(container->GetShowHint());
+    EXPECT_TRUE(nested->GetShowHint()) << "the grandchild follows the form";
+    MoveMouseTo(f.Center(nested));
+    ASSERT_TRUE(PumpApp(HintVisible, 3000)) << "no hint on the nested control";
+    EXPECT_EQ(Application->HintWindow()->GetCaption(), L"Nested") << "the nested control's own hint";
+    EXPECT_EQ(nested->Asked, 1);
+    EXPECT_EQ(container->Asked, 0);
+    Application->CancelHint();
+    MoveMouseTo({20, 20});
+    PumpApp(nullptr, 50);
+
+    f.Form->SetShowHint(false);
+    EXPECT_FALSE(nested->GetShowHint()) << "switched off down the tree as well";
+
+    // ParentShowHint switched on at run time: the container takes the form's setting and
+    // hands it on.
+    container->SetShowHint(false);
+    f.Form->SetShowHint(true);
+    EXPECT_FALSE(nested->GetShowHint()) << "follows its container, which has its own setting";
+    container->SetParentShowHint(true);
+    EXPECT_TRUE(container->GetShowHint());
+    EXPECT_TRUE(nested->GetShowHint());
+}
+
 TEST(HintWindow, SizesFromItsTextWrapsAtTheWidthAndStaysOnTheScreen) {
     TOwnedPtr<THintWindow> hint(Make<THintWindow>(nullptr));
     TRect one = hint->CalcHintRect(1000, L"A hint", nullptr);
