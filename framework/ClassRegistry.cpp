@@ -156,6 +156,36 @@ std::vector<const TPropInfo*> SharedProps(const TClassInfo* target, const TClass
     return out;
 }
 
+// The copying order: a flag waits until the property it governs (when that comes later)
+// has been set, since that property's setter clears the flag.
+std::vector<const TPropInfo*> AssignOrder(const std::vector<const TPropInfo*>& props) {
+    std::vector<const TPropInfo*> out;
+    std::vector<const TPropInfo*> waiting;
+    out.reserve(props.size());
+    for (size_t i = 0; i < props.size(); ++i) {
+        const TPropInfo* p = props[i];
+        bool governedLater = false;
+        if (!p->Governs.empty())
+            for (size_t j = i + 1; j < props.size() && !governedLater; ++j)
+                governedLater = SameText(props[j]->Name, p->Governs);
+        if (governedLater) {
+            waiting.push_back(p);
+            continue;
+        }
+        out.push_back(p);
+        for (auto it = waiting.begin(); it != waiting.end();) {
+            if (SameText((*it)->Governs, p->Name)) {
+                out.push_back(*it);
+                it = waiting.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    out.insert(out.end(), waiting.begin(), waiting.end());
+    return out;
+}
+
 }  // namespace
 
 bool AssignPublished(const TPersistent* source, TPersistent* target, const TPropFilter& include) {
@@ -169,7 +199,7 @@ bool AssignPublished(const TPersistent* source, TPersistent* target, const TProp
     if (props.empty() && !sourceInfo->InheritsFrom(targetInfo->Name)) return false;
     // Getters do not change what they read; the tables take plain object pointers.
     TObject* from = const_cast<TPersistent*>(source);
-    for (const TPropInfo* p : props) {
+    for (const TPropInfo* p : AssignOrder(props)) {
         if (include && !include(*p)) continue;
         switch (p->Kind) {
             case TPropKind::Integer:

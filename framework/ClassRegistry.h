@@ -93,6 +93,10 @@ struct TPropInfo {
     // Setting it fills other values from a preset (a styler's Style). The writer writes it
     // first and compares what follows against a reference with the same preset applied.
     bool AppliesPreset = false;
+    // A flag that makes the named property follow something else (ParentShowHint makes
+    // ShowHint follow the parent's), whose setter clears the flag again: copies set the
+    // named property first and this one after it.
+    std::wstring Governs;
 };
 
 struct TMethodInfo {
@@ -142,6 +146,7 @@ public:
 
 // Copies the published values of source into target: every property of target's class
 // table that source's class publishes as well (declared by a class both derive from).
+// A flag is set after the property it governs, so the result equals the source.
 // Simple values go through target's setters, nested records and collections through
 // their own Assign, component references as they are; event handlers are not values
 // and stay. include, when given, picks the properties to copy. Returns false when the
@@ -280,6 +285,11 @@ public:
         FInfo.Props.back().SetHexText = [set](TObject* o, TLayoutHexText v) {
             std::invoke(set, Self(o), std::move(v));
         };
+        return *this;
+    }
+    // Marks the last property as the flag that governs another (TPropInfo::Governs).
+    TClassBuilder& Governs(const std::wstring& governed) {
+        FInfo.Props.back().Governs = governed;
         return *this;
     }
     // Makes the last property's storing depend on the object's state.

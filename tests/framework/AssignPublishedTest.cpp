@@ -4,6 +4,8 @@
 
 #include "TestSupport.h"
 #include "framework/ClassRegistry.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
 #include "framework/Graphics.h"
 #include "framework/SysUtils.h"
 #include "framework/SystemFont.h"
@@ -152,6 +154,44 @@ TEST(AssignPublished, CopiesTheValuesBothClassesPublishThroughTheSetters) {
 
     TUnregistered lost;
     EXPECT_THROW(AssignPublished(&source, &lost), EInvalidOperation);
+}
+
+TEST(AssignPublished, ParentFlagsBetweenControlsComeOutAsInTheSource) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetShowHint(true);
+    form->SetColor(0x102030);
+    form->Font().SetHeight(-17);
+    auto* follows = new TPanel(form.get());
+    follows->SetParent(form.get());
+    auto* own = new TPanel(form.get());
+    own->SetParent(form.get());
+    own->SetShowHint(false);
+    own->SetColor(0x0000FF);
+    own->Font().SetHeight(-9);
+    ASSERT_FALSE(own->GetParentShowHint());
+    ASSERT_FALSE(own->GetParentColor());
+    ASSERT_FALSE(own->GetParentFont());
+
+    // Following the parent in all three.
+    auto* target = new TPanel(form.get());
+    target->SetParent(form.get());
+    AssignPublished(own, target);
+    ASSERT_TRUE(AssignPublished(follows, target));
+    EXPECT_TRUE(target->GetParentShowHint()) << "the ShowHint setter must not clear the copied flag";
+    EXPECT_TRUE(target->GetShowHint());
+    EXPECT_TRUE(target->GetParentColor());
+    EXPECT_EQ(target->GetColor(), 0x102030);
+    EXPECT_TRUE(target->GetParentFont());
+    EXPECT_EQ(target->Font().GetHeight(), -17);
+
+    // Own settings in all three.
+    ASSERT_TRUE(AssignPublished(own, target));
+    EXPECT_FALSE(target->GetParentShowHint());
+    EXPECT_FALSE(target->GetShowHint());
+    EXPECT_FALSE(target->GetParentColor());
+    EXPECT_EQ(target->GetColor(), 0x0000FF);
+    EXPECT_FALSE(target->GetParentFont());
+    EXPECT_EQ(target->Font().GetHeight(), -9);
 }
 
 TEST(AssignPublished, ARangeCheckedSetterRefusesWhatItsTypeCannotHold) {
