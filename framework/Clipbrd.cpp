@@ -111,6 +111,9 @@ void TClipboard::Close() {
     if (--FOpenCount == 0) {
         CloseClipboard();
         FEmptied = false;
+        // Closing may count as a change of its own: the state to recognise is the closed one.
+        if (FWrote) FWrittenSequence = GetClipboardSequenceNumber();
+        FWrote = false;
     }
 }
 
@@ -123,14 +126,25 @@ void TClipboard::ReleaseWindow() {
 void TClipboard::Clear() {
     TOpenScope open(*this);
     EmptyClipboard();
-    FEmptied = true;
+    Emptied();
 }
 
 void TClipboard::Adding() {
     if (FOpenCount > 0 && !FEmptied) {
         EmptyClipboard();
-        FEmptied = true;
+        Emptied();
     }
+}
+
+void TClipboard::Emptied() {
+    FEmptied = true;
+    FWrittenSizes.clear();
+}
+
+size_t TClipboard::DataSize(unsigned format, size_t blockSize) const {
+    auto it = FWrittenSizes.find(format);
+    if (it == FWrittenSizes.end() || it->second > blockSize) return blockSize;
+    return GetClipboardSequenceNumber() == FWrittenSequence ? it->second : blockSize;
 }
 
 bool TClipboard::HasFormat(unsigned format) const {
@@ -158,9 +172,10 @@ void TClipboard::SetBuffer(unsigned format, const void* data, size_t size) {
     TGlobalMemory block(size);
     {
         TGlobalLock lock(block.Get());
+        std::memset(lock.Data(), 0, lock.Size());
         if (size > 0) std::memcpy(lock.Data(), data, size);
     }
-    SetAsHandle(format, std::move(block));
+    Put(format, std::move(block), size);
 }
 
 void TClipboard::SetAsStream(unsigned format, TStream& stream) {
@@ -170,19 +185,28 @@ void TClipboard::SetAsStream(unsigned format, TStream& stream) {
     TGlobalMemory block(static_cast<size_t>(size));
     {
         TGlobalLock lock(block.Get());
+        std::memset(lock.Data(), 0, lock.Size());
         stream.SetPosition(0);
         stream.ReadBuffer(lock.Data(), size);  // a short stream raises; the block is freed
     }
-    SetAsHandle(format, std::move(block));
+    Put(format, std::move(block), static_cast<size_t>(size));
 }
 
 void TClipboard::SetAsHandle(unsigned format, TGlobalMemory&& block) {
+    size_t size = block ? GlobalSize(block.Get()) : 0;
+    Put(format, std::move(block), size);
+}
+
+void TClipboard::Put(unsigned format, TGlobalMemory&& block, size_t size) {
     TGlobalMemory owned(std::move(block));
     TOpenScope open(*this);
     Adding();
     if (!SetClipboardData(format, owned.Get()))
         throw EClipboardException(L"Cannot put data of format " + IntToStr(format) + L" on the clipboard");
     owned.Release();  // the clipboard's now
+    FWrittenSizes[format] = size;
+    FWrittenSequence = GetClipboardSequenceNumber();
+    FWrote = true;
 }
 
 void* TClipboard::GetAsHandle(unsigned format) {
@@ -196,7 +220,7 @@ bool TClipboard::GetAsStream(unsigned format, TMemoryStream& stream) {
     if (!data) return false;
     TGlobalLock lock(data);
     const auto* bytes = static_cast<const uint8_t*>(lock.Data());
-    stream.SetBytes(std::vector<uint8_t>(bytes, bytes + lock.Size()));
+    stream.SetBytes(std::vector<uint8_t>(bytes, bytes + DataSize(format, lock.Size())));
     return true;
 }
 

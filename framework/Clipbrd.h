@@ -3,8 +3,12 @@
 // the clipboard themselves; between an explicit Open and Close several formats can be
 // put on it together (the first write of the block empties it, later ones add).
 // Data travels in movable global memory blocks, each with one owner (TGlobalMemory)
-// until the clipboard takes it.
+// until the clipboard takes it. A block may be larger than its data (the platform rounds
+// sizes up, and a block cannot be empty: no bytes travel as one zero byte), so what this
+// process wrote is read back at the size it was written while the clipboard still holds
+// it; data of other writers reads at the block's size.
 #include <cstddef>
+#include <map>
 #include <string>
 
 #include "framework/Persistent.h"
@@ -106,9 +110,17 @@ public:
 
 private:
     void Adding();
+    void Emptied();
+    void Put(unsigned format, TGlobalMemory&& block, size_t size);
+    // The size a block of the format holds: the written size while the clipboard is as
+    // this process left it, else the block's.
+    size_t DataSize(unsigned format, size_t blockSize) const;
     HWND__* FWindow = nullptr;
     int FOpenCount = 0;
     bool FEmptied = false;
+    bool FWrote = false;                       // since the outermost Open
+    std::map<unsigned, size_t> FWrittenSizes;  // format -> bytes written
+    unsigned long FWrittenSequence = 0;        // the clipboard's sequence number after the writes
 };
 
 TClipboard& Clipboard();

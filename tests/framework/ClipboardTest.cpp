@@ -89,6 +89,27 @@ TEST(Clipboard, RegisteredFormatCarriesBytesIntoAStream) {
     EXPECT_EQ(stream.Bytes(), (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
+TEST(Clipboard, PayloadsOfNoneAndOneByteKeepTheirSize) {
+    unsigned format = RegisterClipboardFormatName(L"Orv Test Fill");
+    TMemoryStream stream;
+    stream.WriteBuffer("old", 3);
+    Clipboard().SetBuffer(format, nullptr, 0);
+    EXPECT_TRUE(Clipboard().HasFormat(format));
+    ASSERT_TRUE(Clipboard().GetAsStream(format, stream)) << "empty data is data";
+    EXPECT_EQ(stream.GetSize(), 0) << "no bytes in, no bytes out";
+
+    TMemoryStream empty;
+    Clipboard().SetAsStream(format, empty);
+    stream.WriteBuffer("old", 3);
+    ASSERT_TRUE(Clipboard().GetAsStream(format, stream));
+    EXPECT_EQ(stream.GetSize(), 0) << "from an empty stream";
+
+    Clipboard().SetBuffer(format, "\0", 1);
+    ASSERT_TRUE(Clipboard().GetAsStream(format, stream));
+    EXPECT_EQ(stream.Bytes(), std::vector<uint8_t>{0}) << "one zero byte is not nothing";
+    EXPECT_EQ(Clipboard().OpenCount(), 0);
+}
+
 TEST(Clipboard, AnOpenBlockPutsFormatsTogetherAndNests) {
     unsigned format = RegisterClipboardFormatName(L"Orv Test Fill");
     Clipboard().SetAsText(L"before");
