@@ -82,7 +82,10 @@ THeader ReadHeader(const uint8_t* dib, size_t size) {
         height = U16(dib + 6);
         planes = U16(dib + 8);
         h.BitCount = U16(dib + 10);
+        // The core header has no colour count: a palette of 3-byte entries, one for
+        // every index the depth can hold, follows it.
         h.PaletteEntrySize = 3;
+        if (h.BitCount <= 8) h.PaletteCount = size_t(1) << h.BitCount;
     } else if (h.HeaderSize == 40 || h.HeaderSize == 52 || h.HeaderSize == 56 || h.HeaderSize == 108 ||
                h.HeaderSize == 124) {
         if (size < h.HeaderSize) Invalid(L"the header is truncated");

@@ -246,6 +246,67 @@ TEST(Bitmap, FilesAndResourcesOfOtherDepths) {
     EXPECT_EQ(palette.Width(), 5);
 }
 
+TEST(Bitmap, FilesWithTheCoreHeaderUseTheirPalette) {
+    // 3 x 2 pixels of palette indexes, top row first, in files with the 12-byte header
+    // (16-bit sides, 3-byte palette entries, one per index the depth holds).
+    struct TCase {
+        int Bits;
+        int Indexes[2][3];
+    };
+    const TCase cases[] = {
+        {1, {{1, 0, 1}, {0, 0, 1}}}, {4, {{3, 15, 7}, {0, 9, 3}}}, {8, {{200, 1, 255}, {7, 200, 0}}}};
+    auto paletteColour = [](int index) -> TColor {
+        return static_cast<TColor>(((index * 37 + 11) & 0xFF) | (((index * 91 + 50) & 0xFF) << 8) |
+                                   (((255 - index) & 0xFF) << 16));
+    };
+    for (const TCase& c : cases) {
+        size_t entries = size_t(1) << c.Bits;
+        size_t stride = (3 * c.Bits + 31) / 32 * 4;
+        size_t offBits = 14 + 12 + 3 * entries;
+        TBytes file(offBits + 2 * stride, 0);
+        file[0] = 'B';
+        file[1] = 'M';
+        Set32(file, 2, static_cast<uint32_t>(file.size()));
+        Set32(file, 10, static_cast<uint32_t>(offBits));
+        Set32(file, 14, 12);
+        Set16(file, 18, 3);
+        Set16(file, 20, 2);
+        Set16(file, 22, 1);
+        Set16(file, 24, static_cast<uint16_t>(c.Bits));
+        for (size_t i = 0; i < entries; ++i) {
+            TColor colour = paletteColour(static_cast<int>(i));
+            file[26 + 3 * i] = static_cast<uint8_t>(colour >> 16);  // blue, green, red
+            file[26 + 3 * i + 1] = static_cast<uint8_t>(colour >> 8);
+            file[26 + 3 * i + 2] = static_cast<uint8_t>(colour);
+        }
+        for (int y = 0; y < 2; ++y) {
+            uint8_t* row = file.data() + offBits + (1 - y) * stride;  // bottom row first
+            for (int x = 0; x < 3; ++x) {
+                int index = c.Indexes[y][x];
+                int bit = x * c.Bits;
+                row[bit / 8] |= static_cast<uint8_t>(index << (8 - c.Bits - bit % 8));
+            }
+        }
+
+        TMemoryStream stream;
+        stream.SetBytes(file);
+        TBitmap bitmap;
+        bitmap.LoadFromStream(stream);
+        ASSERT_EQ(bitmap.Width(), 3) << c.Bits;
+        ASSERT_EQ(bitmap.Height(), 2) << c.Bits;
+        TDecodedBitmap dib = DecodeDib(file.data() + kBmpFileHeaderSize, file.size() - kBmpFileHeaderSize);
+        ASSERT_EQ(dib.Pixels.size(), 6u) << c.Bits;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x) {
+                TColor expected = paletteColour(c.Indexes[y][x]);
+                EXPECT_EQ(bitmap.PixelColor(x, y), expected) << c.Bits << " bits at " << x << "," << y;
+                uint32_t p = dib.Pixels[y * 3 + x];  // 0x00RRGGBB
+                EXPECT_EQ(static_cast<TColor>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16)), expected)
+                    << c.Bits << " bits, packed, at " << x << "," << y;
+            }
+    }
+}
+
 TEST(Bitmap, DamagedHeadersRaiseAndReadNothingOutsideTheBytes) {
     TOutsideReadReport report;
     TBitmap two(2, 2);
