@@ -187,6 +187,7 @@ void TControl::SetVisible(bool value) {
     FVisible = value;
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
     InvalidateOwnArea();
+    UpdateShowing();
     if (FParent) {
         if (FAlign != TAlign::alNone) RequestAlign();
         FParent->Perform(CM_CHILDVISIBLECHANGED, reinterpret_cast<WPARAM>(this), value ? 1 : 0);
@@ -195,6 +196,16 @@ void TControl::SetVisible(bool value) {
 
 bool TControl::Showing() const {
     return FVisible && FParent && FParent->Showing();
+}
+
+void TControl::UpdateShowing() {
+    // Controls going away with a parent that is being freed are told nothing.
+    for (const TControl* c = this; c; c = c->FParent)
+        if (c->IsDestroying()) return;
+    bool showing = Showing();
+    if (showing == FShowingSent) return;
+    FShowingSent = showing;
+    Perform(CM_SHOWINGCHANGED, showing ? 1 : 0);
 }
 
 void TControl::SetEnabled(bool value) {

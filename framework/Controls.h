@@ -137,6 +137,10 @@ public:
     void Hide() { SetVisible(false); }
     // Visible, and every parent up to the top-level window showing.
     virtual bool Showing() const;
+    // Sends CM_SHOWINGCHANGED when Showing() is no longer what the control last heard; a
+    // windowed control then does the same for its children, so every descendant hears of
+    // an ancestor's change. The framework calls it wherever showing may have changed.
+    virtual void UpdateShowing();
     bool GetEnabled() const { return FEnabled; }
     virtual void SetEnabled(bool value);
 
@@ -283,6 +287,7 @@ private:
     void InvalidateOwnArea();
     bool FSettingParentFont = false;
     bool FDrawingParentBackground = false;
+    bool FShowingSent = false;  // the state the last CM_SHOWINGCHANGED told
     std::unique_ptr<TControlActionLink> FActionLink;
     TPopupMenu* FPopupMenu = nullptr;
 };

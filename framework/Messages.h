@@ -37,6 +37,9 @@ constexpr UINT CM_EXIT = CM_BASE + 19;
 // wParam: the child, lParam: non-zero when inserting.
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 20;
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 21;
+// To a control whose Showing() changed: shown or hidden itself, or an ancestor was (every
+// descendant hears it), its window made or destroyed, or moved to another parent.
+// wParam: 1 when it shows now.
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 22;
 constexpr UINT CM_RECREATEWND = CM_BASE + 23;
 constexpr UINT CM_CANCELMODE = CM_BASE + 24;

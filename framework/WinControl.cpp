@@ -111,18 +111,21 @@ void TWinControl::Loaded() {
 
 HWND TWinControl::Handle() {
     if (!FHandle && !FCreatingHandle) {
+        // Until the window is whole, children included, showing notices wait (see
+        // UpdateShowing); the window is then announced before its children.
         FCreatingHandle = true;
         try {
             CreateWnd();
+            if (FHandle) {
+                CreateChildHandles();
+                CreateHandleDone();
+            }
         } catch (...) {
             FCreatingHandle = false;
             throw;
         }
         FCreatingHandle = false;
-        if (FHandle) {
-            CreateChildHandles();
-            CreateHandleDone();
-        }
+        if (FHandle) UpdateShowing();
     }
     return FHandle;
 }
@@ -189,6 +192,18 @@ void TWinControl::DestroyHandle() {
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
     FTrackingLeave = false;
     DestroyWnd();
+    UpdateShowing();
+}
+
+void TWinControl::UpdateShowing() {
+    // A window being made is announced once it is whole, and before its children.
+    for (const TWinControl* w = this; w; w = w->FParent)
+        if (w->FCreatingHandle) return;
+    TControl::UpdateShowing();
+    // A handler may add or remove controls: each child still here is checked.
+    std::vector<TControl*> children = FControls;
+    for (TControl* c : children)
+        if (IndexOfControl(c) >= 0) c->UpdateShowing();
 }
 
 void TWinControl::RecreateWnd() {
@@ -235,6 +250,7 @@ void TWinControl::InsertControl(TControl* control) {
     Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
     control->Invalidate();
     if (control->FAlign != TAlign::alNone) Realign();
+    control->UpdateShowing();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -259,6 +275,7 @@ void TWinControl::RemoveControl(TControl* control) {
     }
     control->SetParentInternal(nullptr);
     if (control->FAlign != TAlign::alNone) Realign();
+    if (!IsDestroying()) control->UpdateShowing();
 }
 
 TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWindowed) const {
@@ -449,6 +466,7 @@ void TWinControl::SetVisible(bool value) {
     // Also right after the window was made: a pop-up's parameters may leave it hidden.
     if (FHandle) ShowWindow(FHandle, value ? SW_SHOWNOACTIVATE : SW_HIDE);
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
+    UpdateShowing();
     if (FParent) {
         if (FAlign != TAlign::alNone) RequestAlign();
         FParent->Perform(CM_CHILDVISIBLECHANGED, reinterpret_cast<WPARAM>(this), value ? 1 : 0);
@@ -860,12 +878,13 @@ void TWinControl::WndProc(TMessage& m) {
                     }
             }
             break;
-        case WM_WINDOWPOSCHANGED:
+        case WM_WINDOWPOSCHANGED: {
+            UINT flags = reinterpret_cast<WINDOWPOS*>(m.LParam)->flags;
             DefaultHandler(m);
-            if (!(reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_NOSIZE) ||
-                !(reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_NOMOVE))
-                UpdateBoundsFromWindow();
+            if (!(flags & SWP_NOSIZE) || !(flags & SWP_NOMOVE)) UpdateBoundsFromWindow();
+            if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) UpdateShowing();
             return;
+        }
         case WM_MOUSELEAVE:
             FTrackingLeave = false;
             UpdateMouseControl(nullptr);

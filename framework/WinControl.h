@@ -52,6 +52,7 @@ public:
     // but the parent's window only owns it: its Left and Top are screen coordinates,
     // and the parent neither aligns, clips nor paints it.
     bool IsPopup() const;
+    void UpdateShowing() override;
 
     // --- children ------------------------------------------------------------------
     int ControlCount() const { return static_cast<int>(FControls.size()); }

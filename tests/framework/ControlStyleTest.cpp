@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "TestSupport.h"
@@ -45,7 +46,78 @@ protected:
     }
 };
 
+// Writes "Name:1" or "Name:0" into a shared log for every showing notice it hears.
+using TShowingLog = std::vector<std::string>;
+void LogShowing(TShowingLog& log, const TControl& c, const TMessage& m) {
+    log.push_back(WideToUtf8(c.GetName()) + ":" + std::to_string(m.WParam) +
+                  (c.Showing() == (m.WParam != 0) ? "" : "?"));
+}
+
+class TShowingPanel : public TCustomControl {
+public:
+    TShowingPanel(TComponent* owner, TShowingLog& log) : TCustomControl(owner), FLog(log) {}
+
+protected:
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_SHOWINGCHANGED) LogShowing(FLog, *this, m);
+        TCustomControl::WndProc(m);
+    }
+
+private:
+    TShowingLog& FLog;
+};
+
+class TShowingPatch : public TGraphicControl {
+public:
+    TShowingPatch(TComponent* owner, TShowingLog& log) : TGraphicControl(owner), FLog(log) {}
+
+protected:
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_SHOWINGCHANGED) LogShowing(FLog, *this, m);
+        TGraphicControl::WndProc(m);
+    }
+
+private:
+    TShowingLog& FLog;
+};
+
 }  // namespace
+
+TEST(ChildNotices, ShowingChangesReachEveryDescendant) {
+    TShowingLog log;
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(50, 50, 300, 200);
+    auto make = [&](auto* control, const wchar_t* name, TWinControl* parent) {
+        control->SetName(name);
+        control->SetBounds(5, 5, 100, 60);
+        control->SetParent(parent);
+        return control;
+    };
+    auto* outer = make(new TShowingPanel(form.get(), log), L"Outer", form.get());
+    auto* shelf = make(new TShowingPanel(form.get(), log), L"Shelf", outer);
+    shelf->Hide();
+    auto* inner = make(new TShowingPanel(form.get(), log), L"Inner", outer);
+    auto* patch = make(new TShowingPatch(form.get(), log), L"Patch", inner);
+    form->HandleNeeded();
+    EXPECT_TRUE(log.empty()) << "windows made inside a hidden form do not show";
+
+    auto step = [&](const char* what, auto action, TShowingLog expected) {
+        log.clear();
+        action();
+        EXPECT_EQ(log, expected) << what;
+    };
+    step("form shown", [&] { form->Show(); }, {"Outer:1", "Inner:1", "Patch:1"});
+    step("outer hidden", [&] { outer->Hide(); }, {"Outer:0", "Inner:0", "Patch:0"});
+    step("inner hidden inside the hidden outer", [&] { inner->Hide(); }, {});
+    step("outer shown again, inner still hidden", [&] { outer->Show(); }, {"Outer:1"});
+    step("inner shown", [&] { inner->Show(); }, {"Inner:1", "Patch:1"});
+    step("graphic control hidden", [&] { patch->Hide(); }, {"Patch:0"});
+    step("graphic control shown", [&] { patch->Show(); }, {"Patch:1"});
+    step("inner moved into the hidden shelf", [&] { inner->SetParent(shelf); }, {"Inner:0", "Patch:0"});
+    step("shelf shown", [&] { shelf->Show(); }, {"Shelf:1", "Inner:1", "Patch:1"});
+    step("form hidden", [&] { form->Hide(); }, {"Outer:0", "Shelf:0", "Inner:0", "Patch:0"});
+    step("form freed while hidden", [&] { form.reset(); }, {});
+}
 
 TEST(ChildNotices, InsertAndRemoveAreToldApartFromHideAndShow) {
     TOwnedPtr<TPlainControl> parent(new TPlainControl(nullptr));
