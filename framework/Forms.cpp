@@ -22,6 +22,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     FControlStyle = csAcceptsControls | csSetCaption | csDoubleClicks;
     FWidth = 320;
     FHeight = 240;
+    FIcon.OnChange = [this](TObject*) { ApplyIcon(); };
     if (Screen) Screen->AddForm(this);
 }
 
@@ -353,12 +354,25 @@ void TForm::ApplyPosition() {
 
 void TForm::CreateHandleDone() {
     ApplyClientSize();
-    // The program's icon resource, when it has one, marks its windows.
-    if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")) {
-        SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+    ApplyIcon();
     SetWindowTextW(FHandle, FCaption.c_str());
+}
+
+void TForm::ApplyIcon() {
+    if (FIcon.Empty()) {
+        FSmallIcon.SetData({});
+    } else {
+        FSmallIcon.SetRequestedSize(GetSystemMetrics(SM_CXSMICON));
+        FSmallIcon.SetData(FIcon.GetData());
+    }
+    if (!FHandle) return;
+    // Without an icon of its own the program's icon resource, when it has one, marks
+    // the window (a shared handle: nobody frees it).
+    HICON bigIcon = FIcon.Handle();
+    HICON smallIcon = FSmallIcon.Handle();
+    if (!bigIcon) bigIcon = smallIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value) {

@@ -2,6 +2,7 @@
 // TForm: a top-level window. OnCreate runs after the form's components exist and before
 // the window shows ("old creation order"); the stored client size is applied when the
 // window is made, once its final frame is known.
+#include "framework/Icon.h"
 #include "framework/WinControl.h"
 
 namespace orv {
@@ -49,6 +50,11 @@ public:
     void SetFormStyle(TFormStyle value);
     TWindowState GetWindowState() const;
     void SetWindowState(TWindowState value);
+    // The window's icon (big, and small from the same file), stored in layouts. While it
+    // is empty the window shows the program's icon resource "MAINICON" when there is one.
+    TIcon& Icon() { return FIcon; }
+    const TIcon& Icon() const { return FIcon; }
+    void SetIcon(const TIcon& value) { FIcon.Assign(&value); }
 
     void SetClientWidth(int value);
     void SetClientHeight(int value);
@@ -129,6 +135,7 @@ protected:
 private:
     void ApplyClientSize();
     void ApplyPosition();
+    void ApplyIcon();
     TRect FrameInsets() const;
     HWND OwnerWindow();
     std::vector<TForm*> MDIChildList() const;
@@ -148,6 +155,8 @@ private:
     TWinControl* FPopupParent = nullptr;
     HWND FClientHandle = nullptr;
     TMenuItem* FWindowMenu = nullptr;
+    TIcon FIcon;
+    TIcon FSmallIcon;  // FIcon's file at the small icon size, for the caption
 };
 
 // TFrame: a container control built from its own stored layout when it is made; it

@@ -110,6 +110,7 @@ void RegisterFrameworkClasses() {
         .Int(
             L"ClientWidth", [](TForm* f) { return f->ClientWidth(); }, &TForm::SetClientWidth)
         .Enum(L"FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle, kFormStyleIdents)
+        .Object(L"Icon", [](TForm* f) -> TIcon& { return f->Icon(); })
         .Enum(L"Position", &TForm::GetPosition, &TForm::SetPosition, kPositionIdents)
         .Enum(L"WindowState", &TForm::GetWindowState, &TForm::SetWindowState, kWindowStateIdents)
         .Event(L"OnActivate", &TForm::OnActivate)

@@ -15,6 +15,7 @@
 #include "TestSupport.h"
 #include "framework/Bitmap.h"
 #include "framework/ClassRegistry.h"
+#include "framework/Forms.h"
 #include "framework/Icon.h"
 #include "framework/ImageFormats.h"
 #include "framework/LayoutReader.h"
@@ -462,6 +463,48 @@ TEST(Icon, TheImageNearestTheRequestedSizeIsDrawn) {
         EXPECT_THROW(copy.LoadFromResourceName(MainInstance(), L"NOSUCHICON"), EResNotFound);
     }
     EXPECT_EQ(GdiLiveCount(TGdiKind::Icon), icons);
+}
+
+TEST(PicturesInLayouts, AFormStoresItsIconAndItsWindowShowsIt) {
+    // Red 16 x 16 and blue 32 x 32: the caption's small icon and the big one come from
+    // the images of those sizes.
+    const TBytes file = ResourceBytes(L"ORVTESTICONFILE");
+    std::wstring hex;
+    for (uint8_t b : file) {
+        static const wchar_t* kDigits = L"0123456789ABCDEF";
+        hex += kDigits[b >> 4];
+        hex += kDigits[b & 15];
+    }
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    ReadLayoutText(form.get(), L"object IconForm1: TForm\n  Icon.Data = {" + hex + L"}\nend\n", L"IconForm1");
+    const TPropInfo* iconProp = TClassRegistry::Find(L"TForm")->FindProp(L"Icon");
+    ASSERT_NE(iconProp, nullptr) << "forms publish Icon";
+    auto* icon = dynamic_cast<TIcon*>(iconProp->GetNested(form.get()));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->GetData(), file);
+
+    auto shown = [&](WPARAM which, int size) -> TColor {
+        auto handle = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, which, 0));
+        if (!handle) return clNone;
+        TBitmap target(size, size);
+        target.Canvas().Brush().SetColor(clWhite);
+        target.Canvas().FillRect(TRect{0, 0, size, size});
+        DrawIconEx(target.Canvas().Handle(), 0, 0, handle, size, size, 0, nullptr, DI_NORMAL);
+        return target.PixelColor(size / 2, size / 2);
+    };
+    EXPECT_EQ(shown(ICON_SMALL, GetSystemMetrics(SM_CXSMICON)), clRed) << "the small image in the caption";
+    EXPECT_EQ(shown(ICON_BIG, GetSystemMetrics(SM_CXICON)), clBlue) << "the big image for switching windows";
+
+    std::wstring compact;
+    for (wchar_t c : WriteComponentLayout(form.get()))
+        if (!iswspace(c)) compact += c;
+    EXPECT_NE(compact.find(L"Icon.Data={" + hex + L"}"), std::wstring::npos) << "written back as read";
+
+    // Taken away, the window has none (this program has no icon resource of its own).
+    icon->SetData({});
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_EQ(WriteComponentLayout(form.get()).find(L"Icon.Data"), std::wstring::npos) << "an empty icon is not stored";
 }
 
 TEST(PicturesInLayouts, BitmapAndIconDataRoundTrip) {

@@ -1,0 +1,62 @@
+// The main window's own stored values that no component below it shows: its icon.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/ZemForm3.h"
+#include "framework/Bitmap.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Icon.h"
+
+using namespace orv;
+
+TEST(MainWindow, StoresTheProgramsIconAndItsWindowShowsIt) {
+    orvtest::TScratchCurrentUser scratch;
+    TShowMessageHook old = SetShowMessageHook([](const std::wstring&) {});
+    TOwnedPtr<TZemForm3> form(Make<TZemForm3>(nullptr));
+    SetShowMessageHook(old);
+
+    const TPropInfo* iconProp = TClassRegistry::FindFor(form.get())->FindProp(L"Icon");
+    ASSERT_NE(iconProp, nullptr) << "the form publishes Icon";
+    auto* icon = dynamic_cast<TIcon*>(iconProp->GetNested(form.get()));
+    ASSERT_NE(icon, nullptr);
+    const std::vector<uint8_t>& data = icon->GetData();
+    ASSERT_EQ(data.size(), 318u) << "the program's icon file, read from the layout";
+    EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + 6), (std::vector<uint8_t>{0, 0, 1, 0, 1, 0}))
+        << "an icon file with one image";
+
+    // The window shows it: the small icon at the small size, drawn like the program's
+    // icon resource drawn at that size.
+    int side = GetSystemMetrics(SM_CXSMICON);
+    auto* shown = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0));
+    ASSERT_NE(shown, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(shown, &info));
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, side);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    auto reference =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+    ASSERT_NE(reference, nullptr);
+    auto pixels = [side](HICON handle) {
+        TBitmap target(side, side);
+        target.Canvas().Brush().SetColor(clWhite);
+        target.Canvas().FillRect(TRect{0, 0, side, side});
+        DrawIconEx(target.Canvas().Handle(), 0, 0, handle, side, side, 0, nullptr, DI_NORMAL);
+        std::vector<TColor> out;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) out.push_back(target.PixelColor(x, y));
+        return out;
+    };
+    std::vector<TColor> expected = pixels(reference);
+    EXPECT_EQ(pixels(shown), expected);
+    DestroyIcon(reference);
+    EXPECT_NE(std::count(expected.begin(), expected.end(), clWhite), side * side) << "the reference drew something";
+    EXPECT_NE(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
+}
