@@ -12,9 +12,12 @@
 #include "hints/OrvHintInfo.h"
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
+#include "toolbar/ControlSelectorPanel.h"
+#include "toolbar/OptionSelectorWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
+#include "toolbar/ToolBarCustomizerLink.h"
 
 namespace orv {
 
@@ -71,6 +74,13 @@ TOrvCustomToolBar::TOrvCustomToolBar(TComponent* owner)
 TOrvCustomToolBar::~TOrvCustomToolBar() = default;
 
 void TOrvCustomToolBar::BeforeDestruction() {
+    // Controls lent to the option window come home before the window and this toolbar's
+    // children go (the toolbar frees them as their parent); its panel frees the
+    // separator copies it made.
+    if (FOptionWindow) {
+        FOptionWindow->OnWindowHide = nullptr;
+        if (TControlSelectorPanel* panel = FOptionWindow->ControlSelector()) panel->ReturnControls();
+    }
     // A compact toolbar takes its controls back before the clone and window go, so
     // every control is freed once, by this toolbar as their parent.
     if (FCompactBtn) {
@@ -115,6 +125,7 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FMenu) FMenu = nullptr;
     if (component == FOptionMenu) FOptionMenu = nullptr;
     if (component == FCompactWindow) FCompactWindow = nullptr;
+    if (component == FOptionWindow) FOptionWindow = nullptr;
     if (component == FCompactBtn) FCompactBtn = nullptr;
     if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
     if (component == FHotControl) FHotControl = nullptr;
@@ -288,6 +299,51 @@ void TOrvCustomToolBar::ClosePopups() {
     HideOptionWindow();
 }
 
+// --- option window ---------------------------------------------------------------------------
+
+bool TOrvCustomToolBar::OptionWindowShowing() const {
+    return FOptionWindow && FOptionWindow->GetVisible();
+}
+
+void TOrvCustomToolBar::ShowOptionWindow() {
+    if (IsDesigning() || IsLoading() || IsDestroying()) return;
+    if (OptionWindowShowing()) {
+        FOptionWindow->HideWindow();
+        return;
+    }
+    if (!FOptionWindow) {
+        FOptionWindow = TOptionSelectorWindow::CreateForToolBar(this);
+        FOptionWindow->OnWindowHide = [this](TObject*) { OptionWindowHidden(); };
+    }
+    FOptionWindow->FillFromToolBar();
+    TControlSelectorPanel* panel = FOptionWindow->ControlSelector();
+    if (!panel || panel->IsEmpty()) return;
+    TPoint topLeft = Parent() ? Parent()->ClientToScreen({FLeft, FTop}) : TPoint{FLeft, FTop};
+    TRect screen = Bounds(topLeft.X, topLeft.Y, FWidth, FHeight);
+    TPoint anchor{screen.Right - 12, screen.Bottom + 1};
+    TPoint at = PlaceOptionWindow(screen, {FOptionWindow->Width(), FOptionWindow->Height()},
+                                  FToolBarState == tsFloating, FShowClose, FCaptionHeight, FPosition,
+                                  WorkAreaAt(anchor), MonitorBoundsAt(anchor));
+    FOptionWindow->ShowAt(at);
+    Invalidate();
+}
+
+void TOrvCustomToolBar::HideOptionWindow() {
+    if (OptionWindowShowing()) FOptionWindow->HideWindow();
+}
+
+void TOrvCustomToolBar::OptionWindowHidden() {
+    if (IsDestroying()) return;
+    // The panel gave the borrowed controls back: adaptive hiding decides again.
+    FRightHandleDown = false;
+    PositionControls();
+    Invalidate();
+}
+
+void TOrvCustomToolBar::ShowCustomizer() {
+    if (FCustomizer) FCustomizer->ShowDialog();
+}
+
 void TOrvCustomToolBar::ArrangeAdaptive() {
     if (FUpdateCount > 0) return;
     PositionControls();
@@ -339,6 +395,8 @@ bool TOrvCustomToolBar::HideForRoom(int length) {
     if (FLUHidedControls.Count() == before) {
         while (!FLUHidedControls.Empty()) {
             TControl* last = FLUHidedControls[FLUHidedControls.Count() - 1];
+            // One the option window shows stays there until the window hides.
+            if (last->Parent() != this) break;
             if (length - 14 - grip - used < along(last)) break;
             FLUHidedControls.Delete(FLUHidedControls.Count() - 1);
             used += along(last);
@@ -379,6 +437,8 @@ void TOrvCustomToolBar::WndProc(TMessage& message) {
             HintRequest(message);
             return;
         case CM_CONTROLCHANGE: {
+            // Lent to the option window and back: still this toolbar's control.
+            if (FLendingControls > 0) break;
             auto* control = reinterpret_cast<TControl*>(message.WParam);
             if (message.LParam)
                 RegisterChild(control);

@@ -21,12 +21,14 @@
 
 namespace orv {
 
+class IToolBarCustomizer;
 class TCompactWindow;
 class TFace;
 class TGDIPPicture;
 class TImageList;
 class TMainMenu;
 class TOrvHintInfo;
+class TOptionSelectorWindow;
 class TOrvPage;
 class TPopupMenu;
 
@@ -186,6 +188,26 @@ public:
     bool MenuDropped() const { return FMenuDropped; }
     // Closes the option window and any menu the toolbar opened.
     void ClosePopups();
+
+    // --- option window --------------------------------------------------------------------
+    // Fills the option window with the controls hidden for lack of room and its command
+    // items and shows it under the toolbar's right end (nothing when it would be empty);
+    // hides it when it shows. The right handle's press comes here.
+    virtual void ShowOptionWindow();
+    virtual void HideOptionWindow();
+    // Made on first use; owned by the toolbar.
+    TOptionSelectorWindow* OptionWindow() const { return FOptionWindow; }
+    bool OptionWindowShowing() const;
+    // While the option window borrows controls or gives them back, their moves between
+    // the toolbar and it are no registration changes.
+    void BeginLendControls() { ++FLendingControls; }
+    void EndLendControls() { --FLendingControls; }
+    bool LendingControls() const { return FLendingControls > 0; }
+    // The customizer linked to the toolbar (not owned; it unlinks itself before it goes).
+    IToolBarCustomizer* GetCustomizer() const { return FCustomizer; }
+    void SetCustomizer(IToolBarCustomizer* value) { FCustomizer = value; }
+    // Opens the customizer's dialog (nothing without a customizer).
+    void ShowCustomizer();
 
     // --- published -------------------------------------------------------------------------
 #define ORV_TB_VALUE(Type, Name) \
@@ -396,9 +418,6 @@ protected:
     void Resize() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void AlignControls(TControl* control, TRect& rect) override;
-    // Entry points filled by docking, the option window and the menu bar.
-    virtual void ShowOptionWindow() {}
-    virtual void HideOptionWindow() {}
 
 private:
     friend class TCompactWindow;
@@ -433,6 +452,8 @@ private:
     void HintRequest(TMessage& message);
     bool HideForRoom(int length);
     void ButtonSizeHook(TObject* sender, int& width, int& height);
+    // The option window went hidden: the toolbar lays out again.
+    void OptionWindowHidden();
     void ReturnControlsFromClone();
     void ChangeInPage();
     int GripX0() const;
@@ -499,6 +520,10 @@ private:
     TFaceSerials FFaceSerials;
     bool FInternalControlPositioning = false;
     bool FPositioning = false;
+
+    TOptionSelectorWindow* FOptionWindow = nullptr;  // owned (a component of this toolbar)
+    IToolBarCustomizer* FCustomizer = nullptr;
+    int FLendingControls = 0;
 
     bool FInMenuLoop = false;
     bool FMenuFocused = false;

@@ -79,6 +79,12 @@ void TOrvCustomToolBarControl::SetOrvQuickAccessToolBar(IQuickAccessToolBar* val
 }
 
 void TOrvCustomToolBarControl::SetParent(TWinControl* parent) {
+    // Lent to its toolbar's option window and given back: it stays the toolbar's control
+    // at the size the toolbar gave it.
+    if (FOrvToolBar && FOrvToolBar->LendingControls()) {
+        TGraphicControl::SetParent(parent);
+        return;
+    }
     TOrvCustomToolBar* toolBar = dynamic_cast<TOrvCustomToolBar*>(parent);
     if (auto* container = dynamic_cast<TOrvToolBarContainer*>(parent)) toolBar = container->GetOrvToolBar();
     auto* quick = dynamic_cast<IQuickAccessToolBar*>(parent);

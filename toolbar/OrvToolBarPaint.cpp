@@ -224,7 +224,7 @@ std::shared_ptr<const TFace> TOrvCustomToolBar::KeptFace() {
     k.InCompact = InCompactWindow();
     k.Chevron = HiddenControlCount() > 0;
     k.RightHandleHot = FRightHandleHot;
-    k.RightHandleDown = FRightHandleDown;
+    k.RightHandleDown = FRightHandleDown || OptionWindowShowing();
     k.Hot = FHot;
     k.GlowRunning = FGlowRunning;
     k.StepHover = FStepHover;
@@ -495,7 +495,7 @@ void TOrvCustomToolBar::PaintRightHandle(TCanvas& c) {
         return;
     }
     TColor from, to, frame;
-    if (FRightHandleDown) {
+    if (FRightHandleDown || OptionWindowShowing()) {
         from = s.GetRightHandleColorDown();
         to = s.GetRightHandleColorDownTo();
         frame = s.ButtonAppearance().GetBorderDownColor();

@@ -7,6 +7,20 @@ TOrvToolBarSeparator::TOrvToolBarSeparator(TComponent* owner) : TOrvCustomToolBa
     FHeight = 22;
 }
 
+void TOrvToolBarSeparator::Assign(const TPersistent* source) {
+    auto* other = dynamic_cast<const TOrvToolBarSeparator*>(source);
+    if (!other) {
+        TOrvCustomToolBarControl::Assign(source);
+        return;
+    }
+    FSeparatorStyle = other->FSeparatorStyle;
+    FLineColor = other->FLineColor;
+    FAutoSize = other->FAutoSize;
+    FPosition = other->FPosition;
+    SetBounds(FLeft, FTop, other->FWidth, other->FHeight);
+    Invalidate();
+}
+
 void TOrvToolBarSeparator::SetSeparatorStyle(TOrvSeparatorStyle value) {
     if (FSeparatorStyle == value) return;
     FSeparatorStyle = value;

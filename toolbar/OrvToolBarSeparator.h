@@ -11,6 +11,9 @@ class TOrvToolBarSeparator : public TOrvCustomToolBarControl {
 public:
     ORV_CLASS_NAME(TOrvToolBarSeparator)
     explicit TOrvToolBarSeparator(TComponent* owner);
+    // Copies the look, the auto-size, the dock side and the size of another separator
+    // (not its toolbar or place).
+    void Assign(const TPersistent* source) override;
 
     TOrvSeparatorStyle GetSeparatorStyle() const { return FSeparatorStyle; }
     void SetSeparatorStyle(TOrvSeparatorStyle value);

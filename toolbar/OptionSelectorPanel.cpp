@@ -1,0 +1,57 @@
+#include "toolbar/OptionSelectorPanel.h"
+
+namespace orv {
+
+void PaintSelectorBackground(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo,
+                             TGradientDirection direction, TColor borderColor) {
+    if (colorTo != clNone && color != clNone) {
+        DrawGradient(canvas, color, colorTo, 40, rect, direction == gdHorizontal, gvInsetFarEdge);
+    } else if (color != clNone) {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(color);
+        canvas.FillRect(rect);
+    }
+    if (borderColor == clNone) return;
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    canvas.Pen().SetColor(borderColor);
+    // Each edge on its outermost pixel row or column.
+    canvas.MoveTo(rect.Left, rect.Top);
+    canvas.LineTo(rect.Left, rect.Bottom);
+    canvas.MoveTo(rect.Left, rect.Top);
+    canvas.LineTo(rect.Right, rect.Top);
+    canvas.MoveTo(rect.Left, rect.Bottom - 1);
+    canvas.LineTo(rect.Right, rect.Bottom - 1);
+    canvas.MoveTo(rect.Right - 1, rect.Top);
+    canvas.LineTo(rect.Right - 1, rect.Bottom);
+}
+
+TOptionSelectorPanel::TOptionSelectorPanel(TComponent* owner) : TCustomControl(owner), FOwner(owner) {
+    SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
+    SetColor(0xF7F8F9);
+    Font().SetName(L"Tahoma");
+    Font().SetSize(8);
+}
+
+void TOptionSelectorPanel::SetColorTo(TColor value) {
+    if (FColorTo == value) return;
+    FColorTo = value;
+    Invalidate();
+}
+
+void TOptionSelectorPanel::SetGradientDirection(TGradientDirection value) {
+    if (FGradientDirection == value) return;
+    FGradientDirection = value;
+    Invalidate();
+}
+
+void TOptionSelectorPanel::SetWindowBorderColor(TColor value) {
+    if (FWindowBorderColor == value) return;
+    FWindowBorderColor = value;
+    Invalidate();
+}
+
+void TOptionSelectorPanel::Paint() {
+    PaintSelectorBackground(Canvas(), ClientRect(), GetColor(), FColorTo, FGradientDirection, FWindowBorderColor);
+}
+
+}  // namespace orv
