@@ -131,6 +131,12 @@ void TOptionSelectorWindow::AfterHide() {
 }
 
 void TOptionSelectorWindow::WndProc(TMessage& message) {
+    // Pop-ups going with their owner pass the activation along while their panels are
+    // already off them: nothing may be focused or hidden then.
+    if (message.Msg == WM_ACTIVATE && IsDestroying()) {
+        DefaultHandler(message);
+        return;
+    }
     if (message.Msg == WM_NCHITTEST) {
         // The bottom-right corner is a sizing grip.
         POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
@@ -145,7 +151,10 @@ void TOptionSelectorWindow::WndProc(TMessage& message) {
 
 void TOptionSelectorWindow::Activate() {
     TPopupForm::Activate();
-    if (TWinControl* panel = ContentPanel(); panel && panel->CanFocus()) panel->SetFocus();
+    // Windows going with their owner pass the activation around: nothing to focus then.
+    if (IsDestroying()) return;
+    TWinControl* panel = ContentPanel();
+    if (panel && panel->Parent() == this && !panel->IsDestroying() && panel->CanFocus()) panel->SetFocus();
     // The owner's top-level window keeps drawing its caption active.
     HWND root = nullptr;
     if (FOrvToolBar && FOrvToolBar->HandleAllocated())
@@ -157,7 +166,7 @@ void TOptionSelectorWindow::Activate() {
 
 void TOptionSelectorWindow::Deactivate() {
     TPopupForm::Deactivate();
-    if (!GetHideOnDeActivate() || !GetVisible() || FHideTimerRunning) return;
+    if (IsDestroying() || !GetHideOnDeActivate() || !GetVisible() || FHideTimerRunning) return;
     FHideTimerRunning = true;
     StartTimer(kHideTimer, 1);
 }

@@ -95,7 +95,8 @@ bool Visible(TForm* window) {
     return window && window->GetVisible();
 }
 
-// Every test leaves no hook behind and gives back every GDI object and component.
+// Every test leaves no hook behind, gives back every GDI object and component, and no
+// message handler of it raised.
 class OptionWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -103,10 +104,13 @@ protected:
         FGdi = GdiLiveTotal();
         FGdip = GdipLiveTotal();
         FComponents = TComponent::LiveCount();
+        Application->OnException = [this](TObject*, const std::exception& e) { FRaised += e.what(); };
     }
     void TearDown() override {
         SharedFaceCache().Clear();
         orvtest::PumpFor(20);
+        Application->OnException = nullptr;
+        EXPECT_EQ(FRaised, "") << "raised inside a message handler";
         EXPECT_EQ(ThreadHookLiveCount(), 0) << "a hook stayed installed";
         EXPECT_EQ(GdiLiveTotal(), FGdi) << "GDI objects";
         EXPECT_EQ(GdipLiveTotal(), FGdip) << "GDI+ objects";
@@ -115,6 +119,7 @@ protected:
 
 private:
     int FGdi = 0, FGdip = 0, FComponents = 0;
+    std::string FRaised;
 };
 
 }  // namespace
@@ -159,8 +164,17 @@ TEST_F(OptionWindow, ShowsNothingWithoutHiddenControlsOrItemsAndOtherwiseOpensUn
     EXPECT_FALSE(Visible(s.Window())) << "nothing to offer: no window";
 
     s.Bar->SetAutoOptionMenu(true);
+    int lastCaption = -1;
+    int hook = s.F.Form->AddMessageHook([&](TMessage& m) {
+        if (m.Msg == WM_NCACTIVATE) lastCaption = static_cast<int>(m.WParam);
+        return false;
+    });
     s.Bar->ShowOptionWindow();
     ASSERT_TRUE(Visible(s.Window()));
+    orvtest::PumpFor(30);
+    s.F.Form->RemoveMessageHook(hook);
+    EXPECT_EQ(GetActiveWindow(), s.Window()->Handle()) << "the window takes the activation";
+    EXPECT_EQ(lastCaption, TRUE) << "and the form keeps its caption active";
     TPoint corner = s.BarScreen(200 - 12, 26 + 1);
     EXPECT_EQ(s.Window()->Left(), corner.X);
     EXPECT_EQ(s.Window()->Top(), corner.Y);
@@ -544,4 +558,18 @@ TEST_F(OptionWindow, AnOptionWindowFreedWhileItShowsGivesItsControlsBackFirstAls
     s.Bar->Free();
     EXPECT_EQ(freed, 3) << "freed with their toolbar, not left behind without a parent";
     EXPECT_EQ(s.F.Form->ComponentCount(), onForm - 5) << "the toolbar, three buttons and the separator";
+}
+
+TEST_F(OptionWindow, TheFormGoesWhileTheWholeChainShows) {
+    auto s = std::make_unique<TBarScene>(40);
+    s->Bar->SetAutoOptionMenu(true);
+    for (const wchar_t* text : {L"One", L"Two"}) s->Button(text);
+    s->Bar->ShowOptionWindow();
+    ASSERT_TRUE(Visible(s->Window()));
+    PointAt(s->Panel(), 20, s->Panel()->AddAndRemoveBtn().GetBRect().Top + 10);
+    TOTBPopupWindow* popup = s->Panel()->AddAndRemovePopup();
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return Visible(popup); }, 1000));
+    PointAt(popup->PopupPanel(), 20, 12);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return Visible(popup->PopupPanel()->ItemPopup()); }, 1000));
+    EXPECT_NO_THROW(s.reset());
 }

@@ -12,6 +12,7 @@
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
+#include "OptionWindowBench.h"
 #include "PagerBench.h"
 #include "ShapeButtonBench.h"
 #include "appbutton/OrvShapeButton.h"
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
         {"list", orvtools::RunListBench},
         {"tbbutton", orvtools::RunToolBarButtonBench},
         {"toolbar", orvtools::RunToolBarBench},
+        {"optionwindow", orvtools::RunOptionWindowBench},
         {"pager", orvtools::RunPagerBench},
         {"layout", orvtools::RunPictureLayoutBench},
         {"html", orvtools::RunHtmlBench},
