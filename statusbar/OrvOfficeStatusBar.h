@@ -512,8 +512,8 @@ private:
     int FPaintCount = 0;
     bool FPainting = false;
     bool FSettingFont = false;
-    std::unique_ptr<THtmlKeptLayout> FSimpleLayout;  // SimpleText laid out
     std::unique_ptr<THtmlPictureCache> FPictureCache;  // pictures named by URL in panel texts
+    std::unique_ptr<THtmlKeptLayout> FSimpleLayout;    // SimpleText laid out
     // Cleared when the bar goes: event handlers may free it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
