@@ -1,7 +1,5 @@
 #include "toolbar/ControlSelectorPanel.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -255,7 +253,8 @@ int TControlSelectorPanel::ComputeHeight(int bottomOfRows) const {
     bool anyItem = FShowAddAndRemoveBtn || ShowsOptions();
     if (FShowAddAndRemoveBtn) height += FAddAndRemoveBtn.GetHeight();
     if (ShowsOptions()) height += FOptionsBtn.GetHeight();
-    bool anyControl = std::any_of(FControlList.begin(), FControlList.end(), [](TControl* c) { return c->GetVisible(); });
+    bool anyControl =
+        std::any_of(FControlList.begin(), FControlList.end(), [](TControl* c) { return c->GetVisible(); });
     if (anyControl && anyItem) height += FSeparatorSize;
     return height + FMarginY;
 }
@@ -301,8 +300,13 @@ void TControlSelectorPanel::ArrangeControls() {
     Invalidate();
 }
 
-int TControlSelectorPanel::GetVisibleHeight() {
-    return Height();
+void TControlSelectorPanel::WndProc(TMessage& message) {
+    TOptionSelectorPanel::WndProc(message);
+    // A borrowed control shown or hidden (through the check list): the rows change.
+    if (message.Msg == CM_CHILDVISIBLECHANGED && FControlList.Contains(reinterpret_cast<TControl*>(message.WParam))) {
+        ArrangeControls();
+        if (TOptionSelectorWindow* window = OptionWindow()) window->SetWindowSize();
+    }
 }
 
 // --- painting ------------------------------------------------------------------------------------
@@ -321,8 +325,7 @@ void TControlSelectorPanel::Paint() {
     if (FShowAddAndRemoveBtn) PaintItem(canvas, FAddAndRemoveBtn, FAddAndRemoveBtnHot, FAddAndRemoveBtnDown, true);
 }
 
-void TControlSelectorPanel::PaintItem(TCanvas& canvas, const TSelectorItem& item, bool hot, bool down,
-                                      bool arrowDown) {
+void TControlSelectorPanel::PaintItem(TCanvas& canvas, const TSelectorItem& item, bool hot, bool down, bool arrowDown) {
     TColor color = clNone, colorTo = clNone, text = FItemTextColor;
     if (down) {
         color = FItemColorDown;

@@ -68,7 +68,6 @@ public:
     // copies (the window hid, or is about to go with its toolbar).
     void ReturnControls();
     void WindowHidden() override;
-    int GetVisibleHeight() override;
 
     bool GetShowAddAndRemoveBtn() const { return FShowAddAndRemoveBtn; }
     void SetShowAddAndRemoveBtn(bool value);
@@ -83,24 +82,6 @@ public:
     void SetCustomizer(IToolBarCustomizer* value) { FCustomizer = value; }
     // "Options" shows when there is an options menu or a customizer.
     bool ShowsOptions() const { return FOptionsMenu || FCustomizer; }
-
-#define ORV_SELECTOR_COLOR(Name)   \
-    TColor Get##Name() const {     \
-        return F##Name;            \
-    }                              \
-    void Set##Name(TColor value) { \
-        if (F##Name == value) return; \
-        F##Name = value;           \
-        Invalidate();              \
-    }
-    ORV_SELECTOR_COLOR(ItemColorHot)
-    ORV_SELECTOR_COLOR(ItemColorHotTo)
-    ORV_SELECTOR_COLOR(ItemColorDown)
-    ORV_SELECTOR_COLOR(ItemColorDownTo)
-    ORV_SELECTOR_COLOR(ItemTextColor)
-    ORV_SELECTOR_COLOR(ItemTextColorHot)
-    ORV_SELECTOR_COLOR(ItemTextColorDown)
-#undef ORV_SELECTOR_COLOR
 
     // --- state read by tests and the renderer ---------------------------------------------
     const TSelectorItem& AddAndRemoveBtn() const { return FAddAndRemoveBtn; }
@@ -121,9 +102,29 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
+    // Colours of the command items by state (fill, and its gradient end; text).
+#define ORV_SELECTOR_COLOR(Name)      \
+    TColor Get##Name() const {        \
+        return F##Name;               \
+    }                                 \
+    void Set##Name(TColor value) {    \
+        if (F##Name == value) return; \
+        F##Name = value;              \
+        Invalidate();                 \
+    }
+    ORV_SELECTOR_COLOR(ItemColorHot)
+    ORV_SELECTOR_COLOR(ItemColorHotTo)
+    ORV_SELECTOR_COLOR(ItemColorDown)
+    ORV_SELECTOR_COLOR(ItemColorDownTo)
+    ORV_SELECTOR_COLOR(ItemTextColor)
+    ORV_SELECTOR_COLOR(ItemTextColorHot)
+    ORV_SELECTOR_COLOR(ItemTextColorDown)
+#undef ORV_SELECTOR_COLOR
+
 protected:
     void BeforeDestruction() override;
     void Paint() override;
+    void WndProc(TMessage& message) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseLeave() override;

@@ -94,8 +94,6 @@ private:
     bool FShowImageBar = false;
     bool FShowIconBar = false;
     int FImageBarSize = 20;
-    TColor FImageBarColorTo = clNone;
-    TColor FImageBarColor = 0x808080;
     TOTBPopupWindow* FItemPopup = nullptr;  // owned (a component of this panel)
 };
 

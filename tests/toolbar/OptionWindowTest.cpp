@@ -264,6 +264,19 @@ TEST_F(OptionWindow, ClickingABorrowedButtonRunsItClosesTheWindowAndBringsItBack
     EXPECT_EQ(s.Bar->RecentlyUsedControls()[0], two) << "front of the recently used list";
     EXPECT_EQ(s.Bar->HiddenControls()[0], one) << "the other one makes room";
     EXPECT_EQ(two->Left(), 9) << "placed first after the grip";
+
+    // A borrowed control hidden or shown again: the rows and the window follow.
+    s.Bar->SetAutoOptionMenu(true);
+    s.Bar->ShowOptionWindow();
+    ASSERT_TRUE(Visible(s.Window()));
+    ASSERT_EQ(one->Parent(), s.Panel());
+    EXPECT_EQ(s.Window()->Height(), 3 + 22 + 20 + 8 + 3);
+    one->SetVisible(false);
+    EXPECT_EQ(s.Window()->Height(), 3 + 20 + 3) << "no row, no separator space";
+    EXPECT_LT(one->Top(), 0) << "out of sight";
+    one->SetVisible(true);
+    EXPECT_EQ(s.Window()->Height(), 3 + 22 + 20 + 8 + 3);
+    EXPECT_EQ(one->BoundsRect(), (TRect{3, 3, 43, 25}));
 }
 
 TEST_F(OptionWindow, ALongAddOrRemoveTextWidensBothItems) {
@@ -288,6 +301,10 @@ TEST_F(OptionWindow, ALongAddOrRemoveTextWidensBothItems) {
 TEST_F(OptionWindow, TheCheckListHidesAndShowsAToolBarButtonAtOnce) {
     TBarScene s(200);
     s.Bar->SetAutoOptionMenu(true);
+    // The items take the toolbar's button colours (no menu on the toolbar).
+    TButtonAppearance& look = s.Bar->CurrentToolBarStyler()->ButtonAppearance();
+    look.SetColorDown(0x3060C0);
+    look.SetColorDownTo(clNone);
     s.Button(L"One");
     auto* two = s.Button(L"Two");
     auto* three = s.Button(L"Three");
@@ -300,6 +317,9 @@ TEST_F(OptionWindow, TheCheckListHidesAndShowsAToolBarButtonAtOnce) {
     TOTBPopupWindow* popup = s.Panel()->AddAndRemovePopup();
     ASSERT_TRUE(orvtest::PumpUntil([&] { return Visible(popup); }, 1000));
     EXPECT_TRUE(s.Panel()->AddAndRemoveDown());
+    orvtest::PumpFor(30);
+    EXPECT_EQ(glowtest::ScreenPixel(s.Panel(), 6, 6), 0x3060C0u) << "down: filled with ColorDown";
+    EXPECT_EQ(glowtest::ScreenPixel(s.Panel(), 3, 6), 0u) << "black outline";
     TPoint itemCorner = s.Panel()->ClientToScreen({3 + ItemWidth(), 3});
     EXPECT_EQ(popup->Left(), itemCorner.X) << "at the item's top-right corner";
     EXPECT_EQ(popup->Top(), itemCorner.Y);

@@ -62,9 +62,10 @@ void RunOptionWindowBench() {
     double positioned = MedianMicroseconds(200, [&] { bar->PositionControls(); });
     double cycled = MedianMicroseconds(200, cycle);
     for (int i = 0; i < 1000; ++i) cycle();
-    std::printf("option window open and close (%d hidden controls, %d shown with the separator copy): %.0f us, x one "
-                "positioning pass %.1f\n",
-                hidden, shown, cycled, positioned > 0 ? cycled / positioned : 0.0);
+    std::printf(
+        "option window open and close (%d hidden controls, %d shown with the separator copy): %.0f us, x one "
+        "positioning pass %.1f\n",
+        hidden, shown, cycled, positioned > 0 ? cycled / positioned : 0.0);
     std::printf(
         "  after 1,000 cycles: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, components %d -> %d\n\n",
         gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), componentsBefore,
