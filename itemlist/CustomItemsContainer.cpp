@@ -105,7 +105,12 @@ void TCustomItemsContainer::BeforeDestruction() {
 
 void TCustomItemsContainer::CreateParams(TCreateParams& p) {
     TScrollContainer::CreateParams(p);
-    if (FBorderStyle == bsSingle) p.ExStyle |= WS_EX_CLIENTEDGE;
+    if (FBorderStyle == bsSingle) {
+        if (FCtl3D)
+            p.ExStyle |= WS_EX_CLIENTEDGE;
+        else
+            p.Style |= WS_BORDER;
+    }
 }
 
 std::wstring TCustomItemsContainer::GetVersion() const {
@@ -204,6 +209,12 @@ void TCustomItemsContainer::SetBorderStyle(TBorderStyle value) {
     FBorderStyle = value;
     if (HandleAllocated()) RecreateWnd();
     DoChange();
+}
+
+void TCustomItemsContainer::SetCtl3D(bool value) {
+    if (FCtl3D == value) return;
+    FCtl3D = value;
+    if (HandleAllocated() && FBorderStyle == bsSingle) RecreateWnd();
 }
 
 void TCustomItemsContainer::SetPictureContainer(TGDIPPictureContainer* value) {
@@ -677,21 +688,30 @@ void TCustomItemsContainer::DrawItems(TGPGraphics& g) {
     FList->DrawItems(g, focused);
 }
 
-void TCustomItemsContainer::DrawDragLine(TGPGraphics& g, const TGPRectF& /*r*/) {
-    if (!FDragLine || !FDropItem || !FDragItem || !FDropMarker || FDropItem == FDragItem) return;
-    TSmoothingMode saved = g.GetSmoothingMode();
-    g.SetSmoothingMode(SmoothingModeDefault);
-    TGPPen pen(MakeAlphaColor(200, FDragLineColor), 1);
+bool TCustomItemsContainer::DropMarkerLine(TGPPointF& from, TGPPointF& to) const {
+    if (!FDragLine || !FDropItem || !FDragItem || !FDropMarker || FDropItem == FDragItem) return false;
     float tx = float(FDropItem->GetX()), ty = float(FDropItem->GetY());
     float tw = float(FDropItem->GetWidth()), th = float(FDropItem->GetHeight());
     int dy = FDragItem->GetY();
     if (dy < FDropItem->GetY() || dy > FDropItem->GetY() + FDropItem->GetHeight()) {
-        float y = ty - float(FVerticalSpacing / 2);
-        g.DrawLine(pen, tx, y, tx + tw, y);
+        // Half the spacing, not its integer half: midway in the gap between the items.
+        float y = ty - float(FVerticalSpacing) / 2;
+        from = {tx, y};
+        to = {tx + tw, y};
     } else {
-        float x = tx - float(FHorizontalSpacing / 2);
-        g.DrawLine(pen, x, ty, x, ty + th);
+        float x = tx - float(FHorizontalSpacing) / 2;
+        from = {x, ty};
+        to = {x, ty + th};
     }
+    return true;
+}
+
+void TCustomItemsContainer::DrawDragLine(TGPGraphics& g, const TGPRectF& /*r*/) {
+    TGPPointF from, to;
+    if (!DropMarkerLine(from, to)) return;
+    TSmoothingMode saved = g.GetSmoothingMode();
+    g.SetSmoothingMode(SmoothingModeDefault);
+    g.DrawLine(TGPPen(MakeAlphaColor(200, FDragLineColor), 1), from, to);
     g.SetSmoothingMode(saved);
 }
 

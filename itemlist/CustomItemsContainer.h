@@ -156,6 +156,10 @@ public:
     // A copy of it (same class) added to the list; null without it.
     TCustomItem* AddDropItem(TCustomItem* it);
     TCustomItem* DropItem() const { return FDropItem; }
+    // Where the drop marker lies while an item is dragged over another (client
+    // coordinates): a line half the spacing before the target, across it when the dragged
+    // item lies above or below, along its left side otherwise. False when none shows.
+    bool DropMarkerLine(TGPPointF& from, TGPPointF& to) const;
     TCustomItem* SelectedDragDropItem() const { return FDragItem; }
     void ShowShortCutHints();
     void HideShortCutHints();
@@ -225,6 +229,9 @@ public:
     void SetBorderTypes(TListBorderTypes value) { Store(FBorderTypes, value); }
     TBorderStyle GetBorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
+    // The 3-D look: a bsSingle border is a sunken client edge with it, a plain line without.
+    bool GetCtl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
     TGDIPPictureContainer* GetPictureContainer() const { return FList->Appearance().GetPictureContainer(); }
     void SetPictureContainer(TGDIPPictureContainer* value);
     TImageList* GetImageList() const { return FList->Appearance().GetImageList(); }
@@ -335,6 +342,7 @@ private:
     TListBorderMode FBorderMode = bmNormal;
     TListBorderTypes FBorderTypes = kAllNormalBorders;
     TBorderStyle FBorderStyle = bsNone;
+    bool FCtl3D = true;
     bool FDragLine = true;
     TColor FDragLineColor = 0x0000FF;
     TScrollType FScrollType = stScrollers;

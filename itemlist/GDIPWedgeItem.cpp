@@ -112,9 +112,11 @@ void TWedgeItem::DrawInRect(TGPGraphics& g, const TItemAppearance& appearance, c
         for (const TWedgeNotch& n : notches) path.AddPolygon(n.Points.data(), 3);
         region.Exclude(path);
     }
-    g.SetClip(region);
-    TImageTextItem::DrawInRect(g, appearance, r);
-    g.ResetClip();
+    {
+        // Inside the caller's clip (the list's visible area), never instead of it.
+        TGPClipScope clip(g, region);
+        TImageTextItem::DrawInRect(g, appearance, r);
+    }
 
     // The notch's two inner edges in the border colour; a fill without border leaves
     // them open.

@@ -40,6 +40,8 @@ void RegisterListClasses() {
         .Object(L"DisabledFont", [](A* a) -> TFont& { return a->DisabledFont(); })
         .Object(L"HoveredFont", [](A* a) -> TFont& { return a->HoveredFont(); })
         .Object(L"SelectedFont", [](A* a) -> TFont& { return a->SelectedFont(); })
+        .Component<TGDIPPictureContainer>(L"PictureContainer", &A::GetPictureContainer, &A::SetPictureContainer)
+        .Component<TImageList>(L"ImageList", &A::GetImageList, &A::SetImageList)
         .Event(L"OnChange", &A::OnChange);
     // The items are stored as child components of the container, not as a property.
     TClassBuilder<L>(L"TCustomBaseList", L"TPersistent")
@@ -75,6 +77,7 @@ void RegisterContainerClasses() {
         .Bool(L"ShowFocus", &C::GetShowFocus, &C::SetShowFocus)
         .Enum(L"BorderMode", &C::GetBorderMode, &C::SetBorderMode, kBorderModeIdents)
         .Set(L"BorderTypes", &C::GetBorderTypes, &C::SetBorderTypes, kBorderTypeIdents)
+        .Bool(L"Ctl3D", &C::GetCtl3D, &C::SetCtl3D)
         .Enum(L"BorderStyle", &C::GetBorderStyle, &C::SetBorderStyle, kBorderStyleIdents)
         .Component<TGDIPPictureContainer>(L"PictureContainer", &C::GetPictureContainer, &C::SetPictureContainer)
         .Component<TImageList>(L"ImageList", &C::GetImageList, &C::SetImageList)

@@ -1,7 +1,9 @@
 #include "paint/GDIPFill.h"
 
 #include <cassert>
+#include <cstddef>
 #include <type_traits>
+#include <utility>
 
 #include "framework/Clipbrd.h"
 #include "framework/IniFiles.h"
@@ -380,14 +382,26 @@ void WriteFillToStream(TGDIPFill* fill, TMemoryStream& stream) {
     assert(fill && "WriteFillToStream needs a fill");
     RegisterFillClasses();
     TOwnedPtr<TSaver> saver(new TSaver(nullptr));
-    TOwnedPtr<TSaver> reference(new TSaver(nullptr));
-    TGDIPFill blank;
     saver->SetSaveObject(fill);
-    reference->SetSaveObject(&blank);
     TLayoutObject node;
     node.Name = L"Saver";
     node.ClassName = L"TSaver";
-    node.Properties = WriteObjectProperties(saver.get(), reference.get(), saver.get());
+    // A paste assigns only what the data holds, so a copy holds every value, those at
+    // their initial ones too, and an empty picture as empty data.
+    for (TLayoutProperty& p : WriteObjectProperties(fill, nullptr, saver.get())) {
+        p.Path = L"SaveObject." + p.Path;
+        node.Properties.push_back(std::move(p));
+    }
+    const std::pair<const wchar_t*, TOrvGDIPPicture*> pictures[] = {
+        {L"SaveObject.Picture.Data", fill->GetPicture()},
+        {L"SaveObject.BackGroundPicture.Data", fill->GetBackGroundPicture()}};
+    for (const auto& [path, picture] : pictures) {
+        if (!picture->Empty()) continue;
+        TLayoutProperty p;
+        p.Path = path;
+        p.Value.Kind = TLayoutValue::TKind::Binary;
+        node.Properties.push_back(std::move(p));
+    }
     const std::string text = LayoutTextToUtf8(WriteLayout(node));
     stream.SetBytes(std::vector<uint8_t>(text.begin(), text.end()));
 }
@@ -396,10 +410,14 @@ void ReadFillFromStream(TMemoryStream& stream, TGDIPFill* fill) {
     assert(fill && "ReadFillFromStream needs a fill");
     RegisterFillClasses();
     const std::vector<uint8_t>& bytes = stream.Bytes();
-    if (bytes.empty() || bytes.size() > kMaxFillStreamSize) throw EReadError(L"Stream read error: no fill data");
+    // Other writers pad their blocks: zero bytes after the object's end are no data.
+    size_t size = bytes.size();
+    while (size > 0 && bytes[size - 1] == 0) --size;
+    if (size == 0 || size > kMaxFillStreamSize) throw EReadError(L"Stream read error: no fill data");
     TLayoutObject tree;
     try {
-        tree = ParseLayout(LayoutTextFromUtf8(std::string(bytes.begin(), bytes.end())), kFillLayoutName);
+        tree = ParseLayout(LayoutTextFromUtf8(std::string(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(size))),
+                           kFillLayoutName);
     } catch (const ELayoutError& e) {
         throw EReadError(L"Stream read error: " + e.Message());
     }
@@ -408,8 +426,16 @@ void ReadFillFromStream(TMemoryStream& stream, TGDIPFill* fill) {
     for (const TLayoutProperty& p : tree.Properties)
         if (!IsFillValue(p)) throw EReadError(L"Stream read error: " + p.Path + L" is not a value of a fill");
 
-    // Read into a blank fill first: a fault part way leaves the target as it was.
+    // Read into a copy of the target: the data's values replace only their own, and a
+    // fault part way leaves the target as it was.
     TGDIPFill scratch;
+    scratch.Assign(fill);
+    // Empty picture data is a picture cleared (reading empty data leaves one as it is).
+    for (const TLayoutProperty& p : tree.Properties) {
+        if (p.Value.Kind != TLayoutValue::TKind::Binary || !p.Value.Bytes.empty() || !p.Value.HexText.Empty()) continue;
+        if (SameText(p.Path, L"SaveObject.Picture.Data")) scratch.GetPicture()->Assign(nullptr);
+        if (SameText(p.Path, L"SaveObject.BackGroundPicture.Data")) scratch.GetBackGroundPicture()->Assign(nullptr);
+    }
     TOwnedPtr<TSaver> saver(new TSaver(nullptr));
     saver->SetSaveObject(&scratch);
     TLayoutReader reader(kFillLayoutName, [](const std::wstring&, std::vector<uint8_t>&) { return false; });

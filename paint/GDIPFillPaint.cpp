@@ -26,19 +26,6 @@ private:
     TSmoothingMode FSaved;
 };
 
-// The clip is reset (not restored) when the scope ends, as the fill's steps are defined.
-class TClipScope {
-public:
-    TClipScope(TGPGraphics& g, const TGPGraphicsPath& path) : FGraphics(g) { FGraphics.SetClip(path); }
-    TClipScope(TGPGraphics& g, const TGPRectF& rect) : FGraphics(g) { FGraphics.SetClip(TGPRegion(rect)); }
-    ~TClipScope() { FGraphics.ResetClip(); }
-    TClipScope(const TClipScope&) = delete;
-    TClipScope& operator=(const TClipScope&) = delete;
-
-private:
-    TGPGraphics& FGraphics;
-};
-
 // A path-gradient brush on path with one surround colour.
 void SetPathGradient(TGPPathGradientBrush& brush, const TGPPointF& centre, ARGB centreColor, ARGB surroundColor) {
     brush.SetCenterPoint(centre);
@@ -304,7 +291,7 @@ void TGDIPFill::PaintRadialPart(TGPGraphics& g, const TGPRectF& part, TColor fir
     const ARGB secondColor = MakeAlphaColor(a2, second);
     TGPGraphicsPath outline = RoundedRectPath(part, static_cast<float>(FRounding), type);
     g.FillPath(TGPSolidBrush(upper ? firstColor : secondColor), outline);
-    TClipScope clip(g, outline);
+    TGPClipScope clip(g, outline);
 
     const float x = part.X, y = part.Y, w = part.Width, h = part.Height;
     TGPGraphicsPath ellipse;
@@ -407,7 +394,7 @@ TGPRectF TGDIPFill::Fill(TGPGraphics* graphics, const TGPRectF& r, uint8_t borde
 
     if (!lineCase) {
         if (texture && FBackGroundPictureMode == pmInsideFill && !FBackGroundPicture.Empty()) {
-            TClipScope clip(g, RoundedRectPath(body, rounding, FRoundingType));
+            TGPClipScope clip(g, RoundedRectPath(body, rounding, FRoundingType));
             DrawPictureIn(g, FBackGroundPicture, frame, FBackGroundPicturePosition, backCustom, false);
         }
         if (hasBorder) {
@@ -437,7 +424,7 @@ TGPRectF TGDIPFill::Fill(TGPGraphics* graphics, const TGPRectF& r, uint8_t borde
 void TGDIPFill::DrawGlow(TGPGraphics* graphics, const TGPRectF& r) {
     if (!graphics || FGlow == gmNone) return;
     TGPGraphics& g = *graphics;
-    TClipScope clip(g, r);
+    TGPClipScope clip(g, r);
     const float gx = r.X + 1, gy = r.Y + 1, gw = r.Width - 2, gh = r.Height - 2;
 
     if (FGlow == gmGradient || FGlow == gmRadialGradient) {

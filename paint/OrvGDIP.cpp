@@ -61,6 +61,7 @@ int WINAPI GdipSetTextRenderingHint(GpGraphics* graphics, int hint);
 int WINAPI GdipSetClipRegion(GpGraphics* graphics, GpRegion* region, int mode);
 int WINAPI GdipSetClipPath(GpGraphics* graphics, GpPath* path, int mode);
 int WINAPI GdipResetClip(GpGraphics* graphics);
+int WINAPI GdipGetClip(GpGraphics* graphics, GpRegion* region);
 int WINAPI GdipGraphicsClear(GpGraphics* graphics, orv::ARGB color);
 int WINAPI GdipResetWorldTransform(GpGraphics* graphics);
 int WINAPI GdipTranslateWorldTransform(GpGraphics* graphics, float dx, float dy, int order);
@@ -100,6 +101,7 @@ int WINAPI GdipClosePathFigure(GpPath* path);
 int WINAPI GdipResetPath(GpPath* path);
 int WINAPI GdipGetPointCount(GpPath* path, int* count);
 
+int WINAPI GdipCreateRegion(GpRegion** region);
 int WINAPI GdipCreateRegionRect(const TGPRectF* rect, GpRegion** region);
 int WINAPI GdipCreateRegionPath(GpPath* path, GpRegion** region);
 int WINAPI GdipCombineRegionPath(GpRegion* region, GpPath* path, int mode);
@@ -370,6 +372,9 @@ TStatus TGPGraphics::SetClip(const TGPRegion& region, TCombineMode mode) {
 TStatus TGPGraphics::SetClip(const TGPGraphicsPath& path, TCombineMode mode) {
     return SetStatus(GdipSetClipPath(nativeGraphics.Get(), path.Native(), mode));
 }
+TStatus TGPGraphics::GetClip(TGPRegion& region) {
+    return SetStatus(GdipGetClip(nativeGraphics.Get(), region.Native()));
+}
 TStatus TGPGraphics::ResetClip() {
     return SetStatus(GdipResetClip(nativeGraphics.Get()));
 }
@@ -527,6 +532,11 @@ int TGPGraphicsPath::GetPointCount() {
 
 // --- TGPRegion --------------------------------------------------------------------------------
 
+TGPRegion::TGPRegion() {
+    EnsureStarted();
+    GpRegion* r = nullptr;
+    Created(GdipCreateRegion(&r), nativeRegion, r);
+}
 TGPRegion::TGPRegion(const TGPRectF& rect) {
     EnsureStarted();
     GpRegion* r = nullptr;
@@ -547,6 +557,21 @@ bool TGPRegion::IsVisible(float x, float y) {
     BOOL result = FALSE;
     SetStatus(GdipIsVisibleRegionPoint(nativeRegion.Get(), x, y, nullptr, &result));
     return result != FALSE;
+}
+
+// --- TGPClipScope -----------------------------------------------------------------------------
+
+TGPClipScope::TGPClipScope(TGPGraphics& g, const TGPGraphicsPath& path) : FGraphics(g) {
+    FGraphics.GetClip(FSaved);
+    FGraphics.SetClip(path, CombineModeIntersect);
+}
+TGPClipScope::TGPClipScope(TGPGraphics& g, const TGPRegion& region) : FGraphics(g) {
+    FGraphics.GetClip(FSaved);
+    FGraphics.SetClip(region, CombineModeIntersect);
+}
+TGPClipScope::TGPClipScope(TGPGraphics& g, const TGPRectF& rect) : TGPClipScope(g, TGPRegion(rect)) {}
+TGPClipScope::~TGPClipScope() {
+    FGraphics.SetClip(FSaved, CombineModeReplace);
 }
 
 // --- brushes ----------------------------------------------------------------------------------

@@ -389,6 +389,8 @@ public:
     TStatus SetTextRenderingHint(TTextRenderingHint hint);
     TStatus SetClip(const TGPRegion& region, TCombineMode mode = CombineModeReplace);
     TStatus SetClip(const TGPGraphicsPath& path, TCombineMode mode = CombineModeReplace);
+    // Copies the surface's clip into region (an infinite region when there is none).
+    TStatus GetClip(TGPRegion& region);
     TStatus ResetClip();
     TStatus Clear(ARGB color);
     TStatus ResetTransform();
@@ -460,6 +462,8 @@ private:
 
 class TGPRegion : public TGdiplusBase {
 public:
+    // The infinite region.
+    TGPRegion();
     explicit TGPRegion(const TGPRectF& rect);
     explicit TGPRegion(const TGPGraphicsPath& path);
     TGPRegion(TGPRegion&&) noexcept = default;
@@ -473,6 +477,22 @@ public:
 
 private:
     TGdipHandle<GpRegion> nativeRegion;
+};
+
+// Narrows the surface's clip for one scope (intersects it with the given shape) and gives
+// the caller's clip back at the end: a painter never widens or drops a clip it did not set.
+class TGPClipScope {
+public:
+    TGPClipScope(TGPGraphics& g, const TGPGraphicsPath& path);
+    TGPClipScope(TGPGraphics& g, const TGPRegion& region);
+    TGPClipScope(TGPGraphics& g, const TGPRectF& rect);
+    ~TGPClipScope();
+    TGPClipScope(const TGPClipScope&) = delete;
+    TGPClipScope& operator=(const TGPClipScope&) = delete;
+
+private:
+    TGPGraphics& FGraphics;
+    TGPRegion FSaved;
 };
 
 class TGPBrush : public TGdiplusBase {

@@ -271,3 +271,20 @@ TEST(ItemsContainerRegression, PaintingNeverSetsOffTheChangePass) {
         EXPECT_EQ(list->Fill().GetBorderWidth(), 3) << "the border width comes back";
     }
 }
+
+TEST(ItemsContainer, ASingleBorderIsSunkenOnlyWithCtl3D) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    auto* list = new TOrvPolyList(form.get());
+    list->SetParent(form.get());
+    list->SetBorderStyle(bsSingle);
+    auto styles = [&] {
+        return std::pair{GetWindowLongPtrW(list->Handle(), GWL_STYLE) & WS_BORDER,
+                         GetWindowLongPtrW(list->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE};
+    };
+    EXPECT_TRUE(list->GetCtl3D()) << "on by default";
+    EXPECT_EQ(styles(), (std::pair<LONG_PTR, LONG_PTR>{0, WS_EX_CLIENTEDGE})) << "a sunken client edge";
+    list->SetCtl3D(false);
+    EXPECT_EQ(styles(), (std::pair<LONG_PTR, LONG_PTR>{WS_BORDER, 0})) << "a plain line, the window made again";
+    list->SetBorderStyle(bsNone);
+    EXPECT_EQ(styles(), (std::pair<LONG_PTR, LONG_PTR>{0, 0}));
+}

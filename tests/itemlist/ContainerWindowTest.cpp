@@ -157,6 +157,25 @@ TEST(ItemsContainerInput, KeysMoveTheSelectionAndTabFromTheLastItemLeaves) {
     EXPECT_EQ(w.List->List().FocusedItemIndex, 0);
 }
 
+TEST(ItemsContainerInput, EnterAndEscapeReachTheFormsButtons) {
+    TListWindow w;
+    TOrvGlowButton* ok = w.Add(220, 10);
+    TOrvGlowButton* cancel = w.Add(220, 60);
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    int oks = 0, cancels = 0;
+    ok->OnClick = [&](TObject*) { ++oks; };
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    w.List->SetFocus();
+    orvtest::PumpFor(30);
+    Keys({VK_DOWN});
+    EXPECT_EQ(w.List->List().SelectedItem(), w.List->Items(0)) << "the list keeps its arrows";
+    Keys({VK_RETURN});
+    EXPECT_EQ(oks, 1) << "Enter is the form's";
+    Keys({VK_ESCAPE});
+    EXPECT_EQ(cancels, 1) << "Escape is the form's";
+}
+
 TEST(ItemsContainerInput, HandlesScrollOnReleaseAndRepeatWhileHeld) {
     TListWindow w(40, 150);  // content 3 + 40 * 35 - 5 + 3 = 1401 high
     w.List->SetScrollType(stHandles);
@@ -312,6 +331,43 @@ TEST(ItemsContainerPaint, HoveredItemDropMarkerAndFocusOutline) {
         return n;
     };
     EXPECT_GT(differs(*unfocused, *focused), 10) << "the outline appears with the focus";
+}
+
+TEST(ItemsContainerInput, TheDropMarkerLiesHalfTheSpacingBeforeTheTarget) {
+    // Spacings of 5: the marker is 2.5 before the target, not 2.
+    TListWindow w;
+    TCustomItem* target = w.List->Items(2);
+    TGPPointF from{}, to{};
+    PointAt(w.List, w.Mid(0).X, w.Mid(0).Y);
+    LeftDown();
+    bool accept = false;
+    w.List->DragOver(w.List, w.Mid(2).X, w.Mid(2).Y, dsDragEnter, accept);
+    ASSERT_EQ(w.List->DropItem(), target);
+    ASSERT_TRUE(w.List->DropMarkerLine(from, to));
+    EXPECT_FLOAT_EQ(from.Y, target->GetY() - 2.5f) << "above the target, the dragged item lying above it";
+    EXPECT_FLOAT_EQ(to.Y, from.Y);
+    EXPECT_FLOAT_EQ(from.X, float(target->GetX()));
+    EXPECT_FLOAT_EQ(to.X, float(target->GetX() + target->GetWidth()));
+    w.List->DragOver(w.List, 0, 0, dsDragLeave, accept);
+    LeftUp();
+    EXPECT_FALSE(w.List->DropMarkerLine(from, to)) << "none once the drag left";
+
+    // Side by side: a column left of the target.
+    w.List->SetColumns(3);
+    w.List->SetWidth(400);
+    orvtest::PumpFor(30);
+    ASSERT_EQ(target->GetY(), w.List->Items(0)->GetY()) << "one row";
+    PointAt(w.List, w.Mid(0).X, w.Mid(0).Y);
+    LeftDown();
+    w.List->DragOver(w.List, w.Mid(2).X, w.Mid(2).Y, dsDragEnter, accept);
+    ASSERT_EQ(w.List->DropItem(), target);
+    ASSERT_TRUE(w.List->DropMarkerLine(from, to));
+    EXPECT_FLOAT_EQ(from.X, target->GetX() - 2.5f);
+    EXPECT_FLOAT_EQ(to.X, from.X);
+    EXPECT_FLOAT_EQ(from.Y, float(target->GetY()));
+    EXPECT_FLOAT_EQ(to.Y, float(target->GetY() + target->GetHeight()));
+    w.List->DragOver(w.List, 0, 0, dsDragLeave, accept);
+    LeftUp();
 }
 
 namespace {

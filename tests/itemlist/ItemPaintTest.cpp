@@ -390,6 +390,52 @@ TEST(ItemWedge, TheNotchShowsTheBackgroundAndTheTextMovesAway) {
     EXPECT_FLOAT_EQ(text.X + text.Width, 110 - 6 - 3);
 }
 
+TEST(ItemWedge, TheNotchStaysUnpaintedInEveryFillCombination) {
+    // The fill's later steps (border, glow, a radial body) must keep the notch's clip.
+    struct Body {
+        TOrvGradientType upper, mirror;
+        TColor colorMirror;
+        const char* name;
+    } bodies[] = {{gtSolid, gtSolid, clNone, "solid"},
+                  {gtVertical, gtSolid, clNone, "vertical"},
+                  {gtRadial, gtSolid, clNone, "radial"},
+                  {gtRadial, gtVertical, 0x800000, "radial upper part"},
+                  {gtVertical, gtRadial, 0x800000, "radial mirror part"}};
+    for (const Body& b : bodies)
+        for (TGlowMode glow : {gmNone, gmGradient, gmRadial, gmRadialGradient})
+            for (TColor border : {clNone, clBlack}) {
+                TSurface s(140, 60);
+                TLook look;
+                look.Selected.SetColorTo(0x00C0C0);
+                look.Selected.SetGradientType(b.upper);
+                look.Selected.SetColorMirror(b.colorMirror);
+                look.Selected.SetColorMirrorTo(0x008000);
+                look.Selected.SetGradientMirrorType(b.mirror);
+                look.Selected.SetBorderColor(border);
+                look.Selected.SetRounding(2);
+                look.Selected.SetGlow(glow);
+                TOwnedPtr<TWedgeItem> item(Make<TWedgeItem>(nullptr));
+                item->SetX(10);
+                item->SetY(10);
+                item->SetWidth(100);
+                item->SetHeight(40);
+                item->SetWedgeStates(ItemStateBit(isSelected));
+                item->SetState(isSelected);
+                {
+                    TGPGraphics g(s.Bitmap.Canvas().Handle());
+                    item->Draw(g, look.A);
+                }
+                // The notch: (111, 24), apex (105, 30), (111, 36); its edges are drawn
+                // one pixel in, in the border colour.
+                for (auto [x, y] :
+                     {std::pair{108, 30}, {109, 30}, {110, 30}, {109, 28}, {110, 28}, {109, 32}, {110, 32}})
+                    EXPECT_TRUE(Near(s.At(x, y), clWhite, 2))
+                        << b.name << ", glow " << glow << ", border " << std::hex << border << ": " << std::dec << x
+                        << "," << y << " is " << std::hex << s.At(x, y);
+                EXPECT_FALSE(Near(s.At(60, 30), clWhite, 30)) << b.name << ": the body is painted";
+            }
+}
+
 TEST(ItemImage, ImageListImageIsScaledIntoTheBoxWithItsTransparency) {
     TSurface s(120, 40);
     TLook look;

@@ -249,3 +249,56 @@ TEST(FillClipboard, CopiesBetweenFillsAndRefusesForeignData) {
     untouched.LoadFromClipBoard();
     EXPECT_EQ(untouched.GetColor(), 0xC0C0C0);
 }
+
+TEST(FillClipboard, APasteAssignsOnlyWhatTheDataHoldsAndTakesPaddedBlocks) {
+    const unsigned format = FillClipboardFormat();
+    auto paste = [&](const std::string& data, TGDIPFill& fill) {
+        Clipboard().SetBuffer(format, data.data(), data.size());
+        fill.LoadFromClipBoard();
+    };
+    const std::string partial = "object Saver: TSaver\n  SaveObject.Color = clRed\n  SaveObject.Rounding = 3\nend\n";
+
+    TGDIPFill fill;
+    fill.SetBorderColor(clBlue);
+    fill.SetOpacity(40);
+    fill.SetGlow(gmRadial);
+    fill.GetPicture()->SetData(orvtest::kPngBytes);
+    int changes = 0;
+    fill.OnChange = [&](TObject*) { ++changes; };
+    paste(partial, fill);
+    EXPECT_EQ(fill.GetColor(), clRed);
+    EXPECT_EQ(fill.GetRounding(), 3);
+    EXPECT_EQ(fill.GetBorderColor(), clBlue) << "not named, so kept";
+    EXPECT_EQ(fill.GetOpacity(), 40) << "not named, so kept";
+    EXPECT_EQ(fill.GetGlow(), gmRadial) << "not named, so kept";
+    EXPECT_EQ(fill.GetPicture()->GetData(), orvtest::kPngBytes) << "not named, so kept";
+    EXPECT_EQ(changes, 1);
+
+    // Other writers pad their blocks with zero bytes after the object's end.
+    TGDIPFill padded;
+    paste(partial + std::string(13, '\0'), padded);
+    EXPECT_EQ(padded.GetColor(), clRed);
+    EXPECT_EQ(padded.GetRounding(), 3);
+    TGDIPFill zeros;
+    zeros.SetRounding(5);
+    Clipboard().SetBuffer(format, std::string(16, '\0').data(), 16);
+    EXPECT_THROW(zeros.LoadFromClipBoard(), EReadError) << "zero bytes alone hold no fill";
+    EXPECT_EQ(zeros.GetRounding(), 5);
+
+    // A copy still carries the whole fill: values at their initial ones and an empty
+    // picture replace what the target had.
+    TGDIPFill plain;
+    plain.SaveToClipBoard();
+    TGDIPFill target;
+    SetEveryValue(target);
+    target.LoadFromClipBoard();
+    EXPECT_EQ(target.GetColor(), 0xC0C0C0);
+    EXPECT_EQ(target.GetColorMirror(), clNone);
+    EXPECT_EQ(target.GetGradientType(), gtVertical);
+    EXPECT_EQ(target.GetOpacityMirrorTo(), 255);
+    EXPECT_EQ(target.GetRounding(), 0);
+    EXPECT_EQ(target.GetGlow(), gmNone);
+    EXPECT_EQ(target.GetBorderWidth(), 1);
+    EXPECT_TRUE(target.GetPicture()->Empty());
+    EXPECT_TRUE(target.GetBackGroundPicture()->Empty());
+}

@@ -246,6 +246,54 @@ TEST(FillPaint, GlowCentresAndPictures) {
     EXPECT_EQ(corner.At(57, 17), clBlue) << "its transparent half shows the body";
 }
 
+TEST(FillPaint, EveryStepKeepsTheCallersClip) {
+    // The caller keeps a band (60..80) out of its clip; no step of any fill may paint
+    // there, during the fill or after it.
+    struct Body {
+        TOrvGradientType upper, mirror;
+        TColor colorMirror;
+        const char* name;
+    } bodies[] = {{gtSolid, gtSolid, clNone, "solid"},
+                  {gtRadial, gtSolid, clNone, "radial"},
+                  {gtRadial, gtVertical, clBlue, "radial upper part"},
+                  {gtVertical, gtRadial, clBlue, "radial mirror part"},
+                  {gtTexture, gtSolid, clNone, "texture inside"}};
+    for (const Body& b : bodies)
+        for (TGlowMode glow : {gmNone, gmGradient, gmRadial, gmRadialGradient}) {
+            TGDIPFill fill;
+            fill.SetColor(clRed);
+            fill.SetColorTo(clYellow);
+            fill.SetGradientType(b.upper);
+            fill.SetColorMirror(b.colorMirror);
+            fill.SetColorMirrorTo(clAqua);
+            fill.SetGradientMirrorType(b.mirror);
+            fill.SetBorderColor(clBlack);
+            fill.SetBorderWidth(2);
+            fill.SetRounding(3);
+            fill.SetGlow(glow);
+            if (b.upper == gtTexture) {
+                fill.SetBackGroundPictureMode(pmInsideFill);
+                fill.SetBackGroundPicturePosition(ppStretched);
+                fill.GetBackGroundPicture()->SetData(orvtest::kPngBytes);
+            }
+            TSurface s(140, 40);
+            s.Paint([&](TGPGraphics& g) {
+                TGPRegion clip(TGPRectF{0, 0, 140, 40});
+                TGPGraphicsPath band;
+                band.AddRectangle({60, 0, 20, 40});
+                clip.Exclude(band);
+                g.SetClip(clip);
+                fill.Fill(&g, {0, 0, 140, 40});
+                g.FillRectangle(TGPSolidBrush(0xFF00FF00), TGPRectF{0, 0, 140, 40});
+            });
+            for (int y = 0; y < 40; ++y)
+                for (int x = 60; x < 80; ++x)
+                    ASSERT_EQ(s.At(x, y), clWhite)
+                        << b.name << ", glow " << glow << ": painted into the excluded band at " << x << "," << y;
+            EXPECT_EQ(s.At(30, 20), clLime) << b.name << ", glow " << glow << ": the clip still holds after the fill";
+        }
+}
+
 TEST(FillPaint, ReleasesEveryObjectAndMakesNoSurface) {
     TGDIPFill fill;
     fill.SetColorMirror(clGray);

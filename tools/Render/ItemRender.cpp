@@ -134,12 +134,39 @@ void PaintWedgeNotch(TBitmap& b) {
     wedge->Draw(g, look.A);
 }
 
+// The same notch under the fill steps that clip for themselves: a radial body, both glows
+// and the border; the notch still shows the background.
+void PaintWedgeNotchGlow(TBitmap& b) {
+    b.Canvas().Brush().SetColor(0xF3E9DF);
+    b.Canvas().FillRect({0, 0, b.Width(), b.Height()});
+    TItemLook look;
+    look.Selected.SetColor(0xBE5A10);
+    look.Selected.SetColorTo(0xF49C59);
+    look.Selected.SetGradientType(gtRadial);
+    look.Selected.SetBorderColor(0x973F07);
+    look.Selected.SetGlow(gmRadialGradient);
+    look.Selected.SetGlowGradientColor(0xB1500D);
+    look.Selected.SetGlowRadialColor(0xF49C59);
+    TOwnedPtr<TWedgeItem> wedge(Make<TWedgeItem>(nullptr));
+    wedge->SetX(-130);
+    wedge->SetY(5);
+    wedge->SetWidth(190);
+    wedge->SetHeight(40);
+    wedge->SetWedgeSize(8);
+    wedge->SetState(isSelected);
+    TGPGraphics g(b.Canvas().Handle());
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    wedge->Draw(g, look.A);
+}
+
 }  // namespace
 
 std::vector<TRenderItem> ItemRenderItems() {
     return {{L"items", L"text, image-text and wedge items in each state", 110 + 3 * kColumn, kTop + 5 * kRow + 8, 1,
              PaintItemStates},
-            {L"item-wedge-notch", L"a selected wedge item's notch, magnified", 72, 50, 6, PaintWedgeNotch}};
+            {L"item-wedge-notch", L"a selected wedge item's notch, magnified", 72, 50, 6, PaintWedgeNotch},
+            {L"item-wedge-notch-glow", L"the notch under a radial body, both glows and the border, magnified", 72, 50,
+             6, PaintWedgeNotchGlow}};
 }
 
 }  // namespace orvtools
