@@ -32,7 +32,9 @@ void TFrameWindow::PaintStrip(HDC dc) {
     TColor color = button ? button->Appearance().GetColor() : clWhite;
     int left = button ? button->Left() : 0;
     int lineLeft = button ? button->Left() + button->Width() : 0;
-    float width = 0.9f * static_cast<float>(Width()) - static_cast<float>(left);
+    // The box (button left, 0, 0.9 x window width, 3): its width does not depend on where
+    // the button is.
+    float width = 0.9f * static_cast<float>(Width());
     if (width > 0) {
         TGPGraphics g(dc);
         TGPRectF r = MakeRect(static_cast<float>(left), 0, width, 3);

@@ -210,7 +210,7 @@ void TOrvPreviewMenuPanel::SelectSubList(int item) {
 void TOrvPreviewMenuPanel::ResetPaging() {
     TOrvPreviewSubMenuItems* list = ShownSubItems();
     int count = list ? list->VisibleCount() : 0;
-    FPaging = PreviewSubItemPaging(FRightFrameRect.Height(), FSubMenuCaptionHeight, FSubMenuItemHeight, count);
+    FPaging = PreviewSubItemPaging(FRightFrameRect, FSubMenuCaptionHeight, FSubMenuItemHeight, count, ItemList());
     FSubMenuScroller.SetPosition(0);
     FSubMenuScroller.SetMin(0);
     FSubMenuScroller.SetMax(FPaging.Max);
@@ -362,7 +362,8 @@ TRect TOrvPreviewMenuPanel::ScrollDownRect() const {
 TPreviewHit TOrvPreviewMenuPanel::HitTest(TPoint p) const {
     TPreviewHit hit;
     if (!FOrvPreviewMenu) return hit;
-    if (TRect{0, 1, 55, 23}.Contains(p)) {
+    // The application button as drawn: (0, 1), 55 by 23, so rows 1 to 23.
+    if (TRect{0, 1, 55, 24}.Contains(p)) {
         hit.Kind = phMenuButton;
         return hit;
     }
@@ -673,6 +674,9 @@ void TOrvPreviewMenuPanel::ClickSubItem(int index) {
     if (!sub->GetEnabled() || sub->GetSubMenu()) return;
     TOrvPreviewMenu* menu = FOrvPreviewMenu;
     int item = FSubMenuItem;
+    // The item keeps the sub-item chosen from its list: the next time the list opens from
+    // it, that one shows the checked look.
+    if (item >= 0) menu->MenuItems().Items(item)->FSubMenuItemIndex = index;
     HideMenuNow();
     TPreviewSubItemClickEvent event = menu->OnSubMenuItemClick;
     sub->Click();

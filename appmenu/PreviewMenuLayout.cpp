@@ -4,6 +4,13 @@
 
 namespace orv {
 
+namespace {
+// A paged list starts below the up arrow: its first entry never lies under it.
+int PagedListTop(const TRect& r, int captionHeight, bool itemList) {
+    return std::max(r.Top + 2 + captionHeight, PreviewScrollUpRect(r, captionHeight, itemList).Bottom);
+}
+}  // namespace
+
 TPreviewPanelLayout LayoutPreviewPanel(const TPreviewPanelInput& in) {
     TPreviewPanelLayout out;
     const int m = in.Margin;
@@ -12,8 +19,10 @@ TPreviewPanelLayout LayoutPreviewPanel(const TPreviewPanelInput& in) {
     int left = in.MenuWidth > 0 ? in.MenuWidth : std::max(in.NaturalWidth, 100);
     int right = in.SubMenuWidth > 0 ? in.SubMenuWidth : std::max(in.SubItemWidth + 5, 110);
 
+    // Each button stands 5 pixels left of where the one before it ends (below): counted
+    // here, so that the leftmost starts at the margin and never left of the panel.
     int buttonsWidth = 2 * m;
-    for (int w : in.ButtonWidths) buttonsWidth += w;
+    for (int w : in.ButtonWidths) buttonsWidth += w + 5;
     if (!in.ButtonWidths.empty()) buttonsWidth += (static_cast<int>(in.ButtonWidths.size()) - 1) * in.ButtonSpacing;
     int width = 2 * m + left + right;
     if (width < buttonsWidth) {
@@ -43,13 +52,14 @@ TRect PreviewDropDownRect(const TRect& itemRect) {
     return {itemRect.Right - kPreviewDropDownWidth, itemRect.Top, itemRect.Right, itemRect.Bottom};
 }
 
-TPreviewPaging PreviewSubItemPaging(int areaHeight, int captionHeight, int itemHeight, int count) {
+TPreviewPaging PreviewSubItemPaging(const TRect& r, int captionHeight, int itemHeight, int count, bool itemList) {
     TPreviewPaging p;
     if (itemHeight <= 0) return p;
-    p.PageSize = (areaHeight - captionHeight - 7) / itemHeight;
+    p.PageSize = (r.Height() - captionHeight - 7) / itemHeight;
     if (count <= p.PageSize) return p;
-    // Room for the two arrows.
-    p.PageSize = (areaHeight - captionHeight - 17) / itemHeight;
+    // A page fills the room between the two arrows, so neither covers an entry.
+    p.PageSize =
+        std::max(0, PreviewScrollDownRect(r, itemList).Top - PagedListTop(r, captionHeight, itemList)) / itemHeight;
     p.Active = true;
     if (p.PageSize <= 0) return p;
     p.Max = count / p.PageSize - 1 + (count % p.PageSize > 0 ? 1 : 0);
@@ -78,9 +88,7 @@ TRect PreviewSubItemRect(const TRect& r, int captionHeight, int itemHeight, int 
                          const TPreviewPaging& paging) {
     int c = itemList ? 4 : 0;
     if (paging.Active && (k < topItem || k >= topItem + paging.PageSize)) return {};
-    // A paged list starts below the up arrow: its first entry never lies under it.
-    int first = r.Top + 2 + captionHeight;
-    if (paging.Active) first = std::max(first, PreviewScrollUpRect(r, captionHeight, itemList).Bottom);
+    int first = paging.Active ? PagedListTop(r, captionHeight, itemList) : r.Top + 2 + captionHeight;
     int top = first + (k - topItem) * itemHeight;
     TRect s{r.Left + 2, top, r.Right - c - 1, top + itemHeight};
     if (paging.Active && s.Top > PreviewScrollDownRect(r, itemList).Top - 2) return {};

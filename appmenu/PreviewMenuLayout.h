@@ -42,13 +42,15 @@ TRect PreviewItemRect(const TRect& leftFrame, int itemHeight, int k);
 // The right 24 pixels of an item rectangle.
 TRect PreviewDropDownRect(const TRect& itemRect);
 
-// Paging of a sub-item list: entries per page and the last page index.
+// Paging of a sub-item list in the right area r: entries per page and the last page
+// index. A page holds what fits between the two scroll arrows.
 struct TPreviewPaging {
     int PageSize = 0;
     int Max = 0;
     bool Active = false;
 };
-TPreviewPaging PreviewSubItemPaging(int areaHeight, int captionHeight, int itemHeight, int count);
+TPreviewPaging PreviewSubItemPaging(const TRect& rightFrame, int captionHeight, int itemHeight, int count,
+                                    bool itemList);
 
 // The caption band above a sub-item list (item lists stop 5 short of the right edge).
 TRect PreviewSubCaptionRect(const TRect& rightFrame, int captionHeight, bool itemList);

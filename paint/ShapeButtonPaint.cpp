@@ -76,13 +76,15 @@ void DrawShapeButtonOffice2010Rect(TGPGraphics& g, float x, float y, float w, fl
     };
     TGPGraphicsPath inner;
     outline(inner, x + 1, y + 1, w - 2, h - 2);
-    g.SetClip(inner);
-    float third = h / 3;
-    TGPSolidBrush middle(ColorToARGB(c.ColorTo));
-    g.FillRectangle(middle, x + 1, y + third, w - 2, third);
-    FillVertical(g, MakeRect(x + 1, y + 1, w - 2, std::round(third) + 1), ColorToARGB(c.Color), ColorToARGB(c.ColorTo));
-    FillVertical(g, MakeRect(x + 1, y + h - third, w - 2, third), ColorToARGB(c.ColorTo), ColorToARGB(c.Color));
-    g.ResetClip();
+    {
+        TGPClipScope clip(g, inner);
+        float third = h / 3;
+        TGPSolidBrush middle(ColorToARGB(c.ColorTo));
+        g.FillRectangle(middle, x + 1, y + third, w - 2, third);
+        FillVertical(g, MakeRect(x + 1, y + 1, w - 2, std::round(third) + 1), ColorToARGB(c.Color),
+                     ColorToARGB(c.ColorTo));
+        FillVertical(g, MakeRect(x + 1, y + h - third, w - 2, third), ColorToARGB(c.ColorTo), ColorToARGB(c.Color));
+    }
     if (c.InnerBorderColor != clNone) {
         TGPPen pen(ColorToARGB(c.InnerBorderColor));
         g.DrawPath(pen, inner);

@@ -118,6 +118,9 @@ void TOrvToolBarPager::Loaded() {
     UpdateCaptionLayer();
     InstallFormHook();
     if (!CtrlF1HookOwner()) InstallCtrlF1Hook(this);
+    // The styler's re-broadcast ran while the layout's links were unresolved (the
+    // application button had no menu or frame yet): repeat it now that they are made.
+    if (FToolBarStyler) TellWinStyleChildren(kWinStyleChangeStyle);
 }
 
 void TOrvToolBarPager::CreateHandleDone() {

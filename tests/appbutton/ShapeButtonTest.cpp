@@ -7,6 +7,8 @@
 #include "framework/RegisteredMessages.h"
 #include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvGDIP.h"
+#include "paint/ShapeButtonPaint.h"
 #include "toolbar/OrvToolBarForm.h"
 
 using namespace shapetest;
@@ -484,4 +486,54 @@ TEST(ShapeButtonPaint, FrameWindowTopStrip) {
     EXPECT_GT(Channel(late, 8), 200) << "nearly clear at 0.9 of the width";
     EXPECT_TRUE(Near(bmp.PixelColor(370, 2), 0x00FF00, 0)) << "nothing beyond 0.9 of the width";
     EXPECT_TRUE(Near(bmp.PixelColor(100, 5), 0x00FF00, 0)) << "only the top 3 rows";
+}
+
+TEST(ShapeButtonPaint, FrameWindowTopStripIsNineTenthsOfTheWindowWideWhereverTheButtonIs) {
+    // The strip is the box (button Left, 0, 0.9 x W, 3): from 100 to 460 in a 400-wide
+    // window, fading from the button's colour to clear.
+    TFixture f;
+    auto* b = new TOrvShapeButton(f.Form.get());
+    b->SetBounds(100, 30, 55, 24);
+    b->Appearance().SetColor(0x0000FF);
+    TOwnedPtr<TFrameWindow> w(new TFrameWindow(b));
+    w->SetBounds(0, 0, 400, 100);
+    TBitmap bmp(480, 10);
+    bmp.Canvas().Brush().SetColor(0x00FF00);
+    bmp.Canvas().FillRect({0, 0, 480, 10});
+    w->PaintStrip(bmp.Canvas().Handle());
+    EXPECT_TRUE(Near(bmp.PixelColor(99, 2), 0x00FF00, 0)) << "nothing left of the button";
+    EXPECT_TRUE(Near(bmp.PixelColor(102, 1), 0x0000FF, 12)) << "the colour starts at the button's left";
+    // Three quarters along (370) about a quarter of the colour is left.
+    TColor along = bmp.PixelColor(370, 1);
+    EXPECT_GT(Channel(along, 0), 30) << std::hex << along;
+    EXPECT_LT(Channel(along, 0), 110) << std::hex << along;
+    EXPECT_GT(Channel(bmp.PixelColor(440, 2), 0), 0) << "still tinted short of 460";
+    EXPECT_TRUE(Near(bmp.PixelColor(465, 2), 0x00FF00, 0)) << "nothing beyond 460";
+}
+
+TEST(ShapeButtonPaint, TheOffice2010RectangleKeepsTheCallersClip) {
+    // The caller keeps the band 20..30 out of its clip: the face's own clip of its inner
+    // outline narrows it, and it still holds after the face is drawn.
+    TBitmap bmp(60, 30);
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect({0, 0, 60, 30});
+    TShapeButtonColors colors;
+    colors.BorderColor = 0x800000;
+    colors.InnerBorderColor = 0xFF8080;
+    colors.Color = 0x0000FF;
+    colors.ColorTo = 0x000080;
+    {
+        TGPGraphics g(bmp.Canvas().Handle());
+        TGPRegion clip(TGPRectF{0, 0, 60, 30});
+        TGPGraphicsPath band;
+        band.AddRectangle({20, 0, 10, 30});
+        clip.Exclude(band);
+        g.SetClip(clip);
+        DrawShapeButtonOffice2010Rect(g, 0, 0, 55, 24, colors, 60);
+        g.FillRectangle(TGPSolidBrush(0xFF00FF00), TGPRectF{0, 26, 60, 4});
+    }
+    for (int y = 0; y < 30; ++y)
+        for (int x = 20; x < 30; ++x) ASSERT_EQ(bmp.PixelColor(x, y), clWhite) << x << "," << y;
+    EXPECT_GT(Channel(bmp.PixelColor(10, 12), 0), 100) << "the face is painted beside the band";
+    EXPECT_EQ(bmp.PixelColor(10, 28), clLime) << "the caller's clip still holds";
 }

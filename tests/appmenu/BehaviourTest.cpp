@@ -518,6 +518,66 @@ TEST(PreviewMenuWindow, PressesOnTheApplicationButtonAndOnNothing) {
     EXPECT_TRUE(f.Clicks.empty());
 }
 
+TEST(PreviewMenuWindow, APressOnTheApplicationButtonsBottomRowClosesTheMenu) {
+    // The button is drawn at (0, 1), 55 by 23: its last row is 23.
+    TScenicGuard scenic(true);
+    TShown f;
+    f.AddItem(L"One");
+    TOrvPreviewMenuPanel* panel = f.Show();
+    PointAt(panel, {54, 23});
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_FALSE(f.Menu->MenuVisible()) << "the button's bottom-right pixel";
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(f.Clicks.empty());
+    panel = f.Show();
+    PointAt(panel, {30, 24});
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(f.Menu->MenuVisible()) << "the row below the button is the top frame's";
+    Mouse(MOUSEEVENTF_LEFTUP);
+    f.Menu->HideMenu();
+}
+
+TEST(PreviewMenuWindow, TheSubItemChosenFromAnItemShowsCheckedWhenItsListOpensAgain) {
+    TScenicGuard classic(false);
+    TShown f;
+    auto* styler = new TOrvPreviewMenuOfficeStyler(f.Form.get());
+    styler->SetStyle(psOffice2007Luna);
+    TGlowColorSet checked;
+    checked.Color = 0x2040C0;
+    checked.BorderColor = 0x102060;
+    styler->MenuItemAppearance().SetLook(glChecked, checked);
+    f.Menu->SetStyler(styler);
+    f.AddItem(L"Plain");
+    f.AddItem(L"Folder", 3);
+    for (int i = 0; i < 3; ++i) f.AddItem(L"More");  // room for the three sub-items on one page
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Own 0");
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Own 1");
+    f.Menu->SubMenuItems().Add()->SetTitle(L"Own 2");
+    auto checkedAt = [](TOrvPreviewMenuPanel* p, int sub) {
+        TRect r = p->SubItemRect(sub);
+        return PaintPanel(p)->PixelColor(r.Left + 3, r.Bottom - 3) == 0x2040C0;
+    };
+
+    TOrvPreviewMenuPanel* panel = f.Show();
+    ClickAt(panel, Centre(panel->ItemRect(1)));
+    ASSERT_EQ(panel->SubMenuItem(), 1) << "the item opens its list";
+    ASSERT_FALSE(panel->Paging().Active);
+    for (int sub = 0; sub < 3; ++sub) EXPECT_FALSE(checkedAt(panel, sub)) << "nothing chosen yet: " << sub;
+    ClickAt(panel, Centre(panel->SubItemRect(2)));
+    EXPECT_FALSE(f.Menu->MenuVisible());
+    ASSERT_EQ(f.SubClicks.size(), 1u);
+    EXPECT_EQ(f.SubClicks[0], (std::pair<int, int>{1, 2}));
+
+    panel = f.Show();
+    for (int sub = 0; sub < 3; ++sub) EXPECT_FALSE(checkedAt(panel, sub)) << "the menu's own list: " << sub;
+    ClickAt(panel, Centre(panel->ItemRect(1)));
+    ASSERT_EQ(panel->SubMenuItem(), 1);
+    EXPECT_TRUE(checkedAt(panel, 2)) << "the chosen sub-item in the checked colours";
+    EXPECT_FALSE(checkedAt(panel, 0));
+    EXPECT_FALSE(checkedAt(panel, 1));
+    f.Menu->HideMenu();
+}
+
 TEST(PreviewMenuWindow, APopupPulledLeftAtTheScreenEdgeKeepsThePointerItCovers) {
     TScenicGuard classic(false);
     TShown f;

@@ -154,22 +154,23 @@ TEST(PreviewMenuPaint, APressedItemShowsTheDownColours) {
 }
 
 TEST(PreviewMenuLayout, APagedListStartsBelowTheUpArrow) {
-    // Right area 100 wide and 4 x 20 + 17 high at (100, 16): four entries to a page.
-    TRect area{100, 16, 200, 16 + 97};
-    TPreviewPaging paged = PreviewSubItemPaging(97, 0, 20, 10);
+    // Right area 100 wide and 4 x 20 + 23 high at (100, 16): four entries to a page.
+    TRect area{100, 16, 200, 16 + 103};
+    TPreviewPaging paged = PreviewSubItemPaging(area, 0, 20, 10, false);
     ASSERT_TRUE(paged.Active);
+    ASSERT_EQ(paged.PageSize, 4);
     EXPECT_EQ(PreviewScrollUpRect(area, 0, false).Bottom, 27);
     EXPECT_EQ(PreviewSubItemRect(area, 0, 20, 0, 0, false, paged).Top, 27) << "right below the up arrow";
     EXPECT_EQ(PreviewSubItemRect(area, 0, 20, 5, 4, false, paged).Top, 47) << "second page, its second entry";
     // With a caption of 20 the arrow sits under it, and the page under the arrow.
-    TPreviewPaging captioned = PreviewSubItemPaging(117, 20, 20, 10);
     TRect tall{100, 16, 200, 16 + 117};
+    TPreviewPaging captioned = PreviewSubItemPaging(tall, 20, 20, 10, false);
     EXPECT_EQ(PreviewScrollUpRect(tall, 20, false).Bottom, 48);
     EXPECT_EQ(PreviewSubItemRect(tall, 20, 20, 0, 0, false, captioned).Top, 48);
     // An item's own list likewise.
     EXPECT_EQ(PreviewSubItemRect(tall, 20, 20, 0, 0, true, captioned).Top, 48);
     // Without paging the list starts 2 below the area (or its caption).
-    TPreviewPaging unpaged = PreviewSubItemPaging(200, 0, 20, 3);
+    TPreviewPaging unpaged = PreviewSubItemPaging({100, 16, 200, 216}, 0, 20, 3, false);
     ASSERT_FALSE(unpaged.Active);
     EXPECT_EQ(PreviewSubItemRect(area, 0, 20, 0, 0, false, unpaged).Top, 18);
 

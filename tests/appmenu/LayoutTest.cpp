@@ -45,10 +45,11 @@ TEST(PreviewMenuLayout, WidthsFollowCaptionsSubItemsAndButtons) {
     EXPECT_EQ(panel->RightFrameRect().Width(), 150);
     EXPECT_EQ(panel->LeftFrameRect().Width(), 120);
 
-    // Three buttons of 200 against 2 x 10 + 120 + 150: the right area takes the difference.
+    // Three buttons of 200 against 2 x 10 + 120 + 150: the right area takes the difference
+    // (each button also 5 in from the one before it).
     for (int i = 0; i < 3; ++i) f.Menu->Buttons().Add()->SetWidth(200);
     f.Panel();
-    int buttons = 2 * 10 + 600 + 2 * 4;
+    int buttons = 2 * 10 + 600 + 2 * 4 + 3 * 5;
     EXPECT_EQ(panel->Width(), buttons);
     EXPECT_EQ(panel->RightFrameRect().Width(), 150 + buttons - (20 + 270));
     // Placed right to left from the first; the leftmost is the last of the collection.
@@ -59,15 +60,82 @@ TEST(PreviewMenuLayout, WidthsFollowCaptionsSubItemsAndButtons) {
     EXPECT_EQ(panel->ButtonList()[2]->GetTabOrder(), 0);
 }
 
+TEST(PreviewMenuLayout, ButtonsWiderThanBothColumnsLieInsideThePanel) {
+    for (bool scenic : {false, true}) {
+        TScenicGuard look(scenic);
+        TMenuFixture f;
+        for (int i = 0; i < 3; ++i) f.Menu->Buttons().Add()->SetWidth(200);
+        TOrvPreviewMenuPanel* panel = f.Panel();
+        const int m = scenic ? 1 : 10;
+        SCOPED_TRACE(scenic ? "scenic" : "classic");
+        // Each button stands 5 further left than the one before it ends: the panel
+        // counts those 5 pixels too.
+        EXPECT_EQ(panel->Width(), 2 * m + 600 + 2 * 4 + 3 * 5);
+        ASSERT_EQ(panel->ButtonList().size(), 3u);
+        for (TOrvGlowButton* b : panel->ButtonList()) {
+            EXPECT_GE(b->Left(), 0);
+            EXPECT_LE(b->Left() + b->Width(), panel->Width());
+        }
+        EXPECT_EQ(panel->ButtonList()[2]->Left(), m) << "the leftmost starts at the margin";
+        EXPECT_EQ(panel->ButtonList()[0]->Left() + 200, panel->Width() - m - 5);
+    }
+}
+
+TEST(PreviewMenuLayout, APagedListKeepsEveryEntryClearOfBothArrows) {
+    TScenicGuard classic(false);
+    for (bool caption : {false, true})
+        for (int height = 12; height <= 40; ++height) {
+            TMenuFixture f;
+            for (int i = 0; i < 6; ++i) f.AddItem(L"Item");
+            auto* folder = f.AddItem(L"Folder");
+            folder->SetSubMenuItemHeight(height);
+            f.Menu->SetSubMenuItemHeight(height);
+            for (int i = 0; i < 30; ++i) {
+                folder->SubItems().Add()->SetTitle(L"S");
+                f.Menu->SubMenuItems().Add()->SetTitle(L"S");
+            }
+            if (caption) {
+                folder->SetSubMenuCaption(L"Recent");
+                f.Menu->SetSubMenuCaption(L"Recent");
+            }
+            TOrvPreviewMenuPanel* panel = f.Panel();
+            for (int shown : {-1, 6}) {
+                if (shown >= 0) panel->SetItemHot(shown, true);
+                ASSERT_EQ(panel->SubMenuItem(), shown);
+                TPreviewPaging paging = panel->Paging();
+                ASSERT_TRUE(paging.Active);
+                ASSERT_GT(paging.PageSize, 0);
+                TRect up = panel->ScrollUpRect(), down = panel->ScrollDownRect();
+                int entries = 0;
+                for (int k = 0; k < 30; ++k) {
+                    TRect r = panel->SubItemRect(k);
+                    if (r.IsEmpty()) continue;
+                    ++entries;
+                    EXPECT_GE(r.Top, up.Bottom)
+                        << "height " << height << ", caption " << caption << ", list " << shown << ", entry " << k;
+                    EXPECT_LE(r.Bottom, down.Top)
+                        << "height " << height << ", caption " << caption << ", list " << shown << ", entry " << k;
+                }
+                EXPECT_EQ(entries, paging.PageSize) << "every entry of the page is shown; height " << height;
+            }
+        }
+}
+
 TEST(PreviewMenuLayout, PagingAndScroller) {
-    // 10 entries, 4 to a page: three pages.
-    TPreviewPaging p = PreviewSubItemPaging(4 * 20 + 17, 0, 20, 10);
+    // 10 entries, 4 to a page: three pages. A page is the room between the arrows: the up
+    // arrow ends 11 below the area's top, the down arrow starts 12 above its bottom.
+    const TRect area{0, 0, 100, 4 * 20 + 23};
+    TPreviewPaging p = PreviewSubItemPaging(area, 0, 20, 10, false);
     EXPECT_TRUE(p.Active);
     EXPECT_EQ(p.PageSize, 4);
     EXPECT_EQ(p.Max, 2);
-    EXPECT_EQ(PreviewSubItemPaging(4 * 20 + 17, 0, 20, 8).Max, 1);
-    EXPECT_FALSE(PreviewSubItemPaging(200, 0, 20, 5).Active);
-    EXPECT_EQ(PreviewSubItemPaging(20, 0, 20, 5).Max, 0) << "no whole entry fits";
+    EXPECT_EQ(PreviewSubItemPaging(area, 0, 20, 8, false).Max, 1);
+    EXPECT_EQ(PreviewSubItemPaging({0, 0, 100, 4 * 20 + 22}, 0, 20, 10, false).PageSize, 3)
+        << "one pixel less and the fourth entry would touch the down arrow";
+    EXPECT_EQ(PreviewSubItemPaging(area, 0, 20, 10, true).PageSize, 3)
+        << "an item's list: its down arrow sits 4 higher";
+    EXPECT_FALSE(PreviewSubItemPaging({0, 0, 100, 200}, 0, 20, 5, false).Active);
+    EXPECT_EQ(PreviewSubItemPaging({0, 0, 100, 20}, 0, 20, 5, false).Max, 0) << "no whole entry fits";
 
     TMenuItemScroller s;
     s.SetMax(2);
@@ -90,7 +158,7 @@ TEST(PreviewMenuLayout, PagingAndScroller) {
     TOrvPreviewMenuPanel* panel = f.Panel();
     TPreviewPaging paging = panel->Paging();
     ASSERT_TRUE(paging.Active);
-    EXPECT_EQ(paging.PageSize, (panel->RightFrameRect().Height() - 17) / 20);
+    EXPECT_EQ(paging.PageSize, (panel->ScrollDownRect().Top - panel->ScrollUpRect().Bottom) / 20);
     EXPECT_FALSE(panel->SubItemRect(0).IsEmpty());
     EXPECT_TRUE(panel->SubItemRect(paging.PageSize).IsEmpty()) << "the next page has no rectangle";
     panel->ScrollSubItems(true);

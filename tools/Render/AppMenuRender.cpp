@@ -225,6 +225,39 @@ void PaintVistaBackground(TBitmap& bitmap) {
         [](TOrvPreviewMenuPanel&) {});
 }
 
+// Three bottom buttons wider than both columns: the sub-item area widens and every
+// button lies inside the panel, the leftmost at the margin.
+void PaintWideButtons(TBitmap& bitmap) {
+    PaintCustomMenu(
+        bitmap, psOffice2007Luna,
+        [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler&) {
+            for (const wchar_t* caption : {L"&New", L"&Open", L"&Save"}) menu.MenuItems().Add()->SetCaption(caption);
+            for (const wchar_t* caption : {L"Exit", L"Options", L"Help"}) {
+                auto* button = menu.Buttons().Add();
+                button->SetCaption(caption);
+                button->SetWidth(140);
+            }
+        },
+        [](TOrvPreviewMenuPanel&) {});
+}
+
+// An item's list whose second sub-item was chosen before: it shows the checked look.
+void PaintCheckedSubItem(TBitmap& bitmap) {
+    PaintCustomMenu(
+        bitmap, psOffice2007Luna,
+        [](TOrvPreviewMenu& menu, TOrvPreviewMenuOfficeStyler&) {
+            for (const wchar_t* caption : {L"&New", L"&Open"}) menu.MenuItems().Add()->SetCaption(caption);
+            auto* recent = menu.MenuItems().Add();
+            recent->SetCaption(L"&Recent");
+            for (const wchar_t* title : {L"1 Report.txt", L"2 Budget.xls", L"3 Letter.doc"})
+                recent->SubItems().Add()->SetTitle(title);
+            for (const wchar_t* caption : {L"&Print", L"&Close"}) menu.MenuItems().Add()->SetCaption(caption);
+            recent->FSubMenuItemIndex = 1;
+            menu.Buttons().Add()->SetCaption(L"Exit");
+        },
+        [](TOrvPreviewMenuPanel& panel) { panel.SetItemHot(2, true); });
+}
+
 }  // namespace
 
 std::vector<TRenderItem> AppMenuRenderItems() {
@@ -254,6 +287,10 @@ std::vector<TRenderItem> AppMenuRenderItems() {
         {L"AppMenuVistaBackground",
          L"TPreviewMenuVistaBackground: the frame record in its own colours (green bands, orange mirror, red outline)",
          460, 200, 1, PaintVistaBackground},
+        {L"AppMenuWideButtons", L"bottom buttons wider than both columns: all inside, the leftmost at the margin", 500,
+         150, 1, PaintWideButtons},
+        {L"AppMenuCheckedSubItem", L"an item's list with the sub-item chosen before in the checked look", 460, 200, 1,
+         PaintCheckedSubItem},
     };
 }
 
