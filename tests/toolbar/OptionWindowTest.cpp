@@ -279,6 +279,29 @@ TEST_F(OptionWindow, ClickingABorrowedButtonRunsItClosesTheWindowAndBringsItBack
     EXPECT_EQ(one->BoundsRect(), (TRect{3, 3, 43, 25}));
 }
 
+TEST_F(OptionWindow, ABorrowedGlowButtonMovesItsWindowAlongAndIsClickedThere) {
+    TBarScene s(90);
+    s.Button(L"One");
+    auto* glow = new TOrvGlowButton(s.F.Form.get());
+    glow->SetCaption(L"Glow");
+    glow->SetBounds(0, 0, 40, 22);
+    glow->SetParent(s.Bar);
+    ASSERT_TRUE(s.Bar->HiddenControls().Contains(glow));
+    int clicks = 0;
+    glow->OnClick = [&](TObject*) { ++clicks; };
+    s.Bar->ShowOptionWindow();
+    ASSERT_TRUE(Visible(s.Window()));
+    EXPECT_EQ(GetParent(glow->Handle()), s.Panel()->Handle()) << "its window is the panel's child";
+    EXPECT_TRUE(IsWindowVisible(glow->Handle()));
+    EXPECT_EQ(glow->BoundsRect(), (TRect{3, 3, 43, 25}));
+    ClickAt(glow, 20, 11);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(Visible(s.Window()));
+    EXPECT_EQ(GetParent(glow->Handle()), s.Bar->Handle()) << "back in the toolbar's window";
+    EXPECT_EQ(glow->Left(), 9) << "first after the grip: clicked last";
+    EXPECT_EQ(s.Bar->GetToolBarControlCount(), 2);
+}
+
 TEST_F(OptionWindow, ALongAddOrRemoveTextWidensBothItems) {
     TBarScene s(200);
     const std::wstring text = L"Add or remove the buttons of this toolbar and of its neighbours";
