@@ -38,11 +38,6 @@ bool IsMouseDown(uintptr_t message) {
 
 }  // namespace
 
-UINT CompactPassClickMessage() {
-    static const UINT message = RegisteredMessage(L"TBCompactPassClick");
-    return message;
-}
-
 // --- TCompactWindow -------------------------------------------------------------------------
 
 TCompactWindow::TCompactWindow(TOrvCustomToolBar* owner) : TForm(owner), FOwner(owner) {
@@ -127,15 +122,10 @@ void TCompactWindow::WindowTimer(UINT_PTR id) {
 }
 
 void TCompactWindow::HideTick() {
-    // Stopped here and never freed inside its own tick; the click goes on by a post,
-    // since it may leave compact mode and free this window.
+    // Stopped here and never freed inside its own tick.
     StopTimer(kHideTimer);
     FHideTimerRunning = false;
-    bool pass = std::exchange(FClickTaken, false);
-    POINT at = FClickPoint;
     HideWindow();
-    if (pass && FOwner->HandleAllocated())
-        PostMessageW(FOwner->Handle(), CompactPassClickMessage(), static_cast<WPARAM>(at.x), static_cast<LPARAM>(at.y));
 }
 
 bool TCompactWindow::MouseHook(uintptr_t message, intptr_t info) {
@@ -145,12 +135,11 @@ bool TCompactWindow::MouseHook(uintptr_t message, intptr_t info) {
     if (target == FHandle || IsChild(FHandle, target)) return false;
     // A window that may not go now lets the press through to its target untouched.
     if (!MayHide()) return false;
-    // A press outside: the window goes, and the press reaches its target only through
-    // the pass-on after hiding (so a button under it is pressed once, not twice).
-    FClickTaken = true;
-    FClickPoint = hook->pt;
     StartHideTimer();
-    return true;
+    // The button that opened the window closes it: a press reaching it would open the
+    // window again on its click. Every other press goes on to what lies under the pointer.
+    if (FDropDownButton && FDropDownButton->HandleAllocated() && target == FDropDownButton->Handle()) return true;
+    return false;
 }
 
 TPoint TCompactWindow::PlaceFor(TPoint anchor, TSize size, const TRect& workArea) {
@@ -378,18 +367,6 @@ int TOrvCustomToolBar::ExpandedWidth() {
         FCloneShrunk = true;
     }
     return FSelfClone->Width();
-}
-
-void TOrvCustomToolBar::PassClickOn(TPoint point) {
-    HWND under = WindowFromPoint({point.X, point.Y});
-    auto* glow = dynamic_cast<TOrvCustomGlowButton*>(TWinControl::FromHandle(under));
-    if (!glow || glow == FCompactBtn || !glow->CanFocus()) return;
-    // Same form only: a click on another program's window is not ours to repeat.
-    if (GetParentForm(glow) != GetParentForm(this)) return;
-    glow->SetFocus();
-    glow->Repaint();
-    if (glow->GetStyle() == bsCheck) glow->SetDown(!glow->GetDown());
-    glow->Click();  // may free this toolbar: nothing after it
 }
 
 }  // namespace orv

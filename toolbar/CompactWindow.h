@@ -1,9 +1,10 @@
 #pragma once
 // TCompactWindow: the borderless pop-up that shows the clone of a compacted toolbar
 // under its compact button. Owned by the compacted toolbar; owns the clone toolbar.
-// A click outside it while it shows is taken from its target, hides the window and is
-// then handed to the glow button under the pointer (posted, since the click may leave
-// compact mode and free this window), so one click closes it and presses that button.
+// A press outside it while it shows hides the window and goes on to whatever lies under
+// the pointer (a button, a tab, an edit box, the caption), so one click both closes the
+// window and does what it would have done; only a press on the compact button that
+// opened it is taken, as that button's click would open the window again.
 #include <memory>
 
 #include "framework/Forms.h"
@@ -15,9 +16,6 @@ namespace orv {
 class TOrvCustomToolBar;
 class TOrvCustomGlowButton;
 class TMinimizedRibbonWindow;
-
-// Posted to the compacted toolbar with the screen point of the click its window took.
-UINT CompactPassClickMessage();
 
 class TCompactWindow : public TForm {
 public:
@@ -35,7 +33,7 @@ public:
 
     // Sized to the clone, placed under the toolbar inside the work area and shown.
     void ShowUnder(TOrvCustomGlowButton* button);
-    // Hides at once (no click is passed on).
+    // Hides at once.
     void HideWindow();
 
     // Where the window goes for a toolbar whose bottom-left corner is at anchor
@@ -65,9 +63,6 @@ private:
     TOrvCustomGlowButton* FDropDownButton = nullptr;
     bool FHideOnDeActivate = true;
     bool FHideTimerRunning = false;
-    // A click outside was taken while the window showed; it is passed on after hiding.
-    bool FClickTaken = false;
-    POINT FClickPoint{};
     std::unique_ptr<TThreadHook> FMouseHook;
     // The minimized-ribbon pop-up the page shows in, kept from hiding while this shows,
     // and its own setting to give back.

@@ -10,11 +10,13 @@
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "hints/OrvHintInfo.h"
+#include "menus/OrvMenus.h"
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/ControlSelectorPanel.h"
 #include "toolbar/OptionSelectorWindow.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/ToolBarCustomizerLink.h"
@@ -143,10 +145,20 @@ void TOrvCustomToolBar::SetParent(TWinControl* parent) {
     UpdateCurrentStyler();
     for (TControl* c : FOTBControls)
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
+    SeparatorsOffAutoSize();
+}
+
+void TOrvCustomToolBar::SeparatorsOffAutoSize() {
+    if (!OnPage()) return;
+    for (TControl* c : FOTBControls)
+        if (auto* separator = dynamic_cast<TOrvToolBarSeparator*>(c)) separator->SetAutoSize(false);
 }
 
 void TOrvCustomToolBar::SetBounds(int left, int top, int width, int height) {
     bool sized = width != FWidth || height != FHeight;
+    // A length given from outside is the room adaptive hiding works with; the toolbar's
+    // own sizing goes past this setter.
+    if (sized && !FPositioning) FGivenLength = IsHorizontal() ? width : height;
     TCustomControl::SetBounds(left, top, width, height);
     if (sized && !FPositioning) PositionControls();
 }
@@ -177,9 +189,7 @@ void TOrvCustomToolBar::RegisterChild(TControl* control) {
     if (!FSeqControlList.Contains(control)) FSeqControlList.Add(control);
     control->FreeNotification(this);
     if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) HookGlowButton(glow);
-    // On a page the columns decide a separator's height, not the separator.
-    if (auto* separator = dynamic_cast<TOrvToolBarSeparator*>(control); separator && OnPage())
-        separator->SetAutoSize(false);
+    SeparatorsOffAutoSize();
     PositionControls();
 }
 
@@ -350,10 +360,8 @@ void TOrvCustomToolBar::ArrangeAdaptive() {
 }
 
 bool TOrvCustomToolBar::HideForRoom(int length) {
-    // Docked toolbars whose length is given to them (an auto-sized one grows to its
-    // controls instead); everything else shows every control.
-    bool adaptive =
-        FAutoArrangeButtons && !FAutoSize && !FFullSize && !OnPage() && FToolBarState == tsDocked && !FCompactBtn;
+    // Docked toolbars only; everything else shows every control.
+    bool adaptive = FAutoArrangeButtons && !FFullSize && !OnPage() && FToolBarState == tsDocked && !FCompactBtn;
     if (!adaptive) {
         bool had = !FLUHidedControls.Empty();
         FLUHidedControls.Clear();
@@ -363,12 +371,14 @@ bool TOrvCustomToolBar::HideForRoom(int length) {
     auto along = [horizontal](TControl* c) { return horizontal ? c->Width() : c->Height(); };
     auto shown = [this](TControl* c) { return c->GetVisible() && !FLUHidedControls.Contains(c); };
     int grip = GripX0();
+    // The room ends where the right-hand part starts (the handle, or its 4-pixel edge).
+    int handle = FShowRightHandle ? 14 : 4;
     int used = 0;
     for (TControl* c : FOTBControls)
         if (shown(c)) used += along(c);
     int before = FLUHidedControls.Count();
     // The far edge reaching into the right handle: the least recently used go first.
-    while (grip + used > length - 14) {
+    while (grip + used > length - handle) {
         TControl* victim = nullptr;
         for (int i = FRUControls.Count() - 1; i >= 0 && !victim; --i)
             if (shown(FRUControls[i]) && !IsSeparator(FRUControls[i])) victim = FRUControls[i];
@@ -397,7 +407,7 @@ bool TOrvCustomToolBar::HideForRoom(int length) {
             TControl* last = FLUHidedControls[FLUHidedControls.Count() - 1];
             // One the option window shows stays there until the window hides.
             if (last->Parent() != this) break;
-            if (length - 14 - grip - used < along(last)) break;
+            if (length - handle - grip - used < along(last)) break;
             FLUHidedControls.Delete(FLUHidedControls.Count() - 1);
             used += along(last);
         }
@@ -455,15 +465,20 @@ void TOrvCustomToolBar::WndProc(TMessage& message) {
         case CM_VISIBLECHANGED:
             TCustomControl::WndProc(message);
             return;
+        case CM_FOCUSCHANGED: {
+            // Every control of the window hears where the focus went: active while it is
+            // on the toolbar or on one of its controls.
+            bool inside = false;
+            for (TControl* c = reinterpret_cast<TWinControl*>(message.LParam); c && !inside; c = c->Parent())
+                inside = c == this;
+            SetActive(inside);
+            break;
+        }
         case WM_ORV_PARENTBACKGROUNDKEY:
             message.Result =
                 message.LParam && BackgroundKeyFor(*reinterpret_cast<TParentBackgroundQuery*>(message.LParam));
             return;
         default:
-            if (message.Msg == CompactPassClickMessage()) {
-                PassClickOn({static_cast<int>(message.WParam), static_cast<int>(message.LParam)});
-                return;
-            }
             if (message.Msg == CompactWinHideMessage()) {
                 // The form repaints its menu after the window went: one pixel up and back.
                 if (TForm* form = GetParentForm(this)) {
@@ -494,12 +509,18 @@ int TOrvCustomToolBar::ControlsY0() const {
 
 void TOrvCustomToolBar::PositionControls() {
     if (IsLoading() || FUpdateCount > 0 || FPositioning || IsDestroying() || !FCurrentToolBarStyler) return;
+    bool floating = FToolBarState == tsFloating;
     if (!FAutoPositionControls && !FAutoSize) return;
     FPositioning = true;
     FInternalControlPositioning = true;
     try {
-        HideForRoom(IsHorizontal() ? FWidth : FHeight);
-        if (FAutoPositionControls) {
+        // An auto-sized toolbar grows to its controls unless it was given less room.
+        HideForRoom(FAutoSize ? FGivenLength : IsHorizontal() ? FWidth : FHeight);
+        UpdateLengths();
+        FFloatingRowCount = 1;
+        if (FAutoPositionControls && floating) {
+            PositionFloating();
+        } else if (FAutoPositionControls) {
             if (OnPage() && !FAutoSize)
                 PositionFlow();
             else if (OnPage() && IsHorizontal())
@@ -535,14 +556,14 @@ void TOrvCustomToolBar::AlignControls(TControl* control, TRect& rect) {
 }
 
 void TOrvCustomToolBar::PositionFlow() {
-    // Lines of controls; a control that does not fit starts a new line below.
-    int x = 2, y = 0, lineHeight = 0;
+    // A control that does not fit goes one of its own heights lower, right of the
+    // earlier controls taller than it: small controls stack beside a tall one.
+    int x = 2, y = 0;
     std::vector<TControl*> placed;
     for (TControl* c : FOTBControls) {
         if (!c->GetVisible()) continue;
         if (FWidth - x - 2 < c->Width() && !placed.empty()) {
-            y += lineHeight;
-            lineHeight = 0;
+            y += c->Height();
             x = 2;
             for (TControl* p : placed)
                 if (p->Height() > c->Height()) x = std::max(x, p->Left() + p->Width());
@@ -550,7 +571,6 @@ void TOrvCustomToolBar::PositionFlow() {
         if (c->Left() != x || c->Top() != y) c->SetBounds(x, y, c->Width(), c->Height());
         placed.push_back(c);
         x += c->Width();
-        lineHeight = std::max(lineHeight, c->Height());
     }
 }
 
@@ -611,15 +631,96 @@ void TOrvCustomToolBar::PositionLine(int x0, int y0) {
     }
 }
 
+void TOrvCustomToolBar::UpdateLengths() {
+    // A page sets its toolbars' height; a compact toolbar keeps what it had.
+    if (OnPage() || FCompactBtn) return;
+    bool along = IsHorizontal() || FToolBarState == tsFloating;
+    int longest = 0, thickest = 0;
+    for (TControl* c : FOTBControls) {
+        if (!c->GetVisible()) continue;
+        longest = std::max(longest, along ? c->Width() : c->Height());
+        if (!IsSeparator(c)) thickest = std::max(thickest, along ? c->Height() : c->Width());
+    }
+    // Never so short that the longest control sticks out of a floating row.
+    FMinLength = std::max(kMinLength, 2 + longest + 2);
+    FSizeAtDock = std::max(26, thickest + 4);
+}
+
+int TOrvCustomToolBar::FloatingWrapWidth(const std::vector<TControl*>& shown) const {
+    if (FFloatingRows <= 1) return INT_MAX;
+    auto rowsAt = [&shown](int width) {
+        int rows = 1, x = 2;
+        for (TControl* c : shown) {
+            if (x > 2 && width - x - 2 < c->Width()) {
+                ++rows;
+                x = 2;
+            }
+            x += c->Width();
+        }
+        return rows;
+    };
+    int oneRow = 2 + 2;
+    for (TControl* c : shown) oneRow += c->Width();
+    // The narrowest width that needs no more rows than asked for.
+    for (int width = FMinLength; width < oneRow; ++width)
+        if (rowsAt(width) <= FFloatingRows) return width;
+    return std::max(FMinLength, oneRow);
+}
+
+void TOrvCustomToolBar::PositionFloating() {
+    // Left to right under the caption; with several rows the controls wrap, each row
+    // FSizeAtDock lower.
+    std::vector<TControl*> shown;
+    for (TControl* c : FOTBControls) {
+        if (c->Parent() != this) continue;  // lent to the option window
+        if (c->GetVisible()) {
+            shown.push_back(c);
+        } else if (c->Parent() == this) {
+            c->SetBounds(c->Left(), FHeight + 2, c->Width(), c->Height());
+        }
+    }
+    // An auto-sized toolbar takes the width the rows need; otherwise its own width decides.
+    const int wrap = !FAutoSize && FFloatingRows > 1 ? FWidth : FloatingWrapWidth(shown);
+    const int y0 = FCaptionHeight + 2;
+    int x = 2, row = 0;
+    for (TControl* c : shown) {
+        if (x > 2 && wrap - x - 2 < c->Width()) {
+            ++row;
+            x = 2;
+        }
+        int y = y0 + row * FSizeAtDock;
+        if (c->Left() != x || c->Top() != y) c->SetBounds(x, y, c->Width(), c->Height());
+        x += c->Width();
+    }
+    FFloatingRowCount = row + 1;
+}
+
+void TOrvCustomToolBar::UpdateFloatingSize() {
+    // The bounding size of the rows: at least FMinLength wide, a caption and FSizeAtDock
+    // per row high.
+    int right = 0, sum = 0;
+    for (TControl* c : FOTBControls) {
+        if (!c->GetVisible()) continue;
+        right = std::max(right, c->Left() + c->Width());
+        sum += c->Width();
+    }
+    FMaxLength = std::max(FMinLength, 2 + sum + 2);
+    int w = std::max(FMinLength, right + 2);
+    int h = FCaptionHeight + FFloatingRowCount * FSizeAtDock;
+    if (w != FWidth || h != FHeight) TCustomControl::SetBounds(FLeft, FTop, w, h);
+}
+
 TSize TOrvCustomToolBar::PreferredSize() {
     bool horizontal = IsHorizontal() || FToolBarState == tsFloating;
     int indicator = FToolBarState == tsFloating ? 2 : (FShowRightHandle ? 14 : 4);
     int lastEdge = -1, sum = 0, thick = 0, visible = 0;
     for (TControl* c : FOTBControls) {
-        if (!c->GetVisible() || FLUHidedControls.Contains(c)) continue;
+        if (!c->GetVisible()) continue;
+        // The full length counts the controls hidden for lack of room as well.
+        sum += horizontal ? c->Width() : c->Height();
+        if (FLUHidedControls.Contains(c)) continue;
         ++visible;
         lastEdge = std::max(lastEdge, horizontal ? c->Left() + c->Width() : c->Top() + c->Height());
-        sum += horizontal ? c->Width() : c->Height();
         if (!IsSeparator(c)) thick = std::max(thick, horizontal ? c->Height() : c->Width());
     }
     int length;
@@ -640,10 +741,23 @@ TSize TOrvCustomToolBar::PreferredSize() {
 
 void TOrvCustomToolBar::UpdateSize() {
     if (!FAutoSize || FFullSize || FCompactBtn) return;
+    if (FToolBarState == tsFloating) {
+        UpdateFloatingSize();
+        return;
+    }
     TSize size = PreferredSize();
     // A page gives its toolbars their height; elsewhere the toolbar takes its thickness.
     bool page = OnPage();
     int w = size.cx, h = page && IsHorizontal() ? FHeight : size.cy;
+    if (!page) {
+        // Between its preferred and its full length a docked toolbar keeps the length it
+        // was given (controls hidden for lack of room leave that room to the handle).
+        bool horizontal = IsHorizontal();
+        int preferred = horizontal ? size.cx : size.cy;
+        int now = horizontal ? FWidth : FHeight;
+        int length = now < preferred || now > FMaxLength ? preferred : now;
+        (horizontal ? w : h) = length;
+    }
     if (InCompactWindow() && FSelfClone) h = FSelfClone->Height();
     if (w == FWidth && h == FHeight) return;
     bool widthChanged = w != FWidth;
@@ -655,6 +769,7 @@ void TOrvCustomToolBar::UpdateSize() {
 void TOrvCustomToolBar::SetPosition(TDockAlign value) {
     if (FPosition == value) return;
     FPosition = value;
+    FGivenLength = INT_MAX;  // given along the other axis
     bool horizontal = IsHorizontalAlign(value);
     // A toolbar whose size is given from outside (AutoSize off) keeps its bounds.
     auto setLength = [&] {
@@ -691,7 +806,19 @@ void TOrvCustomToolBar::SetPosition(TDockAlign value) {
 void TOrvCustomToolBar::SetToolBarState(TToolBarState value) {
     if (FToolBarState == value) return;
     FToolBarState = value;
+    FGivenLength = INT_MAX;
     if (value == tsFloating) FLocked = false;
+    // Controls that size to the toolbar (to a floating row, or to the docked thickness)
+    // size again, then the toolbar positions once.
+    ++FUpdateCount;
+    try {
+        for (TControl* c : FOTBControls)
+            if (auto* control = dynamic_cast<TOrvCustomToolBarControl*>(c)) control->HostShapeChanged();
+    } catch (...) {
+        --FUpdateCount;
+        throw;
+    }
+    --FUpdateCount;
     PositionControls();
 }
 
@@ -740,17 +867,43 @@ void TOrvCustomToolBar::UpdateCurrentStyler() {
     Invalidate();
 }
 
+void TOrvCustomToolBar::ApplyStylerTo(TControl* control) {
+    if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) {
+        glow->SetAppearance(FCurrentToolBarStyler->GlowButtonAppearance());
+    } else if (auto* styled = dynamic_cast<IZemStyle*>(control)) {
+        auto* office = dynamic_cast<TOrvToolBarOfficeStyler*>(FCurrentToolBarStyler);
+        if (office && FCurrentToolBarStyler->GetZemStyle() != tsCustom)
+            styled->SetComponentStyle(FCurrentToolBarStyler->GetZemStyle());
+    }
+}
+
 void TOrvCustomToolBar::ApplyStylerToControls() {
     for (TControl* c : FOTBControls) {
-        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) {
-            glow->SetAppearance(FCurrentToolBarStyler->GlowButtonAppearance());
-        } else if (auto* styled = dynamic_cast<IZemStyle*>(c)) {
-            auto* office = dynamic_cast<TOrvToolBarOfficeStyler*>(FCurrentToolBarStyler);
-            if (office && FCurrentToolBarStyler->GetZemStyle() != tsCustom)
-                styled->SetComponentStyle(FCurrentToolBarStyler->GetZemStyle());
-        }
+        ApplyStylerTo(c);
+        if (auto* container = dynamic_cast<TOrvToolBarContainer*>(c); container && container->GetOrvToolBar() == this)
+            for (int i = 0; i < container->ControlCount(); ++i) ApplyStylerTo(container->Controls(i));
     }
     if (FCompactBtn) FCompactBtn->SetAppearance(FCurrentToolBarStyler->CompactGlowButtonAppearance());
+}
+
+void TOrvCustomToolBar::ApplyMenuStyler() {
+    menus::TCustomOrvMenuStyler* menuStyler = FCurrentToolBarStyler->CurrentOrvMenuStyler();
+    auto give = [menuStyler](TPopupMenu* menu) {
+        if (auto* styled = dynamic_cast<TOrvPopupMenu*>(menu)) styled->SetMenuStyler(menuStyler);
+    };
+    give(FOptionMenu);
+    for (TControl* c : FOTBControls) {
+        auto* button = dynamic_cast<TOrvCustomToolBarButton*>(c);
+        if (!button) continue;
+        give(button->GetDropDownMenu());
+        // A menu button paints from the menu styler's root item.
+        if (button->IsMenuButton()) button->Invalidate();
+    }
+}
+
+void TOrvCustomToolBar::RelayoutContainers() {
+    for (TControl* c : FOTBControls)
+        if (auto* container = dynamic_cast<TOrvToolBarContainer*>(c)) container->Relayout();
 }
 
 void TOrvCustomToolBar::ApplyStylerChange(int code) {
@@ -758,6 +911,8 @@ void TOrvCustomToolBar::ApplyStylerChange(int code) {
     SetColor(FCurrentToolBarStyler->Color().GetColor());
     if (code == scStyle || code == scGlowButton) ApplyStylerToControls();
     if (code == scDragGrip) PositionControls();
+    if (code == scMenuStyler && !IsLoading()) ApplyMenuStyler();
+    RelayoutContainers();
     Invalidate();
 }
 
@@ -946,6 +1101,17 @@ void TOrvCustomToolBar::MouseLeave() {
     }
 }
 
+void TOrvCustomToolBar::SetActive(bool value) {
+    if (FActive == value) return;
+    FActive = value;
+    // The active look is the hot one on a page: its background shows through the controls.
+    if (OnPage()) InvalidateWithBackgroundControls();
+}
+
+bool TOrvCustomToolBar::HotLook() const {
+    return FHot || (FActive && GetEnabled() && OnPage());
+}
+
 void TOrvCustomToolBar::StartGlow(int step) {
     FTimeInc = step;
     if (FCurrentToolBarStyler->ColorHot().GetColor() == clNone) {
@@ -1043,16 +1209,28 @@ TOrvToolBarContainer::~TOrvToolBarContainer() = default;
 void TOrvToolBarContainer::SetOrvToolBar(TOrvCustomToolBar* value) {
     if (FOrvToolBar == value) return;
     FOrvToolBar = value;
-    if (!value) return;
-    value->FreeNotification(this);
-    for (int i = 0; i < ControlCount(); ++i) {
-        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(Controls(i))) {
-            glow->OnInternalClick = [value](TObject* sender) {
-                value->AfterButtonClick(static_cast<TControl*>(sender));
-            };
-            glow->SetAppearance(value->CurrentToolBarStyler()->GlowButtonAppearance());
+    if (value) value->FreeNotification(this);
+    // Children that were here before the toolbar take it now.
+    for (int i = 0; i < ControlCount(); ++i) ApplyToolBarTo(Controls(i));
+    Invalidate();
+}
+
+void TOrvToolBarContainer::ApplyToolBarTo(TControl* control) {
+    TOrvCustomToolBar* bar = FOrvToolBar;
+    if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) {
+        if (bar) {
+            glow->OnInternalClick = [bar](TObject* sender) { bar->AfterButtonClick(static_cast<TControl*>(sender)); };
+        } else {
+            glow->OnInternalClick = nullptr;
         }
     }
+    if (auto* toolBarControl = dynamic_cast<TOrvCustomToolBarControl*>(control)) toolBarControl->SetContainerToolBar(bar);
+    if (bar) bar->ApplyStylerTo(control);
+}
+
+void TOrvToolBarContainer::Relayout() {
+    Realign();
+    KeepChildrenInside();
     Invalidate();
 }
 
@@ -1108,11 +1286,7 @@ void TOrvToolBarContainer::KeepChildrenInside() {
 void TOrvToolBarContainer::WndProc(TMessage& message) {
     TCustomControl::WndProc(message);
     if (message.Msg == CM_CONTROLCHANGE && message.LParam) {
-        auto* glow = dynamic_cast<TOrvCustomGlowButton*>(reinterpret_cast<TControl*>(message.WParam));
-        if (glow && FOrvToolBar) {
-            TOrvCustomToolBar* bar = FOrvToolBar;
-            glow->OnInternalClick = [bar](TObject* sender) { bar->AfterButtonClick(static_cast<TControl*>(sender)); };
-        }
+        if (FOrvToolBar) ApplyToolBarTo(reinterpret_cast<TControl*>(message.WParam));
         KeepChildrenInside();
     }
 }

@@ -6,6 +6,7 @@
 // Colours and fonts come from the linked styler, else from the owned internal one.
 // Owns its internal styler, persistence record and, while compact, the compact button
 // and window (whose clone holds the controls). Links (styler, images, menus) are not owned.
+#include <climits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -164,8 +165,12 @@ public:
     // Preferred length and thickness without applying them.
     TSize PreferredSize();
     int MaxLength() const { return FMaxLength; }
-    // Thickness when docked (the row height when floating).
+    // The shortest length: 60, or the longest control with its margins when that is more.
+    int MinLength() const { return FMinLength; }
+    // Thickness when docked without a caption bar (the row height when floating).
     int SizeAtDock() const { return FSizeAtDock; }
+    // Rows the controls of a floating toolbar take (FloatingRows, fewer when they fit).
+    int FloatingRowCount() const { return FFloatingRowCount; }
 
     // --- styler ----------------------------------------------------------------------------
     TCustomOrvToolBarStyler* GetToolBarStyler() const { return FToolBarStyler; }
@@ -176,6 +181,9 @@ public:
     // The button appearance toolbar buttons paint with when they follow the styler.
     TButtonAppearance& ButtonAppearance() { return FCurrentToolBarStyler->ButtonAppearance(); }
     void ApplyStylerChange(int code) override;
+    // A glow button gets the styler's glow look, a style-interface control its style
+    // (the toolbar's own controls and those of its containers).
+    void ApplyStylerTo(TControl* control);
     void ToolBarStylerDestroying(TCustomOrvToolBarStyler* styler) override;
 
     // --- menu tracking (the menu bar fills these in) ----------------------------------
@@ -380,6 +388,10 @@ public:
     bool GlowRunning() const {
         return FGlowRunning;
     }
+    // The focus is on the toolbar or on a control in it.
+    bool Active() const {
+        return FActive;
+    }
     bool OptionHot() const {
         return FOptionHot;
     }
@@ -428,16 +440,33 @@ private:
     TGDIPPicture* OptionPictureToPaint() const;
     // The kept face of the toolbar's own paint; null when it paints directly.
     std::shared_ptr<const TFace> KeptFace();
-    // Passes the click a compact window took on to the glow button at point (screen).
-    void PassClickOn(TPoint point);
     void RegisterChild(TControl* control);
     void UnregisterChild(TControl* control);
     void HookGlowButton(TOrvCustomGlowButton* button);
     void PositionPageControls(int x0, int y0);
     void PositionFlow();
     void PositionLine(int x0, int y0);
+    void PositionFloating();
+    // The width at which the visible controls wrap into at most FloatingRows rows.
+    int FloatingWrapWidth(const std::vector<TControl*>& shown) const;
+    // FMinLength and FSizeAtDock from the visible controls.
+    void UpdateLengths();
     void UpdateSize();
+    void UpdateFloatingSize();
     void ApplyStylerToControls();
+    // Styled drop-down and option menus take the styler's current menu styler.
+    void ApplyMenuStyler();
+    void RelayoutContainers();
+    // On a page the columns decide a separator's height, not the separator.
+    void SeparatorsOffAutoSize();
+    void SetActive(bool value);
+    // The look of the tab group whose page is active and holds this toolbar; null when
+    // the toolbar is not on such a page.
+    const TGroupAppearance* ActiveGroupLook() const;
+    // The hover rule: hot, or active and enabled on a page.
+    bool HotLook() const;
+    // Scenic mode on a page of a pager whose glass drawing is active: the glass border.
+    bool GlassBorder() const;
     void UpdateCurrentStyler();
     void StartGlow(int step);
     void GlowTick();
@@ -512,9 +541,14 @@ private:
     TToolBarState FToolBarState = tsDocked;
 
     int FDragGripWidth = 7;
+    static constexpr int kMinLength = 60;
     int FSizeAtDock = 26;
-    int FMinLength = 60;
-    int FMaxLength = 60;
+    int FMinLength = kMinLength;
+    int FMaxLength = kMinLength;
+    int FFloatingRowCount = 1;
+    // The length the toolbar was last given from outside (a dock row, a caller's
+    // SetBounds): an auto-sized toolbar hides controls only when this is too short.
+    int FGivenLength = INT_MAX;
     int FUpdateCount = 0;
     // Kept faces told to transparent children and the serials that name them.
     TFaceSerials FFaceSerials;
@@ -581,6 +615,11 @@ class TOrvToolBarContainer : public TCustomControl {
 public:
     ORV_CLASS_NAME(TOrvToolBarContainer)
     explicit TOrvToolBarContainer(TComponent* owner);
+
+    // Aligns and keeps the children inside again and repaints (after a styler change).
+    void Relayout();
+    // The toolbar's styler look for one child (glow look, style, toolbar link).
+    void ApplyToolBarTo(TControl* control);
 
     TOrvCustomToolBar* GetOrvToolBar() const { return FOrvToolBar; }
     void SetOrvToolBar(TOrvCustomToolBar* value);

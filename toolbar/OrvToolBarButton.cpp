@@ -86,11 +86,16 @@ void TOrvCustomToolBarControl::SetParent(TWinControl* parent) {
         return;
     }
     TOrvCustomToolBar* toolBar = dynamic_cast<TOrvCustomToolBar*>(parent);
-    if (auto* container = dynamic_cast<TOrvToolBarContainer*>(parent)) toolBar = container->GetOrvToolBar();
+    auto* container = dynamic_cast<TOrvToolBarContainer*>(parent);
     auto* quick = dynamic_cast<IQuickAccessToolBar*>(parent);
-    if (toolBar != FOrvToolBar || quick != FOrvQuickAccessToolBar) Detach();
+    // Leaving a toolbar's own list for a container of that toolbar is leaving it too.
+    bool registered = FOrvToolBar && FOrvToolBar->IndexOfToolBarControl(this) >= 0;
+    if (toolBar != FOrvToolBar || quick != FOrvQuickAccessToolBar || (container && registered)) Detach();
     TGraphicControl::SetParent(parent);
-    if (toolBar) {
+    if (container) {
+        // The container is the toolbar's control; what sits in it only links to the toolbar.
+        SetContainerToolBar(container->GetOrvToolBar());
+    } else if (toolBar) {
         FOrvToolBar = toolBar;
         if (toolBar->IndexOfToolBarControl(this) < 0) toolBar->AddToolBarControl(this);
         if (toolBar->IndexOfToolBarControl(this) < 0) {
@@ -107,6 +112,21 @@ void TOrvCustomToolBarControl::SetParent(TWinControl* parent) {
         }
     }
     ParentChanged();
+}
+
+void TOrvCustomToolBarControl::SetContainerToolBar(TOrvCustomToolBar* toolBar) {
+    if (FOrvToolBar == toolBar) return;
+    FOrvToolBar = toolBar;
+    if (!toolBar) return;
+    FreeNotification(toolBar);
+    SetPosition(toolBar->GetPosition());
+    ParentChanged();
+    Invalidate();
+}
+
+void TOrvCustomToolBarControl::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FOrvToolBar) FOrvToolBar = nullptr;
 }
 
 void TOrvCustomToolBarControl::SetPosition(TDockAlign value) {
@@ -716,15 +736,21 @@ void TOrvCustomToolBarButton::AdjustSize() {
     in.DropDownWidth = FDropDownSectWidth;
     in.Position = FGlyphPosition;
     TSize sums = ToolButtonAutoSize(in);
-    bool floating = FOrvToolBar && FOrvToolBar->GetToolBarState() == tsFloating;
-    bool applyAcross = in.QuickAccess || floating || (FOrvToolBar && FOrvToolBar->GetAutoPositionControls());
+    // In a toolbar container the button keeps to its own sums: the toolbar's thickness
+    // is not the container's.
+    TOrvCustomToolBar* bar = FOrvToolBar && Parent() == FOrvToolBar ? FOrvToolBar : nullptr;
+    bool floating = bar && bar->GetToolBarState() == tsFloating;
+    bool applyAcross = in.QuickAccess || floating || (bar && bar->GetAutoPositionControls()) ||
+                       (FOrvToolBar && !bar);
     int across = sums.cy;
-    if (FOrvToolBar && (Horizontal() || Rotated())) {
+    if (bar && (Horizontal() || Rotated())) {
         // Across the toolbar: its height, or its width for a button turned with a vertical
         // toolbar (raising a turned button to the toolbar's height would make it as wide
         // as the toolbar is long).
-        int inner = (Rotated() ? FOrvToolBar->Width() : FOrvToolBar->Height()) - 4;
-        if (FOrvToolBar->GetShowCaption()) inner -= FOrvToolBar->GetCaptionHeight();
+        int inner = (Rotated() ? bar->Width() : bar->Height()) - 4;
+        if (bar->GetShowCaption()) inner -= bar->GetCaptionHeight();
+        // Floating, the toolbar is a caption over rows: a row is as thick as when docked.
+        if (floating) inner = bar->SizeAtDock() - 4;
         across = std::max(across, inner);
     } else if (FOrvQuickAccessToolBar) {
         across = std::max(across, FOrvQuickAccessToolBar->QuickAccessControl()->ClientHeight() - 1);
@@ -733,13 +759,13 @@ void TOrvCustomToolBarButton::AdjustSize() {
     if (Rotated()) {
         // The sums run down the toolbar: the along size is the height.
         int width = across;
-        if (floating) width = std::max(width, FOrvToolBar->SizeAtDock() - 4);
+        if (floating) width = std::max(width, bar->SizeAtDock() - 4);
         SetBounds(FLeft, FTop, applyAcross ? width : FWidth, sums.cx);
     } else {
         SetBounds(FLeft, FTop, sums.cx, applyAcross ? across : FHeight);
     }
     // The toolbar places its controls by their sizes: a new size moves the ones after it.
-    if (FOrvToolBar && (FWidth != oldWidth || FHeight != oldHeight)) FOrvToolBar->ControlResized(this);
+    if (bar && (FWidth != oldWidth || FHeight != oldHeight)) bar->ControlResized(this);
 }
 
 void TOrvCustomToolBarButton::BuildShade() {

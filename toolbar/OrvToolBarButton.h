@@ -60,8 +60,14 @@ public:
     void SetOrvToolBar(TOrvCustomToolBar* value);
     IQuickAccessToolBar* GetOrvQuickAccessToolBar() const { return FOrvQuickAccessToolBar; }
     void SetOrvQuickAccessToolBar(IQuickAccessToolBar* value);
-    // A toolbar, toolbar container or quick access toolbar as parent links to it.
+    // A toolbar, toolbar container or quick access toolbar as parent links to it; in a
+    // container the control links to the container's toolbar and stays in the container.
     void SetParent(TWinControl* parent) override;
+    // The toolbar of the container this control sits in (null: none).
+    void SetContainerToolBar(TOrvCustomToolBar* toolBar);
+    // The toolbar became floating or docked: sizes that follow its shape are set again.
+    void HostShapeChanged() { ParentChanged(); }
+    void Notification(TComponent* component, TOperation operation) override;
 
     TDockAlign GetPosition() const { return FPosition; }
     void SetPosition(TDockAlign value);

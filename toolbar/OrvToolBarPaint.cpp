@@ -18,6 +18,7 @@
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
+#include "toolbar/PagerPaint.h"
 
 namespace orv {
 
@@ -65,7 +66,30 @@ void FillSolid(TCanvas& c, const TRect& r, TColor color) {
     c.FillRect(r);
 }
 
+// One colour fills a rectangle; two make a stepped gradient (inset variant).
+void FillBand(TCanvas& c, const TRect& r, TColor from, TColor to, int steps, bool horizontal) {
+    if (from == clNone) return;
+    if (to == clNone || from == to)
+        FillSolid(c, r, from);
+    else
+        DrawGradient(c, from, to, std::max(1, steps), r, horizontal, gvInsetFarEdge);
+}
+
 }  // namespace
+
+const TGroupAppearance* TOrvCustomToolBar::ActiveGroupLook() const {
+    // The clone in a compact window looks like the toolbar it stands for.
+    if (FIsClone) return FSelfClone ? FSelfClone->ActiveGroupLook() : nullptr;
+    TOrvPage* page = Page();
+    TOrvToolBarPager* pager = page ? page->OwningPager() : nullptr;
+    if (!pager) return nullptr;
+    int index = pager->IndexOfPage(page->IsClone() ? page->CloneOf() : page);
+    if (index < 0 || index != pager->GetActivePageIndex()) return nullptr;
+    int group = pager->TabGroups().GroupOfPage(index);
+    if (group < 0) return nullptr;
+    const TTabGroupItem* item = pager->TabGroups().Items(group);
+    return item->GetDefaultAppearance() ? &FCurrentToolBarStyler->GroupAppearance() : &item->GroupAppearance();
+}
 
 TRect TOrvCustomToolBar::GetCaptionRect() const {
     TRect client{0, 0, FWidth, FHeight};
@@ -133,6 +157,21 @@ void TOrvCustomToolBar::Paint() {
 
 namespace {
 
+// The active tab group's look as the toolbar paints it (a group's own record may change
+// without the styler hearing of it).
+struct TGroupLookKey {
+    TColor Border = 0, BorderHot = 0, Color = 0, ColorTo = 0, ColorHot = 0, ColorHotTo = 0;
+    int Steps = 0, Direction = 0;
+    TColor Caption = 0, CaptionTo = 0, CaptionText = 0, CaptionBorder = 0;
+    TColor CaptionHot = 0, CaptionHotTo = 0, CaptionTextHot = 0, GroupBorder = 0;
+
+    auto Tie() const {
+        return std::tie(Border, BorderHot, Color, ColorTo, ColorHot, ColorHotTo, Steps, Direction, Caption, CaptionTo,
+                        CaptionText, CaptionBorder, CaptionHot, CaptionHotTo, CaptionTextHot, GroupBorder);
+    }
+    friend bool operator==(const TGroupLookKey&, const TGroupLookKey&) = default;
+};
+
 // Every input of a toolbar's own paint that the styler does not announce: the face
 // cache's key. The styler comes in by identity (its changes move the face generation on).
 struct TToolBarFace {
@@ -181,6 +220,14 @@ struct TToolBarFace {
     TColor HandleFrameDown = 0;
     bool DragGripImage = false;
     bool RightHandleImage = false;
+    bool Active = false;
+    int FloatingRows = 0;
+    int SizeAtDock = 0;
+    bool BackGroundImage = false;
+    int BackGroundDisplay = 0;
+    bool GlassDrawing = false;
+    const void* Group = nullptr;
+    TGroupLookKey GroupLook;
 
     auto Tie() const {
         return std::tie(Styler, Width, Height, Top, State, Page, Horizontal, LeftDocked, FullSize, CaptionPosition,
@@ -189,7 +236,8 @@ struct TToolBarFace {
                         RightHandleHot, RightHandleDown, Hot, GlowRunning, StepHover, OptionHot, OptionDown,
                         OptionTimerRunning, OptionStepHover, OptionStepPush, OptionHoverInc, OptionPushInc, Enabled,
                         OptionPicture, OptionVersion, HandleFrame, HandleFrameHot, HandleFrameDown, DragGripImage,
-                        RightHandleImage);
+                        RightHandleImage, Active, FloatingRows, SizeAtDock, BackGroundImage, BackGroundDisplay,
+                        GlassDrawing, Group, GroupLook);
     }
 };
 
@@ -244,6 +292,34 @@ std::shared_ptr<const TFace> TOrvCustomToolBar::KeptFace() {
     k.HandleFrameDown = s.ButtonAppearance().GetBorderDownColor();
     k.DragGripImage = !s.DragGripImage().Empty();
     k.RightHandleImage = !s.RightHandleImage().Empty();
+    k.Active = FActive;
+    k.FloatingRows = FFloatingRowCount;
+    k.SizeAtDock = FSizeAtDock;
+    k.BackGroundImage = !s.BackGround().Empty();
+    k.BackGroundDisplay = s.GetBackGroundDisplay();
+    k.GlassDrawing = GlassBorder();
+    if (const TGroupAppearance* g = ActiveGroupLook()) {
+        const TToolBarAppearance& t = g->ToolBarAppearance();
+        const TCaptionAppearance& ca = g->CaptionAppearance();
+        k.Group = g;
+        TGroupLookKey& l = k.GroupLook;
+        l.Border = t.GetBorderColor();
+        l.BorderHot = t.GetBorderColorHot();
+        l.Color = t.Color().GetColor();
+        l.ColorTo = t.Color().GetColorTo();
+        l.ColorHot = t.ColorHot().GetColor();
+        l.ColorHotTo = t.ColorHot().GetColorTo();
+        l.Steps = t.Color().GetSteps();
+        l.Direction = t.Color().GetDirection();
+        l.Caption = ca.GetCaptionColor();
+        l.CaptionTo = ca.GetCaptionColorTo();
+        l.CaptionText = ca.GetCaptionTextColor();
+        l.CaptionBorder = ca.GetCaptionBorderColor();
+        l.CaptionHot = ca.GetCaptionColorHot();
+        l.CaptionHotTo = ca.GetCaptionColorHotTo();
+        l.CaptionTextHot = ca.GetCaptionTextColorHot();
+        l.GroupBorder = g->GetBorderColor();
+    }
     return SharedFaceCache().Get(k, FWidth, FHeight, [this](TFace&, HDC faceDC) { DrawToolBar(faceDC); });
 }
 
@@ -275,6 +351,13 @@ bool TOrvCustomToolBar::BackgroundKeyFor(TParentBackgroundQuery& query) {
     return true;
 }
 
+bool TOrvCustomToolBar::GlassBorder() const {
+    if (!ScenicRibbonMode) return false;
+    TOrvPage* page = Page();
+    TOrvToolBarPager* pager = page ? page->OwningPager() : nullptr;
+    return pager && pager->IsAeroVista() && pager->GlassDrawing();
+}
+
 void TOrvCustomToolBar::DrawToolBar(HDC dc) {
     TCanvas c;
     c.SetHandle(dc);
@@ -283,48 +366,67 @@ void TOrvCustomToolBar::DrawToolBar(HDC dc) {
     bool floating = FToolBarState == tsFloating;
     bool horizontal = IsHorizontal() || floating;
     TRect client{0, 0, FWidth, FHeight};
+    // On the active page of a tab group the group's caption, background and border.
+    const TGroupAppearance* group = page ? ActiveGroupLook() : nullptr;
+    // Active and enabled on a page: the hot look, as while the pointer is over it.
+    bool activeLook = FActive && GetEnabled() && page;
     int step = FGlowRunning || FHot ? FStepHover : 0;
     auto hotBlend = [&](TColor hot, TColor normal) {
         if (hot == clNone) return normal;
+        if (activeLook) return hot;
         if (FGlowRunning) return BlendColor(hot, normal, step);
         return FHot ? hot : normal;
     };
 
     // 3. Background (before the caption, which paints over its strip).
+    TColor backColor = clNone;  // its top colour, which the glass border fades from
     if (!s.GetTransparent()) {
         const TVistaGradientBackground& bg = s.Color();
         const TVistaGradientBackground& hot = s.ColorHot();
         if (FFullSize) {
+            backColor = s.DockColor().GetColor();
             DrawGradient(c, s.DockColor().GetColor(), s.DockColor().GetColorTo(), 256, client,
                          s.DockColor().GetDirection() == gdHorizontal, gvInsetFarEdge);
+        } else if (group) {
+            const TToolBarAppearance& t = group->ToolBarAppearance();
+            backColor = hotBlend(t.ColorHot().GetColor(), t.Color().GetColor());
+            TColor to = hotBlend(t.ColorHot().GetColorTo(), t.Color().GetColorTo());
+            FillBand(c, client, backColor, to, t.Color().GetSteps(), t.Color().GetDirection() == gdHorizontal);
         } else if (page) {
             int split = FCaptionPosition == cpBottom ? std::max(0, 22 - FTop) : 0;
             TColor from = hotBlend(hot.Mirror().GetColor(), bg.Mirror().GetColor());
             TColor to = hotBlend(hot.Mirror().GetColorTo(), bg.Mirror().GetColorTo());
             TColor mFrom = hotBlend(hot.Mirror().GetColorMirror(), bg.Mirror().GetColorMirror());
             TColor mTo = hotBlend(hot.Mirror().GetColorMirrorTo(), bg.Mirror().GetColorMirrorTo());
+            backColor = from;
             DrawVistaGradient(c, client, split, from, to, mFrom, mTo, clNone, ScenicRibbonMode ? 0 : 3);
         } else {
-            TColor from = hotBlend(hot.GetColor(), bg.GetColor());
+            backColor = hotBlend(hot.GetColor(), bg.GetColor());
             TColor to = hotBlend(hot.GetColorTo(), bg.GetColorTo());
-            if (to == clNone || from == to) {
-                FillSolid(c, client, from);
+            bool horz = bg.GetDirection() == gdHorizontal;
+            if (!horizontal && !FParentStyler) horz = !horz;
+            if (floating && FFloatingRowCount > 1) {
+                // Each row a band of its own under the caption.
+                for (int row = 0; row < FFloatingRowCount; ++row) {
+                    int top = FCaptionHeight + row * FSizeAtDock;
+                    FillBand(c, {0, top, FWidth, top + FSizeAtDock}, backColor, to, bg.GetSteps(), horz);
+                }
             } else {
-                bool horz = bg.GetDirection() == gdHorizontal;
-                if (!horizontal && !FParentStyler) horz = !horz;
-                DrawGradient(c, from, to, std::max(1, bg.GetSteps()), client, horz, gvInsetFarEdge);
+                FillBand(c, client, backColor, to, bg.GetSteps(), horz);
             }
         }
+        if (!s.BackGround().Empty()) DrawPagerBackgroundBitmap(c, s.BackGround(), s.GetBackGroundDisplay(), client);
     }
 
     // 1 and 2. Caption bar.
     if (floating || FShowCaption) {
-        const TCaptionAppearance& ca = s.CaptionAppearance();
-        bool hotLook = FHot && !floating;
+        const TCaptionAppearance& ca = group ? group->CaptionAppearance() : s.CaptionAppearance();
+        bool hotLook = HotLook() && !floating;
         auto pick = [&](TColor hotColor, TColor normal) {
-            if (floating) return normal;
-            if (FGlowRunning && hotColor != clNone) return BlendColor(hotColor, normal, step);
-            return hotLook && hotColor != clNone ? hotColor : normal;
+            if (floating || hotColor == clNone) return normal;
+            if (activeLook) return hotColor;
+            if (FGlowRunning) return BlendColor(hotColor, normal, step);
+            return hotLook ? hotColor : normal;
         };
         TColor from = pick(ca.GetCaptionColorHot(), ca.GetCaptionColor());
         TColor to = pick(ca.GetCaptionColorHotTo(), ca.GetCaptionColorTo());
@@ -412,13 +514,29 @@ void TOrvCustomToolBar::DrawToolBar(HDC dc) {
     // 6. Caption option indicator.
     if (ShowingOptionIndicator()) PaintOptionIndicator(c);
 
-    // 7. Border.
-    if (!floating) {
-        TColor b = FHot && s.GetBorderColorHot() != clNone ? s.GetBorderColorHot() : s.GetBorderColor();
+    // 7. Border (none for a full-size toolbar, which fills its dock row).
+    if (!floating && !FFullSize) {
+        TColor normal = group ? group->ToolBarAppearance().GetBorderColor() : s.GetBorderColor();
+        TColor hot = group ? group->ToolBarAppearance().GetBorderColorHot() : s.GetBorderColorHot();
+        TColor b = HotLook() && hot != clNone ? hot : normal;
         if (b != clNone) {
             c.Brush().SetStyle(TBrushStyle::bsClear);
             c.Pen().SetColor(b);
-            if (ScenicRibbonMode) {
+            if (GlassBorder()) {
+                // On glass: a strip fading in from the background towards white, then a
+                // line in the tab border colour (into the group's border colour in a group).
+                TColor back = backColor == clNone ? s.Color().GetColor() : backColor;
+                DrawAlphaGradient(dc, {FWidth - 4, 0, FWidth, FHeight}, back, BlendColor(back, clWhite, 50), 60, 255);
+                TColor tab = s.TabAppearance().GetBorderColor();
+                if (group) {
+                    int half = FHeight / 2;
+                    DrawAlphaGradient(dc, {FWidth - 3, 0, FWidth - 2, half}, tab, tab, 50, 140);
+                    DrawAlphaGradient(dc, {FWidth - 3, half, FWidth - 2, FHeight}, tab, group->GetBorderColor(), 140,
+                                      210);
+                } else {
+                    DrawAlphaGradient(dc, {FWidth - 3, 0, FWidth - 2, FHeight}, tab, tab, 60, 255);
+                }
+            } else if (ScenicRibbonMode) {
                 FillSolid(c, {FWidth - 4, 5, FWidth - 1, FHeight - 5}, 0xFAF1EC);
                 Line(c, b, FWidth - 3, 6, FWidth - 3, FHeight - 6);
             } else if (!s.GetRoundEdges() || s.GetUseBevel()) {
@@ -614,7 +732,8 @@ void TOrvCustomToolBar::PaintRightHandle(TCanvas& c) {
 
 void TOrvCustomToolBar::PaintOptionIndicator(TCanvas& c) {
     const TGlowButtonAppearance& a = FCurrentToolBarStyler->GlowButtonAppearance();
-    const TCaptionAppearance& ca = FCurrentToolBarStyler->CaptionAppearance();
+    const TGroupAppearance* group = ActiveGroupLook();
+    const TCaptionAppearance& ca = group ? group->CaptionAppearance() : FCurrentToolBarStyler->CaptionAppearance();
     TColor capColor = ca.GetCaptionColor();
     TColor capTo = ca.GetCaptionColorTo() == clNone ? capColor : ca.GetCaptionColorTo();
     TRect r = GetOptionIndicatorRect();

@@ -45,11 +45,15 @@ void TOrvToolBarSeparator::PositionChanged() {
 }
 
 void TOrvToolBarSeparator::AdjustSize() {
-    if (!FAutoSize || !FOrvToolBar || IsLoading()) return;
-    if (Horizontal())
-        SetBounds(FLeft, FTop, 10, FOrvToolBar->Height() - 4);
+    // In a toolbar container the separator keeps its size.
+    if (!FAutoSize || !FOrvToolBar || Parent() != FOrvToolBar || IsLoading()) return;
+    // Floating, the toolbar is a caption over rows: the separator spans one row.
+    bool floating = FOrvToolBar->GetToolBarState() == tsFloating;
+    int thickness = floating ? FOrvToolBar->SizeAtDock() : Horizontal() ? FOrvToolBar->Height() : FOrvToolBar->Width();
+    if (Horizontal() || floating)
+        SetBounds(FLeft, FTop, 10, thickness - 4);
     else
-        SetBounds(FLeft, FTop, FOrvToolBar->Width() - 4, 10);
+        SetBounds(FLeft, FTop, thickness - 4, 10);
 }
 
 void PaintSeparatorLine(TCanvas& canvas, int width, int height, bool horizontal, TColor lineColor) {

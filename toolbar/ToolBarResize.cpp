@@ -87,12 +87,15 @@ TChoice ChooseShrink(const std::vector<TOrvCustomToolBar*>& candidates, int need
     return chosen;
 }
 
-TChoice ChooseGrow(const std::vector<TOrvCustomToolBar*>& candidates, int free) {
+// The plain pass picks the largest gain and drops it when it does not fit; updating all
+// toolbars looks only at gains that fit, so a small step still grows when a large one
+// elsewhere cannot.
+TChoice ChooseGrow(const std::vector<TOrvCustomToolBar*>& candidates, int free, bool updateAll) {
     TChoice chosen;
     for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
         int kind = -1;
         int gain = (*it)->GrowStep(false, kind);
-        if (gain <= 0) continue;
+        if (gain <= 0 || (updateAll && gain >= free)) continue;
         bool replace = !chosen.Bar || (kind == chosen.Kind && gain > chosen.Amount) || (chosen.Kind == 2 && kind == 1);
         if (replace) chosen = {*it, gain, kind};
     }
@@ -134,7 +137,8 @@ bool ExpandCompacted(const TDbgList<TOrvCustomToolBar>& toolBars, int free, bool
     return false;
 }
 
-void Grow(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
+void Grow(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
+          bool updateAll) {
     for (int steps = 0; steps < kMaxPassSteps; ++steps) {
         arrange();
         int free = FreeRoom(toolBars, pageWidth);
@@ -142,7 +146,7 @@ void Grow(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArr
         bool found = false;
         if (ExpandCompacted(toolBars, free, found)) continue;
         if (found) return;
-        TChoice chosen = ChooseGrow(Candidates(toolBars), free);
+        TChoice chosen = ChooseGrow(Candidates(toolBars), free, updateAll);
         if (!chosen.Bar) return;  // repeats only after a change
         int kind = 0;
         chosen.Bar->GrowStep(true, kind);
@@ -163,7 +167,7 @@ void ShrinkPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, cons
 }
 
 void GrowPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
-    Grow(toolBars, pageWidth, arrange);
+    Grow(toolBars, pageWidth, arrange, false);
 }
 
 void UpdateAllPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
@@ -171,7 +175,7 @@ void UpdateAllPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, c
     if (FreeRoom(toolBars, pageWidth) <= 0)
         Shrink(toolBars, pageWidth, arrange, true);
     else
-        Grow(toolBars, pageWidth, arrange);
+        Grow(toolBars, pageWidth, arrange, true);
     arrange();
 }
 

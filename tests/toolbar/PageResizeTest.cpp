@@ -11,6 +11,7 @@
 #include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarPager.h"
 #include "toolbar/ToolBarResize.h"
 
@@ -279,6 +280,91 @@ TEST(CompactWindowOnScreen, ACloseQuerySayingNoKeepsItOpenItsCornerSizesAndHidin
     EXPECT_EQ(r.Form->Height(), height);
 }
 
+TEST(CompactWindowOnScreen, APressOutsideClosesTheWindowAndReachesWhateverLiesUnderThePointer) {
+    TRibbon r(2, 3, bsLarge);
+    // A classic toolbar button on the left toolbar and a system edit box on the form.
+    auto* classic = new TOrvToolBarButton(r.Form.get());
+    classic->SetCaption(L"Bold");
+    classic->SetShowCaption(true);
+    classic->SetParent(r.Bars[0]);
+    r.Page->ArrangeToolBars();
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 120, 150, 24,
+                                r.Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    r.Form->Show();
+    SetForegroundWindow(r.Form->Handle());
+    orvtest::PumpFor(50);
+    r.SetWidth(r.Bars[1]->Left() + r.Bars[1]->Width() - 3);
+    ASSERT_TRUE(r.Bars[1]->IsCompacted());
+    ASSERT_FALSE(r.Bars[0]->IsCompacted());
+    TCompactWindow* window = r.Bars[1]->CompactWindow();
+    auto open = [&] {
+        ClickAt(r.Bars[1]->CompactButton(), 20, 20);
+        return orvtest::PumpUntil([&] { return window->GetVisible(); }, 1000);
+    };
+
+    int clicks = 0;
+    classic->OnClick = [&](TObject*) { ++clicks; };
+    ASSERT_TRUE(open());
+    ClickAt(classic, classic->Width() / 2, classic->Height() / 2);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !window->GetVisible(); }, 1000));
+    orvtest::PumpFor(100);
+    EXPECT_EQ(clicks, 1) << "the toolbar button under the pointer was pressed by the same click";
+
+    ASSERT_TRUE(open());
+    POINT inEdit{20, 12};
+    ClientToScreen(edit, &inEdit);
+    SetCursorPos(inEdit.x, inEdit.y);
+    orvtest::PumpFor(30);
+    LeftDown();
+    LeftUp();
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !window->GetVisible(); }, 1000));
+    orvtest::PumpFor(50);
+    EXPECT_EQ(GetFocus(), edit) << "the edit box took the focus from the click";
+
+    // The compact button itself closes its window (and does not open it again).
+    ASSERT_TRUE(open());
+    ClickAt(r.Bars[1]->CompactButton(), 20, 20);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !window->GetVisible(); }, 1000));
+    orvtest::PumpFor(150);
+    EXPECT_FALSE(window->GetVisible());
+    DestroyWindow(edit);
+}
+
+TEST(CompactWindowOnScreen, APressOnAnotherTabClosesTheWindowAndSwitchesThePage) {
+    SetCursorPos(20, 20);
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(60, 60, 640, 300);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetAlign(TAlign::alNone);
+    pager->SetBounds(0, 0, 600, 149);
+    pager->SetParent(form.get());
+    TOrvPage* home = pager->AddOrvPage(L"Home");
+    pager->AddOrvPage(L"Insert");
+    auto* tb = new TOrvToolBar(form.get());
+    home->AddOrvToolBar(tb);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new TOrvGlowButton(form.get());
+        b->SetCaption(L"Command");
+        b->SetParent(tb);
+    }
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    orvtest::PumpFor(60);
+    ASSERT_EQ(pager->GetActivePageIndex(), 0);
+    tb->SetCompact(true);
+    ASSERT_TRUE(tb->IsCompacted());
+    ClickAt(tb->CompactButton(), 20, 20);
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return tb->CompactWindow()->GetVisible(); }, 1000));
+
+    TRect tab = pager->GetTabRect(1);
+    ClickAt(pager, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2);
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return !tb->CompactWindow()->GetVisible(); }, 1000));
+    EXPECT_TRUE(orvtest::PumpUntil([&] { return pager->GetActivePageIndex() == 1; }, 1000))
+        << "the press on the tab switched the page";
+    SetCursorPos(20, 20);
+}
+
 TEST(CompactWindowOnScreen, OpenedFromTheMinimizedRibbonItLeavesThatPopupShowing) {
     SetCursorPos(20, 20);
     TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
@@ -372,4 +458,51 @@ TEST(RibbonPasses, APageMadeInCodeGrowsItsButtonsWhenItsFirstWidthGivesRoom) {
     ASSERT_EQ(b[2]->GetButtonSizeState(), bsLabel);
     page->SetWidth(900);  // the first width change, and a wider one
     for (auto* g : b) EXPECT_EQ(g->GetButtonSizeState(), bsLarge) << "room for the large buttons: they grow";
+}
+
+TEST(RibbonFaults, UpdatingAllToolBarsGrowsTheStepThatFitsWhenALargerOneDoesNot) {
+    // Two toolbars of one label-size column each; growing either to large buttons is a
+    // gain of the same kind, the right one's (long captions) much larger than the left's.
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(50, 50, 1100, 200);
+    auto* page = new TOrvPage(form.get());
+    page->SetBounds(10, 10, 1000, 95);  // its width before any toolbar: no pass grows later
+    page->SetParent(form.get());
+    std::vector<std::vector<TOrvGlowButton*>> buttons(2);
+    const wchar_t* captions[2] = {L"Cut", L"Format the whole selection"};
+    for (int t = 0; t < 2; ++t) {
+        auto* tb = new TOrvToolBar(form.get());
+        page->AddOrvToolBar(tb);
+        for (int k = 0; k < 3; ++k) {
+            auto* b = new TOrvGlowButton(form.get());
+            b->SetCaption(captions[t]);
+            b->SetMinButtonSizeState(bsLabel);
+            b->SetButtonSizeState(bsLabel);
+            b->SetAutoSize(true);
+            b->SetParent(tb);
+            buttons[t].push_back(b);
+        }
+    }
+    page->ArrangeToolBars();
+    auto gain = [&](int t) {
+        int large = 0, label = 0;
+        for (auto* b : buttons[t]) {
+            large += b->GetSizeForState(bsLarge).cx;
+            label = std::max(label, b->Width());
+        }
+        return large - label;
+    };
+    for (auto& bar : buttons)
+        for (auto* b : bar) ASSERT_EQ(b->GetButtonSizeState(), bsLabel);
+    TOrvCustomToolBar* right = page->ToolBars(1);
+    const int free = gain(0) + 1;
+    ASSERT_LT(free, gain(1)) << "the right toolbar's step must not fit";
+    page->SetWidth(right->Left() + right->Width() + 2 + free);  // narrower, still room: no pass
+    ASSERT_EQ(FreeRoom(page->ToolBarList(), page->Width()), free);
+    for (auto* b : buttons[0]) ASSERT_EQ(b->GetButtonSizeState(), bsLabel);
+
+    page->UpdateAllToolBars();
+    for (auto* b : buttons[0]) EXPECT_EQ(b->GetButtonSizeState(), bsLarge) << "the step that fits grew";
+    for (auto* b : buttons[1]) EXPECT_EQ(b->GetButtonSizeState(), bsLabel) << "the one that does not fit stayed";
+    EXPECT_GT(FreeRoom(page->ToolBarList(), page->Width()), 0);
 }

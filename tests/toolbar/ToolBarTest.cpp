@@ -125,6 +125,25 @@ TEST(ToolBarPositioning, FlowLayoutWithoutAutoSizeKeepsTheToolBarSize) {
     EXPECT_EQ(b[2]->Top(), 20);
 }
 
+TEST(ToolBarPositioning, FlowLayoutWrapsByTheWrappingControlsOwnHeightBesideATallerOne) {
+    TPageFixture f;
+    TOrvToolBar* tb = f.AddBar();
+    tb->SetAutoSize(false);
+    tb->SetBounds(3, 3, 110, 89);
+    auto* tall = new TOrvGlowButton(f.Form.get());
+    tall->SetBounds(0, 0, 40, 60);
+    tall->SetParent(tb);
+    std::vector<TOrvGlowButton*> b;
+    for (int i = 0; i < 3; ++i) b.push_back(SmallButton(f.Form.get(), tb, 50, 20));
+    EXPECT_EQ(tall->BoundsRect(), (TRect{2, 0, 42, 60}));
+    // 110 - 92 - 2 < 50: each small one starts a line 20 lower, right of the tall one.
+    const TPoint expected[3] = {{42, 0}, {42, 20}, {42, 40}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(b[i]->Left(), expected[i].X) << i;
+        EXPECT_EQ(b[i]->Top(), expected[i].Y) << i;
+    }
+}
+
 TEST(ToolBarSizing, DockedLengthsWithAndWithoutRightHandleAndHideOnEmpty) {
     TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
     auto* tb = new TOrvToolBar(form.get());

@@ -15,6 +15,7 @@
 #include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarForm.h"
 #include "toolbar/OrvToolBarPager.h"
+#include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 using namespace orv;
@@ -152,6 +153,116 @@ void PaintCompacted(TBitmap& bmp) {
     SelectClipRgn(dc, nullptr);
 }
 
+// Floating toolbars: a caption over rows of toolbar buttons and separators, the same
+// controls in one, two and three rows (each row as thick as the docked toolbar, each
+// with its own background band).
+void PaintFloating(TBitmap& bmp) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(0, 0, bmp.Width(), bmp.Height());
+    bmp.Canvas().Brush().SetColor(0xF0E8E0);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
+    HDC dc = bmp.Canvas().Handle();
+    auto* styler = new TOrvToolBarOfficeStyler(form.get());
+    styler->SetStyle(bsOffice2003Blue);
+    styler->Color().SetDirection(gdVertical);
+    int x = 6;
+    for (int rows = 1; rows <= 3; ++rows) {
+        auto* tb = new TOrvToolBar(form.get());
+        tb->SetToolBarStyler(styler);
+        tb->SetCaption(L"Standard");
+        tb->SetParent(form.get());
+        for (int i = 0; i < 6; ++i) {
+            if (i == 3) (new TOrvToolBarSeparator(form.get()))->SetOrvToolBar(tb);
+            auto* b = new TOrvToolBarButton(form.get());
+            b->SetCaption(L"Item " + std::to_wstring(i + 1));
+            b->SetShowCaption(true);
+            b->SetOrvToolBar(tb);
+        }
+        tb->SetFloatingRows(rows);
+        tb->SetToolBarState(tsFloating);
+        PaintBarAt(dc, tb, x, 6);
+        x += tb->Width() + 10;
+    }
+}
+
+// Looks from elsewhere: a page of a tab group (active) whose toolbars take the group's
+// caption, background and border, next to a page outside groups; below, docked toolbars
+// with the styler's background picture tiled, centred and stretched (inset 2).
+void PaintToolBarLooks(TBitmap& bmp) {
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
+    HDC dc = bmp.Canvas().Handle();
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(0, 0, bmp.Width(), bmp.Height());
+    auto* styler = new TOrvToolBarOfficeStyler(form.get());
+    styler->SetStyle(bsOffice2007Luna);
+    TGroupAppearance& look = styler->GroupAppearance();
+    look.ToolBarAppearance().Color().SetColor(0xE0F4FF);
+    look.ToolBarAppearance().Color().SetColorTo(0x9ED8FF);
+    look.ToolBarAppearance().Color().SetDirection(gdVertical);
+    look.ToolBarAppearance().SetBorderColor(0x1475FF);
+    look.CaptionAppearance().SetCaptionColor(0x46C0FF);
+    look.CaptionAppearance().SetCaptionColorTo(0x1475FF);
+    for (int grouped = 1; grouped >= 0; --grouped) {
+        auto* pager = new TOrvToolBarPager(form.get());
+        pager->SetAlign(TAlign::alNone);
+        pager->SetBounds(0, 0, 300, 149);
+        pager->SetParent(form.get());
+        pager->SetToolBarStyler(styler);
+        TOrvPage* page = pager->AddOrvPage(L"Design");
+        if (grouped) {
+            TTabGroupItem* group = pager->TabGroups().Add();
+            group->SetCaption(L"Table Tools");
+            group->SetTabIndexStart(0);
+            group->SetTabIndexEnd(0);
+        }
+        pager->SetActivePageIndex(0);
+        for (const wchar_t* caption : {L"Styles", L"Borders"}) {
+            auto* tb = new TOrvToolBar(form.get());
+            tb->SetCaption(caption);
+            tb->SetShowCaption(true);
+            tb->SetCaptionPosition(cpBottom);
+            tb->SetShowRightHandle(false);
+            page->AddOrvToolBar(tb);
+            for (const wchar_t* text : {L"Shading", L"Lines"}) {
+                auto* b = new TOrvGlowButton(form.get());
+                b->SetCaption(text);
+                b->SetLayout(blGlyphTop);
+                b->SetAutoSize(true);
+                b->SetParent(tb);
+            }
+        }
+        page->ArrangeToolBars();
+        int left = grouped ? 6 : 6 + page->Width() + 10;
+        POINT old;
+        SetViewportOrgEx(dc, left, 6, &old);
+        page->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+        for (int i = 0; i < page->ToolBarCount(); ++i) {
+            TOrvCustomToolBar* tb = page->ToolBars(i);
+            PaintBarAt(dc, tb, left + tb->Left(), 6 + tb->Top());
+        }
+    }
+    // A 12 x 12 picture: a blue diagonal on pale yellow.
+    TBitmap picture(12, 12);
+    picture.Canvas().Brush().SetColor(0xD0F8FF);
+    picture.Canvas().FillRect({0, 0, 12, 12});
+    for (int i = 0; i < 12; ++i) picture.Canvas().SetPixel(i, i, 0xC04000);
+    const TBackGroundDisplay displays[] = {bdTile, bdCenter, bdStretch};
+    for (int k = 0; k < 3; ++k) {
+        auto* own = new TOrvToolBarOfficeStyler(form.get());
+        own->SetStyle(bsOffice2003Blue);
+        own->SetBackGround(picture);
+        own->SetBackGroundDisplay(displays[k]);
+        auto* tb = new TOrvToolBar(form.get());
+        tb->SetToolBarStyler(own);
+        tb->SetAutoSize(false);
+        tb->SetParent(form.get());
+        tb->SetBounds(0, 0, 200, 30);
+        PaintBarAt(dc, tb, 6 + k * 210, 120);
+    }
+}
+
 void PumpFor(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
     do {
@@ -219,6 +330,12 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          520, 170, 2, PaintGripStyles},
         {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
          200, 2, PaintCompacted},
+        {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator",
+         520, 110, 2, PaintFloating},
+        {L"ToolBarLooks",
+         L"toolbars on the active page of a tab group (group looks) and outside groups; background picture tiled, "
+         L"centred, stretched",
+         640, 160, 2, PaintToolBarLooks},
         {L"ToolBarForm",
          L"TOrvToolBarForm with a pager: the pager's caption band, title and caption buttons in place of the title "
          L"bar, the form's border",
