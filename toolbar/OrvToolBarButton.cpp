@@ -740,8 +740,7 @@ void TOrvCustomToolBarButton::AdjustSize() {
     // is not the container's.
     TOrvCustomToolBar* bar = FOrvToolBar && Parent() == FOrvToolBar ? FOrvToolBar : nullptr;
     bool floating = bar && bar->GetToolBarState() == tsFloating;
-    bool applyAcross = in.QuickAccess || floating || (bar && bar->GetAutoPositionControls()) ||
-                       (FOrvToolBar && !bar);
+    bool applyAcross = in.QuickAccess || floating || (bar && bar->GetAutoPositionControls()) || (FOrvToolBar && !bar);
     int across = sums.cy;
     if (bar && (Horizontal() || Rotated())) {
         // Across the toolbar: its height, or its width for a button turned with a vertical

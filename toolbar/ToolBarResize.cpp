@@ -137,8 +137,7 @@ bool ExpandCompacted(const TDbgList<TOrvCustomToolBar>& toolBars, int free, bool
     return false;
 }
 
-void Grow(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
-          bool updateAll) {
+void Grow(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange, bool updateAll) {
     for (int steps = 0; steps < kMaxPassSteps; ++steps) {
         arrange();
         int free = FreeRoom(toolBars, pageWidth);

@@ -288,8 +288,8 @@ TEST(CompactWindowOnScreen, APressOutsideClosesTheWindowAndReachesWhateverLiesUn
     classic->SetShowCaption(true);
     classic->SetParent(r.Bars[0]);
     r.Page->ArrangeToolBars();
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 120, 150, 24,
-                                r.Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 120, 150, 24, r.Form->Handle(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(edit, nullptr);
     r.Form->Show();
     SetForegroundWindow(r.Form->Handle());

@@ -330,8 +330,8 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          520, 170, 2, PaintGripStyles},
         {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
          200, 2, PaintCompacted},
-        {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator",
-         520, 110, 2, PaintFloating},
+        {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator", 520,
+         110, 2, PaintFloating},
         {L"ToolBarLooks",
          L"toolbars on the active page of a tab group (group looks) and outside groups; background picture tiled, "
          L"centred, stretched",
