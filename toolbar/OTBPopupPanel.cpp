@@ -135,6 +135,11 @@ void TOTBCustomPopupPanel::SetWindowBorderColor(TColor value) {
     Invalidate();
 }
 
+void TOTBCustomPopupPanel::WndProc(TMessage& message) {
+    if (PassSizingCornerHit(*this, message)) return;
+    TCustomControl::WndProc(message);
+}
+
 void TOTBCustomPopupPanel::Paint() {
     PaintSelectorBackground(Canvas(), ClientRect(), GetColor(), FColorTo, FGradientDirection, FWindowBorderColor);
 }

@@ -35,6 +35,7 @@ public:
 
 protected:
     void Paint() override;
+    void WndProc(TMessage& message) override;
 
     TComponent* FOwner;
     TColor FColorTo = clNone;

@@ -1,6 +1,27 @@
 #include "toolbar/OptionSelectorPanel.h"
 
+#include <windowsx.h>
+
 namespace orv {
+
+bool PassSizingCornerHit(TWinControl& panel, TMessage& message) {
+    if (message.Msg != WM_NCHITTEST) return false;
+    TWinControl* window = panel.Parent();
+    if (!window || !window->HandleAllocated()) return false;
+    RECT bounds{};
+    ::GetWindowRect(window->Handle(), &bounds);
+    int x = GET_X_LPARAM(message.LParam), y = GET_Y_LPARAM(message.LParam);
+    if (x < bounds.right - kSelectorSizingCorner || y < bounds.bottom - kSelectorSizingCorner || x >= bounds.right ||
+        y >= bounds.bottom)
+        return false;
+    message.Result = HTTRANSPARENT;
+    return true;
+}
+
+void TOptionSelectorPanel::WndProc(TMessage& message) {
+    if (PassSizingCornerHit(*this, message)) return;
+    TCustomControl::WndProc(message);
+}
 
 void PaintSelectorBackground(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo,
                              TGradientDirection direction, TColor borderColor) {

@@ -15,6 +15,12 @@ class TOrvCustomToolBar;
 void PaintSelectorBackground(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo,
                              TGradientDirection direction, TColor borderColor);
 
+// The option and popup windows size from their bottom-right 10 x 10 pixels, which the panel
+// filling the window covers: a panel answers a hit test there as transparent, so the window
+// under it answers with its sizing code. True when the message was answered.
+constexpr int kSelectorSizingCorner = 10;
+bool PassSizingCornerHit(TWinControl& panel, TMessage& message);
+
 class TOptionSelectorPanel : public TCustomControl {
 public:
     ORV_CLASS_NAME(TOptionSelectorPanel)
@@ -43,6 +49,7 @@ public:
 
 protected:
     void Paint() override;
+    void WndProc(TMessage& message) override;
 
     TComponent* FOwner;
     TColor FColorTo = clNone;

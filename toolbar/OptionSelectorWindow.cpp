@@ -141,7 +141,8 @@ void TOptionSelectorWindow::WndProc(TMessage& message) {
         // The bottom-right corner is a sizing grip.
         POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
         if (HandleAllocated()) ::ScreenToClient(FHandle, &p);
-        if (p.x >= FWidth - 10 && p.y >= FHeight - 10 && p.x < FWidth && p.y < FHeight) {
+        if (p.x >= FWidth - kSelectorSizingCorner && p.y >= FHeight - kSelectorSizingCorner && p.x < FWidth &&
+            p.y < FHeight) {
             message.Result = HTBOTTOMRIGHT;
             return;
         }

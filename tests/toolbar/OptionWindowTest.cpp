@@ -616,3 +616,36 @@ TEST_F(OptionWindow, TheFormGoesWhileTheWholeChainShows) {
     ASSERT_TRUE(orvtest::PumpUntil([&] { return Visible(popup->PopupPanel()->ItemPopup()); }, 1000));
     EXPECT_NO_THROW(s.reset());
 }
+
+TEST_F(OptionWindow, TheRealPointerReachesTheSizingCornerOfBothWindowKinds) {
+    // The panels fill their windows; the corner must still be the window's under the pointer.
+    TBarScene s(200);
+    s.Bar->SetAutoOptionMenu(true);
+    s.Button(L"One");
+    s.Bar->ShowOptionWindow();
+    ASSERT_TRUE(Visible(s.Window()));
+    auto answerUnderPointer = [](TForm* window, int x, int y, HWND* under) {
+        PointAt(window, x, y);
+        POINT p;
+        GetCursorPos(&p);
+        *under = WindowFromPoint(p);
+        return SendMessageW(*under, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    };
+    HCURSOR sizing = LoadCursorW(nullptr, IDC_SIZENWSE);
+    HWND under = nullptr;
+    int w = s.Window()->Width(), h = s.Window()->Height();
+    EXPECT_EQ(answerUnderPointer(s.Window(), w - 3, h - 3, &under), HTBOTTOMRIGHT);
+    EXPECT_EQ(under, s.Window()->Handle()) << "the window, not its panel, is under the pointer";
+    EXPECT_EQ(GetCursor(), sizing) << "the pointer shows the sizing shape";
+    EXPECT_EQ(answerUnderPointer(s.Window(), w - 12, h - 3, &under), HTCLIENT);
+    EXPECT_EQ(under, s.Panel()->Handle()) << "beside the corner the panel answers";
+
+    // The check list's pop-up window.
+    PointAt(s.Panel(), 60, 12);
+    TOTBPopupWindow* popup = s.Panel()->AddAndRemovePopup();
+    ASSERT_TRUE(orvtest::PumpUntil([&] { return Visible(popup); }, 1000));
+    int pw = popup->Width(), ph = popup->Height();
+    EXPECT_EQ(answerUnderPointer(popup, pw - 2, ph - 2, &under), HTBOTTOMRIGHT);
+    EXPECT_EQ(under, popup->Handle());
+    s.Bar->ShowOptionWindow();
+}
