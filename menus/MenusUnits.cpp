@@ -198,13 +198,7 @@ void RegisterMenusClasses() {
 }
 
 void RegisterMenusUnits() {
-    RegisterUnit(
-        L"OrvMenus",
-        [] {
-            RegisterMenusClasses();
-            menus::SwitchMenuAnimationOff();
-        },
-        [] { menus::RestoreMenuAnimation(); });
+    RegisterUnit(L"OrvMenus", RegisterMenusClasses, nullptr);
 }
 
 }  // namespace orv

@@ -1,6 +1,5 @@
 #pragma once
-// The styled menus' start-up step (menu animation off for the run, restored at
-// exit) and their classes in the layout registry.
+// The styled menus' start-up step: their classes in the layout registry.
 namespace orv {
 
 void RegisterMenusUnits();

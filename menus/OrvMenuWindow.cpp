@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "framework/Forms.h"
@@ -36,6 +37,29 @@ std::vector<TOrvMenuCore*>& WatchingMenus() {
 std::unique_ptr<TThreadHook>& CreationHook() {
     static std::unique_ptr<TThreadHook> hook;
     return hook;
+}
+
+// Menu animation would slide our windows in before they are moved and cut: it is off
+// while a watch lives. The switch holds for this login only (nothing is written to the
+// user's profile), and the setting comes back when the last watch ends unless someone
+// changed it meanwhile (then theirs stands).
+bool& AnimationSwitchedOff() {
+    static bool switchedOff = false;
+    return switchedOff;
+}
+
+void PauseMenuAnimation() {
+    BOOL on = FALSE;
+    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &on, 0) || !on) return;
+    if (SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(FALSE), 0))
+        AnimationSwitchedOff() = true;
+}
+
+void ResumeMenuAnimation() {
+    if (!std::exchange(AnimationSwitchedOff(), false)) return;
+    BOOL on = TRUE;
+    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &on, 0) || on) return;
+    SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(TRUE), 0);
 }
 
 TMenuItem* FindOwner(TMenuItem* item, HMENU menu) {
@@ -223,6 +247,7 @@ void FrameMenuWindow(HWND window, TCustomOrvMenuStyler& styler, const TMenuItem&
 }  // namespace
 
 TMenuWindowWatch::TMenuWindowWatch(TOrvMenuCore& core) : FCore(core) {
+    if (WatchingMenus().empty()) PauseMenuAnimation();
     if (!CreationHook()) {
         try {
             CreationHook() = std::make_unique<TThreadHook>(WH_CBT, WindowCreated);
@@ -237,12 +262,17 @@ TMenuWindowWatch::~TMenuWindowWatch() {
     auto& menus = WatchingMenus();
     auto it = std::find(menus.rbegin(), menus.rend(), &FCore);
     if (it != menus.rend()) menus.erase(std::next(it).base());
-    if (menus.empty()) CreationHook().reset();
+    if (menus.empty()) {
+        CreationHook().reset();
+        ResumeMenuAnimation();
+    }
 }
 
 TPoint MenuWindowShift(bool barDropDown, bool opensLeft) {
     if (barDropDown) return {-1, -2};
-    return {opensLeft ? kMenuWindowCut + 3 : -kMenuWindowCut + 3, 0};
+    // The 17 cut-off pixels are made up towards the parent; the 3-pixel nudge goes away
+    // from it on either side, so the parent's border and its selected item stay clear.
+    return {opensLeft ? kMenuWindowCut - 3 : -kMenuWindowCut + 3, 0};
 }
 
 void AfterMenuItemDrawn(HWND window, TCustomOrvMenuStyler& styler, const TMenuItem& item) {

@@ -2,7 +2,7 @@
 // The platform's menu windows of the styled menus: each is cut by the 17 measured pixels
 // on the right, framed in the styler's border colour and moved to join its parent (a
 // drop-down 1 pixel left and 2 up, a deeper sub-menu 17 pixels towards its parent and 3
-// to the right). A window opened while a styled menu tracks is placed and cut before it
+// away from it). A window opened while a styled menu tracks is placed and cut before it
 // first paints; one met only when an item is drawn is treated then and repainted.
 #include <windows.h>
 
@@ -20,8 +20,10 @@ namespace orv::menus {
 class TCustomOrvMenuStyler;
 class TOrvMenuCore;
 
-// While it lives, menu windows created on this thread that show a sub-menu of core's
-// menu are treated as they open. Watches nest (a popup opened from a menu's handler).
+// While it lives (the menu loop of a styled menu), menu windows created on this thread
+// that show a sub-menu of core's menu are treated as they open, and menu animation is
+// off for this login. Watches nest (a popup opened from a menu's handler); the last to
+// end switches the animation back on when it is still off as the first one left it.
 class TMenuWindowWatch {
 public:
     explicit TMenuWindowWatch(TOrvMenuCore& core);

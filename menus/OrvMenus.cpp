@@ -408,33 +408,4 @@ void TOrvPopupMenu::Popup(int x, int y) {
     TPopupMenu::Popup(x, y);
 }
 
-// --- menu animation
-// --------------------------------------------------------------------------------
-
-namespace {
-bool gAnimationSaved = false;
-BOOL gSavedAnimation = FALSE;
-}  // namespace
-
-void SwitchMenuAnimationOff() {
-    BOOL current = FALSE;
-    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &current, 0)) return;
-    gSavedAnimation = current;
-    gAnimationSaved = true;
-    // For this session only: the user's profile keeps its setting.
-    if (current) SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(FALSE), SPIF_SENDCHANGE);
-}
-
-void RestoreMenuAnimation() {
-    if (!gAnimationSaved) return;
-    gAnimationSaved = false;
-    if (!gSavedAnimation) return;
-    BOOL current = TRUE;
-    if (!SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &current, 0)) return;
-    // Someone else changed it meanwhile (another instance, the user): theirs
-    // stands.
-    if (current) return;
-    SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(TRUE), SPIF_SENDCHANGE);
-}
-
 }  // namespace orv::menus

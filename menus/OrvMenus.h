@@ -203,12 +203,6 @@ protected:
 // screen's).
 int StyledPopupX(int x, int itemWidth, TPopupAlignment alignment, int desktopWidth);
 
-// The unit's start-up step: menu animation off for this session;
-// RestoreMenuAnimation puts the saved setting back unless someone else changed
-// it meanwhile.
-void SwitchMenuAnimationOff();
-void RestoreMenuAnimation();
-
 }  // namespace orv::menus
 
 namespace orv {

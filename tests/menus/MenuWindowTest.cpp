@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestSupport.h"
@@ -203,11 +204,13 @@ TEST(StyledSubMenuWindow, SubMenusJoinTheirParentOnEitherSideAndArePaintedWhereT
     for (bool towardsLeft : {false, true}) {
         SCOPED_TRACE(towardsLeft ? "sub-menus open to the left" : "sub-menus open to the right");
         TDrawPlaces draws;
-        RECT top{}, sub{}, deep{}, deepFirst{}, deepLast{};
+        RECT top{}, sub{}, deep{}, deepFirst{}, deepLast{}, moreEntry{}, deeperEntry{};
         HWND subWindow = nullptr, deepWindow = nullptr;
         TMenuScript script({[&] { ClickEntry(menu->Handle(), 1); }, [&] { ClickEntry(more->Handle(), 0); },
                             [&] {
                                 CaptureScreen();
+                                moreEntry = EntryRect(menu->Handle(), 1);
+                                deeperEntry = EntryRect(more->Handle(), 0);
                                 top = WindowRectOf(MenuWindowOf(menu->Handle()));
                                 subWindow = MenuWindowOf(more->Handle());
                                 deepWindow = MenuWindowOf(deeper->Handle());
@@ -226,15 +229,20 @@ TEST(StyledSubMenuWindow, SubMenusJoinTheirParentOnEitherSideAndArePaintedWhereT
         // right are cut off.
         auto shownLeft = [](const RECT& r) { return r.left + 1; };
         auto shownRight = [](const RECT& r) { return r.right - 1 - kMenuWindowCut; };
-        for (auto [parent, child] : {std::pair{top, sub}, std::pair{sub, deep}}) {
+        // A sub-menu never covers its parent: the parent's border beside the selected item
+        // stays in sight on either side.
+        for (auto [parent, child, owner] : {std::tuple{top, sub, moreEntry}, std::tuple{sub, deep, deeperEntry}}) {
+            const int ownerMiddle = (owner.top + owner.bottom) / 2;
             if (!towardsLeft) {
                 ASSERT_GT(child.left, parent.left);
                 int gap = shownLeft(child) - shownRight(parent);
-                EXPECT_TRUE(gap >= -4 && gap <= 1) << "gap " << gap << " between a sub-menu and its parent";
+                EXPECT_TRUE(gap >= 0 && gap <= 2) << "gap " << gap << " between a sub-menu and its parent";
+                EXPECT_EQ(At(shownRight(parent) - 1, ownerMiddle), kBorderColor) << "the parent's right border";
             } else {
                 ASSERT_LT(child.left, parent.left);
                 int gap = shownLeft(parent) - shownRight(child);
-                EXPECT_TRUE(gap >= -4 && gap <= 1) << "gap " << gap << " between a sub-menu and its parent";
+                EXPECT_TRUE(gap >= 0 && gap <= 2) << "gap " << gap << " between a sub-menu and its parent";
+                EXPECT_EQ(At(shownLeft(parent), ownerMiddle), kBorderColor) << "the parent's left border";
             }
         }
         for (auto [window, final] : {std::pair{subWindow, sub}, std::pair{deepWindow, deep}}) {
@@ -424,4 +432,102 @@ TEST(StyledMenuStyler, AChangeRepaintsEveryMenuBarItStyles) {
         ASSERT_GT(item.right, item.left);
         EXPECT_EQ(At(item.left + 2, item.top + 2), clRed) << "a bar of the styler kept its old look";
     }
+}
+
+namespace {
+
+bool MenuAnimation() {
+    BOOL on = FALSE;
+    SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &on, 0);
+    return on != FALSE;
+}
+
+// For this login only, as a user's other program might.
+void SetMenuAnimation(bool on) {
+    SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(on)), 0);
+}
+
+// The user's stored preference (the menu animation bit of the profile's preference mask).
+bool ProfileMenuAnimation() {
+    BYTE mask[8] = {};
+    DWORD size = sizeof(mask);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"UserPreferencesMask", RRF_RT_REG_BINARY, nullptr, mask,
+                 &size);
+    return (mask[0] & 0x02) != 0;
+}
+
+constexpr const wchar_t* kStartUpProbe = L"ORV_MENU_ANIMATION_PROBE";
+
+// Runs this test executable again on one test, as a second program loading the library;
+// its exit code (0 when its test passed).
+DWORD RunThisTestAgain(const wchar_t* test) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=" + test;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    SetEnvironmentVariableW(kStartUpProbe, L"1");
+    BOOL started =
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    SetEnvironmentVariableW(kStartUpProbe, nullptr);
+    if (!started) return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+}  // namespace
+
+TEST(MenuAnimation, LoadingTheLibraryLeavesTheDesktopsMenusAlone) {
+    if (GetEnvironmentVariableW(kStartUpProbe, nullptr, 0) > 0) {
+        // The second program: its library start-up is done, the setting is as it found it.
+        EXPECT_TRUE(MenuAnimation());
+        return;
+    }
+    const bool original = MenuAnimation();
+    SetMenuAnimation(true);
+    EXPECT_EQ(0u, RunThisTestAgain(L"MenuAnimation.LoadingTheLibraryLeavesTheDesktopsMenusAlone"))
+        << "another program that loads the library found menu animation switched off";
+    EXPECT_TRUE(MenuAnimation()) << "nor was it switched off while that program ran or when it ended";
+    SetMenuAnimation(original);
+}
+
+TEST(MenuAnimation, OffOnlyWhileAStyledMenuIsOpenAndNeverInTheProfile) {
+    const bool stored = ProfileMenuAnimation();
+    const bool original = MenuAnimation();
+    SetMenuAnimation(true);
+    TOwnedPtr<TOrvPopupMenu> menu(new TOrvPopupMenu(nullptr));
+    menu->AddItem(L"First");
+    TMenuItem* more = menu->AddItem(L"More");
+    AddChild(more, L"Inner");
+    int openAnimated = -1, subAnimated = -1;
+    bool storedWhileOpen = !stored;
+    TMenuScript script({[&] {
+                            openAnimated = MenuAnimation();
+                            storedWhileOpen = ProfileMenuAnimation();
+                            ClickEntry(menu->Handle(), 1);
+                        },
+                        [&] {
+                            subAnimated = MenuAnimation();
+                            EndMenu();
+                        }});
+    menu->Popup(40, 40);
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(0, openAnimated) << "off while the menu is open";
+    EXPECT_EQ(0, subAnimated) << "and while its sub-menu is";
+    EXPECT_EQ(stored, storedWhileOpen) << "the profile keeps the user's setting";
+    EXPECT_TRUE(MenuAnimation()) << "back on once the menu closed";
+    EXPECT_EQ(stored, ProfileMenuAnimation()) << "nor written to the profile when switched back";
+
+    // Off before the menu opened: it stays off.
+    SetMenuAnimation(false);
+    TMenuScript closing({[] { EndMenu(); }});
+    menu->Popup(40, 40);
+    ASSERT_TRUE(closing.Done());
+    EXPECT_FALSE(MenuAnimation());
+    SetMenuAnimation(original);
 }

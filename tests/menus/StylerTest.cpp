@@ -117,31 +117,3 @@ TEST(MenuPopupPosition, ShiftsForTheCutOffPixels) {
     EXPECT_EQ(StyledPopupX(500, 100, TPopupAlignment::paCenter, 1280), 508);
     EXPECT_EQ(StyledPopupX(1275, 100, TPopupAlignment::paCenter, 1280), 1279) << "kept on the desktop";
 }
-
-TEST(MenuAnimation, SwitchedOffForTheSessionAndRestoredOnlyWhenStillOurs) {
-    BOOL original = FALSE;
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &original, 0));
-    auto set = [](BOOL value) {
-        SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(value)), 0);
-    };
-    auto get = [] {
-        BOOL value = FALSE;
-        SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &value, 0);
-        return value != FALSE;
-    };
-    // The library's start-up switched it off; put it back for a controlled run.
-    RestoreMenuAnimation();
-    set(TRUE);
-    SwitchMenuAnimationOff();
-    EXPECT_FALSE(get());
-    RestoreMenuAnimation();
-    EXPECT_TRUE(get());
-
-    // A second instance that found it off leaves it off at its exit.
-    set(FALSE);
-    SwitchMenuAnimationOff();
-    RestoreMenuAnimation();
-    EXPECT_FALSE(get());
-    set(original);
-    SwitchMenuAnimationOff();  // as the library left it for the rest of the run
-}
