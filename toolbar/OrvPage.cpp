@@ -1,6 +1,7 @@
 #include "toolbar/OrvPage.h"
 
 #include <windows.h>
+#include <windowsx.h>
 
 #include "framework/HintWindow.h"
 #include "framework/SysUtils.h"
@@ -342,6 +343,14 @@ TOrvCustomToolBar* TOrvPage::FirstFocusableToolBar() const {
 }
 
 void TOrvPage::WndProc(TMessage& message) {
+    if (message.Msg == WM_NCHITTEST) {
+        // Along the form's edges the form answers: the pointer resizes it there.
+        TCustomControl::WndProc(message);
+        if (message.Result == HTCLIENT &&
+            InToolBarFormResizeZone(this, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}))
+            message.Result = HTTRANSPARENT;
+        return;
+    }
     if (message.Msg == CM_CONTROLCHANGE) {
         // A toolbar child joins the list (at the end) or leaves it; toolbars on their way
         // to or from the clone keep their place.

@@ -1,5 +1,7 @@
 #include "toolbar/OrvToolBarForm.h"
 
+#include <windowsx.h>
+
 #include "framework/GdiHandles.h"
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
@@ -130,6 +132,19 @@ void TOrvToolBarForm::UpdateGlass() {
             OrvDwmExtendFrameIntoClientArea(FHandle, TDwmMargins{});
     }
     if (IOrvToolBarFormPager* pager = FirstPager()) pager->GlassChanged(glass);
+}
+
+int TOrvToolBarForm::ResizeZoneAt(TPoint screen) {
+    if (!FHandle || GetWindowState() != TWindowState::wsNormal || (ComponentState() & csDesigning)) return HTNOWHERE;
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    return ToolBarFormHitTest({screen.X - window.left, screen.Y - window.top}, window.right - window.left,
+                              window.bottom - window.top);
+}
+
+bool InToolBarFormResizeZone(const TControl* control, TPoint screen) {
+    auto* form = dynamic_cast<TOrvToolBarForm*>(GetParentForm(control));
+    return form && form->ResizeZoneAt(screen) != HTNOWHERE;
 }
 
 void TOrvToolBarForm::CreateParams(TCreateParams& p) {
@@ -349,13 +364,8 @@ void TOrvToolBarForm::WndProc(TMessage& m) {
     switch (m.Msg) {
         case WM_NCHITTEST:
             TForm::WndProc(m);
-            if (GetWindowState() == TWindowState::wsNormal && !(ComponentState() & csDesigning) &&
-                (m.Result == HTCLIENT || m.Result == HTBORDER)) {
-                RECT window{};
-                GetWindowRect(FHandle, &window);
-                TPoint p{static_cast<short>(LOWORD(m.LParam)) - window.left,
-                         static_cast<short>(HIWORD(m.LParam)) - window.top};
-                int zone = ToolBarFormHitTest(p, window.right - window.left, window.bottom - window.top);
+            if (m.Result == HTCLIENT || m.Result == HTBORDER) {
+                int zone = ResizeZoneAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
                 if (zone != HTNOWHERE) m.Result = zone;
             }
             return;

@@ -45,6 +45,12 @@ TRect ToolBarFormGlassBorders(TFormBorderStyle border, bool maximized, bool scen
 // The client rectangle inside the drawn border (before Vista) or the glass frame.
 void ToolBarFormAdjustClientRect(TRect& rect, bool vistaOrLater, bool onGlass, bool maximized, bool scenic);
 
+// A child lying over one of its toolbar form's resize zones (the pager covers the top
+// edge, the top corners and the sides beside it) answers its hit test as transparent
+// there, so that the form answers and the pointer resizes the form: true when the form
+// the control sits on has a zone at the screen point.
+bool InToolBarFormResizeZone(const TControl* control, TPoint screen);
+
 class TOrvToolBarForm : public TForm {
 public:
     ORV_CLASS_NAME(TOrvToolBarForm)
@@ -61,6 +67,9 @@ public:
     IOrvToolBarFormPager* FirstPager() const;
     // Re-evaluates the glass condition and switches buffering, frame and pager over.
     void UpdateGlass();
+    // The resize zone (HTTOP ... HTBOTTOMRIGHT) the form answers at a screen point, or
+    // HTNOWHERE: only in the normal window state and outside design time.
+    int ResizeZoneAt(TPoint screen);
 
     // Raised after the glass frame is set up (and after loading when activation came
     // while the form was being read).

@@ -3,6 +3,7 @@
 #include "toolbar/OrvToolBarPager.h"
 
 #include <windows.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -17,8 +18,10 @@
 #include "framework/SysUtils.h"
 #include "hints/OrvHintInfo.h"
 #include "hints/ShortCutHintWindow.h"
+#include "menus/OrvMenus.h"
 #include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
+#include "paint/OrvEnvironment.h"
 #include "paint/OrvLook.h"
 #include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvDWM.h"
@@ -116,6 +119,8 @@ void TOrvToolBarPager::Loaded() {
     UpdateHelpButtons();
     UpdateTabs();
     UpdateCaptionLayer();
+    // The popup menu and the styler may be linked in either order while a layout is read.
+    ApplyPopupMenuStyler();
     InstallFormHook();
     if (!CtrlF1HookOwner()) InstallCtrlF1Hook(this);
     // The styler's re-broadcast ran while the layout's links were unresolved (the
@@ -219,6 +224,12 @@ void TOrvToolBarPager::WndProc(TMessage& message) {
             break;
         case WM_GETDLGCODE:
             message.Result = DLGC_WANTARROWS;
+            return;
+        case WM_NCHITTEST:
+            TCustomControl::WndProc(message);
+            if (message.Result == HTCLIENT &&
+                InToolBarFormResizeZone(this, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}))
+                message.Result = HTTRANSPARENT;
             return;
         case WM_ORV_PARENTBACKGROUNDKEY:
             message.Result =
@@ -762,8 +773,14 @@ void TOrvToolBarPager::SetToolBarStyler(TCustomOrvToolBarStyler* value) {
     // the application button go by.
     if (value) value->BroadcastStyle(value->GetNewZemStyle());
     if (value) TellWinStyleChildren(kWinStyleChangeStyle);
+    ApplyPopupMenuStyler();
     if (!IsLoading()) UpdateTabs();
     Invalidate();
+}
+
+void TOrvToolBarPager::ApplyPopupMenuStyler() {
+    if (auto* menu = dynamic_cast<TOrvPopupMenu*>(GetPopupMenu()))
+        menu->SetMenuStyler(CurrentToolBarStyler()->CurrentOrvMenuStyler());
 }
 
 void TOrvToolBarPager::ToolBarStylerDestroying(TCustomOrvToolBarStyler* styler) {
@@ -783,6 +800,7 @@ void TOrvToolBarPager::ApplyStylerChange(int code) {
                                   FMDIButtons[0], FMDIButtons[1], FMDIButtons[2]})
             if (b) b->Appearance().Assign(&styler->GlowButtonAppearance());
     }
+    if (code == scMenuStyler) ApplyPopupMenuStyler();
     if (code == scPagerCaption && !IsLoading()) UpdateCaptionButtons();
     if (code == scPagerAppearance && !IsLoading()) UpdateTabs();
     ShapeButtonRefreshed();
@@ -893,6 +911,18 @@ int TOrvToolBarPager::GlassTabHeight() const {
 
 bool TOrvToolBarPager::ScenicLook() const {
     return Office2010Look && ScenicRibbonMode;
+}
+
+void TOrvToolBarPager::SizeToForm() {
+    TWinControl* parent = Parent();
+    if (!parent || GetAlign() == TAlign::alLeft || GetAlign() == TAlign::alRight) return;
+    const int width = parent->ClientWidth();
+    if (width > 0 && width != FWidth) SetBounds(0, FTop, width, FHeight);
+    // While its properties are still being read, the pager's own Loaded lays it out.
+    if (IsLoading() || IsDestroying()) return;
+    UpdateGlassRegion();
+    UpdateCaptionButtons();
+    UpdateTabs();
 }
 
 void TOrvToolBarPager::EnterHideState() {
@@ -1031,12 +1061,11 @@ void TOrvToolBarPager::UpdateCaptionButtons() {
         FSavedRightIndent = FCaption->RightIndent;
         auto glyphed = [this](TCaptionGlyph glyph) {
             TOrvGlowButton* b = MakeButton([this](TObject* s) { CaptionButtonClick(s); });
-            b->OnDrawButton = [this, glyph](TObject* s, TCanvas& c, TGlowButtonState, TRect r) {
+            b->OnDrawButton = [this, glyph](TObject*, TCanvas& c, TGlowButtonState, TRect r) {
                 TCaptionGlyph g = glyph;
                 if (g == cgMaximize && FormStateNotNormal()) g = cgRestore;
-                auto* button = static_cast<TOrvGlowButton*>(s);
+                // Enabled or not, the glyph is drawn in the styler's system button colour.
                 TColor color = CurrentToolBarStyler()->GetSysButtonColor();
-                if (!button->GetEnabled()) color = clGray;
                 DrawCaptionGlyph(c, g, color, r.Left + (r.Width() - kCaptionGlyphSize) / 2,
                                  r.Top + (r.Height() - kCaptionGlyphSize) / 2);
             };
@@ -1222,6 +1251,8 @@ TPagerPaintState TOrvToolBarPager::PaintState() const {
         s.Tabs.push_back(t);
     }
     if (TOrvPage* page = GetActivePage(); page && FExpanded && !FHideState) s.ActivePageRect = page->BoundsRect();
+    s.FormCorners = !FIsAeroVista && dynamic_cast<TOrvToolBarForm*>(Parent()) && !IsVistaOrLater() && !FormMaximized();
+    s.FormBorderColor = styler->GetFormBorderColor();
     return s;
 }
 
@@ -1283,6 +1314,9 @@ bool TOrvToolBarPager::PaintGlassCaption() {
     }
     p.GlassLook = GlassLook();
     p.Scenic = ScenicRibbonMode;
+    // The groups stay clear of the frame's caption buttons and go while the tabs scroll.
+    p.ScrollerActive = state.ScrollerActive;
+    p.GroupRightLimit = FWidth - (FIsWin7 ? 110 : 102) - left;
     if (!target->HandleAllocated()) return false;
     TWindowDC dc(target->Handle());
     return DrawGlassCaption(target, dc.Get(), p);

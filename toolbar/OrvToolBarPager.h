@@ -245,7 +245,9 @@ public:
     void LeaveHideState() override;
     bool InHideState() const override { return FHideState; }
     void GlassChanged(bool onGlass) override;
-    void SizeToForm() override {}
+    // The form's size came from the platform (a default size, a sizeable tool window):
+    // the pager spans its parent's client width and lays itself out for it.
+    void SizeToForm() override;
     TWinControl* PagerControl() override { return this; }
 
     // --- ICaptionLayerHost ----------------------------------------------------------------------
@@ -297,7 +299,9 @@ private:
     static void ReleaseCtrlF1Hook();
     bool ChangeActivePage(int index);
     void SetHot(int tab);
-    bool OnCaptionArea(TPoint p) const;
+    // On the caption bar outside the tab groups' captions, or (withTabRow) on the empty
+    // part of the tab row.
+    bool OnCaptionArea(TPoint p, bool withTabRow) const;
     void HintRequest(TMessage& message, THintInfo& info);
     int MeasureCaption(int tab) const;
     void PlaceButtons();
@@ -338,6 +342,8 @@ private:
     void TypeKeyTip(wchar_t ch);
     void HideKeyTipWindows(bool withToolBarTips);
     void ApplyGlass(bool onGlass);
+    // A styled popup menu takes the current styler's menu styler.
+    void ApplyPopupMenuStyler();
     void UpdateGlassRegion();
     void ClearHot();
     bool BackgroundKeyFor(TParentBackgroundQuery& query);
@@ -407,7 +413,6 @@ private:
     bool FQuickAccessWasVisible = false;
     bool FAppButtonWasVisible = false;
     bool FActiveChangedOnDown = false;
-    bool FPopupShownAtDown = false;
     bool FIsAeroVista = false;
     // The glass clip last given to the window.
     struct {

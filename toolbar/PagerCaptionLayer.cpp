@@ -1,8 +1,11 @@
 #include "toolbar/PagerCaptionLayer.h"
 
+#include <windowsx.h>
+
 #include "buttons/OrvGlowButton.h"
 #include "framework/Forms.h"
 #include "toolbar/GlassCaptionText.h"
+#include "toolbar/OrvToolBarForm.h"
 
 namespace orv {
 
@@ -64,6 +67,14 @@ void TCaptionLayer::Paint() {
 void TCaptionLayer::WndProc(TMessage& message) {
     if (message.Msg == WM_ERASEBKGND) {
         message.Result = 1;
+        return;
+    }
+    if (message.Msg == WM_NCHITTEST) {
+        // The form's own resize zones (top edge, corners) are the form's.
+        TCustomControl::WndProc(message);
+        if (message.Result == HTCLIENT &&
+            InToolBarFormResizeZone(this, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}))
+            message.Result = HTTRANSPARENT;
         return;
     }
     TCustomControl::WndProc(message);

@@ -169,11 +169,10 @@ bool TOrvToolBarPager::FormHook(TMessage& m) {
 
 // --- mouse -----------------------------------------------------------------------------------------
 
-bool TOrvToolBarPager::OnCaptionArea(TPoint p) const {
+bool TOrvToolBarPager::OnCaptionArea(TPoint p, bool withTabRow) const {
     TRect caption = GetCaptionRect();
     if (caption.Contains(p)) return TabGroupAtPos(p) < 0;
-    // With the scenic flag (and on glass) the empty part of the tab row counts too.
-    if ((ScenicRibbonMode || FIsAeroVista) && GetTabRowRect().Contains(p)) return TabAtPos(p) < 0;
+    if (withTabRow && GetTabRowRect().Contains(p)) return TabAtPos(p) < 0;
     return false;
 }
 
@@ -183,8 +182,8 @@ void TOrvToolBarPager::MouseDown(TMouseButton button, TShiftState shift, int x, 
     bool dbl = (shift & ssDouble) != 0;
     int tab = TabAtPos(p);
     FActiveChangedOnDown = false;
-    if (button == TMouseButton::mbRight && tab < 0 && OnCaptionArea(p) &&
-        (GetCaptionRect().Contains(p) || ScenicRibbonMode)) {
+    // The system menu: with the scenic flag the empty part of the tab row counts as caption.
+    if (button == TMouseButton::mbRight && tab < 0 && OnCaptionArea(p, ScenicRibbonMode)) {
         TellWinStyleChildren(kWinStyleHideMenu);
         ShowSystemMenu(ClientToScreen(p));
         return;
@@ -195,24 +194,29 @@ void TOrvToolBarPager::MouseDown(TMouseButton button, TShiftState shift, int x, 
             (void)self;
             if (dbl) OnTabDblClick(this, tab);
             OnTabClick(this, tab);
-            if (!FExpanded) {
-                // The pop-up shows on the release (below); a press while it shows hides it.
-                FPopupShownAtDown = tab == FActivePageIndex && PopupShowing();
-                if (FPopupShownAtDown) HideMinimizedRibbon();
-                Invalidate();
-            } else if (tab != FActivePageIndex) {
+            if (tab != FActivePageIndex) {
                 if (FPages[tab]->GetTabEnabled() && ChangeActivePage(tab)) {
                     FPages[tab]->StartGlow(gsPush);
                     FActiveChangedOnDown = true;
                     FClickCount = 0;
                 }
-            } else {
+            } else if (FExpanded) {
                 FDownPageIndex = tab;
                 InvalidateRect(GetTabRect(tab));
             }
+            if (!FExpanded && tab == FActivePageIndex) {
+                // Collapsed, the press shows the page in the pop-up, or hides the pop-up
+                // that already shows it.
+                if (PopupShowing())
+                    HideMinimizedRibbon();
+                else
+                    ShowMinimizedRibbon();
+                Invalidate();
+            }
         } else if (dbl && GetCaptionRect().Contains(p) && TabGroupAtPos(p) < 0) {
             if (FCaptionButtons & (1 << cbMaximize)) ToggleMaximize();
-        } else if (OnCaptionArea(p) && FCanMove && !dbl) {
+        } else if (OnCaptionArea(p, FIsAeroVista) && FCanMove && !dbl) {
+            // Only on glass does the empty part of the tab row move the window.
             TellWinStyleChildren(kWinStyleHideMenu);
             DoWindowMove();
             return;
@@ -248,7 +252,6 @@ void TOrvToolBarPager::MouseUp(TMouseButton button, TShiftState shift, int x, in
                 if (ChangeActivePage(tab)) ShowMinimizedRibbon();
             }
         } else if (tab >= 0 && tab == FActivePageIndex && !FActiveChangedOnDown) {
-            if (!FExpanded && !FPopupShownAtDown && !PopupShowing()) ShowMinimizedRibbon();
             ++FClickCount;
             StopTimer(kDblClickTimer);
             StartTimer(kDblClickTimer, kDblClickTime);
@@ -268,7 +271,6 @@ void TOrvToolBarPager::MouseUp(TMouseButton button, TShiftState shift, int x, in
             }
         }
         FActiveChangedOnDown = false;
-        FPopupShownAtDown = false;
         if (FClickCount > 1 && FHidePagesOnDblClick) {
             StopTimer(kDblClickTimer);
             FClickCount = 0;

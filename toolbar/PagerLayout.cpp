@@ -100,6 +100,8 @@ TRect PagerTabAreaRect(const TPagerGeometry& g) {
     r.Bottom = row.Top + g.TabHeight + 4;
     r.Left = g.Client.Left + e + g.StartMargin + g.PageLeftMargin;
     r.Right = g.Client.Right - g.EndMargin - g.PageRightMargin - e;
+    // Deliberately not the plain edge: the area ends 4 pixels before the help and
+    // expand/collapse buttons, so that no tab ever runs under them.
     if (g.RowButtons > 0) r.Right = std::min(r.Right, PagerRowButtonRect(g, g.RowButtons - 1).Left - kRowButtonGap);
     if (g.AutoMDIButtons) r.Right -= 3 * (g.MDIButtonWidth + g.MDIButtonSpacing) + 5;
     if (g.ScrollerVisible) r.Right -= kScrollerWidth;

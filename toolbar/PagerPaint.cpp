@@ -933,7 +933,6 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
     if (s.TabRowRect.Height() > 0) {
         const bool crowded = TabsCrowded(s.Spacing, s.MinSpacing);
         bool firstVisible = true;
-        TCanvasStateGuard guard(canvas);
         for (const TPagerTab& tab : s.Tabs) {
             if (!tab.Visible || tab.Rect.IsEmpty()) continue;
             const bool isFirst = firstVisible;
@@ -945,8 +944,10 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
                 group ? (group->Appearance ? *group->Appearance : styler.GroupAppearance()).TabAppearance()
                       : static_cast<const TCustomTabAppearance&>(tabs);
             // A tab cut by the tab area is clipped to it (the face is opaque, so the clip is
-            // all the off-screen drawing needs).
-            SelectClipRgn(dc, nullptr);
+            // all the off-screen drawing needs). The clip narrows the caller's, which may be a
+            // child's few pixels asking for what lies beneath its corners, and is given back
+            // after the tab.
+            TCanvasStateGuard guard(canvas);
             if (tab.Rect.Left < s.TabArea.Left || tab.Rect.Right > s.TabArea.Right) {
                 IntersectClipRect(dc, s.TabArea.Left, s.TabRowRect.Top, s.TabArea.Right, s.Client.Bottom);
             }
@@ -978,6 +979,13 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
             tp.ImageDisabledLook = tab.UseDisabledImages && !s.DisabledImages;
             PaintTab(canvas, tp);
         }
+    }
+    if (s.FormCorners && s.FormBorderColor != clNone && s.Client.Width() > 2 && s.Client.Height() > 2) {
+        const TRect& c = s.Client;
+        const COLORREF border = ToColorRef(s.FormBorderColor);
+        for (TPoint p : {TPoint{c.Left, c.Top}, TPoint{c.Left + 1, c.Top}, TPoint{c.Left, c.Top + 1},
+                         TPoint{c.Right - 1, c.Top}, TPoint{c.Right - 2, c.Top}, TPoint{c.Right - 1, c.Top + 1}})
+            SetPixel(dc, p.X, p.Y, border);
     }
 }
 

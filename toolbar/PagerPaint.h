@@ -285,6 +285,10 @@ struct TPagerPaintState {
     std::vector<TPagerGroup> Groups;
     // Page shadow under the active page; empty for none.
     TRect ActivePageRect;
+    // On a toolbar form before Vista (not maximized): the three pixels of each top corner
+    // take the form's border colour, as the form's own rounded frame does.
+    bool FormCorners = false;
+    TColor FormBorderColor = clNone;
 };
 
 // The painting order: background bitmap, caption bar, tab row, groups, page shadow, tabs

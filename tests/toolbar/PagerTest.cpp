@@ -3,7 +3,7 @@
 // rules, and the faults the pager and page must not have.
 #include <gtest/gtest.h>
 
-#include "../buttons/GlowButtonTestSupport.h"
+#include "PagerTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
@@ -28,14 +28,9 @@
 
 using namespace orv;
 using namespace glowtest;
+using namespace pagertest;
 
 namespace {
-
-struct TScenicScope {
-    bool Saved = ScenicRibbonMode;
-    explicit TScenicScope(bool value) { ScenicRibbonMode = value; }
-    ~TScenicScope() { ScenicRibbonMode = Saved; }
-};
 
 struct TBeepCounter {
     int Count = 0;
@@ -43,40 +38,6 @@ struct TBeepCounter {
         SetKeyTipBeep([this] { ++Count; });
     }
     ~TBeepCounter() { SetKeyTipBeep(nullptr); }
-};
-
-// A shown form in the foreground with a pager of pages.
-struct TPagerFixture {
-    TOwnedPtr<TForm> Form{Make<TForm>(nullptr)};
-    TOrvToolBarPager* Pager;
-    std::vector<TOrvPage*> Pages;
-
-    explicit TPagerFixture(std::initializer_list<const wchar_t*> captions = {L"Home", L"Insert", L"View"},
-                           int width = 600) {
-        SetCursorPos(20, 20);
-        Form->SetBounds(60, 60, width + 40, 300);
-        Pager = new TOrvToolBarPager(Form.get());
-        Pager->SetAlign(TAlign::alNone);
-        Pager->SetBounds(0, 0, width, 149);
-        Pager->SetParent(Form.get());
-        for (const wchar_t* c : captions) Pages.push_back(Pager->AddOrvPage(c));
-        Form->Show();
-        SetForegroundWindow(Form->Handle());
-        orvtest::PumpFor(60);
-    }
-    ~TPagerFixture() { SetCursorPos(20, 20); }
-    // The middle of a tab.
-    void ClickTab(int index) {
-        TRect r = Pager->GetTabRect(index);
-        ClickAt(Pager, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    }
-    TOrvToolBar* AddToolBar(TOrvPage* page, int width) {
-        auto* tb = new TOrvToolBar(Form.get());
-        tb->SetAutoSize(false);
-        tb->SetWidth(width);
-        page->AddOrvToolBar(tb);
-        return tb;
-    }
 };
 
 int TextWidthOf(const TFont& font, const std::wstring& text) {
