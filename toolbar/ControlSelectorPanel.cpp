@@ -337,18 +337,7 @@ void TControlSelectorPanel::PaintItem(TCanvas& canvas, const TSelectorItem& item
         text = FItemTextColorHot;
     }
     const TRect& r = item.GetBRect();
-    if (color != clNone) {
-        if (colorTo != clNone) {
-            DrawGradient(canvas, color, colorTo, 40, r, false, gvInsetFarEdge);
-            canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        } else {
-            canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-            canvas.Brush().SetColor(color);
-        }
-        canvas.Pen().SetStyle(TPenStyle::psSolid);
-        canvas.Pen().SetColor(clBlack);
-        canvas.Rectangle(r);
-    }
+    PaintSelectorItemFill(canvas, r, color, colorTo);
     canvas.Font().SetName(L"Tahoma");
     canvas.Font().SetSize(8);
     canvas.Font().SetColor(text);

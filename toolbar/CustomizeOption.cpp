@@ -48,18 +48,7 @@ void TCustomizeOption::Paint() {
     }
     TCanvas& canvas = Canvas();
     TRect r = ButtonRect();
-    if (color != clNone) {
-        if (colorTo != clNone) {
-            DrawGradient(canvas, color, colorTo, 40, r, false, gvInsetFarEdge);
-            canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        } else {
-            canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-            canvas.Brush().SetColor(color);
-        }
-        canvas.Pen().SetStyle(TPenStyle::psSolid);
-        canvas.Pen().SetColor(clBlack);
-        canvas.Rectangle(r);
-    }
+    PaintSelectorItemFill(canvas, r, color, colorTo);
     canvas.Font().Assign(&Font());
     canvas.Font().SetColor(text);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);

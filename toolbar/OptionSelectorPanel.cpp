@@ -4,6 +4,20 @@
 
 namespace orv {
 
+void PaintSelectorItemFill(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo) {
+    if (color == clNone) return;
+    if (colorTo != clNone) {
+        DrawGradient(canvas, color, colorTo, 40, rect, false, gvInsetFarEdge);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    } else {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(color);
+    }
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    canvas.Pen().SetColor(clBlack);
+    canvas.Rectangle(rect);
+}
+
 bool PassSizingCornerHit(TWinControl& panel, TMessage& message) {
     if (message.Msg != WM_NCHITTEST) return false;
     TWinControl* window = panel.Parent();

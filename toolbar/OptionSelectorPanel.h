@@ -15,6 +15,10 @@ class TOrvCustomToolBar;
 void PaintSelectorBackground(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo,
                              TGradientDirection direction, TColor borderColor);
 
+// Paints a hot or pressed command item: color -> colorTo in 40 inset bands (vertical), or
+// plain color, framed in black; nothing when color is clNone.
+void PaintSelectorItemFill(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo);
+
 // The option and popup windows size from their bottom-right 10 x 10 pixels, which the panel
 // filling the window covers: a panel answers a hit test there as transparent, so the window
 // under it answers with its sizing code. True when the message was answered.
