@@ -1054,9 +1054,9 @@ void TOrvCustomShapeButton::DrawOnPreviewMenu(TObject*, TCanvas& canvas, TRect r
         }
     }
     if (picture) {
-        TGdiRegion clip(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom - 1));
+        // Narrow the menu's clip (in its logical coordinates), never replace it.
         int saved = SaveDC(canvas.Handle());
-        SelectClipRgn(canvas.Handle(), clip.Get());
+        IntersectClipRect(canvas.Handle(), r.Left, r.Top, r.Right, r.Bottom - 1);
         {
             TGPGraphics g(canvas.Handle());
             picture->DrawImage(g, x, y);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ShapeButtonTestSupport.h"
+#include "appmenu/OrvPreviewMenu.h"
 #include "framework/ActnList.h"
 #include "framework/RegisteredMessages.h"
 #include "paint/FaceCache.h"
@@ -536,4 +537,40 @@ TEST(ShapeButtonPaint, TheOffice2010RectangleKeepsTheCallersClip) {
         for (int x = 20; x < 30; ++x) ASSERT_EQ(bmp.PixelColor(x, y), clWhite) << x << "," << y;
     EXPECT_GT(Channel(bmp.PixelColor(10, 12), 0), 100) << "the face is painted beside the band";
     EXPECT_EQ(bmp.PixelColor(10, 28), clLime) << "the caller's clip still holds";
+}
+
+TEST(ShapeButtonPaint, ItsPictureOnTheApplicationMenuKeepsTheMenusClip) {
+    // The menu draws the button on its top frame into its own canvas; a band the menu keeps
+    // out of its clip must stay untouched by the button's picture.
+    TMainWindow w;
+    TLookFlags flags(false, false);
+    TOrvShapeButton* b = w.Button;
+    auto* menu = new TOrvPreviewMenu(w.Form.get());
+    b->SetOrvPreviewMenu(menu);
+    b->Appearance().SetShape(TOrvButtonShape::bsCustom);
+    b->SetText(L"");
+    b->Picture().SetData(SolidBmp(0x0000FF));
+    auto paint = [&](bool band, int bandLeft) {
+        auto bmp = std::make_unique<TBitmap>(200, 120);
+        bmp->Canvas().Brush().SetColor(clLime);
+        bmp->Canvas().FillRect({0, 0, 200, 120});
+        if (band) ExcludeClipRect(bmp->Canvas().Handle(), bandLeft, 0, bandLeft + 4, 120);
+        b->DrawOnPreviewMenu(nullptr, bmp->Canvas(), {0, 0, 200, 120});
+        return bmp;
+    };
+    // Where the picture lands when nothing is kept out.
+    auto whole = paint(false, 0);
+    int left = -1, row = -1;
+    for (int y = 0; y < 120 && left < 0; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (Near(whole->PixelColor(x, y), 0x0000FF, 2)) {
+                left = x;
+                row = y;
+                break;
+            }
+    ASSERT_GE(left, 0) << "the picture is drawn on the menu";
+    auto banded = paint(true, left + 4);
+    for (int x = left + 4; x < left + 8; ++x)
+        EXPECT_EQ(banded->PixelColor(x, row + 2), clLime) << "kept out at x " << x;
+    EXPECT_TRUE(Near(banded->PixelColor(left + 1, row + 2), 0x0000FF, 2)) << "the picture beside the band";
 }
