@@ -104,6 +104,9 @@ public:
     virtual void DoDropDown();
     void ShowShortCutHint();
     void HideShortCutHint();
+    // What Return, Space or a key tip does: drops the menu down or clicks, by the style
+    // (a check button toggles first). May free the button.
+    void KeyboardClick();
     void SetComponentStyle(TZemStyle style) override;
     void SetButtonSizeState(TButtonSizeState state);
     TButtonSizeState GetButtonSizeState() const { return FButtonSizeState; }
@@ -283,7 +286,6 @@ private:
     void StopRepeat();
     void ButtonPressed(int groupIndex, TOrvCustomGlowButton* sender);
     void UpdateExclusive();
-    void KeyboardClick();
     void PopupDropDownMenu();
     TOrvGlowButtonActionLink* GlowActionLink() const { return static_cast<TOrvGlowButtonActionLink*>(ActionLink()); }
     // Everything the painter needs for the current state (steps that pick colours,

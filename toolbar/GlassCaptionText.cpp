@@ -4,8 +4,10 @@
 
 #include "framework/GdiHandles.h"
 #include "framework/WinControl.h"
+#include "paint/OrvGDIP.h"
 #include "paint/OrvGradients.h"
 #include "toolbar/OrvTBXPVS.h"
+#include "toolbar/QuickAccessPaint.h"
 
 namespace orv {
 
@@ -65,6 +67,10 @@ bool DrawGlowingCaptionText(TWinControl* control, HDC dc, const TGlassCaptionTex
     // The background colour only switches the ramp on; its own value is not used.
     if (caption.BackColor != clNone) DrawAlphaGradient(mem.Get(), whole, kWarmRamp, 8, 128);
     if (caption.WhiteTint) DrawAlphaGradient(mem.Get(), whole, clWhite, 0, 20);
+    if (caption.QuickAccessFrame) {
+        TGPGraphics g(mem.Get());
+        DrawQuickAccessGlassFrame(g, caption.FrameRect, caption.Scenic);
+    }
 
     DTTOPTS options{};
     options.dwSize = sizeof(options);

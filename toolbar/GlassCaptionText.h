@@ -18,6 +18,11 @@ struct TGlassCaptionText {
     bool WhiteTint = false;
     // Anything but clNone lays the fixed warm translucent ramp under the text.
     TColor BackColor = clNone;
+    // The quick access toolbar's glass frame over FrameRect (target coordinates), in its
+    // scenic or plain form.
+    bool QuickAccessFrame = false;
+    TRect FrameRect;
+    bool Scenic = false;
 };
 
 // Draws into dc at target (dc coordinates); false when the theme could not be opened.

@@ -24,7 +24,7 @@ void DrawScrollArrow(TCanvas& canvas, TScrollArrow arrow, int width, int height,
         column(cx - 1, cy, cy);
         column(cx, cy - 1, cy + 2);
         column(cx + 1, cy - 2, cy + 3);
-    } else {
+    } else if (arrow == saRight) {
         column(cx - 1, cy - 2, cy + 3);
         column(cx, cy - 1, cy + 2);
         column(cx + 1, cy, cy);

@@ -8,18 +8,18 @@
 #include "buttons/GlowButtonAppearance.h"
 #include "buttons/GlowButtonPainter.h"
 #include "framework/WinControl.h"
+#include "toolbar/OrvVistaButton.h"
 
 namespace orv {
 
 class TTimer;
 
-enum TScrollArrow { saLeft, saRight };
-
 // The scroll button's face colours for its state (disabled, pressed, hot, normal); with a
 // position other than standalone a pressed button keeps the normal border.
 TGlowColorSet ScrollButtonColors(const TGlowButtonAppearance& appearance, bool enabled, bool down, bool hot,
                                  TButtonPosition position);
-// The arrow of a width x height button in color (the pen of the face).
+// The arrow of a width x height button in color (the pen of the face): the 1, 3 and 5
+// pixel columns of a left or right pointing triangle; nothing for the other arrows.
 void DrawScrollArrow(TCanvas& canvas, TScrollArrow arrow, int width, int height, TColor color);
 
 class TOrvPageScrollButton : public TCustomControl {

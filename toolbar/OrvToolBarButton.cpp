@@ -11,6 +11,7 @@
 #include "paint/GDIPPicture.h"
 #include "paint/OrvPictureDraw.h"
 #include "paint/OrvText.h"
+#include "toolbar/OptionSelectorPanel.h"
 
 namespace orv {
 
@@ -88,6 +89,9 @@ void TOrvCustomToolBarControl::SetParent(TWinControl* parent) {
     TOrvCustomToolBar* toolBar = dynamic_cast<TOrvCustomToolBar*>(parent);
     auto* container = dynamic_cast<TOrvToolBarContainer*>(parent);
     auto* quick = dynamic_cast<IQuickAccessToolBar*>(parent);
+    // Lent to the quick access toolbar's overflow window: still that toolbar's control.
+    if (auto* panel = dynamic_cast<TOptionSelectorPanel*>(parent); panel && !toolBar && !quick && !container)
+        quick = panel->GetOrvQuickAccessToolBar();
     // Leaving a toolbar's own list for a container of that toolbar is leaving it too.
     bool registered = FOrvToolBar && FOrvToolBar->IndexOfToolBarControl(this) >= 0;
     if (toolBar != FOrvToolBar || quick != FOrvQuickAccessToolBar || (container && registered)) Detach();
@@ -721,6 +725,13 @@ const TOrvCustomToolBarButton::TMeasuredCaption& TOrvCustomToolBarButton::Measur
 TSize TOrvCustomToolBarButton::CaptionSize() {
     if (!FShowCaption || FCaption.empty()) return {0, 0};
     return Measure().Size;
+}
+
+void TOrvCustomToolBarButton::SetOffSet(int value) {
+    if (FOffSet == value) return;
+    FOffSet = value;
+    AdjustSize();
+    Invalidate();
 }
 
 void TOrvCustomToolBarButton::AdjustSize() {

@@ -150,6 +150,10 @@ public:
     TMenuItem* GetMenuItem() const { return FMenuItem; }
     // Re-runs the auto-size (the toolbar calls it after a styler or size change).
     void AdjustSize();
+    // The quick access toolbar sets the margin around the content (4 on a toolbar) and
+    // rebuilds the hot shade when its image lists change.
+    void SetOffSet(int value);
+    void RebuildShade() { BuildShade(); }
 
     // --- published -----------------------------------------------------------------------
     bool GetAllowAllUp() const { return FAllowAllUp; }

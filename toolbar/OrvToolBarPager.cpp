@@ -27,6 +27,7 @@
 #include "toolbar/OrvDWM.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvPageScrollButton.h"
+#include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/PagerCaptionLayer.h"
@@ -187,8 +188,8 @@ void TOrvToolBarPager::WndProc(TMessage& message) {
         case CM_CONTROLCHANGE: {
             auto* control = reinterpret_cast<TControl*>(message.WParam);
             if (message.LParam) {
-                if (control && std::wstring(control->ClassName()) == L"TOrvQuickAccessToolBar") {
-                    FQuickAccessToolBar = static_cast<TWinControl*>(control);
+                if (auto* quick = dynamic_cast<TOrvCustomQuickAccessToolBar*>(control)) {
+                    FQuickAccessToolBar = quick;
                     control->FreeNotification(this);
                 }
             } else if (control == FQuickAccessToolBar) {
@@ -401,9 +402,7 @@ TPagerGeometry TOrvToolBarPager::Geometry() const {
     g.CaptionMinWidth = FCaption->GetMinWidth();
     g.RowButtons = (FShowHelpButton ? 1 : 0) + (FShowExpandCollapsButton ? 1 : 0);
     // The quick access toolbar below the pager takes its height from the page area.
-    if (FQuickAccessToolBar && FQuickAccessToolBar->GetVisible() && FQuickAccessToolBar->Top() >= FHeight - 30 &&
-        FQuickAccessToolBar->Width() >= FWidth - 4)
-        g.QuickAccessBelowHeight = FCaption->GetHeight() - 2;
+    if (GetShowQATBelow()) g.QuickAccessBelowHeight = FCaption->GetHeight() - 2;
     return g;
 }
 
@@ -591,7 +590,30 @@ void TOrvToolBarPager::UpdateTabs() {
     PlacePages();
     PlaceButtons();
     UpdateCaptionLayer();
+    // The quick access toolbar takes the place the caption buttons and tabs leave it.
+    if (FQuickAccessToolBar) FQuickAccessToolBar->PagerChanged();
     Invalidate();
+}
+
+bool TOrvToolBarPager::GetShowQATBelow() const {
+    return FQuickAccessToolBar && FQuickAccessToolBar->GetVisible() && FQuickAccessToolBar->GetFullSize();
+}
+
+void TOrvToolBarPager::SetShowQATBelow(bool value) {
+    TOrvCustomQuickAccessToolBar* quick = FQuickAccessToolBar;
+    if (!quick || quick->GetFullSize() == value) return;
+    if (quick->GetVisible()) {
+        const int q = FCaption->GetHeight() - 2;
+        SetHeight(FHeight + (value ? q : -q));
+    }
+    quick->SetFullSize(value);
+    UpdateTabs();
+    // On glass the form lays its frame out again.
+    if (FIsAeroVista)
+        if (TWinControl* parent = Parent()) {
+            parent->SetWidth(parent->Width() - 1);
+            parent->SetWidth(parent->Width() + 1);
+        }
 }
 
 void TOrvToolBarPager::PlacePages() {

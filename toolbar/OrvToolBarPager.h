@@ -37,6 +37,7 @@ class TGDIPPicture;
 class TImageList;
 class TMinimizedRibbonWindow;
 class TOrvCustomGlowButton;
+class TOrvCustomQuickAccessToolBar;
 class TOrvGlowButton;
 class TOrvHintInfo;
 class TOrvPage;
@@ -218,7 +219,11 @@ public:
     // otherwise. Also run by a 200 ms check while AutoMDIButtons is on.
     void UpdateMDIButtons();
     TCaptionLayer* CaptionLayer() const { return FCaptionLayer; }
-    TWinControl* QuickAccessToolBar() const { return FQuickAccessToolBar; }
+    TOrvCustomQuickAccessToolBar* QuickAccessToolBar() const { return FQuickAccessToolBar; }
+    // The quick access toolbar shows full size below the pages: setting it grows or
+    // shrinks the pager by the strip's height (when the strip shows).
+    bool GetShowQATBelow() const;
+    void SetShowQATBelow(bool value);
     TWinControl* ApplicationButton() const;
     // The left of the leftmost visible caption button, -1 when none shows.
     int CaptionButtonsLeft() const;
@@ -399,7 +404,7 @@ private:
     const wchar_t* FExpandCollapsPicture = nullptr;
     bool FMDITimerOn = false;
     TCaptionLayer* FCaptionLayer = nullptr;
-    TWinControl* FQuickAccessToolBar = nullptr;
+    TOrvCustomQuickAccessToolBar* FQuickAccessToolBar = nullptr;
     TMinimizedRibbonWindow* FMinimizedRibbonWindow = nullptr;
     int FSavedRightIndent = 0;
     // Backdrop faces told to transparent children and the serials that name them.

@@ -15,6 +15,7 @@
 #include "toolbar/MinimizedRibbonWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
 
 namespace orv {

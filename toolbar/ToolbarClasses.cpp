@@ -5,6 +5,7 @@
 #include "framework/ClassRegistry.h"
 #include "menus/OrvMenus.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarStylers.h"
 
@@ -151,6 +152,7 @@ void RegisterToolbarClasses() {
     RegisterStylers();
     RegisterToolBarPageClasses();
     RegisterToolBarButtonClasses();
+    RegisterQuickAccessToolBarClasses();
 }
 
 }  // namespace orv
