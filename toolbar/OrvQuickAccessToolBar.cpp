@@ -528,20 +528,21 @@ void TOrvCustomQuickAccessToolBar::VisibilityChanged(bool visible) {
 
 // --- customize button --------------------------------------------------------------------------
 
-TOrvVistaButton* TOrvCustomQuickAccessToolBar::MakeVistaButton(TArrowStyle style, TScrollArrow arrow) {
+void TOrvCustomQuickAccessToolBar::MakeVistaButton(TOrvVistaButton*& field, TArrowStyle style, TScrollArrow arrow) {
     auto* button = new TOrvVistaButton(this);
+    // Known before it becomes a child, so the insertion leaves it out of the controls.
+    field = button;
     button->SetParent(this);
     button->SetArrowStyle(style);
     button->SetScrollArrow(arrow);
     button->OnMouseLeave = [this](TObject*) {
         if (FIsAeroVista) GlassRefresh();
     };
-    return button;
 }
 
 void TOrvCustomQuickAccessToolBar::SetupCustomizeButton() {
     if (!FCustomizeButton) {
-        FCustomizeButton = MakeVistaButton(asWithLine, saBottom);
+        MakeVistaButton(FCustomizeButton, asWithLine, saBottom);
         FCustomizeButton->OnClick = [this](TObject* sender) { CustomizeClick(sender); };
     } else {
         FCustomizeButton->SetVisible(false);
@@ -597,7 +598,7 @@ void TOrvCustomQuickAccessToolBar::CustomizeClick(TObject*) {
 
 void TOrvCustomQuickAccessToolBar::ShowScrollButton() {
     if (!FScrollButton) {
-        FScrollButton = MakeVistaButton(asDouble, saRight);
+        MakeVistaButton(FScrollButton, asDouble, saRight);
         FScrollButton->SetBounds(0, 0, FButtonWidth, FHeight);
         FScrollButton->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
             if (button != TMouseButton::mbLeft) return;
@@ -615,8 +616,12 @@ void TOrvCustomQuickAccessToolBar::ShowScrollButton() {
 void TOrvCustomQuickAccessToolBar::FillOverflowWindow() {
     if (IsDesigning()) return;
     if (!FOverflowWindow) {
-        // A top-level pop-up owned by the strip's window, not a child window.
+        // A top-level pop-up owned by the strip's window, not a child window. Made with
+        // positioning suppressed: it becomes the strip's child before it is known.
+        const bool saved = FInternalUpdatingControlPos;
+        FInternalUpdatingControlPos = true;
         FOverflowWindow = new TOptionSelectorWindow(this);
+        FInternalUpdatingControlPos = saved;
         FOverflowWindow->SetBounds(0, 0, 10, 10);
         FOverflowWindow->OnWindowHide = [this](TObject*) { OverflowWindowHidden(); };
         FOverflowWindowPanel = new TControlSelectorPanel(FOverflowWindow);

@@ -167,7 +167,7 @@ private:
     void ChildRemoved(TControl* control);
     void SetupCustomizeButton();
     void CustomizeClick(TObject* sender);
-    TOrvVistaButton* MakeVistaButton(TArrowStyle style, TScrollArrow arrow);
+    void MakeVistaButton(TOrvVistaButton*& field, TArrowStyle style, TScrollArrow arrow);
     void ShowScrollButton();
     void FillOverflowWindow();
     void OverflowWindowHidden();
