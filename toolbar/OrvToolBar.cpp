@@ -14,6 +14,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/ControlSelectorPanel.h"
+#include "toolbar/OrvDockPanel.h"
 #include "toolbar/OptionSelectorWindow.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBarButton.h"
@@ -140,8 +141,11 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
 }
 
 void TOrvCustomToolBar::SetParent(TWinControl* parent) {
+    auto* dock = dynamic_cast<TOrvDockPanel*>(parent);
+    if (dock && dock != Parent() && !IsDestroying() && !dock->CanJoin(this)) return;
     TCustomControl::SetParent(parent);
     if (IsDestroying()) return;
+    if (dock && FCurrentDock == dock) SetToolBarState(tsDocked);
     UpdateCurrentStyler();
     for (TControl* c : FOTBControls)
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
@@ -154,7 +158,12 @@ void TOrvCustomToolBar::SeparatorsOffAutoSize() {
         if (auto* separator = dynamic_cast<TOrvToolBarSeparator*>(c)) separator->SetAutoSize(false);
 }
 
+void TOrvCustomToolBar::Dock(TOrvDockPanel* panel) {
+    if (panel && panel != Parent()) SetParent(panel);
+}
+
 void TOrvCustomToolBar::SetBounds(int left, int top, int width, int height) {
+    if (FCurrentDock && !FAllowBoundChange && !FPositioning) FCurrentDock->FilterBounds(this, left, top, width, height);
     bool sized = width != FWidth || height != FHeight;
     // A length given from outside is the room adaptive hiding works with; the toolbar's
     // own sizing goes past this setter.
@@ -465,6 +474,7 @@ void TOrvCustomToolBar::UpdateCurrentStyler() {
         if (auto* page = Page())
             if (page->GetToolBarStyler() && !page->GetToolBarStyler()->IsDestroying())
                 chosen = page->GetToolBarStyler();
+        if (auto* dock = dynamic_cast<TOrvDockPanel*>(Parent())) chosen = dock->CurrentToolBarStyler();
         if (auto* window = dynamic_cast<TCompactWindow*>(Parent()))
             if (window->OwnerToolBar()) chosen = window->OwnerToolBar()->CurrentToolBarStyler();
     }
@@ -562,7 +572,7 @@ ORV_TB_SETTER(bool, ShowClose, Invalidate())
 ORV_TB_SETTER(bool, ShowOptionIndicator, Invalidate())
 ORV_TB_SETTER(TDockAlignSet, DockableTo, (void)0)
 ORV_TB_SETTER(TDockMode, DockMode, (void)0)
-ORV_TB_SETTER(bool, FullSize, PositionControls())
+ORV_TB_SETTER(bool, FullSize, PositionControls(); if (FCurrentDock) FCurrentDock->ToolBarFullSizeChanged(this))
 ORV_TB_SETTER(bool, ParentOptionPicture, Invalidate())
 ORV_TB_SETTER(int, FloatingRows, PositionControls())
 ORV_TB_SETTER(int, Row, (void)0)

@@ -31,7 +31,10 @@ class TMainMenu;
 class TOrvHintInfo;
 class TOptionSelectorWindow;
 class TOrvPage;
+class TOrvDockPanel;
 class TPopupMenu;
+class TRowCollection;
+class TRowCollectionItem;
 
 enum TDockAlign { daLeft, daTop, daRight, daBottom };
 enum TToolBarState { tsDocked, tsFloating, tsFixed };
@@ -105,8 +108,21 @@ public:
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // Docked in a dock panel, requested bounds go through the panel's rows first.
     void SetBounds(int left, int top, int width, int height) override;
+    // Into a dock panel: joins it (a height-locked panel without an accepting row
+    // refuses, and the toolbar stays where it is); out of one: leaves it.
     void SetParent(TWinControl* parent) override;
+
+    // --- docking ------------------------------------------------------------------------------
+    // The panel the toolbar is docked in now (null when not docked) and the one it was
+    // docked in last.
+    TOrvDockPanel* CurrentDock() const { return FCurrentDock; }
+    TOrvDockPanel* LastDock() const { return FLastDock; }
+    // Re-parents the toolbar into the panel.
+    void Dock(TOrvDockPanel* panel);
+    TOrvDockPanel* GetOrvDockPanel() const { return FCurrentDock; }
+    void SetOrvDockPanel(TOrvDockPanel* panel) { Dock(panel); }
 
     // --- control registration (toolbar controls call these) ---------------------------
     void AddToolBarControl(TControl* control);
@@ -433,6 +449,9 @@ protected:
 
 private:
     friend class TCompactWindow;
+    friend class TOrvDockPanel;
+    friend class TRowCollection;
+    friend class TRowCollectionItem;
     void PaintDragGrip(TCanvas& canvas);
     void PaintRightHandle(TCanvas& canvas);
     void PaintOptionIndicator(TCanvas& canvas);
@@ -539,6 +558,10 @@ private:
     int FRow = 0;
     TDockAlign FPosition = daTop;
     TToolBarState FToolBarState = tsDocked;
+    TOrvDockPanel* FCurrentDock = nullptr;
+    TOrvDockPanel* FLastDock = nullptr;
+    // Set while a dock panel places the toolbar: its bounds pass unfiltered.
+    bool FAllowBoundChange = false;
 
     int FDragGripWidth = 7;
     static constexpr int kMinLength = 60;

@@ -5,6 +5,7 @@
 #include "hints/OrvHintInfo.h"
 #include "paint/GDIPPicture.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
 
@@ -84,6 +85,7 @@ void RegisterToolBarPageClasses() {
         .Bool(L"Line3D", &C::GetLine3D, &C::SetLine3D)
         .Int(L"Margins", &C::GetMargins, &C::SetMargins)
         .Component<TOrvCustomToolBar>(L"OrvToolBar", &C::GetOrvToolBar, &C::SetOrvToolBar);
+    RegisterDockPanelClasses();
     // The page is registered with the pager's classes.
     RegisterToolBarPagerClasses();
 }

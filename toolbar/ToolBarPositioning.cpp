@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
@@ -346,6 +347,8 @@ void TOrvCustomToolBar::UpdateSize() {
         int preferred = horizontal ? size.cx : size.cy;
         int now = horizontal ? FWidth : FHeight;
         int length = now < preferred || now > FMaxLength ? preferred : now;
+        // A dock panel placing the toolbar decides its length.
+        if (FCurrentDock && FAllowBoundChange) length = now;
         (horizontal ? w : h) = length;
     }
     if (InCompactWindow() && FSelfClone) h = FSelfClone->Height();
@@ -354,6 +357,7 @@ void TOrvCustomToolBar::UpdateSize() {
     TCustomControl::SetBounds(FLeft, FTop, w, h);
     if (widthChanged)
         if (auto* page = Page()) page->ArrangeToolBars();
+    if (FCurrentDock && !FAllowBoundChange) FCurrentDock->ToolBarResized(this);
 }
 
 void TOrvCustomToolBar::SetPosition(TDockAlign value) {
