@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/Hooks.h"
 #include "framework/SysUtils.h"
@@ -139,7 +140,7 @@ bool PlaceShowingWindow(HWND window, WINDOWPOS& pos) {
     return true;
 }
 
-LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TreatMenuWindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto& windows = TreatedWindows();
     auto it = windows.find(window);
     if (it == windows.end()) return DefWindowProcW(window, msg, wParam, lParam);
@@ -181,6 +182,19 @@ LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPAR
             break;
     }
     return CallWindowProcW(old, window, msg, wParam, lParam);
+}
+
+// Nothing may unwind into the system's menu loop: report and let the menu window go on.
+LRESULT CALLBACK StyledMenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    try {
+        return TreatMenuWindowMessage(window, msg, wParam, lParam);
+    } catch (...) {
+        HandleCallbackException();
+    }
+    auto& windows = TreatedWindows();
+    auto it = windows.find(window);
+    return it != windows.end() ? CallWindowProcW(it->second.OldProc, window, msg, wParam, lParam)
+                               : DefWindowProcW(window, msg, wParam, lParam);
 }
 
 bool Subclass(HWND window) {
