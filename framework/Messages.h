@@ -60,6 +60,11 @@ constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 32;
 constexpr UINT CM_HINTSHOWN = CM_BASE + 33;
 // After the hint window shown for the control was hidden.
 constexpr UINT CM_HINTHIDDEN = CM_BASE + 34;
+// Notifications a parent window gets about a child window (WM_COMMAND, WM_DRAWITEM) are
+// passed on to the child control as CN_BASE + the message.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + 0x0111;
+constexpr UINT CN_DRAWITEM = CN_BASE + 0x002B;
 
 // Private posted messages of library units start here.
 constexpr UINT WM_ORV_FIRST = WM_APP + 0x100;

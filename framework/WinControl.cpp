@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "framework/Application.h"
@@ -13,21 +14,35 @@ namespace orv {
 
 namespace {
 
-// One window procedure serves every class; classes differ only in their class style.
-std::wstring RegisterWindowClass(const TCreateParams& p) {
-    static std::set<std::wstring> registered;
-    std::wstring name = p.WinClassName + L"_" + std::to_wstring(p.ClassStyle);
-    if (registered.count(name)) return name;
+// One window procedure serves every class; classes differ only in their class style,
+// or copy a system class whose procedure then does the default handling (baseProc).
+std::wstring RegisterWindowClass(const TCreateParams& p, WNDPROC& baseProc) {
+    static std::map<std::wstring, WNDPROC> registered;
+    std::wstring name = p.SystemClass.empty() ? p.WinClassName + L"_" + std::to_wstring(p.ClassStyle)
+                                              : L"Orv" + p.SystemClass;
+    baseProc = nullptr;
+    if (auto it = registered.find(name); it != registered.end()) {
+        baseProc = it->second;
+        return name;
+    }
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.style = p.ClassStyle;
+    if (!p.SystemClass.empty()) {
+        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
+            throw EOutOfResources(L"Unknown system window class " + p.SystemClass);
+        baseProc = wc.lpfnWndProc;
+        wc.cbSize = sizeof(wc);
+        wc.hIconSm = nullptr;
+    } else {
+        wc.style = p.ClassStyle;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    }
     wc.lpfnWndProc = OrvWindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw EOutOfResources(L"Cannot register window class " + name);
-    registered.insert(name);
+    registered[name] = baseProc;
     return name;
 }
 
@@ -159,7 +174,10 @@ void TWinControl::CreateWnd() {
     CreateParams(p);
     if ((p.Style & WS_CHILD) && !p.WndParent)
         throw EInvalidOperation(std::wstring(L"Control '") + GetName().c_str() + L"' has no parent window");
-    std::wstring cls = RegisterWindowClass(p);
+    WNDPROC baseProc = nullptr;
+    std::wstring cls = RegisterWindowClass(p, baseProc);
+    // The system's procedure answers from the very first message (WM_NCCREATE).
+    FDefWndProc = baseProc;
     HWND h = CreateWindowExW(p.ExStyle, cls.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width, p.Height,
                              p.WndParent, nullptr, GetModuleHandleW(nullptr), this);
     if (!h) throw EOutOfResources(L"Error creating window");
@@ -857,6 +875,20 @@ void TWinControl::WndProc(TMessage& m) {
         case WM_PAINT:
             HandlePaint(m);
             return;
+        case WM_COMMAND:
+        case WM_DRAWITEM: {
+            // A child window's notice goes to its control.
+            auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
+            HWND child = m.Msg == WM_COMMAND ? reinterpret_cast<HWND>(m.LParam)
+                         : draw->CtlType == ODT_MENU ? nullptr
+                                                     : draw->hwndItem;
+            TWinControl* c = child && child != FHandle ? FromHandle(child) : nullptr;
+            if (c) {
+                m.Result = c->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+                return;
+            }
+            break;
+        }
         case WM_ERASEBKGND:
             // A double-buffered paint erases into its buffer.
             if (!FDoubleBuffered) EraseBackground(reinterpret_cast<HDC>(m.WParam));
@@ -983,7 +1015,11 @@ void TWinControl::WndProc(TMessage& m) {
 
 void TWinControl::DefaultHandler(TMessage& m) {
     if (m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100) return;
-    if (FHandle) m.Result = DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam);
+    if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) return;
+    if (FHandle && FDefWndProc)
+        m.Result = CallWindowProcW(FDefWndProc, FHandle, m.Msg, m.WParam, m.LParam);
+    else if (FHandle)
+        m.Result = DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam);
 }
 
 // --- TCustomControl ------------------------------------------------------------------------------

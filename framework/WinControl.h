@@ -22,6 +22,10 @@ struct TCreateParams {
     HWND WndParent = nullptr;
     UINT ClassStyle = 0;
     std::wstring WinClassName = L"OrvWindow";
+    // When set, the window is of a class derived from this system class (BUTTON, EDIT,
+    // LISTBOX, COMBOBOX): our procedure sees every message first and the system's
+    // procedure does the default handling.
+    std::wstring SystemClass;
 };
 
 using TKeyEvent = TEvent<TObject*, uint16_t&, TShiftState>;
@@ -151,6 +155,8 @@ protected:
     bool DispatchToHooks(TMessage& message);
 
     HWND FHandle = nullptr;
+    // The system class's procedure of a window made from one (TCreateParams::SystemClass).
+    WNDPROC FDefWndProc = nullptr;
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FTabList;
     TControl* FCaptureControl = nullptr;
