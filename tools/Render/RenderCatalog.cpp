@@ -9,6 +9,7 @@
 #include "tools/Render/ListRender.h"
 #include "tools/Render/AppMenuRender.h"
 #include "tools/Render/MenuRender.h"
+#include "tools/Render/CustomizerRender.h"
 #include "tools/Render/OptionWindowRender.h"
 #include "tools/Render/PagerRender.h"
 #include "tools/Render/PictureRender.h"
@@ -282,6 +283,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : ToolBarPageRenderItems()) items.push_back(std::move(item));
         for (auto& item : PagerRenderItems()) items.push_back(std::move(item));
         for (auto& item : OptionWindowRenderItems()) items.push_back(std::move(item));
+        for (auto& item : CustomizerRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : AppMenuRenderItems()) items.push_back(std::move(item));
         for (auto& item : PictureRenderItems()) items.push_back(std::move(item));
