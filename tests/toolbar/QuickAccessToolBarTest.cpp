@@ -10,6 +10,7 @@
 #include "paint/OrvLook.h"
 #include "toolbar/ControlSelectorPanel.h"
 #include "toolbar/OptionSelectorWindow.h"
+#include "toolbar/OrvDWM.h"
 #include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
 #include "toolbar/OrvVistaButton.h"
@@ -352,4 +353,172 @@ TEST(QuickAccessToolBar, FreeingTheStripWhileItsOverflowShowsFreesTheBorrowedBut
         f.Qat->Free();
         EXPECT_TRUE(watch.Freed()) << "went home first and was freed with the strip, not left without a parent";
     }
+}
+
+namespace {
+
+// Closes the system menu as soon as it shows and tells that it did.
+class TSystemMenuCloser {
+public:
+    TSystemMenuCloser() {
+        Seen() = false;
+        FTimer = SetTimer(nullptr, 0, 15, &Tick);
+    }
+    ~TSystemMenuCloser() { KillTimer(nullptr, FTimer); }
+    static bool& Seen() {
+        static bool seen = false;
+        return seen;
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            Seen() = true;
+            EndMenu();
+        }
+    }
+    UINT_PTR FTimer;
+};
+
+// The scenic flag for one test.
+struct TScenic {
+    bool Saved = ScenicRibbonMode;
+    TScenic() { ScenicRibbonMode = true; }
+    ~TScenic() { ScenicRibbonMode = Saved; }
+};
+
+}  // namespace
+
+TEST(QuickAccessToolBar, TheIconOpensTheSystemMenuAndAQuickSecondClickClosesTheFormThroughTheCloseQuery) {
+    TScenic scenic;
+    TQatFixture f;
+    f.Qat->UpdateAppIcon();
+    TAppIconGlowButton* icon = f.Qat->AppIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->GetVisible());
+    EXPECT_EQ(icon->Parent(), f.Qat);
+    EXPECT_EQ(icon->BoundsRect(), Bounds(0, 5, 16, 16));
+    EXPECT_EQ(f.Qat->ControlList().IndexOf(icon), -1) << "the icon is no command control";
+    int queries = 0;
+    bool allow = false;
+    f.Form->OnCloseQuery = [&](TObject*, bool& canClose) {
+        ++queries;
+        canClose = allow;
+    };
+    {
+        TSystemMenuCloser closer;
+        ClickAt(icon, 8, 8);
+        orvtest::PumpFor(30);
+        EXPECT_TRUE(TSystemMenuCloser::Seen()) << "the first click opened the system menu";
+    }
+    EXPECT_EQ(queries, 0);
+    ClickAt(icon, 8, 8);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(queries, 1) << "the quick second click asked the close query";
+    EXPECT_TRUE(f.Form->GetVisible()) << "which kept the form open";
+
+    orvtest::PumpFor(350);
+    {
+        TSystemMenuCloser closer;
+        ClickAt(icon, 8, 8);
+        orvtest::PumpFor(30);
+        EXPECT_TRUE(TSystemMenuCloser::Seen()) << "after 300 ms a click opens the menu again";
+    }
+    allow = true;
+    ClickAt(icon, 8, 8);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(queries, 2);
+    EXPECT_FALSE(f.Form->GetVisible()) << "closed";
+}
+
+TEST(QuickAccessToolBar, AQuickSecondClickOnTheMainFormsIconAsksTheCloseQueryAndAVetoKeepsTheProgramRunning) {
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    TScenic scenic;
+    TOwnedPtr<TForm> form(Application->CreateForm<TForm>());
+    ASSERT_EQ(Application->MainForm(), form.get());
+    form->SetBounds(80, 80, 500, 300);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    auto* qat = new TOrvQuickAccessToolBar(form.get());
+    qat->SetParent(pager);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    orvtest::PumpFor(50);
+    qat->UpdateAppIcon();
+    int queries = 0;
+    form->OnCloseQuery = [&](TObject*, bool& canClose) {
+        ++queries;
+        canClose = false;
+    };
+    {
+        TSystemMenuCloser closer;
+        ClickAt(qat->AppIcon(), 8, 8);
+        orvtest::PumpFor(30);
+    }
+    ClickAt(qat->AppIcon(), 8, 8);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(queries, 1);
+    EXPECT_FALSE(Application->Terminated()) << "the veto keeps the program running";
+    EXPECT_TRUE(form->GetVisible());
+    form.reset();
+    SetCursorPos(20, 20);
+}
+
+TEST(QuickAccessToolBar, FullSizeWithTheScenicFlagPutsTheIconOnTheFormAndTheStripBelowThePages) {
+    TScenic scenic;
+    TQatFixture f;
+    f.Add();
+    f.Qat->UpdateAppIcon();
+    const int pagerHeight = f.Pager->Height();
+    const int q = f.Pager->Caption().GetHeight() - 2;
+    f.Pager->SetShowQATBelow(true);
+    EXPECT_TRUE(f.Pager->GetShowQATBelow());
+    EXPECT_EQ(f.Pager->Height(), pagerHeight + q) << "the pager grows by the strip's height";
+    EXPECT_EQ(f.Qat->BoundsRect(), (TRect{2, f.Pager->Height() - q, f.Pager->Width() - 2, f.Pager->Height()}));
+    EXPECT_EQ(f.Pager->GetPageRect().Bottom, f.Pager->Height() - q - 1) << "the page ends above it (edge inset 0)";
+    TAppIconGlowButton* icon = f.Qat->AppIcon();
+    EXPECT_EQ(icon->Parent(), f.Form.get()) << "the icon moves to the form";
+    EXPECT_EQ(icon->BoundsRect(), Bounds(6, 7, 16, 16));
+    EXPECT_EQ(f.Qat->ControlList()[0]->Left(), 4) << "full size: no room kept for the icon";
+
+    f.Qat->SetVisible(false);
+    EXPECT_EQ(f.Pager->Height(), pagerHeight) << "hiding the full-size strip gives the height back";
+    f.Qat->SetVisible(true);
+    EXPECT_EQ(f.Pager->Height(), pagerHeight + q);
+    f.Pager->SetShowQATBelow(false);
+    EXPECT_EQ(f.Pager->Height(), pagerHeight);
+    EXPECT_EQ(icon->Parent(), f.Qat) << "back in the caption";
+    EXPECT_EQ(icon->BoundsRect(), Bounds(0, 5, 16, 16));
+}
+
+TEST(QuickAccessToolBar, OnGlassAReferenceButtonIsInvalidatedEveryOtherPaintUntilAMoveOffAToolBarForm) {
+    SetGlassOverride(TGlassOverride::goOn);
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(80, 80, 400, 300);
+    auto* qat = new TOrvQuickAccessToolBar(form.get());
+    SetGlassOverride(TGlassOverride::goNone);
+    auto* pager = new TOrvToolBarPager(form.get());
+    pager->SetParent(form.get());
+    qat->SetParent(pager);
+    EXPECT_TRUE(qat->IsAeroVista()) << "a first parent keeps glass";
+    EXPECT_TRUE(qat->IsAeroVista());
+    ASSERT_NE(qat->RefGlowButton(), nullptr);
+    EXPECT_EQ(qat->RefGlowButton()->BoundsRect(), Bounds(0, 0, 1, 1));
+    EXPECT_TRUE(qat->ControlStyle() & csParentBackground);
+    EXPECT_FALSE(qat->GetDoubleBuffered());
+    EXPECT_EQ(qat->ControlList().IndexOf(qat->RefGlowButton()), -1);
+    const bool first = qat->RefToggle();
+    TBitmap bmp(60, 25);
+    qat->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp.Canvas().Handle()), 0);
+    EXPECT_NE(qat->RefToggle(), first);
+    qat->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp.Canvas().Handle()), 0);
+    EXPECT_EQ(qat->RefToggle(), first) << "it alternates";
+
+    auto* other = new TOrvToolBarPager(form.get());
+    other->SetParent(form.get());
+    qat->SetParent(other);
+    EXPECT_FALSE(qat->IsAeroVista()) << "moved to a pager off a toolbar form: glass off for good";
+    EXPECT_FALSE(qat->ControlStyle() & csParentBackground);
+    EXPECT_TRUE(qat->GetDoubleBuffered());
 }
