@@ -7,6 +7,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Registry.h"
+#include "toolbar/OrvQuickAccessToolBar.h"
 #include "appmenu/OrvPreviewMenu.h"
 #include "appmenu/OrvPreviewMenuStylers.h"
 #include "statusbar/OrvOfficeStatusBarStylers.h"
@@ -52,6 +53,7 @@ void RegisterAppClasses() {
         .Field(L"OrvPreviewMenuOfficeStyler1", &TZemForm3::OrvPreviewMenuOfficeStyler1)
         .Field(L"OrvOfficeStatusBar1", &TZemForm3::OrvOfficeStatusBar1)
         .Field(L"OrvOfficeStatusBarOfficeStyler1", &TZemForm3::OrvOfficeStatusBarOfficeStyler1)
+        .Field(L"OrvQuickAccessToolBar1", &TZemForm3::OrvQuickAccessToolBar1)
         .Field(L"OrvShapeButton1", &TZemForm3::OrvShapeButton1)
         .Field(L"ZemFrame2", &TZemForm3::ZemFrame2)
         .Field(L"OrvGlowButton1", &TZemForm3::OrvGlowButton1)

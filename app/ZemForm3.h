@@ -13,6 +13,7 @@ class TOrvOfficeStatusBarOfficeStyler;
 class TOrvPreviewMenu;
 class TOrvPreviewMenuOfficeStyler;
 class TOrvShapeButton;
+class TOrvQuickAccessToolBar;
 }  // namespace orv
 class TZemFrame2;
 
@@ -35,6 +36,8 @@ public:
     orv::TOrvPreviewMenuOfficeStyler* OrvPreviewMenuOfficeStyler1 = nullptr;
     orv::TOrvOfficeStatusBar* OrvOfficeStatusBar1 = nullptr;
     orv::TOrvOfficeStatusBarOfficeStyler* OrvOfficeStatusBarOfficeStyler1 = nullptr;
+    // In the caption, right of the application button.
+    orv::TOrvQuickAccessToolBar* OrvQuickAccessToolBar1 = nullptr;
     // "File": shows the backstage frame below itself.
     orv::TOrvShapeButton* OrvShapeButton1 = nullptr;
     // The backstage frame, hidden until the application button shows it.

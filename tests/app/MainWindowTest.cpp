@@ -11,6 +11,8 @@
 #include "framework/Bitmap.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Icon.h"
+#include "toolbar/OrvQuickAccessToolBar.h"
+#include "toolbar/OrvToolBarPager.h"
 
 using namespace orv;
 
@@ -59,4 +61,41 @@ TEST(MainWindow, StoresTheProgramsIconAndItsWindowShowsIt) {
     DestroyIcon(reference);
     EXPECT_NE(std::count(expected.begin(), expected.end(), clWhite), side * side) << "the reference drew something";
     EXPECT_NE(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST(MainWindow, PublishesItsFieldsInDeclarationOrderWithTheQuickAccessToolBarInTheCaption) {
+    orvtest::TScratchCurrentUser scratch;
+    TShowMessageHook old = SetShowMessageHook([](const std::wstring&) {});
+    TOwnedPtr<TZemForm3> form(Make<TZemForm3>(nullptr));
+    SetShowMessageHook(old);
+
+    std::vector<std::wstring> names;
+    for (const TFieldInfo* field : TClassRegistry::FindFor(form.get())->AllFields()) names.push_back(field->Name);
+    const std::vector<std::wstring> expected{L"OrvToolBarPager1",
+                                             L"OrvPage1",
+                                             L"OrvToolBarOfficeStyler1",
+                                             L"OrvToolBar1",
+                                             L"OrvPreviewMenu1",
+                                             L"OrvPreviewMenuOfficeStyler1",
+                                             L"OrvOfficeStatusBar1",
+                                             L"OrvOfficeStatusBarOfficeStyler1",
+                                             L"OrvQuickAccessToolBar1",
+                                             L"OrvShapeButton1",
+                                             L"ZemFrame2",
+                                             L"OrvGlowButton1"};
+    EXPECT_EQ(names, expected);
+
+    TOrvQuickAccessToolBar* qat = form->OrvQuickAccessToolBar1;
+    ASSERT_NE(qat, nullptr) << "bound from the layout";
+    EXPECT_EQ(TClassRegistry::FindFor(qat)->Name, L"TOrvQuickAccessToolBar");
+    EXPECT_EQ(qat->Parent(), form->OrvToolBarPager1);
+    EXPECT_EQ(form->OrvToolBarPager1->QuickAccessToolBar(), qat);
+    const TPropInfo* customize = TClassRegistry::FindFor(qat)->FindProp(L"ShowCustomizeOption");
+    ASSERT_NE(customize, nullptr);
+    EXPECT_EQ(customize->GetInt(qat), 0) << "without the customize option";
+    EXPECT_FALSE(qat->GetFullSize()) << "in the caption";
+    EXPECT_EQ(qat->Width(), 60) << "empty: the minimum width";
+    EXPECT_EQ(qat->Height(), 25);
+    EXPECT_EQ(qat->Top() + qat->Height(), form->OrvToolBarPager1->Caption().GetHeight());
+    EXPECT_TRUE(qat->ControlList().Empty());
 }
