@@ -7,6 +7,7 @@
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
+#include "toolbar/OrvToolBarCustomizer.h"
 #include "toolbar/OrvToolBarStylers.h"
 
 namespace orv {
@@ -144,6 +145,53 @@ void RegisterStylers() {
 
 }  // namespace
 
+namespace {
+
+#define BOOL(C, N) .Bool(L## #N, &C::Get##N, &C::Set##N)
+#define NESTED(C, T, N) .Object(L## #N, [](C* o) -> T& { return o->N(); })
+
+// The customizer and its records; its file name is applied once the layout is read.
+void RegisterCustomizerClasses() {
+    using BP = TButtonProperties;
+    TClassBuilder<BP>(L"TButtonProperties", L"TPersistent") BOOL(BP, Caption) BOOL(BP, Glyph) BOOL(BP, Hint)
+        BOOL(BP, Visible) BOOL(BP, ShowCaption);
+    using CO = TCustomizedOptions;
+    TClassBuilder<CO>(L"TCustomizedOptions", L"TPersistent") BOOL(CO, ReOrder) BOOL(CO, AddButton)
+        BOOL(CO, AddSeparator) BOOL(CO, AddGlowButton) BOOL(CO, Delete) BOOL(CO, DeleteAll) BOOL(CO, EditButton);
+    using DS = TDialogSettings;
+    TClassBuilder<DS> settings(L"TDialogSettings", L"TPersistent");
+#define ORV_DIALOG_TEXT_PROP(Name, Default) settings.String(L## #Name, &DS::Get##Name, &DS::Set##Name);
+    ORV_DIALOG_TEXTS(ORV_DIALOG_TEXT_PROP)
+#undef ORV_DIALOG_TEXT_PROP
+    settings BOOL(DS, EditGlyph) BOOL(DS, EditGlyphVisible) BOOL(DS, EditCaption) BOOL(DS, EditGlyphPosition)
+        BOOL(DS, LargeIcon);
+    using CM = TOTBCommand;
+    TClassBuilder<CM>(L"TOTBCommand", L"TPersistent")
+        .String(L"Caption", &CM::GetCaption, &CM::SetCaption)
+        .Int(L"ItemIndex", &CM::GetItemIndex, &CM::SetItemIndex)
+        .Component<TBasicAction>(L"Action", &CM::GetAction, &CM::SetAction)
+        .Event(L"OnExecute", &CM::OnExecute);
+    using C = TOrvToolBarCustomizer;
+    TClassBuilder<C>(L"TOrvToolBarCustomizer", L"TComponent")
+        .Factory()
+        .Component<TOrvCustomToolBar>(L"OrvToolBar", &C::GetOrvToolBar, &C::SetOrvToolBar)
+        .Component<TImageList>(L"LargeImages", &C::GetLargeImages, &C::SetLargeImages)
+        .Component<TImageList>(L"SmallImages", &C::GetSmallImages, &C::SetSmallImages)
+        .Collection(L"Commands", [](C* c) -> TOTBCommands& { return c->Commands(); })
+        .Bool(L"EnablePersistence", &C::GetEnablePersistence, &C::SetEnablePersistence)
+        .String(L"FileName", &C::GetFileName, &C::SetFileName)
+        NESTED(C, TButtonProperties, ButtonProperties) NESTED(C, TDialogSettings, DialogSettings)
+            NESTED(C, TCustomizedOptions, Options)
+        .Event(L"OnBeforeDisplay", &C::OnBeforeDisplay)
+        .Event(L"OnAfterPost", &C::OnAfterPost)
+        .Event(L"OnCanShow", &C::OnCanShow);
+}
+
+#undef BOOL
+#undef NESTED
+
+}  // namespace
+
 void RegisterToolbarClasses() {
     if (TClassRegistry::Find(L"TOrvToolBarOfficeStyler")) return;
     // The glow button record is the buttons unit's; register it when that unit has not.
@@ -153,6 +201,7 @@ void RegisterToolbarClasses() {
     RegisterToolBarPageClasses();
     RegisterToolBarButtonClasses();
     RegisterQuickAccessToolBarClasses();
+    RegisterCustomizerClasses();
 }
 
 }  // namespace orv

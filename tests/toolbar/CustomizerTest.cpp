@@ -4,6 +4,7 @@
 #include "buttons/OrvGlowButton.h"
 #include "framework/ImageList.h"
 #include "framework/IniFiles.h"
+#include "framework/LayoutReader.h"
 #include "toolbar/CusBtnForm.h"
 #include "toolbar/CustomizerForm.h"
 #include "toolbar/OrvToolBar.h"
@@ -454,4 +455,34 @@ TEST_F(Customizer, RemovingAButtonInTheDialogHidesItNowAndAfterARestart) {
     MakeProgram();
     Cust->SetFileName(FFile);
     EXPECT_EQ(Names(), (TNames{L"B1", L"S1", L"B3", L"G1"})) << "and after a restart";
+}
+
+TEST_F(Customizer, AFileNameReadWithALayoutAppliesTheCustomizationAtStartUp) {
+    Write(L"Cust", L"ToolBarItemCount", L"2");
+    Write(L"Cust", L"Name0", L"B3");
+    Write(L"Cust", L"Name0.ClassName", L"ORVTOOLBARBUTTON");
+    Write(L"Cust", L"Name1", L"B1");
+    Write(L"Cust", L"Name1.ClassName", L"ORVTOOLBARBUTTON");
+    // The program's layout names the customizer, its toolbar and its file.
+    Cust->Free();
+    std::wstring layout = L"object Form1: TForm\n"
+                          L"  object Cust: TOrvToolBarCustomizer\n"
+                          L"    OrvToolBar = Bar\n"
+                          L"    FileName = '" + FFile + L"'\n"
+                          L"    Commands = <\n"
+                          L"      item\n"
+                          L"        Caption = 'Print Preview'\n"
+                          L"      end>\n"
+                          L"    DialogSettings.Customize = 'Arrange'\n"
+                          L"  end\n"
+                          L"end\n";
+    ReadLayoutText(Form.get(), layout, L"Customizer");
+    auto* cust = dynamic_cast<TOrvToolBarCustomizer*>(Form->FindComponent(L"Cust"));
+    ASSERT_NE(cust, nullptr);
+    EXPECT_EQ(cust->GetOrvToolBar(), Bar);
+    EXPECT_EQ(Bar->GetCustomizer(), cust);
+    EXPECT_EQ(cust->CustomizeText(), L"Arrange");
+    EXPECT_EQ(static_cast<TOTBCommand*>(cust->Commands().Items(0))->GetCaption(), L"Print_Preview");
+    EXPECT_EQ(Names(), (TNames{L"B3", L"B1"}));
+    EXPECT_EQ(Read(L"CustOrg", L"ToolBarItemCount"), L"5") << "the start was saved first";
 }
