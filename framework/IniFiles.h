@@ -3,6 +3,24 @@
 // functions. Every call goes to the file (the platform may cache writes until
 // UpdateFile). A missing file or section reads as empty; a file name without a folder is
 // resolved by the profile functions themselves (the Windows folder).
+//
+// What is written reads back as it was, or is refused:
+// - A file the first write makes (or one that is still empty) starts with a UTF-16
+//   byte-order mark, so the profile functions keep it in UTF-16 and any text fits. A file
+//   that exists keeps its encoding; in one without the mark (the ANSI code page) text the
+//   code page cannot represent is refused.
+// - Line breaks and NUL characters are refused everywhere: the format is one line per
+//   entry, and the profile functions end every string at a NUL.
+// - Keys cannot hold '=' (the first one ends the key), section names cannot hold ']';
+//   names cannot be empty, start with '[' or ';', or begin or end with white space (the
+//   profile functions trim it, so the name would be another one).
+// - A value that begins or ends with white space, or is wrapped in a matching pair of
+//   quotes, is written inside double quotes: the profile functions trim white space and
+//   take one pair of quotes off when they read a value, so it reads back exactly.
+//   ReadSectionValues shows the lines as stored, quotes included.
+// Refusals raise EIniFileException naming the file, the key or section, and why. Reads
+// and deletions with a name holding a NUL concern nothing stored: they give the default
+// (or an empty list) and delete nothing.
 #include <cstddef>
 #include <string>
 
@@ -38,7 +56,8 @@ public:
     // An integer: 0 is false, any other true; missing or not a number gives the default.
     bool ReadBool(const std::wstring& section, const std::wstring& ident, bool defaultValue) const;
 
-    // A failed write raises EIniFileException naming the file.
+    // A failed write, or a name or value the file cannot hold (see above), raises
+    // EIniFileException naming the file.
     void WriteString(const std::wstring& section, const std::wstring& ident, const std::wstring& value);
     void WriteInteger(const std::wstring& section, const std::wstring& ident, int value);
     // Written as 1 or 0.

@@ -163,3 +163,111 @@ TEST(IniFileName, ANameWithoutAFolderLivesInTheWindowsFolder) {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, full.c_str());
     DeleteFileW(full.c_str());
 }
+
+TEST_F(IniFile, ANewFileIsUnicodeAndKeepsTextTheAnsiCodePageLacks) {
+    const std::wstring text = L"\u65E5\u672C \u0396\u03B5\u03CD\u03C2 \u20AC \u00E9";  // Japanese, Greek, euro, e-acute
+    TIniFile ini(FFile);
+    ini.WriteString(L"Main", L"Title", text);
+    ini.WriteString(L"\u0396", L"\u65E5", L"key and section");
+    std::string bytes = ReadText();
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF) << "a UTF-16 byte-order mark first";
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xFE);
+    EXPECT_EQ(ini.ReadString(L"Main", L"Title", L""), text);
+    EXPECT_EQ(ini.ReadString(L"\u0396", L"\u65E5", L""), L"key and section");
+    TStringList sections;
+    ini.ReadSections(sections);
+    EXPECT_EQ(sections.ToVector(), (std::vector<std::wstring>{L"Main", L"\u0396"}));
+
+    // A file another program wrote in the ANSI code page stays so: what it cannot hold is
+    // refused, not turned into question marks.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, FFile.c_str());
+    DeleteFileW(FFile.c_str());
+    WriteText("[Main]\r\nName=plain\r\n");
+    EXPECT_THROW(ini.WriteString(L"Main", L"Title", text), EIniFileException);
+    EXPECT_THROW(ini.WriteString(L"Main", L"\u65E5", L"x"), EIniFileException);
+    EXPECT_THROW(ini.WriteString(L"\u0396", L"Name", L"x"), EIniFileException);
+    ini.WriteString(L"Main", L"Name", L"still plain");
+    std::string ansi = ReadText();
+    EXPECT_EQ(ansi.rfind("[Main]", 0), 0u) << "no byte-order mark put before what was there";
+    EXPECT_NE(ansi.find("Name=still plain\r\n"), std::string::npos) << ansi;
+}
+
+TEST_F(IniFile, WhatTheFormatCannotHoldIsRefusedAndNothingChangesMeaning) {
+    TIniFile ini(FFile);
+    ini.WriteString(L"Main", L"Name", L"kept");
+    struct TCase {
+        const wchar_t* Section;
+        std::wstring Key;
+        std::wstring Value;
+        const wchar_t* Fault;
+    };
+    const TCase cases[] = {
+        {L"Main", L"Evil", L"a\r\n[Other]\r\nName=b", L"line break"},
+        {L"Main", L"Evil", L"first\nName=second", L"line break"},
+        {L"Main", L"Evil", L"cut\rhere", L"line break"},
+        {L"Main", L"Evil", std::wstring(L"ab\0cd", 5), L"NUL"},
+        {L"Main", L"Name=Evil", L"x", L"'='"},
+        {L"Main", L"Na\nme", L"x", L"line break"},
+        {L"Main", std::wstring(L"Name\0x", 6), L"x", L"NUL"},
+        {L"Main", L"[Other]", L"x", L"'['"},
+        {L"Main", L";Name", L"x", L"';'"},
+        {L"Main", L" Name", L"x", L"white space"},
+        {L"Main", L"Name\t", L"x", L"white space"},
+        {L"Main", L"", L"x", L"empty"},
+        {L"Other]x", L"Name", L"x", L"']'"},
+        {L"Other\r\n[Main", L"Name", L"x", L"line break"},
+        {L" Main", L"Name", L"x", L"white space"},
+        {L"", L"Name", L"x", L"empty"},
+    };
+    for (const TCase& c : cases) {
+        try {
+            ini.WriteString(c.Section, c.Key, c.Value);
+            ADD_FAILURE() << "stored: " << ToUtf8(c.Key) << " = " << ToUtf8(c.Value);
+        } catch (const EIniFileException& e) {
+            EXPECT_NE(e.Message().find(FFile), std::wstring::npos) << ToUtf8(e.Message());
+            EXPECT_NE(e.Message().find(c.Fault), std::wstring::npos) << ToUtf8(e.Message());
+        }
+    }
+    EXPECT_THROW(ini.WriteInteger(L"Main", L"A=B", 1), EIniFileException);
+    EXPECT_THROW(ini.WriteBool(L"Main\n", L"A", true), EIniFileException);
+
+    TStringList names;
+    ini.ReadSections(names);
+    EXPECT_EQ(names.ToVector(), (std::vector<std::wstring>{L"Main"}));
+    ini.ReadSection(L"Main", names);
+    EXPECT_EQ(names.ToVector(), (std::vector<std::wstring>{L"Name"}));
+    EXPECT_EQ(ini.ReadString(L"Main", L"Name", L""), L"kept");
+
+    // A name with a NUL is no other name cut short.
+    const std::wstring cut(L"Name\0x", 6);
+    EXPECT_EQ(ini.ReadString(L"Main", cut, L"default"), L"default");
+    EXPECT_EQ(ini.ReadString(std::wstring(L"Main\0y", 6), L"Name", L"default"), L"default");
+    ini.DeleteKey(L"Main", cut);
+    ini.EraseSection(std::wstring(L"Main\0y", 6));
+    EXPECT_EQ(ini.ReadString(L"Main", L"Name", L""), L"kept");
+}
+
+TEST_F(IniFile, ValuesTheProfileFunctionsWouldTrimOrUnquoteReadBackExactly) {
+    const std::wstring values[] = {L"  padded  ", L" lead", L"trail ", L"\ttab", L" ", L"\"quoted\"", L"'single'",
+                                   L"\"", L"\"\"", L"''", L"\"half", L"mid \"dle\" quotes", L"'mixed\"", L"",
+                                   L"\u3000wide space\u3000"};
+    TIniFile ini(FFile);
+    int i = 0;
+    for (const std::wstring& v : values) ini.WriteString(L"Values", L"K" + std::to_wstring(i++), v);
+    i = 0;
+    for (const std::wstring& v : values)
+        EXPECT_EQ(ini.ReadString(L"Values", L"K" + std::to_wstring(i++), L"default"), v) << ToUtf8(v);
+    // The same in a file of the ANSI code page.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, FFile.c_str());
+    DeleteFileW(FFile.c_str());
+    WriteText("[Values]\r\n");
+    i = 0;
+    for (const std::wstring& v : values)
+        if (v.find(L'\u3000') == std::wstring::npos) ini.WriteString(L"Values", L"K" + std::to_wstring(i++), v);
+    i = 0;
+    for (const std::wstring& v : values) {
+        if (v.find(L'\u3000') != std::wstring::npos) continue;
+        EXPECT_EQ(ini.ReadString(L"Values", L"K" + std::to_wstring(i++), L"default"), v) << ToUtf8(v);
+    }
+}
