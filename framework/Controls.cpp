@@ -123,8 +123,13 @@ TComponent* TControl::GetParentComponent() const {
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
+    if (!parent) return;
     auto* win = dynamic_cast<TWinControl*>(parent);
-    if (!win) return;
+    // Only a window can hold a control: beneath anything else it would be made without
+    // a parent and never shown.
+    if (!win)
+        throw EInvalidOperation(L"Control '" + GetName() + L"' cannot be placed in '" + parent->GetName() + L"': a " +
+                                parent->ClassName() + L" is not a windowed control");
     // Only containers take children from a stored layout; code may still place
     // internal children anywhere.
     if (!(win->ControlStyle() & csAcceptsControls))

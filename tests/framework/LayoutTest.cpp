@@ -529,6 +529,13 @@ public:
     std::vector<THostedItem*> Items;
 };
 
+// A graphic control: it paints on its parent and holds no children.
+class TMark : public TGraphicControl {
+public:
+    ORV_CLASS_NAME(TMark)
+    using TGraphicControl::TGraphicControl;
+};
+
 class TOtherFrame : public TFrame {
 public:
     ORV_CLASS_NAME(TOtherFrame)
@@ -541,6 +548,7 @@ void RegisterHookClasses() {
         .Int(L"Value", &THostedItem::GetValue, &THostedItem::SetValue);
     TClassBuilder<TItemHost>(L"TItemHost", L"TCustomControl").Factory();
     TClassBuilder<TOtherFrame>(L"TOtherFrame", L"TFrame").Factory();
+    TClassBuilder<TMark>(L"TMark", L"TGraphicControl").Factory();
 }
 
 const wchar_t* const kHostLayout =
@@ -659,6 +667,46 @@ TEST(LayoutFaults, FramesInliningThemselvesAreRefusedWithTheChainNamed) {
         L"object TestForm: TTestForm\n  inline Frame1: TTestFrame\n  end\n  inline Frame2: TTestFrame\n  end\nend\n");
     TOwnedPtr<TTestForm> form(Make<TTestForm>(nullptr));
     EXPECT_NE(form->FindComponent(L"Frame2"), nullptr);
+}
+
+TEST(LayoutFaults, AControlBeneathAGraphicControlOrATimerFailsTheRead) {
+    TLayouts layouts;
+    RegisterHookClasses();
+    struct TCase {
+        const wchar_t* Text;
+        int Line, Column;
+        const wchar_t* Fault;
+    };
+    const TCase cases[] = {
+        {L"object F: TTestForm\n  object Mark: TMark\n    object Inner: TWidget\n    end\n  end\nend", 3, 5,
+         L"Control 'Inner' cannot be placed in 'Mark': a TMark is not a windowed control"},
+        {L"object F: TTestForm\n  object Mark: TMark\n      object Dot: TMark\n      end\n  end\nend", 3, 7,
+         L"Control 'Dot' cannot be placed in 'Mark': a TMark is not a windowed control"},
+        {L"object F: TTestForm\n  object T: TTimer\n    Enabled = False\n    object Inner: TPanel\n    end\n  end\nend", 4,
+         5, L"Control 'Inner' cannot be placed in 'T': a TTimer is not a windowed control"},
+    };
+    int live = TComponent::LiveCount();
+    for (const TCase& c : cases) {
+        TOwnedPtr<TTestForm> form(new TTestForm(nullptr));
+        try {
+            ReadLayoutText(form.get(), c.Text, L"Beneath");
+            ADD_FAILURE() << "no error for: " << ToUtf8(c.Text);
+        } catch (const ELayoutError& e) {
+            EXPECT_EQ(e.Fault(), c.Fault) << ToUtf8(c.Text);
+            EXPECT_EQ(e.Line(), c.Line) << ToUtf8(c.Fault);
+            EXPECT_EQ(e.Column(), c.Column) << ToUtf8(c.Fault);
+            EXPECT_EQ(e.Message().rfind(L"Beneath(", 0), 0u) << ToUtf8(e.Message());
+        }
+        EXPECT_EQ(form->ComponentCount(), 0) << "the failed read frees what it made";
+    }
+    EXPECT_EQ(TComponent::LiveCount(), live);
+    // Beside them, beneath the form, the same controls are read.
+    TOwnedPtr<TTestForm> form(new TTestForm(nullptr));
+    ReadLayoutText(form.get(),
+                   L"object F: TTestForm\n  object Mark: TMark\n  end\n  object T: TTimer\n    Enabled = False\n  end\n"
+                   L"  object Inner: TPanel\n  end\nend",
+                   L"Beside");
+    EXPECT_EQ(form->ControlCount(), 2);
 }
 
 TEST(LayoutFaults, NumbersOutsideTheirTypesRangeAreRefusedNotWrapped) {
