@@ -67,8 +67,8 @@ std::wstring NameFault(const std::wstring& name, wchar_t forbidden) {
 // The value as written: quoted when the profile functions would otherwise trim it or
 // take a pair of quotes off it.
 std::wstring StoredValue(const std::wstring& value) {
-    const bool quoted = value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
-                        value.back() == value.front();
+    const bool quoted =
+        value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front();
     if (quoted || EdgeSpace(value)) return L'"' + value + L'"';
     return value;
 }

@@ -249,9 +249,11 @@ TEST_F(IniFile, WhatTheFormatCannotHoldIsRefusedAndNothingChangesMeaning) {
 }
 
 TEST_F(IniFile, ValuesTheProfileFunctionsWouldTrimOrUnquoteReadBackExactly) {
-    const std::wstring values[] = {L"  padded  ", L" lead", L"trail ", L"\ttab", L" ", L"\"quoted\"", L"'single'",
-                                   L"\"", L"\"\"", L"''", L"\"half", L"mid \"dle\" quotes", L"'mixed\"", L"",
-                                   L"\u3000wide space\u3000"};
+    const std::wstring values[] = {L"  padded  ", L" lead",  L"trail ",
+                                   L"\ttab",      L" ",      L"\"quoted\"",
+                                   L"'single'",   L"\"",     L"\"\"",
+                                   L"''",         L"\"half", L"mid \"dle\" quotes",
+                                   L"'mixed\"",   L"",       L"\u3000wide space\u3000"};
     TIniFile ini(FFile);
     int i = 0;
     for (const std::wstring& v : values) ini.WriteString(L"Values", L"K" + std::to_wstring(i++), v);

@@ -682,8 +682,8 @@ TEST(LayoutFaults, AControlBeneathAGraphicControlOrATimerFailsTheRead) {
          L"Control 'Inner' cannot be placed in 'Mark': a TMark is not a windowed control"},
         {L"object F: TTestForm\n  object Mark: TMark\n      object Dot: TMark\n      end\n  end\nend", 3, 7,
          L"Control 'Dot' cannot be placed in 'Mark': a TMark is not a windowed control"},
-        {L"object F: TTestForm\n  object T: TTimer\n    Enabled = False\n    object Inner: TPanel\n    end\n  end\nend", 4,
-         5, L"Control 'Inner' cannot be placed in 'T': a TTimer is not a windowed control"},
+        {L"object F: TTestForm\n  object T: TTimer\n    Enabled = False\n    object Inner: TPanel\n    end\n  end\nend",
+         4, 5, L"Control 'Inner' cannot be placed in 'T': a TTimer is not a windowed control"},
     };
     int live = TComponent::LiveCount();
     for (const TCase& c : cases) {
