@@ -260,7 +260,7 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
         // override it like ordinary assignments.
         c->AfterConstruction();
         // Its own read is over; the values stored here are read like any child's (a
-        // stored tab order is a sort key among its siblings, not a slot).
+        // stored tab order waits until all its siblings exist).
         if (node.Inline) c->IncludeState(csReading);
     } catch (const ELayoutError&) {
         throw;

@@ -5,7 +5,7 @@
 // root as owner, named, bound to the root's field of that name, marked loading, given
 // its parent, and has its properties set in stored order; then its reader parent is
 // asked to take it (TComponent::ReadItem), and its children follow. Stored tab orders
-// are sort keys among the siblings, applied once they are all read. References to
+// are slots among all windowed siblings, applied once they are all read. References to
 // other components and handler names are resolved after the whole tree is read (in
 // stored order: their setters may have effects), then every created component
 // receives Loaded, in creation order. A fault raises ELayoutError naming the layout,

@@ -533,19 +533,24 @@ void TWinControl::SetTabOrder(int value) {
 }
 
 void TWinControl::ApplyPendingTabOrders() {
-    std::vector<TWinControl*> pending;
-    for (TWinControl* w : FTabList)
-        if (w->FPendingTabOrder >= 0) pending.push_back(w);
-    if (pending.empty()) return;
-    std::stable_sort(pending.begin(), pending.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->FPendingTabOrder < b->FPendingTabOrder; });
-    // Stored ones first, in their order; the rest keep theirs behind them.
+    // A stored tab order is a slot among all windowed children, as GetTabOrder reports it
+    // and the writer stores it. Children without one (internal windows, or ones stored
+    // without) fill the free slots in their present order; stored ones beyond the end
+    // come last in their order.
+    std::vector<TWinControl*> stored;
     std::vector<TWinControl*> rest;
-    for (TWinControl* w : FTabList)
-        if (w->FPendingTabOrder < 0) rest.push_back(w);
-    FTabList = pending;
-    FTabList.insert(FTabList.end(), rest.begin(), rest.end());
-    for (TWinControl* w : pending) w->FPendingTabOrder = -1;
+    for (TWinControl* w : FTabList) (w->FPendingTabOrder >= 0 ? stored : rest).push_back(w);
+    if (stored.empty()) return;
+    std::stable_sort(stored.begin(), stored.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->FPendingTabOrder < b->FPendingTabOrder; });
+    FTabList.clear();
+    size_t s = 0, r = 0;
+    while (s < stored.size() || r < rest.size()) {
+        const bool slotTaken =
+            s < stored.size() && (r == rest.size() || stored[s]->FPendingTabOrder <= static_cast<int>(FTabList.size()));
+        FTabList.push_back(slotTaken ? stored[s++] : rest[r++]);
+    }
+    for (TWinControl* w : stored) w->FPendingTabOrder = -1;
 }
 
 // --- painting -------------------------------------------------------------------------------

@@ -90,9 +90,12 @@ public:
     void SetDoubleBuffered(bool value);
     bool GetTabStop() const { return FTabStop; }
     void SetTabStop(bool value) { FTabStop = value; }
+    // The control's slot in its parent's tab list, which holds every windowed child
+    // (internal ones too); -1 without a parent.
     int GetTabOrder() const;
-    // While a layout is read, the value is kept as a sort key and applied once all
-    // siblings exist (ApplyPendingTabOrders): stored values may exceed the count.
+    // While a layout is read, the value is kept and applied once all siblings exist
+    // (ApplyPendingTabOrders): the control takes that slot, siblings without a stored
+    // value fill the others, and values beyond the count put it last.
     void SetTabOrder(int value);
     void ApplyPendingTabOrders();
 
