@@ -10,6 +10,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/Units.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPFill.h"
 #include "paint/ImageStream.h"
 
@@ -276,6 +277,9 @@ bool GdiplusStarted() {
 void RegisterPaintUnits() {
     RegisterUnit(
         L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
+    // The controls are gone by the time the steps shut down; the faces they shared go
+    // with them, so the process ends holding no bitmap or DC of ours.
+    RegisterUnit(L"Faces", nullptr, [] { SharedFaceCache().Clear(); });
     RegisterUnit(L"Pictures", RegisterPaintClasses, nullptr);
     // The fill's clipboard format is registered at start-up, so every instance of the
     // program knows it before the first copy.

@@ -321,7 +321,8 @@ private:
 
 // --- start-up -----------------------------------------------------------------------------
 
-// Registers the "GDI+" start-up step (GDI+ started once, stopped at finalisation).
+// Registers the "GDI+" start-up step (GDI+ started once, stopped at finalisation) and
+// the shared face cache's shut-down step (its faces released).
 void RegisterPaintUnits();
 // Starts GDI+ when it is not running (idempotent); false when the platform refused.
 bool StartGdiplus();
