@@ -948,9 +948,12 @@ void TOrvCustomShapeButton::Paint() {
         return;
     }
     if (FWidth <= 0 || FHeight <= 0) return;
-    if (!ShapeButtonFaceCache) {
+    auto paintDirect = [this, dc] {
         DrawParentBackground(dc);
         PaintTo(Canvas());
+    };
+    if (!ShapeButtonFaceCache) {
+        paintDirect();
         return;
     }
     // A parent that names the pixels beneath (the pager's kept backdrop) lets the face be
@@ -966,6 +969,11 @@ void TOrvCustomShapeButton::Paint() {
     std::unique_ptr<TFace> back;
     if (!parentKey) {
         back = std::make_unique<TFace>(FWidth, FHeight);
+        // No face to be had (the handles ran out): straight onto the canvas.
+        if (back->Empty()) {
+            paintDirect();
+            return;
+        }
         DrawParentBackground(back->DC());
     }
     TShapeLook look = CurrentLook();
@@ -1000,7 +1008,10 @@ void TOrvCustomShapeButton::Paint() {
         canvas.SetHandle(nullptr);
         (void)f;
     });
-    face->Blit(dc, 0, 0);
+    if (face->Empty())
+        paintDirect();
+    else
+        face->Blit(dc, 0, 0);
 }
 
 void TOrvCustomShapeButton::DrawOnPreviewMenu(TObject*, TCanvas& canvas, TRect r) {

@@ -137,7 +137,13 @@ void TOrvPreviewMenuPanel::Paint() {
         PaintTo(canvas);
         canvas.SetHandle(nullptr);
     });
-    face->Blit(Canvas().Handle(), 0, 0);
+    if (!face->Empty()) {
+        face->Blit(Canvas().Handle(), 0, 0);
+        return;
+    }
+    // No face to be had (the handles ran out): what it would hold, straight onto the canvas.
+    EraseBackground(Canvas().Handle());
+    PaintTo(Canvas());
 }
 
 bool TOrvPreviewMenuPanel::FaceCacheable() const {

@@ -436,7 +436,11 @@ void PaintGlowButton(TCanvas& canvas, const TGlowButtonPaint& p) {
     }
     HDC dc = canvas.Handle();
     if (!dc) return;
-    GlowFace(p)->Blit(dc, p.Rect.Left, p.Rect.Top);
+    auto face = GlowFace(p);
+    if (face->Empty())
+        DrawGlowButton(canvas, p);  // no face to be had (the handles ran out)
+    else
+        face->Blit(dc, p.Rect.Left, p.Rect.Top);
 }
 
 void PaintGlowButtonFade(TCanvas& canvas, const TGlowButtonPaint& p, const TGlowColorSet& from, const TGlowColorSet& to,
@@ -452,6 +456,11 @@ void PaintGlowButtonFade(TCanvas& canvas, const TGlowButtonPaint& p, const TGlow
     std::shared_ptr<const TFace> fromFace = GlowFace(end);
     end.Colors = to;
     std::shared_ptr<const TFace> toFace = GlowFace(end);
+    if (fromFace->Empty() || toFace->Empty()) {
+        // No faces to blend (the handles ran out): as without the cache.
+        DrawGlowButton(canvas, p);
+        return;
+    }
     BlendFaces(dc, p.Rect.Left, p.Rect.Top, *fromFace, *toFace, percent);
 }
 

@@ -654,14 +654,25 @@ void TOrvCustomGlowButton::Paint() {
                                              GiveCornersBack(faceDC, q);
                                          });
         };
+        std::shared_ptr<const TFace> fromFace, toFace;
         if (FadeEnds(from, to, percent)) {
             TGlowButtonPaint end = p;
             end.Colors = from;
-            auto fromFace = faceOver(end);
+            fromFace = faceOver(end);
             end.Colors = to;
-            BlendFaces(dc, 0, 0, *fromFace, *faceOver(end), percent);
+            toFace = faceOver(end);
         } else {
-            faceOver(p)->Blit(dc, 0, 0);
+            toFace = faceOver(p);
+        }
+        if (toFace->Empty() || (fromFace && fromFace->Empty())) {
+            // No face to be had (the handles ran out): what it holds, straight onto the canvas.
+            DrawParentBackground(dc);
+            DrawGlowButton(Canvas(), p);
+            GiveCornersBack(dc, p);
+        } else if (fromFace) {
+            BlendFaces(dc, 0, 0, *fromFace, *toFace, percent);
+        } else {
+            toFace->Blit(dc, 0, 0);
         }
         TGlowButtonState reported = FState == absDown ? gsDown : FMouseInControl ? gsHot : gsNormal;
         OnDrawButton(this, Canvas(), reported, TRect{0, 0, FWidth, FHeight});

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "framework/Application.h"
+#include "framework/OffscreenInternal.h"
 #include "framework/Screen.h"
 #include "framework/SysUtils.h"
 
@@ -627,9 +628,15 @@ void TWinControl::HandlePaint(TMessage& m) {
     if (FDoubleBuffered) {
         TRect cr = ClientRect();
         if (cr.Width() > 0 && cr.Height() > 0) {
-            TGdiMemoryDC mem(CreateCompatibleDC(dc));
-            TGdiBitmap bitmap(CreateCompatibleBitmap(dc, cr.Width(), cr.Height()));
-            {
+            TGdiMemoryDC mem(detail::CreateOffscreenDC(dc));
+            TGdiBitmap bitmap(mem ? detail::CreateOffscreenBitmap(dc, cr.Width(), cr.Height()) : nullptr);
+            if (!mem || !bitmap) {
+                // No buffer to be had (the handles ran out): straight onto the screen, in
+                // the buffer's order, so the window still shows whole.
+                EraseBackground(dc);
+                PaintWindow(dc);
+                PaintControls(dc);
+            } else {
                 TSelectGuard select(mem.Get(), bitmap.Get());
                 IntersectClipRect(mem.Get(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
                 EraseBackground(mem.Get());

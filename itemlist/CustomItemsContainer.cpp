@@ -560,23 +560,29 @@ void TCustomItemsContainer::Resize() {
 // --- painting ----------------------------------------------------------------------------------------------------
 
 void TCustomItemsContainer::Paint() {
-    if (!FaceCacheable()) {
-        TGPGraphics g(Canvas().Handle());
-        g.SetSmoothingMode(SmoothingModeAntiAlias);
-        g.SetTextRenderingHint(FTextRendering);
-        Draw(g);
-        return;
-    }
-    TRect cr = ClientRect();
-    auto face = SharedFaceCache().Get(FaceKey(), cr.Width(), cr.Height(), [this](TFace&, HDC dc) {
-        // As the window's own buffered paint starts: the background colour, then the look.
-        EraseBackground(dc);
+    auto drawDirect = [this](HDC dc) {
         TGPGraphics g(dc);
         g.SetSmoothingMode(SmoothingModeAntiAlias);
         g.SetTextRenderingHint(FTextRendering);
         Draw(g);
+    };
+    if (!FaceCacheable()) {
+        drawDirect(Canvas().Handle());
+        return;
+    }
+    TRect cr = ClientRect();
+    auto face = SharedFaceCache().Get(FaceKey(), cr.Width(), cr.Height(), [this, &drawDirect](TFace&, HDC dc) {
+        // As the window's own buffered paint starts: the background colour, then the look.
+        EraseBackground(dc);
+        drawDirect(dc);
     });
-    face->Blit(Canvas().Handle(), 0, 0);
+    if (!face->Empty()) {
+        face->Blit(Canvas().Handle(), 0, 0);
+        return;
+    }
+    // No face to be had (the handles ran out): what it would hold, straight onto the canvas.
+    EraseBackground(Canvas().Handle());
+    drawDirect(Canvas().Handle());
 }
 
 bool TCustomItemsContainer::FaceCacheable() const {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/OffscreenInternal.h"
+
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define ORV_BLEND_SSE2 1
 #include <emmintrin.h>
@@ -29,20 +31,13 @@ unsigned FaceGeneration() {
 
 TFace::TFace(int width, int height) {
     if (width < 1 || height < 1) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    FBitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    FBitmap.Reset(detail::CreateOffscreenDIB(nullptr, width, height, &bits));
     if (!FBitmap || !bits) {
         FBitmap.Reset();
         return;
     }
-    FDC.Reset(CreateCompatibleDC(nullptr));
+    FDC.Reset(detail::CreateOffscreenDC(nullptr));
     if (!FDC) {
         FBitmap.Reset();
         return;

@@ -10,6 +10,10 @@
 // appearance record announces a change through AnnounceFaceChange).
 //
 // Faces are shared: a face evicted while a caller still holds it lives until released.
+//
+// A face can be empty although it was asked for a size: its bitmap or DC could not be
+// made (the process ran out of handles). It is not kept, so the next lookup tries again;
+// meanwhile the caller paints directly what the face would have shown.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -25,7 +29,8 @@ namespace orv {
 
 class TFace {
 public:
-    // A cleared (transparent black) face; an empty face (no bitmap) for a size below 1 x 1.
+    // A cleared (transparent black) face; an empty face (no bitmap) for a size below 1 x 1
+    // or when the bitmap or DC cannot be made.
     TFace(int width, int height);
     TFace(const TFace&) = delete;
     TFace& operator=(const TFace&) = delete;

@@ -313,7 +313,17 @@ void DrawPanelFace(HDC dc, const TRect& panel, const TRect& fill, const TPanelCo
         if (withSeparator) DrawPanelSeparator(canvas, {0, 0, panel.Width(), panel.Height()}, separatorColorTo);
     });
     // Fill and separator cover every pixel of the face, so it is copied as it is.
-    if (face && !face->Empty()) face->Blit(dc, panel.Left, panel.Top);
+    if (face && !face->Empty()) {
+        face->Blit(dc, panel.Left, panel.Top);
+        return;
+    }
+    // No face to be had (the handles ran out): the same, straight onto the DC and kept
+    // within the panel as the face keeps it.
+    TSaveDCGuard saved(dc);
+    IntersectClipRect(dc, panel.Left, panel.Top, panel.Right, panel.Bottom);
+    TFaceCanvas canvas(dc);
+    DrawPanelGradient(canvas, {fill.Left, panel.Top, panel.Right, panel.Bottom}, colors);
+    if (withSeparator) DrawPanelSeparator(canvas, panel, separatorColorTo);
 }
 
 // --- text ---------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <uxtheme.h>
 
 #include "framework/GdiHandles.h"
+#include "framework/OffscreenInternal.h"
 #include "framework/WinControl.h"
 #include "paint/OrvGDIP.h"
 #include "paint/OrvGradients.h"
@@ -44,16 +45,9 @@ bool DrawGlowingCaptionText(TWinControl* control, HDC dc, const TGlassCaptionTex
     if (!theme.Get()) return false;
 
     const int w = target.Width(), h = target.Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    TGdiMemoryDC mem(CreateCompatibleDC(dc));
-    TGdiBitmap surface(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    TGdiMemoryDC mem(detail::CreateOffscreenDC(dc));
+    TGdiBitmap surface(detail::CreateOffscreenDIB(dc, w, h, &bits));
     if (!mem.Get() || !surface.Get()) return false;
     TSelectGuard selSurface(mem.Get(), surface.Get());
 

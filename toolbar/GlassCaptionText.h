@@ -25,7 +25,8 @@ struct TGlassCaptionText {
     bool Scenic = false;
 };
 
-// Draws into dc at target (dc coordinates); false when the theme could not be opened.
+// Draws into dc at target (dc coordinates); false when the theme could not be opened or
+// its off-screen surface could not be made.
 bool DrawGlowingCaptionText(TWinControl* control, HDC dc, const TGlassCaptionText& caption, const TRect& target);
 
 }  // namespace orv

@@ -848,12 +848,18 @@ TToolButtonFrame TOrvCustomToolBarButton::CurrentFrame() {
     return f;
 }
 
+namespace {
+// State bitmaps are keyed by their bottom-left pixel (the shade by magenta), whatever
+// their own transparency flag says.
+TColor GlyphKeyColor(bool shade, TBitmap& bitmap) {
+    return shade ? clFuchsia : bitmap.GetTransparentColor();
+}
+}  // namespace
+
 const TFace& TOrvCustomToolBarButton::GlyphFace(int slot, TBitmap& bitmap) {
     std::unique_ptr<TFace>& face = FGlyphFaces[slot];
     if (face && face->Width() == bitmap.Width() && face->Height() == bitmap.Height()) return *face;
-    // State bitmaps are keyed by their bottom-left pixel (the shade by magenta), whatever
-    // their own transparency flag says.
-    TColor key = slot == kShadeFace ? clFuchsia : bitmap.GetTransparentColor();
+    const TColor key = GlyphKeyColor(slot == kShadeFace, bitmap);
     face = std::make_unique<TFace>(bitmap.Width(), bitmap.Height());
     if (face->Empty()) return *face;
     uint32_t* bits = face->Bits();
@@ -866,10 +872,22 @@ const TFace& TOrvCustomToolBarButton::GlyphFace(int slot, TBitmap& bitmap) {
     return *face;
 }
 
+void TOrvCustomToolBarButton::DrawGlyphBitmap(HDC dc, int slot, TBitmap& bitmap, int x, int y) {
+    const TFace& face = GlyphFace(slot, bitmap);
+    if (!face.Empty()) {
+        face.AlphaBlit(dc, x, y);
+        return;
+    }
+    const int w = bitmap.Width(), h = bitmap.Height();
+    if (w <= 0 || h <= 0) return;
+    TransparentBlt(dc, x, y, w, h, bitmap.Canvas().Handle(), 0, 0, w, h,
+                   ToColorRef(GlyphKeyColor(slot == kShadeFace, bitmap)));
+}
+
 void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolButtonColors& colors) {
     bool shade = FShaded && FMouseInControl && GetEnabled() && ResolvedState() == absUp && !FMouseDownInControl &&
                  !FGlyphShade->Empty();
-    if (shade) GlyphFace(kShadeFace, *FGlyphShade).AlphaBlit(canvas.Handle(), at.X + 2, at.Y + 2);
+    if (shade) DrawGlyphBitmap(canvas.Handle(), kShadeFace, *FGlyphShade, at.X + 2, at.Y + 2);
     int index;
     bool aero = OnAeroQuickAccess();
     if (TImageList* list = GlyphImages(index)) {
@@ -887,7 +905,7 @@ void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolB
     TBitmap* bitmap = StateBitmap(colors.Glyph);
     if (!bitmap->Empty()) {
         int slot = bitmap == FGlyph.get() ? tgNormal : colors.Glyph;
-        GlyphFace(slot, *bitmap).AlphaBlit(canvas.Handle(), at.X, at.Y);
+        DrawGlyphBitmap(canvas.Handle(), slot, *bitmap, at.X, at.Y);
         return;
     }
     TGDIPPicture* picture = !GetEnabled() && !FPictureDisabled->Empty() ? FPictureDisabled.get() : FPicture.get();

@@ -314,6 +314,9 @@ protected:
     std::unique_ptr<TFace> FGlyphFaces[7];
     static constexpr int kShadeFace = 6;
     const TFace& GlyphFace(int slot, TBitmap& bitmap);
+    // The glyph of slot at (x, y): from its face, or keyed straight from the bitmap when no
+    // face can be had (the handles ran out).
+    void DrawGlyphBitmap(HDC dc, int slot, TBitmap& bitmap, int x, int y);
     bool FMeasuredValid = false;
     const TMeasuredCaption& Measure();
     // Cleared when the button is destroyed: a click handler may free it.

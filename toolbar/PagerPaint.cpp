@@ -319,7 +319,11 @@ void PaintTab(TCanvas& canvas, const TTabPaint& t) {
         DrawTab(fc, local);
         fc.SetHandle(nullptr);
     });
-    if (face->Empty()) return;
+    if (face->Empty()) {
+        // No face to be had (the handles ran out): the row beneath is already painted.
+        DrawTab(canvas, t);
+        return;
+    }
     HDC src = face->DC();
     // The two columns right of a tab that is not the last of its group hold its shadow
     // lines over the row fill the face repaints there: one copy takes them along.
@@ -650,7 +654,15 @@ void PaintPageBackground(TCanvas& canvas, const TPageBackgroundPaint& p, TColor 
         DrawPageBackground(fc, p);
         fc.SetHandle(nullptr);
     });
-    if (!face->Empty()) face->Blit(dc, 0, 0);
+    if (!face->Empty()) {
+        face->Blit(dc, 0, 0);
+        return;
+    }
+    // No face to be had (the handles ran out): the same, straight onto the canvas.
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(beneath);
+    canvas.FillRect(TRect{0, 0, p.Width, p.Height});
+    DrawPageBackground(canvas, p);
 }
 
 // --- The whole pager ---------------------------------------------------------------------
@@ -922,9 +934,11 @@ void PaintPager(TCanvas& canvas, const TPagerPaintState& s) {
     const TTabAppearance& tabs = styler.TabAppearance();
     const TRowBackground row = RowBackgroundOf(tabs.BackGround());
     const TRect rowRect = RowRectOf(s);
-    if (auto face = BackdropFace(s, row)) {
-        if (!face->Empty()) face->Blit(dc, 0, 0);
+    if (auto face = BackdropFace(s, row); face && !face->Empty()) {
+        face->Blit(dc, 0, 0);
     } else {
+        // Not kept, or no face to be had (the handles ran out): what the face holds.
+        if (face) DrawRowBackground(canvas, s.Client, row);
         DrawPagerBackdrop(canvas, s, row, rowRect);
     }
     canvas.Pen().SetStyle(TPenStyle::psSolid);

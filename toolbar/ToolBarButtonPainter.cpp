@@ -392,7 +392,10 @@ void DrawToolButtonFrame(TCanvas& canvas, const TToolButtonFrame& frame) {
         PaintToolButtonFrame(faceCanvas, frame);
         faceCanvas.SetHandle(nullptr);
     });
-    face->Blit(canvas.Handle(), 0, 0);
+    if (face->Empty())
+        PaintToolButtonFrame(canvas, frame);  // no face to be had (the handles ran out)
+    else
+        face->Blit(canvas.Handle(), 0, 0);
 }
 
 void DrawEmbossed(TCanvas& canvas, const std::function<void(int dx, int dy)>& draw) {

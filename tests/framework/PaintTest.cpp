@@ -4,6 +4,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Forms.h"
 #include "framework/GdiHandles.h"
+#include "framework/OffscreenInternal.h"
 
 using namespace orv;
 
@@ -48,7 +49,61 @@ protected:
     }
 };
 
+// Leaves its background to the window's erase and paints one lime square on it.
+class TSquareOnColour : public TCustomControl {
+public:
+    explicit TSquareOnColour(TComponent* owner) : TCustomControl(owner) { FDoubleBuffered = true; }
+
+protected:
+    void Paint() override {
+        Canvas().Brush().SetColor(clLime);
+        Canvas().FillRect({10, 10, 30, 30});
+    }
+};
+
+TColor ScreenPixel(TControl* control, int x, int y) {
+    TPoint p = control->ClientToScreen({x, y});
+    TBitmap one(1, 1);
+    TWindowDC screen(nullptr);
+    BitBlt(one.Canvas().Handle(), 0, 0, 1, 1, screen.Get(), p.X, p.Y, SRCCOPY);
+    return one.PixelColor(0, 0);
+}
+
 }  // namespace
+
+TEST(Paint, WithoutABufferADoubleBufferedWindowPaintsStraightOntoTheScreen) {
+    TOwnedPtr<TForm> form(Make<TForm>(nullptr));
+    form->SetBounds(100, 100, 240, 160);
+    auto* control = new TSquareOnColour(form.get());
+    control->SetColor(clFuchsia);
+    control->SetBounds(10, 10, 120, 80);
+    control->SetParent(form.get());
+    auto* square = new TSquare(form.get());
+    square->SetBounds(60, 10, 20, 20);
+    square->SetParent(control);
+    form->Show();
+    orvtest::PumpFor(50);
+    ASSERT_EQ(ScreenPixel(control, 2, 2), clFuchsia);
+
+    const int handles = GdiLiveTotal();
+    {
+        detail::TOffscreenFailure failing;  // no memory DC, no bitmap
+        control->SetColor(clAqua);
+        RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        orvtest::PumpFor(50);  // the screen shows it
+        EXPECT_EQ(ScreenPixel(control, 2, 2), clAqua) << "the background, as the buffer would have it";
+        EXPECT_EQ(ScreenPixel(control, 15, 15), clLime) << "the control's own paint";
+        EXPECT_EQ(ScreenPixel(control, 65, 15), clYellow) << "its graphic child";
+        EXPECT_EQ(ScreenPixel(control, 110, 70), clAqua);
+    }
+    EXPECT_EQ(GdiLiveTotal(), handles);
+    // Buffered again once allocation works.
+    control->SetColor(clBlue);
+    RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    orvtest::PumpFor(50);
+    EXPECT_EQ(ScreenPixel(control, 2, 2), clBlue);
+    EXPECT_EQ(ScreenPixel(control, 15, 15), clLime);
+}
 
 TEST(Paint, DoubleBufferedPaintReleasesEverythingItMade) {
     TOwnedPtr<TForm> form(Make<TForm>(nullptr));
