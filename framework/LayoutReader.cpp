@@ -181,7 +181,6 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
         }
         ApplyProperties(root, tree.Properties, root);
         for (const auto& child : tree.Children) ReadChild(child, root);
-        ApplyTabOrders(root);
         for (const auto& f : FFixups) ResolveFixup(f);
         FFixups.clear();
     } catch (...) {
@@ -198,6 +197,9 @@ void TLayoutReader::ReadRoot(TComponent* root, const TLayoutObject& tree) {
     // An embedded frame had its Loaded pass when it read its own layout.
     for (size_t i = 0; i < FCreated.size(); ++i)
         if (i == 0 || !(FCreated[i]->ComponentState() & csInline)) FCreated[i]->Loaded();
+    // A stored tab order is a slot among all windowed siblings, also the ones a control
+    // makes for itself when it is loaded: applied once they exist.
+    for (TComponent* c : FCreated) ApplyTabOrders(c);
 }
 
 void TLayoutReader::ReadRoot(TComponent* root, TLayoutObject&& tree) {
@@ -283,7 +285,6 @@ void TLayoutReader::ReadChild(const TLayoutObject& node, TComponent* parent) {
             ReadChild(child, c);
     }
     FParent = savedParent;
-    ApplyTabOrders(c);
 }
 
 void TLayoutReader::ReadOverride(const TLayoutObject& node, TComponent* scope) {

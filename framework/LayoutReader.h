@@ -4,11 +4,11 @@
 // Reading a root: each stored component is created by its registered class with the
 // root as owner, named, bound to the root's field of that name, marked loading, given
 // its parent, and has its properties set in stored order; then its reader parent is
-// asked to take it (TComponent::ReadItem), and its children follow. Stored tab orders
-// are slots among all windowed siblings, applied once they are all read. References to
+// asked to take it (TComponent::ReadItem), and its children follow. References to
 // other components and handler names are resolved after the whole tree is read (in
 // stored order: their setters may have effects), then every created component
-// receives Loaded, in creation order. A fault raises ELayoutError naming the layout,
+// receives Loaded, in creation order. Stored tab orders are slots among all windowed
+// siblings, applied last (Loaded may make a control's own windows). A fault raises ELayoutError naming the layout,
 // line and column, after everything the read had made is freed and the root's fields
 // that pointed at it are cleared. Frames whose layouts inline each other in a cycle
 // are refused with the chain named.
