@@ -90,9 +90,11 @@ TEST(ProgramLayouts, StoredTabOrdersKeepTheirSlotsAmongTheOtherWindows) {
     TShowMessageHook old = SetShowMessageHook([](const std::wstring&) {});
     TOwnedPtr<TZemForm3> form(Make<TZemForm3>(nullptr));
     SetShowMessageHook(old);
-    // "File" is stored at 7 among the seven windowed children of the pager: past the last
-    // slot, so last.
+    // "File" is stored at 7, with the pager's own windows and the other stored children
+    // taking the slots before it: it comes last, not first.
     TOrvToolBarPager* pager = form->OrvToolBarPager1;
-    ASSERT_EQ(WindowedChildren(pager), 7);
-    EXPECT_EQ(form->OrvShapeButton1->GetTabOrder(), 6) << "last, not first";
+    const int windows = WindowedChildren(pager);
+    ASSERT_GE(windows, 7);
+    EXPECT_EQ(form->OrvShapeButton1->GetTabOrder(), std::min(7, windows - 1));
+    EXPECT_EQ(form->OrvShapeButton1->GetTabOrder(), windows - 1) << "last";
 }
