@@ -1,10 +1,13 @@
 #include "framework/FrameworkClasses.h"
 
 #include "framework/Bitmap.h"
+#include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Icon.h"
+#include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "framework/StdCtrls.h"
 #include "framework/Timer.h"
 
 namespace orv {
@@ -21,6 +24,7 @@ const TEnumInfo kPositionIdents{
 const TEnumInfo kWindowStateIdents{{L"wsNormal", L"wsMinimized", L"wsMaximized"}};
 const TEnumInfo kFormStyleIdents{{L"fsNormal", L"fsMDIChild", L"fsMDIForm", L"fsStayOnTop"}};
 const TEnumInfo kBorderIconIdents{{L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp"}};
+const TEnumInfo kDragModeIdents{{L"dmManual", L"dmAutomatic"}};
 }  // namespace
 
 void RegisterFrameworkClasses() {
@@ -100,6 +104,38 @@ void RegisterFrameworkClasses() {
         .Factory()
         .Bool(L"ShowCaption", &TPanel::GetShowCaption, &TPanel::SetShowCaption);
     TClassBuilder<TFrame>(L"TFrame", L"TCustomControl").Factory();
+
+    // The dialog controls.
+    TClassBuilder<TLabel>(L"TLabel", L"TGraphicControl")
+        .Factory()
+        .Bool(L"AutoSize", &TLabel::GetAutoSize, &TLabel::SetAutoSize);
+    TClassBuilder<TGroupBox>(L"TGroupBox", L"TCustomControl").Factory();
+    TClassBuilder<TSpeedButton>(L"TSpeedButton", L"TGraphicControl")
+        .Factory()
+        .Component<TImageList>(L"Images", &TSpeedButton::GetImages, &TSpeedButton::SetImages)
+        .Int(L"ImageIndex", &TSpeedButton::GetImageIndex, &TSpeedButton::SetImageIndex);
+    TClassBuilder<TSystemControl>(L"TSystemControl", L"TWinControl");
+    TClassBuilder<TButton>(L"TButton", L"TSystemControl")
+        .Factory()
+        .Bool(L"Default", &TButton::GetDefault, &TButton::SetDefault)
+        .Int(L"ModalResult", &TButton::GetModalResult, &TButton::SetModalResult);
+    TClassBuilder<TCheckBox>(L"TCheckBox", L"TSystemControl")
+        .Factory()
+        .Bool(L"Checked", &TCheckBox::GetChecked, &TCheckBox::SetChecked);
+    TClassBuilder<TEdit>(L"TEdit", L"TSystemControl")
+        .Factory()
+        .String(L"Text", &TEdit::GetText, &TEdit::SetText)
+        .Event(L"OnChange", &TEdit::OnChange);
+    TClassBuilder<TItemsControl>(L"TItemsControl", L"TSystemControl")
+        .Int(L"ItemHeight", &TItemsControl::GetItemHeight, &TItemsControl::SetItemHeight)
+        .Bool(L"OwnerDraw", &TItemsControl::GetOwnerDraw, &TItemsControl::SetOwnerDraw)
+        .Event(L"OnDrawItem", &TItemsControl::OnDrawItem);
+    TClassBuilder<TListBox>(L"TListBox", L"TItemsControl")
+        .Factory()
+        .Enum(L"DragMode", &TListBox::GetDragMode, &TListBox::SetDragMode, kDragModeIdents)
+        .Event(L"OnDragOver", &TListBox::OnDragOver)
+        .Event(L"OnDragDrop", &TListBox::OnDragDrop);
+    TClassBuilder<TComboBox>(L"TComboBox", L"TItemsControl").Factory().Event(L"OnChange", &TComboBox::OnChange);
 
     TClassBuilder<TForm>(L"TForm", L"TWinControl")
         .Factory()

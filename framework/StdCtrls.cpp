@@ -386,19 +386,19 @@ void TItemsControl::WndProc(TMessage& m) {
         m.Result = TRUE;
         TRect rect{dis->rcItem.left, dis->rcItem.top, dis->rcItem.right, dis->rcItem.bottom};
         int index = static_cast<int>(dis->itemID);
-        TOwnerDrawState state = 0;
-        if (dis->itemState & ODS_SELECTED) state |= odSelected;
-        if (dis->itemState & ODS_FOCUS) state |= odFocused;
-        if (dis->itemState & ODS_DISABLED) state |= odDisabled;
-        if (dis->itemState & ODS_COMBOBOXEDIT) state |= odComboBoxEdit;
+        TItemDrawState state = 0;
+        if (dis->itemState & ODS_SELECTED) state |= idSelected;
+        if (dis->itemState & ODS_FOCUS) state |= idFocused;
+        if (dis->itemState & ODS_DISABLED) state |= idDisabled;
+        if (dis->itemState & ODS_COMBOBOXEDIT) state |= idComboBoxEdit;
         // Each item paint gets a clean DC state back.
         {
             TSaveDCGuard saved(dis->hDC);
             TCanvasPaintScope scope(*FCanvas, dis->hDC);
             TCanvas& c = *FCanvas;
             c.Font().Assign(&FFont);
-            c.Brush().SetColor((state & odSelected) ? clHighlight : FColor);
-            if (state & odSelected) c.Font().SetColor(clHighlightText);
+            c.Brush().SetColor((state & idSelected) ? clHighlight : FColor);
+            if (state & idSelected) c.Font().SetColor(clHighlightText);
             if (index >= 0 && index < Count()) {
                 if (OnDrawItem) {
                     OnDrawItem(this, index, rect, state);
@@ -411,7 +411,7 @@ void TItemsControl::WndProc(TMessage& m) {
             } else {
                 c.FillRect(rect);
             }
-            if ((dis->itemState & ODS_FOCUS) && !(state & odComboBoxEdit)) {
+            if ((dis->itemState & ODS_FOCUS) && !(state & idComboBoxEdit)) {
                 RECT r = dis->rcItem;
                 ::DrawFocusRect(dis->hDC, &r);
             }

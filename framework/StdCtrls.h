@@ -119,10 +119,10 @@ protected:
 
 // What an owner-drawn item is: selected, focused, disabled, in the edit field of a
 // combo box.
-enum TOwnerDrawStateFlag : uint8_t { odSelected = 1, odFocused = 2, odDisabled = 4, odComboBoxEdit = 8 };
-using TOwnerDrawState = uint8_t;
+enum TItemDrawStateFlag : uint8_t { idSelected = 1, idFocused = 2, idDisabled = 4, idComboBoxEdit = 8 };
+using TItemDrawState = uint8_t;
 // Paints item index into rect of the control's Canvas (lent the item's DC).
-using TDrawItemEvent = TEvent<TWinControl*, int, TRect, TOwnerDrawState>;
+using TDrawItemEvent = TEvent<TWinControl*, int, TRect, TItemDrawState>;
 
 // The items of a list box or combo box, mirrored into the window when it exists.
 class TItemsControl : public TSystemControl {

@@ -68,7 +68,7 @@ void TCusBtnForm::Build() {
     FStartIcon = FEntry.FImageIndex >= 0 && FEntry.FImageIndex < FIconBox->Count() - 1 ? FEntry.FImageIndex
                                                                                         : FIconBox->Count() - 1;
     FIconBox->SetItemIndex(FStartIcon);
-    FIconBox->OnDrawItem = [this](TWinControl*, int index, TRect rect, TOwnerDrawState state) {
+    FIconBox->OnDrawItem = [this](TWinControl*, int index, TRect rect, TItemDrawState state) {
         DrawIconBoxEntry(*FIconBox, Images(), index, rect, state);
     };
     FIconBox->SetVisible(bp.GetGlyph());

@@ -104,12 +104,12 @@ TLabel* PlaceLabel(TWinControl* parent, int x, int y, const std::wstring& text) 
 
 }  // namespace
 
-void DrawIconBoxEntry(TComboBox& box, TImageList* images, int index, TRect rect, TOwnerDrawState state) {
+void DrawIconBoxEntry(TComboBox& box, TImageList* images, int index, TRect rect, TItemDrawState state) {
     TCanvas& c = box.Canvas();
     c.FillRect(rect);
     bool last = index == box.Count() - 1;
     if (!last && images && index < images->Count()) {
-        images->Draw(c, rect.Left + 2, rect.Top + 2, index, !(state & odDisabled));
+        images->Draw(c, rect.Left + 2, rect.Top + 2, index, !(state & idDisabled));
         return;
     }
     c.Brush().SetStyle(TBrushStyle::bsClear);
@@ -527,7 +527,7 @@ int TCustomizerForm::EntryTextLeft(int index) const {
     return 8 + 2;
 }
 
-void TCustomizerForm::DrawEntry(TWinControl*, int index, TRect rect, TOwnerDrawState) {
+void TCustomizerForm::DrawEntry(TWinControl*, int index, TRect rect, TItemDrawState) {
     TCanvas& c = FItemList->Canvas();
     c.FillRect(rect);
     if (index < 0 || index >= static_cast<int>(FEntries.size())) return;
@@ -542,7 +542,7 @@ void TCustomizerForm::DrawEntry(TWinControl*, int index, TRect rect, TOwnerDrawS
     c.DrawText(e.FText, t, DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 
-void TCustomizerForm::DrawCommand(TWinControl*, int index, TRect rect, TOwnerDrawState) {
+void TCustomizerForm::DrawCommand(TWinControl*, int index, TRect rect, TItemDrawState) {
     TCanvas& c = FCommandList->Canvas();
     c.FillRect(rect);
     if (index < 0 || index >= FCustomizer.Commands().Count()) return;
@@ -559,7 +559,7 @@ void TCustomizerForm::DrawCommand(TWinControl*, int index, TRect rect, TOwnerDra
     c.DrawText(command->GetCaption(), t, DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 
-void TCustomizerForm::DrawIcon(TWinControl*, int index, TRect rect, TOwnerDrawState state) {
+void TCustomizerForm::DrawIcon(TWinControl*, int index, TRect rect, TItemDrawState state) {
     DrawIconBoxEntry(*FIconBox, ToolBarImages(), index, rect, state);
 }
 

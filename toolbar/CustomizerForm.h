@@ -71,9 +71,9 @@ private:
     TImageList* ToolBarImages() const;
     // The icon an entry shows: its image index in the toolbar images, or -1.
     int EntryImage(const TOTBItemProp& entry) const;
-    void DrawEntry(TWinControl* sender, int index, TRect rect, TOwnerDrawState state);
-    void DrawCommand(TWinControl* sender, int index, TRect rect, TOwnerDrawState state);
-    void DrawIcon(TWinControl* sender, int index, TRect rect, TOwnerDrawState state);
+    void DrawEntry(TWinControl* sender, int index, TRect rect, TItemDrawState state);
+    void DrawCommand(TWinControl* sender, int index, TRect rect, TItemDrawState state);
+    void DrawIcon(TWinControl* sender, int index, TRect rect, TItemDrawState state);
 
     TOrvToolBarCustomizer& FCustomizer;
     std::vector<TOTBItemProp> FEntries;
@@ -101,6 +101,6 @@ private:
 
 // Draws the icon box entries of both dialogs: the image at (+2, +2), the last entry's
 // text at +4, vertically centred.
-void DrawIconBoxEntry(TComboBox& box, TImageList* images, int index, TRect rect, TOwnerDrawState state);
+void DrawIconBoxEntry(TComboBox& box, TImageList* images, int index, TRect rect, TItemDrawState state);
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "framework/Buttons.h"
 #include "framework/Forms.h"
+#include "framework/LayoutReader.h"
 #include "framework/StdCtrls.h"
 
 using namespace orv;
@@ -144,7 +145,7 @@ TEST(StdCtrls, OwnerDrawnListDragsAnItemToAnotherPlace) {
     for (const wchar_t* s : {L"A", L"B", L"C", L"D", L"E"}) list->AddItem(s);
     list->SetDragMode(TDragMode::dmAutomatic);
     int painted = 0;
-    list->OnDrawItem = [&](TWinControl*, int index, TRect r, TOwnerDrawState) {
+    list->OnDrawItem = [&](TWinControl*, int index, TRect r, TItemDrawState) {
         ++painted;
         list->Canvas().Brush().SetColor(index == 0 ? TColor(0x0000FF) : TColor(0xFFFFFF));
         list->Canvas().FillRect(r);
@@ -224,4 +225,49 @@ TEST(StdCtrls, SpeedButtonClicksOnReleaseOverIt) {
     speed->SetEnabled(false);
     ClickAt(speed, 10, 10);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(StdCtrls, DialogControlsAreReadFromALayout) {
+    auto form = MakeForm();
+    ReadLayoutText(form.get(),
+                   L"object Dialog: TForm\n"
+                   L"  object Box: TGroupBox\n"
+                   L"    Left = 9\n"
+                   L"    Top = 3\n"
+                   L"    Width = 369\n"
+                   L"    Height = 253\n"
+                   L"    object Items: TListBox\n"
+                   L"      Left = 7\n"
+                   L"      Top = 26\n"
+                   L"      OwnerDraw = True\n"
+                   L"      ItemHeight = 19\n"
+                   L"      DragMode = dmAutomatic\n"
+                   L"    end\n"
+                   L"  end\n"
+                   L"  object Ok: TButton\n"
+                   L"    Caption = '&Ok'\n"
+                   L"    ModalResult = 1\n"
+                   L"    Default = True\n"
+                   L"  end\n"
+                   L"  object Large: TCheckBox\n"
+                   L"    Checked = True\n"
+                   L"  end\n"
+                   L"  object Name: TEdit\n"
+                   L"    Text = 'Standard'\n"
+                   L"  end\n"
+                   L"end\n",
+                   L"Dialog");
+    auto* items = dynamic_cast<TListBox*>(form->FindComponent(L"Items"));
+    auto* ok = dynamic_cast<TButton*>(form->FindComponent(L"Ok"));
+    auto* large = dynamic_cast<TCheckBox*>(form->FindComponent(L"Large"));
+    auto* edit = dynamic_cast<TEdit*>(form->FindComponent(L"Name"));
+    ASSERT_TRUE(items && ok && large && edit);
+    EXPECT_EQ(items->Parent(), form->FindComponent(L"Box"));
+    EXPECT_TRUE(items->GetOwnerDraw());
+    EXPECT_EQ(items->GetItemHeight(), 19);
+    EXPECT_EQ(items->GetDragMode(), TDragMode::dmAutomatic);
+    EXPECT_EQ(ok->GetModalResult(), mrOk);
+    EXPECT_TRUE(ok->GetDefault());
+    EXPECT_TRUE(large->GetChecked());
+    EXPECT_EQ(edit->GetText(), L"Standard");
 }
