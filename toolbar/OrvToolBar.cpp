@@ -14,6 +14,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/ControlSelectorPanel.h"
+#include "toolbar/FloatingWindow.h"
 #include "toolbar/OrvDockPanel.h"
 #include "toolbar/OptionSelectorWindow.h"
 #include "toolbar/OrvPage.h"
@@ -29,6 +30,8 @@ namespace {
 // Window timers of the toolbar.
 constexpr UINT_PTR kGlowTimer = 1;
 constexpr UINT_PTR kOptionTimer = 2;
+// Follows the form of the last dock while floating.
+constexpr UINT_PTR kFloatTimer = 500;
 
 bool IsSeparator(const TControl* c) {
     return std::wstring(c->ClassName()) == L"TOrvToolBarSeparator";
@@ -128,6 +131,7 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FMenu) FMenu = nullptr;
     if (component == FOptionMenu) FOptionMenu = nullptr;
     if (component == FCompactWindow) FCompactWindow = nullptr;
+    if (component == FFloatingWindow) FFloatingWindow = nullptr;
     if (component == FOptionWindow) FOptionWindow = nullptr;
     if (component == FCompactBtn) FCompactBtn = nullptr;
     if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
@@ -143,9 +147,14 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
 void TOrvCustomToolBar::SetParent(TWinControl* parent) {
     auto* dock = dynamic_cast<TOrvDockPanel*>(parent);
     if (dock && dock != Parent() && !IsDestroying() && !dock->CanJoin(this)) return;
+    bool wasFloating = FFloatingWindow && Parent() == FFloatingWindow && parent != FFloatingWindow;
     TCustomControl::SetParent(parent);
     if (IsDestroying()) return;
     if (dock && FCurrentDock == dock) SetToolBarState(tsDocked);
+    if (wasFloating) {
+        EndFloating();
+        if (dock && FCurrentDock == dock && OnDocked) OnDocked(this, dock);
+    }
     UpdateCurrentStyler();
     for (TControl* c : FOTBControls)
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
@@ -160,6 +169,55 @@ void TOrvCustomToolBar::SeparatorsOffAutoSize() {
 
 void TOrvCustomToolBar::Dock(TOrvDockPanel* panel) {
     if (panel && panel != Parent()) SetParent(panel);
+}
+
+void TOrvCustomToolBar::SetToolBarFloating(TPoint point) {
+    if (OnPage() || FToolBarState == tsFloating || FFloatingWindow) return;
+    auto* window = new TFloatingWindow(Owner());
+    FFloatingWindow = window;
+    window->FreeNotification(this);
+    window->SetBorderWidth(FCurrentToolBarStyler->GetFloatingWindowBorderWidth());
+    window->SetBorderColor(FCurrentToolBarStyler->GetFloatingWindowBorderColor());
+    const TVistaGradientBackground& color = FCurrentToolBarStyler->Color();
+    window->SetColor(color.GetColorTo() == clNone ? color.GetColor() : color.GetColorTo());
+    if (!IsHorizontal()) SetPosition(daTop);
+    SetParent(window);
+    SetToolBarState(tsFloating);
+    window->SetOrvCustomToolBar(this);
+    window->SetBounds(point.X, point.Y, window->Width(), window->Height());
+    if (OnUnDocked) OnUnDocked(this);
+    if (!FFloatingWindow) return;  // docked again by the handler
+    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
+    if (!form || form->GetVisible())
+        window->ShowNoActivate();
+    else
+        window->SetAutoHidden(true);
+    StartTimer(kFloatTimer, 40);
+}
+
+void TOrvCustomToolBar::FloatTick() {
+    TFloatingWindow* window = FFloatingWindow;
+    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
+    if (!window || !form) return;
+    if (!form->GetVisible()) {
+        if (window->GetVisible()) {
+            window->Hide();
+            window->SetAutoHidden(true);
+        }
+    } else if (window->AutoHidden()) {
+        window->SetAutoHidden(false);
+        window->ShowNoActivate();
+    }
+}
+
+void TOrvCustomToolBar::EndFloating() {
+    StopTimer(kFloatTimer);
+    TFloatingWindow* window = FFloatingWindow;
+    FFloatingWindow = nullptr;
+    if (!window) return;
+    window->SetOrvCustomToolBar(nullptr);
+    window->Hide();
+    window->Free();
 }
 
 void TOrvCustomToolBar::SetBounds(int left, int top, int width, int height) {
@@ -752,6 +810,8 @@ void TOrvCustomToolBar::WindowTimer(UINT_PTR id) {
         GlowTick();
     else if (id == kOptionTimer)
         OptionTick();
+    else if (id == kFloatTimer)
+        FloatTick();
     else
         TCustomControl::WindowTimer(id);
 }

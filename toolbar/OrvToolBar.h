@@ -24,6 +24,7 @@ namespace orv {
 
 class IToolBarCustomizer;
 class TCompactWindow;
+class TFloatingWindow;
 class TFace;
 class TGDIPPicture;
 class TImageList;
@@ -123,6 +124,16 @@ public:
     void Dock(TOrvDockPanel* panel);
     TOrvDockPanel* GetOrvDockPanel() const { return FCurrentDock; }
     void SetOrvDockPanel(TOrvDockPanel* panel) { Dock(panel); }
+    // Floats the toolbar in a window of its own with the window's top-left at point
+    // (screen); nothing on a page, in a compact window or when it floats already.
+    void SetToolBarFloating(TPoint point);
+    // The window the toolbar floats in (owned by the toolbar's owner; freed on docking).
+    TFloatingWindow* FloatingWindow() const { return FFloatingWindow; }
+    // After docking: the toolbar and the panel it docked into.
+    TEvent<TObject*, TOrvDockPanel*> OnDocked;
+    TNotifyEvent OnUnDocked;
+    // Asked before a drag pulls the toolbar out of its dock; false keeps it docked.
+    TEvent<TObject*, bool&> OnCanFloat;
 
     // --- control registration (toolbar controls call these) ---------------------------
     void AddToolBarControl(TControl* control);
@@ -562,6 +573,12 @@ private:
     TOrvDockPanel* FLastDock = nullptr;
     // Set while a dock panel places the toolbar: its bounds pass unfiltered.
     bool FAllowBoundChange = false;
+    TFloatingWindow* FFloatingWindow = nullptr;
+    // Hides and shows the floating window with the form of the last dock.
+    void FloatTick();
+    // Leaving a floating window for a dock: the timer stops, the docked thickness
+    // comes back, the window goes.
+    void EndFloating();
 
     int FDragGripWidth = 7;
     static constexpr int kMinLength = 60;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolbar/FloatingWindow.h"
 #include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvPage.h"
 #include "toolbar/OrvToolBar.h"
@@ -299,6 +300,7 @@ void TOrvCustomToolBar::UpdateFloatingSize() {
     int w = std::max(FMinLength, right + 2);
     int h = FCaptionHeight + FFloatingRowCount * FSizeAtDock;
     if (w != FWidth || h != FHeight) TCustomControl::SetBounds(FLeft, FTop, w, h);
+    if (auto* window = dynamic_cast<TFloatingWindow*>(Parent())) window->UpdateSize();
 }
 
 TSize TOrvCustomToolBar::PreferredSize() {
