@@ -375,11 +375,11 @@ void TOrvCustomQuickAccessToolBar::CheckOverflow() {
             while (!FHiddenCtrlList.Empty() && room > 0 && room >= FHiddenCtrlList[0]->Width()) {
                 TControl* control = FHiddenCtrlList[0];
                 const int width = control->Width();
-                if (control->Parent() != this) {
-                    control->SetParent(this);
-                    control->SetLeft(right);
-                    right += width;
-                }
+                // At the running right edge, so the list keeps the order it had (one parked
+                // on the strip kept the Left it had when it went).
+                if (control->Parent() != this) control->SetParent(this);
+                control->SetLeft(right);
+                right += width;
                 FHiddenCtrlList.Remove(control);
                 room -= width;
                 changed = true;
@@ -450,6 +450,13 @@ void TOrvCustomQuickAccessToolBar::ChildInserted(TControl* control) {
             glow->OnInternalClick = [this](TObject*) { HideOverflowWindow(); };
             glow->OnInternalDropDown = [this](TObject*) { HideOverflowWindow(); };
         }
+    }
+    // Added at the end while an overflow exists: it joins the overflow at its end (the
+    // front of the hidden list is for controls leaving the strip, which stand left of it).
+    if (!IsLoading() && !FHiddenCtrlList.Empty() && !Excluded(control) && control->GetVisible() &&
+        !FHiddenCtrlList.Contains(control)) {
+        FHiddenCtrlList.Add(control);
+        control->FreeNotification(this);
     }
     if (!IsLoading() && !IsDestroying()) FullReLayout();
 }

@@ -522,3 +522,15 @@ TEST(QuickAccessToolBar, OnGlassAReferenceButtonIsInvalidatedEveryOtherPaintUnti
     EXPECT_FALSE(qat->ControlStyle() & csParentBackground);
     EXPECT_TRUE(qat->GetDoubleBuffered());
 }
+
+TEST(QuickAccessToolBar, ButtonsAddedWhileAnOverflowExistsJoinItAtTheEndInTheirOrder) {
+    TQatFixture f;
+    f.FreeWidth(120);
+    TOrvGlowButton* b[5];
+    for (auto*& button : b) button = f.Add();
+    ASSERT_EQ(f.Qat->HiddenControlList().Count(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.Qat->HiddenControlList()[i], b[2 + i]);
+    f.FreeWidth(200);
+    ASSERT_EQ(f.Qat->ControlList().Count(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.Qat->ControlList()[i], b[i]) << "back in the order they were added";
+}
