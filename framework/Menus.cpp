@@ -737,18 +737,19 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 void TMainMenu::AfterConstruction() {
     TMenu::AfterConstruction();
-    if (!FForm)
+    if (!FForm && !FDetached)
         if (auto* form = dynamic_cast<TForm*>(Owner())) SetForm(form);
 }
 
 void TMainMenu::Loaded() {
     TMenu::Loaded();
-    if (!FForm)
+    if (!FForm && !FDetached)
         if (auto* form = dynamic_cast<TForm*>(Owner())) SetForm(form);
     AttachToWindow();
 }
 
 void TMainMenu::SetForm(TForm* form) {
+    FDetached = form == nullptr;
     if (FForm == form) return;
     if (FForm) {
         if (FHookId) FForm->RemoveMessageHook(FHookId);

@@ -304,8 +304,8 @@ public:
     explicit TMainMenu(TComponent* owner);
 
     TForm* GetForm() const { return FForm; }
-    // Moves the bar to another form (null detaches it); the old form's hook is
-    // removed.
+    // Moves the bar to another form (null detaches it for good: the owner form is not
+    // taken again after loading); the old form's hook is removed.
     virtual void SetForm(TForm* form);
     // Hook id on the form's window, 0 while none is installed.
     int FormHookId() const { return FHookId; }
@@ -325,6 +325,7 @@ protected:
 private:
     TForm* FForm = nullptr;
     int FHookId = 0;
+    bool FDetached = false;
 };
 
 class TPopupMenu : public TMenu {

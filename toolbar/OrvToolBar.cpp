@@ -80,6 +80,7 @@ TOrvCustomToolBar::TOrvCustomToolBar(TComponent* owner)
 TOrvCustomToolBar::~TOrvCustomToolBar() = default;
 
 void TOrvCustomToolBar::BeforeDestruction() {
+    MenuBarDestroying();
     // Controls lent to the option window come home before the window and this toolbar's
     // children go (the toolbar frees them as their parent); its panel frees the
     // separator copies it made.
@@ -111,6 +112,7 @@ void TOrvCustomToolBar::BeforeDestruction() {
 void TOrvCustomToolBar::Loaded() {
     TCustomControl::Loaded();
     UpdateCurrentStyler();
+    MenuBarLoaded();
     PositionControls();
     UpdateKeyTipRows();
 }
@@ -118,6 +120,7 @@ void TOrvCustomToolBar::Loaded() {
 void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation) {
     TCustomControl::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
+    MenuBarNotification(component);
     if (component == FToolBarStyler) {
         FToolBarStyler = nullptr;
         if (!IsDestroying()) UpdateCurrentStyler();
@@ -159,6 +162,7 @@ void TOrvCustomToolBar::SetParent(TWinControl* parent) {
     for (TControl* c : FOTBControls)
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
     SeparatorsOffAutoSize();
+    MenuBarParentChanged();
 }
 
 void TOrvCustomToolBar::SeparatorsOffAutoSize() {
@@ -368,14 +372,6 @@ void TOrvCustomToolBar::EndUpdate() {
     }
 }
 
-bool TOrvCustomToolBar::OpenControlMenu(TControl* /*button*/) {
-    return false;
-}
-
-void TOrvCustomToolBar::ClosePopups() {
-    HideOptionWindow();
-}
-
 // --- option window ---------------------------------------------------------------------------
 
 bool TOrvCustomToolBar::OptionWindowShowing() const {
@@ -442,6 +438,7 @@ void TOrvCustomToolBar::HintRequest(TMessage& message) {
 }
 
 void TOrvCustomToolBar::WndProc(TMessage& message) {
+    if (MenuBarMessage(message)) return;
     switch (message.Msg) {
         case CM_HINTSHOW:
             if (IsKeyTipRequest(message)) {
@@ -616,7 +613,6 @@ ORV_TB_SETTER(bool, AllowFloating, (void)0)
 ORV_TB_SETTER(TAntiAlias, AntiAlias, Invalidate())
 ORV_TB_SETTER(bool, AutoArrangeButtons, ArrangeAdaptive())
 ORV_TB_SETTER(bool, AutoDockOnClose, (void)0)
-ORV_TB_SETTER(bool, AutoMDIButtons, (void)0)
 ORV_TB_SETTER(bool, AutoOptionMenu, (void)0)
 ORV_TB_SETTER(bool, AutoPositionControls, PositionControls())
 ORV_TB_SETTER(bool, AutoSize, PositionControls())
@@ -630,7 +626,8 @@ ORV_TB_SETTER(bool, ShowClose, Invalidate())
 ORV_TB_SETTER(bool, ShowOptionIndicator, Invalidate())
 ORV_TB_SETTER(TDockAlignSet, DockableTo, (void)0)
 ORV_TB_SETTER(TDockMode, DockMode, (void)0)
-ORV_TB_SETTER(bool, FullSize, PositionControls(); if (FCurrentDock) FCurrentDock->ToolBarFullSizeChanged(this))
+ORV_TB_SETTER(bool, FullSize, PositionControls(); if (FCurrentDock) FCurrentDock->ToolBarFullSizeChanged(this);
+              UpdateMDIWatch())
 ORV_TB_SETTER(bool, ParentOptionPicture, Invalidate())
 ORV_TB_SETTER(int, FloatingRows, PositionControls())
 ORV_TB_SETTER(int, Row, (void)0)
@@ -675,13 +672,6 @@ void TOrvCustomToolBar::SetDisabledImages(TImageList* value) {
     FDisabledImages = value;
     if (value) value->FreeNotification(this);
     Invalidate();
-}
-
-void TOrvCustomToolBar::SetMenu(TMainMenu* value) {
-    // The menu bar built from it comes with the menu bar; the link is kept now.
-    if (FMenu == value) return;
-    FMenu = value;
-    if (value) value->FreeNotification(this);
 }
 
 void TOrvCustomToolBar::SetOptionMenu(TPopupMenu* value) {

@@ -26,16 +26,21 @@ class IToolBarCustomizer;
 class TCompactWindow;
 class TFloatingWindow;
 class TFace;
+class TForm;
 class TGDIPPicture;
 class TImageList;
 class TMainMenu;
+class TMenuItem;
+class TOrvCustomToolBarButton;
 class TOrvHintInfo;
 class TOptionSelectorWindow;
 class TOrvPage;
 class TOrvDockPanel;
+class TOrvToolBarMenuButton;
 class TPopupMenu;
 class TRowCollection;
 class TRowCollectionItem;
+class TThreadHook;
 
 enum TDockAlign { daLeft, daTop, daRight, daBottom };
 enum TToolBarState { tsDocked, tsFloating, tsFixed };
@@ -213,16 +218,51 @@ public:
     void ApplyStylerTo(TControl* control);
     void ToolBarStylerDestroying(TCustomOrvToolBarStyler* styler) override;
 
-    // --- menu tracking (the menu bar fills these in) ----------------------------------
+    // --- menu bar (ToolBarMenuBar.cpp) ------------------------------------------------
+    // A toolbar with a Menu shows one menu button per top-level item of it, opens their
+    // sub-menus as styled popups, lets pointer and arrow keys move between them and
+    // runs the keyboard menu mode (Alt).
     bool InMenuLoop() const { return FInMenuLoop; }
     bool MenuFocused() const { return FMenuFocused; }
     TControl* HotControl() const { return FHotControl; }
-    void SetHotControl(TControl* control) { FHotControl = control; }
-    // Opens the drop-down menu or menu item of a menu button; false when it did not.
+    // A control became hot (pointer or menu mode); in the menu mode the one hot before
+    // loses its tracking hot mark.
+    void SetHotControl(TControl* control);
+    // Opens the drop-down menu or menu item of a menu button (modal until it closes);
+    // false when no menu was shown.
     virtual bool OpenControlMenu(TControl* button);
     bool MenuDropped() const { return FMenuDropped; }
     // Closes the option window and any menu the toolbar opened.
     void ClosePopups();
+    // Every menu button mirrors its item again; re-creates the buttons when an item of
+    // the menu has none.
+    void UpdateMenu();
+    // Merges the top-level items of another main menu into the bar (null: unmerges);
+    // nothing without a Menu, for the bar's own menu or the one already merged.
+    void MergeMenu(TMainMenu* menu);
+    // Takes the merged menu's items out again (menu must be the merged one).
+    void UnmergeMenu(TMainMenu* menu);
+    TMainMenu* MergedMenu() const { return FMergedMenu; }
+    // Entries for MDI children in the form's window menu, owned by the toolbar: added
+    // (or renamed), removed (by form, or by caption when form is null), all removed.
+    void AddMDIChildMenu(TForm* form, const std::wstring& caption);
+    void RemoveMDIChildMenu(TForm* form, const std::wstring& caption);
+    void RemoveAllMDIChildMenu();
+    // The keyboard menu mode: button (or, when null, the first menu button that can
+    // take it) becomes hot, a given button drops its menu; with a Menu it runs the
+    // application's messages until the mode ends. True when an item was chosen with
+    // Enter. While it runs, asking again moves the mode to button.
+    bool MenuLoop(TOrvToolBarMenuButton* button = nullptr);
+    // Ends the keyboard menu mode (releases its hook and the mouse).
+    void LeaveMenuMode();
+    // The button whose menu shows, and the one that showed a menu last.
+    TOrvCustomToolBarButton* MenuButton() const { return FMenuButton; }
+    TOrvCustomToolBarButton* LastMenuButton() const { return FLastMenuButton; }
+    // The temporary popup holding the open menu item's sub-items (null while none shows).
+    TPopupMenu* TempMenu() const { return FTempMenu; }
+    // The MDI child buttons (0 minimise, 1 restore, 2 close): shown, and where.
+    bool MDIButtonsVisible() const;
+    TRect GetMDIButtonRect(int index) const;
 
     // --- option window --------------------------------------------------------------------
     // Fills the option window with the controls hidden for lack of room and its command
@@ -254,7 +294,6 @@ public:
     ORV_TB_VALUE(TAntiAlias, AntiAlias)
     ORV_TB_VALUE(bool, AutoArrangeButtons)
     ORV_TB_VALUE(bool, AutoDockOnClose)
-    ORV_TB_VALUE(bool, AutoMDIButtons)
     ORV_TB_VALUE(bool, AutoOptionMenu)
     ORV_TB_VALUE(bool, AutoPositionControls)
     ORV_TB_VALUE(bool, AutoSize)
@@ -276,6 +315,9 @@ public:
     ORV_TB_VALUE(int, FloatingRows)
     ORV_TB_VALUE(int, Row)
 #undef ORV_TB_VALUE
+    // On only outside the pager, for a FullSize toolbar with a Menu whose form exists.
+    bool GetAutoMDIButtons() const;
+    void SetAutoMDIButtons(bool value);
     void SetCaption(const std::wstring& value);
     const std::wstring& GetCaption() const {
         return TControl::GetCaption();
@@ -521,6 +563,52 @@ private:
     // dc in client coordinates.
     void DrawToolBar(HDC dc);
 
+    // --- menu bar (ToolBarMenuBar.cpp) ------------------------------------------------
+    TOrvToolBarMenuButton* AddMenuButton(TMenuItem* item);
+    void CreateMenuButtons();
+    // Frees the menu buttons this toolbar made (only those of a merged menu: merged).
+    void FreeMenuButtons(bool mergedOnly);
+    void OrderMenuButtons();
+    std::vector<TOrvToolBarMenuButton*> MenuButtons() const;
+    // May the control be made hot by the menu mode (hidden for lack of room counts only
+    // on a floating or fixed toolbar)?
+    bool TakesMenuHot(const TControl* control, bool menuButtonsOnly) const;
+    TOrvToolBarMenuButton* FirstMenuButton() const;
+    // The next (or previous) button after from that may take the hot mark, wrapping
+    // once round; null when none.
+    TOrvCustomToolBarButton* NeighbourButton(TOrvCustomToolBarButton* from, bool forward, bool menuButtonsOnly) const;
+    TOrvToolBarMenuButton* MnemonicButton(wchar_t ch) const;
+    void SetMenuHot(TOrvCustomToolBarButton* button);
+    void PostMenuDrop();
+    void DropHotMenu();
+    // The open menu closed: release over its button, marks cleared, the next button.
+    void MenuClosed(WPARAM closedBy);
+    // Closes the open menu and opens button's next.
+    void SwitchMenuTo(TOrvCustomToolBarButton* button);
+    // The message filter of the open menu and the keyboard redirect of the menu mode;
+    // true consumes the message.
+    bool MenuLoopMessage(const MSG& msg);
+    bool MenuModeKey(uint16_t key, bool down);
+    TPoint MenuPopupPoint(TOrvCustomToolBarButton* button, TPopupMenu* menu);
+    // WndProc's share: the menu bar's posted messages, timers, the MDI buttons' mouse,
+    // the menu mode's clicks outside; true when handled.
+    bool MenuBarMessage(TMessage& message);
+    void MenuBarLoaded();
+    void MenuBarNotification(TComponent* component);
+    void MenuBarParentChanged();
+    void MenuBarDestroying();
+    void UpdateMenuFormHook();
+    bool MenuFormMessage(TMessage& message);
+    TForm* MenuForm() const;
+    bool InPager() const;
+    // The form's maximised active MDI child while the MDI buttons apply, else null.
+    TForm* MaximizedMDIChild() const;
+    int MDIButtonAt(TPoint p) const;
+    void SetMDIMarks(int hot, int down);
+    void MDIButtonClick(int index);
+    void UpdateMDIWatch();
+    void PaintMDIButtons(TCanvas& canvas);
+
     TDbgList<TControl> FOTBControls;
     TDbgList<TControl> FRUControls;
     TDbgList<TControl> FLUHidedControls;
@@ -603,6 +691,35 @@ private:
     bool FMenuFocused = false;
     bool FMenuDropped = false;
     TControl* FHotControl = nullptr;
+    // Menu bar: the merged menu; the temporary popup of the open menu item (owned) and
+    // the item whose sub-items it holds; the open, last and next buttons.
+    TMainMenu* FMergedMenu = nullptr;
+    TPopupMenu* FTempMenu = nullptr;
+    TMenuItem* FButtonMenu = nullptr;
+    TOrvCustomToolBarButton* FMenuButton = nullptr;
+    TOrvCustomToolBarButton* FLastMenuButton = nullptr;
+    TOrvCustomToolBarButton* FNextMenuHotButton = nullptr;
+    bool FMenuResult = false;
+    bool FCaptureChangeCancels = false;
+    // The open menu's message filter and the menu mode's keyboard redirect.
+    std::unique_ptr<TThreadHook> FMenuHook;
+    std::unique_ptr<TThreadHook> FKeyboardHook;
+    TForm* FMenuFormHooked = nullptr;
+    int FMenuFormHookId = 0;
+    // MDI buttons: the child they act on, shown, hot and pressed (-1: none).
+    TForm* FMDIChildForm = nullptr;
+    bool FMDIButtonsVisible = false;
+    int FMDIHot = -1;
+    int FMDIDown = -1;
+    bool FMDIWatchOn = false;
+    struct TMDIChildEntry {
+        TForm* Form;
+        TMenuItem* Item;
+    };
+    std::vector<TMDIChildEntry> FMDIChildEntries;
+    TMenuItem* FMDISeparator = nullptr;
+    // Cleared when the toolbar goes: a menu's click may free it while its menu shows.
+    std::shared_ptr<bool> FMenuBarAlive = std::make_shared<bool>(true);
 
     // Hover glow of page toolbars and the option indicator's own glow.
     bool FHot = false;

@@ -1,5 +1,6 @@
 #include "toolbar/OrvToolBarMenuButton.h"
 
+#include "framework/Menus.h"
 #include "menus/OrvMenus.h"
 
 namespace orv {
@@ -15,7 +16,30 @@ const menus::TRootItem* TOrvToolBarMenuButton::RootItem() const {
     return menuStyler ? &menuStyler->RootItem() : nullptr;
 }
 
-TToolButtonColors TOrvToolBarMenuButton::StateColors(const TToolButtonStateInput& input) {
+void TOrvToolBarMenuButton::SetMenuDisplayed(bool value) {
+    if (FMenuDisplayed == value) return;
+    FMenuDisplayed = value;
+    Invalidate();
+}
+
+void TOrvToolBarMenuButton::MenuClosed() {
+    FMenuDisplayed = false;
+    FMouseDownInControl = false;
+    if (FState == absDropDown || FState == absDown) FState = FDown ? absExclusive : absUp;
+    Invalidate();
+}
+
+void TOrvToolBarMenuButton::ReadMenuItem() {
+    TMenuItem* item = FMenuItem;
+    if (!item) return;
+    SetMenuItem(nullptr);
+    SetMenuItem(item);
+}
+
+TToolButtonColors TOrvToolBarMenuButton::StateColors(const TToolButtonStateInput& state) {
+    // Pressed while its menu shows.
+    TToolButtonStateInput input = state;
+    input.MenuOpen = input.MenuOpen || FMenuDisplayed;
     TMenuButtonSource source;
     source.Root = RootItem();
     if (!source.Root && FParentStyler)
@@ -34,7 +58,12 @@ const TFont& TOrvToolBarMenuButton::CaptionFont() {
 void TOrvToolBarMenuButton::DoDropDown() {
     FState = absDropDown;
     Repaint();
-    OpenThroughToolBar();
+    std::shared_ptr<bool> alive = FAlive;
+    // A menu that showed is closed by the toolbar; otherwise the button comes up here.
+    if (!OpenThroughToolBar() && *alive) {
+        FState = absUp;
+        Invalidate();
+    }
 }
 
 void TOrvToolBarMenuButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -21,7 +21,17 @@ public:
     bool GetMenuBeingClosed() const { return FMenuBeingClosed; }
     void SetMenuBeingClosed(bool value) { FMenuBeingClosed = value; }
     bool GetMenuDisplayed() const { return FMenuDisplayed; }
-    void SetMenuDisplayed(bool value) { FMenuDisplayed = value; }
+    void SetMenuDisplayed(bool value);
+    // Made by its toolbar for an item of the toolbar's menu (freed with the next menu);
+    // made or taken over for an item of a merged menu (freed when it is unmerged).
+    bool GetToolBarCreated() const { return FToolBarCreated; }
+    void SetToolBarCreated(bool value) { FToolBarCreated = value; }
+    bool GetMerged() const { return FMerged; }
+    void SetMerged(bool value) { FMerged = value; }
+    // Copies caption, state, image and visibility from the menu item again.
+    void ReadMenuItem();
+    // Its menu closed: no longer dropped, displayed or held down.
+    void MenuClosed();
 
 protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -29,6 +39,7 @@ protected:
     const TFont& CaptionFont() override;
 
 private:
+    bool FMerged = false;
     // The menu styler's root item when the toolbar is a menu bar with a styler.
     const menus::TRootItem* RootItem() const;
 };

@@ -153,6 +153,7 @@ TGDIPPicture* TOrvCustomToolBar::OptionPictureToPaint() const {
 void TOrvCustomToolBar::Paint() {
     if (FUpdateCount > 0) return;
     PaintTo(Canvas().Handle());
+    PaintMDIButtons(Canvas());
 }
 
 namespace {
