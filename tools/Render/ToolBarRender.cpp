@@ -11,6 +11,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarForm.h"
@@ -185,6 +186,45 @@ void PaintFloating(TBitmap& bmp) {
     }
 }
 
+// A top dock panel in the dock colour with three rows: two toolbars sharing the first,
+// one in the second, three in the third (each toolbar's buttons and caption-less face).
+void PaintDockPanel(TBitmap& bmp) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(0, 0, bmp.Width() + 40, bmp.Height() + 80);
+    form->SetClientWidth(bmp.Width());
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
+    auto* styler = new TOrvToolBarOfficeStyler(form.get());
+    styler->SetStyle(bsOffice2003Blue);
+    auto* panel = new TOrvDockPanel(form.get());
+    panel->SetToolBarStyler(styler);
+    panel->SetParent(form.get());
+    const int perRow[] = {2, 1, 3};
+    int n = 0;
+    for (int row = 0; row < 3; ++row) {
+        for (int k = 0; k < perRow[row]; ++k) {
+            auto* tb = new TOrvToolBar(form.get());
+            tb->SetToolBarStyler(styler);
+            for (int i = 0; i < 2 + (n % 3); ++i) {
+                auto* b = new TOrvToolBarButton(form.get());
+                b->SetCaption(L"Item " + std::to_wstring(i + 1));
+                b->SetShowCaption(true);
+                b->SetOrvToolBar(tb);
+            }
+            ++n;
+            tb->SetParent(panel);
+            if (panel->RowCount() <= row) panel->Rows().Add();
+            panel->Rows().MoveToolBarToRow(tb, row);
+        }
+    }
+    HDC dc = bmp.Canvas().Handle();
+    panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    for (int i = 0; i < panel->ControlCount(); ++i) {
+        auto* tb = dynamic_cast<TOrvCustomToolBar*>(panel->Controls(i));
+        if (tb && tb->GetVisible()) PaintBarAt(dc, tb, tb->Left(), tb->Top());
+    }
+}
+
 // Looks from elsewhere: a page of a tab group (active) whose toolbars take the group's
 // caption, background and border, next to a page outside groups; below, docked toolbars
 // with the styler's background picture tiled, centred and stretched (inset 2).
@@ -332,6 +372,8 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          200, 2, PaintCompacted},
         {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator", 520,
          110, 2, PaintFloating},
+        {L"DockPanel", L"TOrvDockPanel: a top dock panel in the dock colour with rows of two, one and three toolbars",
+         520, 100, 2, PaintDockPanel},
         {L"ToolBarLooks",
          L"toolbars on the active page of a tab group (group looks) and outside groups; background picture tiled, "
          L"centred, stretched",
