@@ -189,6 +189,10 @@ void TForm::DefaultHandler(TMessage& m) {
     if (FHandle && !(m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100)) {
         if (FClientHandle) {
             m.Result = DefFrameProcW(FHandle, FClientHandle, m.Msg, m.WParam, m.LParam);
+            // The frame's default sizing gives the client window the whole client area
+            // (also when a child is maximised and the frame only changed its frame):
+            // the aligned controls take their part back.
+            if (m.Msg == WM_SIZE) Realign();
             return;
         }
         if (FFormStyle == TFormStyle::fsMDIChild && (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_MDICHILD)) {

@@ -150,6 +150,38 @@ TEST(MDI, TheWindowMenuListsTheChildren) {
     EXPECT_NE(std::wstring(text).find(L"child"), std::wstring::npos) << std::wstring(text);
 }
 
+TEST(MDI, TheClientWindowTakesOnlyWhatAnAlignedControlLeaves) {
+    // The control is aligned before the frame's window exists, then the frame shows.
+    TOwnedPtr<TForm> frame(Make<TForm>(nullptr));
+    frame->SetFormStyle(TFormStyle::fsMDIForm);
+    frame->SetBounds(40, 40, 640, 420);
+    auto* bar = new TCustomControl(frame.get());
+    bar->SetParent(frame.get());
+    bar->SetAlign(TAlign::alTop);
+    bar->SetHeight(30);
+    frame->Show();
+    auto clientTop = [&] {
+        RECT r;
+        GetWindowRect(frame->ClientHandle(), &r);
+        POINT p{r.left, r.top};
+        ScreenToClient(frame->Handle(), &p);
+        return p.y;
+    };
+    orvtest::PumpFor(30);
+    EXPECT_EQ(clientTop(), 30);
+    auto* child = Make<TForm>(frame.get());
+    child->SetFormStyle(TFormStyle::fsMDIChild);
+    child->SetBounds(0, 10, 200, 150);
+    child->Show();
+    child->SetWindowState(TWindowState::wsMaximized);
+    orvtest::PumpFor(30);
+    EXPECT_TRUE(frame->ActiveMDIChildMaximized());
+    EXPECT_EQ(clientTop(), 30) << "not over the aligned control";
+    frame->SetBounds(40, 40, 600, 400);
+    orvtest::PumpFor(30);
+    EXPECT_EQ(clientTop(), 30) << "after the frame's own resize";
+}
+
 TEST(MDI, AChildWithoutAnMDIFormCannotBeShown) {
     TOwnedPtr<TForm> child(Make<TForm>(nullptr));
     child->SetFormStyle(TFormStyle::fsMDIChild);

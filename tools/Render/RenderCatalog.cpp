@@ -10,6 +10,7 @@
 #include "tools/Render/AppMenuRender.h"
 #include "tools/Render/MenuRender.h"
 #include "tools/Render/CustomizerRender.h"
+#include "tools/Render/MenuBarRender.h"
 #include "tools/Render/OptionWindowRender.h"
 #include "tools/Render/QuickAccessRender.h"
 #include "tools/Render/PagerRender.h"
@@ -284,6 +285,7 @@ const std::vector<TRenderItem>& RenderCatalog() {
         for (auto& item : ToolBarPageRenderItems()) items.push_back(std::move(item));
         for (auto& item : PagerRenderItems()) items.push_back(std::move(item));
         for (auto& item : OptionWindowRenderItems()) items.push_back(std::move(item));
+        for (auto& item : MenuBarRenderItems()) items.push_back(std::move(item));
         for (auto& item : QuickAccessRenderItems()) items.push_back(std::move(item));
         for (auto& item : CustomizerRenderItems()) items.push_back(std::move(item));
         for (auto& item : MenuRenderItems()) items.push_back(std::move(item));
