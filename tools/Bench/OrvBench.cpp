@@ -12,6 +12,7 @@
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
+#include "MenuBarBench.h"
 #include "OptionWindowBench.h"
 #include "PagerBench.h"
 #include "ShapeButtonBench.h"
@@ -124,6 +125,7 @@ int main(int argc, char** argv) {
         {"tbbutton", orvtools::RunToolBarButtonBench},
         {"toolbar", orvtools::RunToolBarBench},
         {"optionwindow", orvtools::RunOptionWindowBench},
+        {"menubar", orvtools::RunMenuBarBench},
         {"pager", orvtools::RunPagerBench},
         {"layout", orvtools::RunPictureLayoutBench},
         {"html", orvtools::RunHtmlBench},
