@@ -588,6 +588,8 @@ private:
     // The message filter of the open menu and the keyboard redirect of the menu mode;
     // true consumes the message.
     bool MenuLoopMessage(const MSG& msg);
+    // The menu mode with hot as the hot button (its menu dropped when drop is set).
+    bool RunMenuLoop(TOrvCustomToolBarButton* hot, bool drop);
     bool MenuModeKey(uint16_t key, bool down);
     TPoint MenuPopupPoint(TOrvCustomToolBarButton* button, TPopupMenu* menu);
     // WndProc's share: the menu bar's posted messages, timers, the MDI buttons' mouse,

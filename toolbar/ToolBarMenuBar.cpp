@@ -707,10 +707,12 @@ bool TOrvCustomToolBar::MenuLoop(TOrvToolBarMenuButton* button) {
         }
         return false;
     }
-    if (IsDestroying() || !HandleAllocated()) return false;
-    TOrvCustomToolBarButton* hot = button ? static_cast<TOrvCustomToolBarButton*>(button) : FirstMenuButton();
+    return RunMenuLoop(button ? static_cast<TOrvCustomToolBarButton*>(button) : FirstMenuButton(), button != nullptr);
+}
+
+bool TOrvCustomToolBar::RunMenuLoop(TOrvCustomToolBarButton* hot, bool drop) {
     // Nothing that could take the mode: it is not entered (no hook, no capture).
-    if (!hot) return false;
+    if (!hot || FInMenuLoop || IsDestroying() || !HandleAllocated()) return false;
     ClosePopups();
     FInMenuLoop = true;
     FMenuFocused = true;
@@ -724,7 +726,7 @@ bool TOrvCustomToolBar::MenuLoop(TOrvToolBarMenuButton* button) {
         return MenuModeKey(static_cast<uint16_t>(wParam), down);
     });
     SetMenuHot(hot);
-    if (button) PostMenuDrop();
+    if (drop) PostMenuDrop();
     if (!FMenu) return false;
     std::shared_ptr<bool> alive = FMenuBarAlive;
     try {
@@ -953,13 +955,16 @@ bool TOrvCustomToolBar::MenuBarMessage(TMessage& m) {
                 StopTimer(kMenuItemTimer);
                 TOrvCustomToolBarButton* next = FNextMenuHotButton;
                 FNextMenuHotButton = nullptr;
-                if (next && TakesMenuHot(next, false)) {
-                    SetMenuHot(next);
-                    if (FInMenuLoop) {
-                        SetCapture(Handle());
-                        FCaptureChangeCancels = true;
-                    }
+                if (!next || !TakesMenuHot(next, false)) return true;
+                if (!FInMenuLoop) {
+                    // Reached from an open menu: the bar goes on in the menu mode, where
+                    // Enter runs the button and the arrows move on.
+                    RunMenuLoop(next, false);
+                    return true;
                 }
+                SetMenuHot(next);
+                SetCapture(Handle());
+                FCaptureChangeCancels = true;
                 return true;
             }
             if (m.WParam == kMDIWatchTimer) {

@@ -167,3 +167,45 @@ TEST_F(MenuBarTest, AutoMDIButtonsHoldsOnlyForAFullSizeBarWithAMenuOnAFormOutsid
     onPage->SetParent(m.Form.get());
     EXPECT_FALSE(onPage->GetAutoMDIButtons()) << "refused, not only hidden";
 }
+
+TEST_F(MenuBarTest, TheWindowMenuListsTheChildrenTheBarWasToldAbout) {
+    TMDIBar m;
+    TMenuItem* window = m.Menu->AddItem(L"&Window");
+    auto* cascade = new TMenuItem(m.Frame.get());
+    cascade->SetCaption(L"&Cascade");
+    window->Add(cascade);
+    m.Frame->SetWindowMenu(window);
+    auto child = [&](const std::wstring& caption) {
+        auto* c = Make<TForm>(m.Frame.get());
+        c->SetFormStyle(TFormStyle::fsMDIChild);
+        c->SetCaption(caption);
+        c->Show();
+        return c;
+    };
+    TForm* a = child(L"A");
+    TForm* b = child(L"B");
+    using Captions = std::vector<std::wstring>;
+    m.Bar->AddMDIChildMenu(a, L"&1 A");
+    m.Bar->AddMDIChildMenu(b, L"&2 B");
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade", L"-", L"&1 A", L"&2 B"}));
+    m.Bar->AddMDIChildMenu(a, L"&1 A (renamed)");
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade", L"-", L"&1 A (renamed)", L"&2 B"}));
+
+    // An entry activates its child.
+    SendMessageW(m.Frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b->Handle()), 0);
+    ASSERT_EQ(m.Frame->ActiveMDIChild(), b);
+    window->Items(2)->Click();
+    EXPECT_EQ(m.Frame->ActiveMDIChild(), a);
+
+    m.Bar->RemoveMDIChildMenu(a, L"");
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade", L"-", L"&2 B"}));
+    m.Bar->RemoveMDIChildMenu(nullptr, L"2 B");
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade"})) << "the separator goes with the last entry";
+
+    m.Bar->AddMDIChildMenu(a, L"A");
+    m.Bar->AddMDIChildMenu(b, L"B");
+    b->Free();
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade", L"-", L"A"})) << "a freed child's entry goes";
+    m.Bar->RemoveAllMDIChildMenu();
+    EXPECT_EQ(TMenuBar::Items(window), (Captions{L"&Cascade"}));
+}

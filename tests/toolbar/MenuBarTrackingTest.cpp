@@ -126,6 +126,48 @@ TEST_F(MenuBarTest, RightOnAnItemWithoutSubMenuMovesOnAndLeftOnTheTopLevelMovesB
     EXPECT_EQ(TMenuBar::Items(m.File).size(), 3u);
 }
 
+TEST_F(MenuBarTest, RightOntoAButtonWithoutAMenuMakesItHotInTheMenuModeWhereEnterRunsIt) {
+    TThreeMenus m;
+    bool inLoop = false;
+    TControl* hot = nullptr;
+    int runsWhileHot = -1;
+    TScript script({[] { Tap(VK_RIGHT); },  // Open: on to Edit
+                    [] {},
+                    [] { Tap(VK_RIGHT); },  // Copy: on to Help, which has no menu
+                    [] {},
+                    [&] {
+                        inLoop = m.Bar->InMenuLoop();
+                        hot = m.Bar->HotControl();
+                        runsWhileHot = m.HelpRuns;
+                    },
+                    [] { Tap(VK_RETURN); }});
+    Click(m.Button(0), 6, 6);
+    orvtest::PumpUntil([&] { return script.Done() && !m.Bar->InMenuLoop(); }, 5000);
+    m.WaitClosed();
+    EXPECT_TRUE(inLoop);
+    EXPECT_EQ(hot, m.Button(2));
+    EXPECT_EQ(runsWhileHot, 0) << "reaching it runs nothing";
+    EXPECT_EQ(m.HelpRuns, 1) << "Enter runs it";
+    EXPECT_FALSE(m.Bar->InMenuLoop());
+}
+
+TEST_F(MenuBarTest, ClickingTheOpenButtonClosesItsMenuWithoutOpeningItAgain) {
+    TThreeMenus m;
+    TOrvToolBarMenuButton* file = m.Button(0);
+    bool shownBefore = false, shownAfter = true;
+    TScript script({[&] { shownBefore = ShownMenuWindow() != nullptr; }, [&] { Click(file, 6, 6); }, [] {}, [] {},
+                    [&] { shownAfter = ShownMenuWindow() != nullptr || m.Bar->MenuDropped(); },
+                    // A menu opened again is closed here, so the test ends either way.
+                    [] { EndMenu(); }});
+    Click(file, 6, 6);
+    orvtest::PumpUntil([&] { return script.Done(); }, 4000);
+    m.WaitClosed();
+    EXPECT_TRUE(shownBefore);
+    EXPECT_FALSE(shownAfter);
+    EXPECT_FALSE(file->GetMenuDisplayed());
+    EXPECT_EQ(file->State(), absUp) << "released";
+}
+
 TEST_F(MenuBarTest, AMenuNearTheMonitorsBottomOpensAboveAndEnds52PixelsShortOfItsRightEdge) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
     TThreeMenus m({screenW - 140, screenH - 90, screenW, screenH});
