@@ -609,6 +609,9 @@ private:
     void SetMDIMarks(int hot, int down);
     void MDIButtonClick(int index);
     void UpdateMDIWatch();
+    void MDIWatchTick();
+    // The MDI buttons' share of the mouse (p in client coordinates); true when taken.
+    bool MDIButtonMouse(TMessage& message, TPoint p);
     void PaintMDIButtons(TCanvas& canvas);
 
     TDbgList<TControl> FOTBControls;

@@ -19,12 +19,11 @@
 #include "framework/Menus.h"
 #include "framework/SystemFont.h"
 #include "menus/OrvMenus.h"
-#include "paint/OrvGradients.h"
 #include "paint/OrvText.h"
 #include "toolbar/OptionSelectorWindow.h"
 #include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvToolBarMenuButton.h"
-#include "toolbar/OrvToolBarPager.h"
+#include "toolbar/ToolBarMDIButtons.h"
 
 namespace orv {
 
@@ -39,9 +38,6 @@ constexpr WPARAM kClosedByAlt = 2;
 
 // FMenuItemTimer: makes a switched-to button without a menu hot once the menu is gone.
 constexpr UINT_PTR kMenuItemTimer = 10;
-// While AutoMDIButtons is on: whether the form's active child is (still) maximised.
-constexpr UINT_PTR kMDIWatchTimer = 11;
-constexpr UINT kMDIWatchInterval = 200;
 
 // The one menu of a menu bar that shows at a time.
 struct TOpenMenu {
@@ -104,12 +100,14 @@ TSelection CurrentSelection() {
         int item = HighlightedItem(m.Menu);
         HMENU sub = item >= 0 ? GetSubMenu(m.Menu, item) : nullptr;
         // A menu whose highlighted item's sub-menu shows is not the innermost one.
-        bool parent = sub && std::any_of(shown.begin(), shown.end(), [sub](const TShownMenu& o) { return o.Menu == sub; });
+        bool parent =
+            sub && std::any_of(shown.begin(), shown.end(), [sub](const TShownMenu& o) { return o.Menu == sub; });
         if (parent) continue;
         s.Menu = m.Menu;
         s.Item = item;
         s.HasSubMenu = sub != nullptr;
-        s.Enabled = item >= 0 && !(GetMenuState(m.Menu, static_cast<UINT>(item), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+        s.Enabled =
+            item >= 0 && !(GetMenuState(m.Menu, static_cast<UINT>(item), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
         break;
     }
     return s;
@@ -124,17 +122,6 @@ void Guarded(F&& f) noexcept {
         HandleCallbackException();
     }
 }
-
-// The MDI glyphs, '#' set; centred in their button.
-const std::vector<const char*> kMinimizeGlyph = {
-    "........", "........", "........", "........", "........", "........", "........", ".######.", ".######.",
-};
-const std::vector<const char*> kRestoreGlyph = {
-    "..######", "..######", "..#....#", "######.#", "######.#", "#....###", "#....#..", "#....#..", "######..",
-};
-const std::vector<const char*> kCloseGlyph = {
-    "##....##", ".##..##.", "..####..", "...##...", "..####..", ".##..##.", "##....##",
-};
 
 }  // namespace
 
@@ -187,32 +174,6 @@ int WrappingSearch(int count, int from, bool forward, const std::function<bool(i
         if (accept(i)) return i;
     }
     return -1;
-}
-
-TRect MDIButtonRect(int index, int width, int height, bool horizontal, int rightInset) {
-    constexpr int s = kMDIButtonSize;
-    // Close is the last one, next to the edge; each one before it 19 pixels further in.
-    const int fromClose = kMDIButtonCount - 1 - index;
-    if (horizontal) {
-        int x = width - 21 - rightInset - fromClose * (s + 1);
-        return Bounds(x, (height - s) / 2, s, s);
-    }
-    int y = height - 21 - fromClose * (s + 1);
-    return Bounds((width - s) / 2, y, s, s);
-}
-
-const std::vector<const char*>& MDIButtonGlyphRows(int index) {
-    return index == 0 ? kMinimizeGlyph : index == 1 ? kRestoreGlyph : kCloseGlyph;
-}
-
-void DrawMDIButtonGlyph(TCanvas& canvas, int index, const TRect& r, TColor color) {
-    const std::vector<const char*>& rows = MDIButtonGlyphRows(index);
-    const int h = static_cast<int>(rows.size());
-    const int w = static_cast<int>(std::char_traits<char>::length(rows[0]));
-    const int x0 = r.Left + (r.Width() - w) / 2, y0 = r.Top + (r.Height() - h) / 2;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (rows[static_cast<size_t>(y)][x] == '#') canvas.SetPixel(x0 + x, y0 + y, color);
 }
 
 // --- menu buttons ---------------------------------------------------------------------------------
@@ -353,64 +314,8 @@ void TOrvCustomToolBar::OrderMenuButtons() {
         slots.push_back(FOTBControls.IndexOf(b));
     }
     std::vector<int> order = MenuButtonOrder(groups);
-    for (size_t k = 0; k < order.size(); ++k)
-        FOTBControls.SetItems(slots[k], buttons[static_cast<size_t>(order[k])]);
+    for (size_t k = 0; k < order.size(); ++k) FOTBControls.SetItems(slots[k], buttons[static_cast<size_t>(order[k])]);
     PositionControls();
-}
-
-// --- MDI child entries --------------------------------------------------------------------------
-
-void TOrvCustomToolBar::AddMDIChildMenu(TForm* form, const std::wstring& caption) {
-    if (!form) return;
-    for (TMDIChildEntry& e : FMDIChildEntries) {
-        if (e.Form != form) continue;
-        e.Item->SetCaption(caption);
-        return;
-    }
-    TForm* frame = MenuForm();
-    TMenuItem* windowMenu = frame ? frame->GetWindowMenu() : nullptr;
-    if (!windowMenu) return;
-    if (!FMDISeparator) {
-        FMDISeparator = new TMenuItem(this);
-        FMDISeparator->SetCaption(cLineCaption);
-        windowMenu->Add(FMDISeparator);
-    }
-    auto* item = new TMenuItem(this);
-    item->SetCaption(caption);
-    item->OnClick = [frame, form](TObject*) {
-        if (!frame->HandleAllocated() || !form->HandleAllocated()) return;
-        if (IsIconic(form->Handle())) SendMessageW(frame->ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(form->Handle()), 0);
-        SendMessageW(frame->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(form->Handle()), 0);
-    };
-    windowMenu->Add(item);
-    form->FreeNotification(this);
-    FMDIChildEntries.push_back({form, item});
-}
-
-void TOrvCustomToolBar::RemoveMDIChildMenu(TForm* form, const std::wstring& caption) {
-    for (size_t i = 0; i < FMDIChildEntries.size(); ++i) {
-        TMDIChildEntry e = FMDIChildEntries[i];
-        bool match = form ? e.Form == form : StripHotkey(e.Item->GetCaption()) == StripHotkey(caption);
-        if (!match) continue;
-        FMDIChildEntries.erase(FMDIChildEntries.begin() + static_cast<std::ptrdiff_t>(i));
-        e.Item->Free();
-        break;
-    }
-    if (FMDIChildEntries.empty() && FMDISeparator) {
-        TMenuItem* separator = FMDISeparator;
-        FMDISeparator = nullptr;
-        separator->Free();
-    }
-}
-
-void TOrvCustomToolBar::RemoveAllMDIChildMenu() {
-    std::vector<TMDIChildEntry> entries;
-    entries.swap(FMDIChildEntries);
-    for (TMDIChildEntry& e : entries) e.Item->Free();
-    if (TMenuItem* separator = FMDISeparator) {
-        FMDISeparator = nullptr;
-        separator->Free();
-    }
 }
 
 // --- hot marks and the neighbours of a button ----------------------------------------------------
@@ -522,7 +427,8 @@ bool TOrvCustomToolBar::OpenControlMenu(TControl* control) {
         item->FreeNotification(this);
         TMenu* parentMenu = item->GetParentMenu();
         if (parentMenu) temp->SetImages(parentMenu->GetImages());
-        if (auto* styled = dynamic_cast<TOrvMainMenu*>(parentMenu)) temp->SetDisabledImages(styled->GetDisabledImages());
+        if (auto* styled = dynamic_cast<TOrvMainMenu*>(parentMenu))
+            temp->SetDisabledImages(styled->GetDisabledImages());
         while (item->Count() > 0) {
             TMenuItem* sub = item->Items(0);
             item->Remove(sub);
@@ -665,8 +571,7 @@ void TOrvCustomToolBar::MenuClosed(WPARAM closedBy) {
         GetCursorPos(&sp);
         TPoint p = last->ScreenToClient({sp.x, sp.y});
         // Closed by clicking the button: its press ends here, so it does not open again.
-        if (!FNextMenuHotButton && last->ClientRect().Contains(p))
-            last->Perform(WM_LBUTTONUP, 0, MAKELPARAM(p.X, p.Y));
+        if (!FNextMenuHotButton && last->ClientRect().Contains(p)) last->Perform(WM_LBUTTONUP, 0, MAKELPARAM(p.X, p.Y));
         if (auto* menuButton = dynamic_cast<TOrvToolBarMenuButton*>(last)) menuButton->MenuClosed();
         last->Invalidate();
     }
@@ -968,13 +873,7 @@ bool TOrvCustomToolBar::MenuBarMessage(TMessage& m) {
                 return true;
             }
             if (m.WParam == kMDIWatchTimer) {
-                TForm* child = MaximizedMDIChild();
-                bool visible = child != nullptr;
-                if (child != FMDIChildForm || visible != FMDIButtonsVisible) {
-                    FMDIChildForm = child;
-                    FMDIButtonsVisible = visible;
-                    Invalidate();
-                }
+                MDIWatchTick();
                 return true;
             }
             return false;
@@ -1000,144 +899,7 @@ bool TOrvCustomToolBar::MenuBarMessage(TMessage& m) {
         LeaveMenuMode();
         return true;
     }
-    int at = MDIButtonAt(p);
-    switch (m.Msg) {
-        case WM_LBUTTONDOWN:
-            if (at < 0) return false;
-            SetMDIMarks(at, at);
-            SetCapture(Handle());
-            return true;
-        case WM_MOUSEMOVE:
-            if (at != FMDIHot) SetMDIMarks(at, FMDIDown);
-            return FMDIDown >= 0;
-        case WM_LBUTTONUP: {
-            if (FMDIDown < 0) return false;
-            int down = FMDIDown;
-            SetMDIMarks(at, -1);
-            if (GetCapture() == Handle()) ReleaseCapture();
-            if (at == down) MDIButtonClick(at);
-            return true;
-        }
-        default:
-            return false;
-    }
-}
-
-// --- MDI buttons ---------------------------------------------------------------------------------------
-
-bool TOrvCustomToolBar::InPager() const {
-    for (const TWinControl* p = Parent(); p; p = p->Parent())
-        if (dynamic_cast<const TOrvToolBarPager*>(p) || dynamic_cast<const TOrvPage*>(p)) return true;
-    return false;
-}
-
-bool TOrvCustomToolBar::GetAutoMDIButtons() const {
-    return FAutoMDIButtons && !InPager() && FFullSize && FMenu && MenuForm();
-}
-
-void TOrvCustomToolBar::SetAutoMDIButtons(bool value) {
-    // The pager shows MDI buttons of its own.
-    if (value && InPager()) value = false;
-    if (FAutoMDIButtons == value) return;
-    FAutoMDIButtons = value;
-    UpdateMenuFormHook();
-    UpdateMDIWatch();
-    Invalidate();
-}
-
-void TOrvCustomToolBar::UpdateMDIWatch() {
-    bool on = !IsDestroying() && HandleAllocated() && GetAutoMDIButtons();
-    if (on == FMDIWatchOn) return;
-    FMDIWatchOn = on;
-    if (on)
-        StartTimer(kMDIWatchTimer, kMDIWatchInterval);
-    else
-        StopTimer(kMDIWatchTimer);
-}
-
-TForm* TOrvCustomToolBar::MaximizedMDIChild() const {
-    if (!GetAutoMDIButtons() || FToolBarState == tsFloating) return nullptr;
-    TForm* form = MenuForm();
-    if (!form || form->GetFormStyle() != TFormStyle::fsMDIForm || !form->HandleAllocated() ||
-        !form->ActiveMDIChildMaximized())
-        return nullptr;
-    TForm* child = form->ActiveMDIChild();
-    return child && (child->GetBorderIcons() & biSystemMenu) ? child : nullptr;
-}
-
-bool TOrvCustomToolBar::MDIButtonsVisible() const {
-    return MaximizedMDIChild() != nullptr;
-}
-
-TRect TOrvCustomToolBar::GetMDIButtonRect(int index) const {
-    int indicator = FShowRightHandle ? 14 : 4;
-    int inset = FShowOptionIndicator && !FFullSize ? indicator : 0;
-    return MDIButtonRect(index, FWidth, FHeight, IsHorizontal(), inset);
-}
-
-int TOrvCustomToolBar::MDIButtonAt(TPoint p) const {
-    if (!MDIButtonsVisible()) return -1;
-    for (int i = 0; i < kMDIButtonCount; ++i)
-        if (GetMDIButtonRect(i).Contains(p)) return i;
-    return -1;
-}
-
-void TOrvCustomToolBar::SetMDIMarks(int hot, int down) {
-    if (hot == FMDIHot && down == FMDIDown) return;
-    for (int i : {FMDIHot, FMDIDown, hot, down})
-        if (i >= 0) InvalidateRect(GetMDIButtonRect(i));
-    FMDIHot = hot;
-    FMDIDown = down;
-}
-
-void TOrvCustomToolBar::MDIButtonClick(int index) {
-    TForm* child = MaximizedMDIChild();
-    if (!child) return;
-    switch (index) {
-        case 0:
-            if (child->GetBorderIcons() & biMinimize) child->SetWindowState(TWindowState::wsMinimized);
-            break;
-        case 1:
-            if (child->GetBorderIcons() & biMaximize) child->SetWindowState(TWindowState::wsNormal);
-            break;
-        default:
-            child->Close();
-            break;
-    }
-    Invalidate();
-}
-
-void TOrvCustomToolBar::PaintMDIButtons(TCanvas& canvas) {
-    TForm* child = MaximizedMDIChild();
-    if (!child) return;
-    const TButtonAppearance& a = FCurrentToolBarStyler->ButtonAppearance();
-    const TBorderIcons icons = child->GetBorderIcons();
-    for (int i = 0; i < kMDIButtonCount; ++i) {
-        TRect r = GetMDIButtonRect(i);
-        bool pressed = FMDIDown == i && FMDIHot == i;
-        bool hot = FMDIHot == i && FMDIDown < 0;
-        if (pressed || hot) {
-            TColor from = pressed ? a.GetColorDown() : a.GetColorHot();
-            TColor to = pressed ? a.GetColorDownTo() : a.GetColorHotTo();
-            TColor border = pressed ? a.GetBorderDownColor() : a.GetBorderHotColor();
-            TGradientDirection direction = pressed ? a.GetGradientDirectionDown() : a.GetGradientDirectionHot();
-            if (from != clNone && to != clNone) {
-                DrawGradient(canvas, from, to, 40, r, direction == gdHorizontal);
-            } else if (from != clNone) {
-                canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-                canvas.Brush().SetColor(from);
-                canvas.FillRect(r);
-            }
-            if (border != clNone) {
-                canvas.Brush().SetStyle(TBrushStyle::bsClear);
-                canvas.Pen().SetColor(border);
-                canvas.Rectangle(r);
-                canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-            }
-        }
-        bool grey = (i == 0 && !(icons & biMinimize)) || (i == 1 && !(icons & biMaximize));
-        DrawMDIButtonGlyph(canvas, i, r, grey ? TColor(0x808080) : clBlack);
-    }
+    return MDIButtonMouse(m, p);
 }
 
 }  // namespace orv

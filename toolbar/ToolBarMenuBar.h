@@ -1,8 +1,7 @@
 #pragma once
 // The values a toolbar's menu bar is laid out by: where a menu button's menu opens, the
-// order merged menu buttons take, the wrapping search of the menu mode, and the place
-// and glyphs of the MDI child buttons. The menu bar itself is part of the toolbar
-// (TOrvCustomToolBar, ToolBarMenuBar.cpp).
+// order merged menu buttons take and the wrapping search of the menu mode. The menu bar
+// itself is part of the toolbar (TOrvCustomToolBar, ToolBarMenuBar.cpp).
 #include <functional>
 #include <vector>
 
@@ -10,8 +9,6 @@
 #include "toolbar/OrvToolBar.h"
 
 namespace orv {
-
-class TCanvas;
 
 // Where a menu of the given size opens for a button (screen rectangle) on a toolbar
 // docked at side. Top and bottom: under the button's left edge (right edge when right to
@@ -31,17 +28,5 @@ std::vector<int> MenuButtonOrder(const std::vector<int>& groupIndexes);
 // itself is the last one asked; from -1 starts before the first entry, or after the
 // last going back).
 int WrappingSearch(int count, int from, bool forward, const std::function<bool(int)>& accept);
-
-// The MDI child buttons: 0 minimise, 1 restore, 2 close, each kMDIButtonSize square.
-constexpr int kMDIButtonSize = 18;
-constexpr int kMDIButtonCount = 3;
-// The button's rectangle on a toolbar of that client size: along the right edge of a
-// horizontal toolbar (close at width - 21 - rightInset, vertically centred, the others
-// left of it with a pixel between), stacked upwards from height - 21 on a vertical one.
-TRect MDIButtonRect(int index, int width, int height, bool horizontal, int rightInset);
-// The glyph of button index (a minimise bar, the restore symbol, a cross) centred in r.
-void DrawMDIButtonGlyph(TCanvas& canvas, int index, const TRect& r, TColor color);
-// Where the glyph's pixels lie: the glyph bitmap row by row, '#' set.
-const std::vector<const char*>& MDIButtonGlyphRows(int index);
 
 }  // namespace orv

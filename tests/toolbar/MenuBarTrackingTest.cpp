@@ -78,9 +78,7 @@ TEST_F(MenuBarTest, MovingThePointerOverTheNextButtonSwitchesMenus) {
     TOrvCustomToolBarButton* open = nullptr;
     bool fileDisplayed = true, window = false;
     TOrvToolBarMenuButton* edit = m.Button(1);
-    TScript script({[&] { first = m.Shown(); },
-                    [&] { MoveTo(edit, edit->Width() / 2, edit->Height() / 2); },
-                    [] {},
+    TScript script({[&] { first = m.Shown(); }, [&] { MoveTo(edit, edit->Width() / 2, edit->Height() / 2); }, [] {},
                     [&] {
                         second = m.Shown();
                         open = m.Bar->MenuButton();
@@ -106,17 +104,12 @@ TEST_F(MenuBarTest, RightOnAnItemWithoutSubMenuMovesOnAndLeftOnTheTopLevelMovesB
     TThreeMenus m;
     std::vector<TOrvCustomToolBarButton*> open;
     auto record = [&] { open.push_back(m.Bar->MenuButton()); };
-    TScript script({record,
-                    [] { Tap(VK_RIGHT); },  // Open has no sub-menu
-                    record,
-                    [] { Tap(VK_LEFT); },  // the top level of Edit's menu
-                    record,
-                    [] { Tap(VK_DOWN); },  // Recent
-                    [] { Tap(VK_RIGHT); },  // opens Recent, stays in File
-                    record,
-                    [] { Tap(VK_RIGHT); },  // A has no sub-menu
-                    record,
-                    [] { Tap(VK_ESCAPE); }});
+    TScript script({record, [] { Tap(VK_RIGHT); },  // Open has no sub-menu
+                    record, [] { Tap(VK_LEFT); },   // the top level of Edit's menu
+                    record, [] { Tap(VK_DOWN); },   // Recent
+                    [] { Tap(VK_RIGHT); },          // opens Recent, stays in File
+                    record, [] { Tap(VK_RIGHT); },  // A has no sub-menu
+                    record, [] { Tap(VK_ESCAPE); }});
     Click(m.Button(0), 6, 6);
     orvtest::PumpUntil([&] { return script.Done(); }, 5000);
     m.WaitClosed();
@@ -131,9 +124,8 @@ TEST_F(MenuBarTest, RightOntoAButtonWithoutAMenuMakesItHotInTheMenuModeWhereEnte
     bool inLoop = false;
     TControl* hot = nullptr;
     int runsWhileHot = -1;
-    TScript script({[] { Tap(VK_RIGHT); },  // Open: on to Edit
-                    [] {},
-                    [] { Tap(VK_RIGHT); },  // Copy: on to Help, which has no menu
+    TScript script({[] { Tap(VK_RIGHT); },         // Open: on to Edit
+                    [] {}, [] { Tap(VK_RIGHT); },  // Copy: on to Help, which has no menu
                     [] {},
                     [&] {
                         inLoop = m.Bar->InMenuLoop();
