@@ -706,6 +706,8 @@ private:
     TOrvCustomToolBarButton* FNextMenuHotButton = nullptr;
     bool FMenuResult = false;
     bool FCaptureChangeCancels = false;
+    // The form's request for the menu mode is being answered (the mode runs in it).
+    bool FInKeyMenu = false;
     // The open menu's message filter and the menu mode's keyboard redirect.
     std::unique_ptr<TThreadHook> FMenuHook;
     std::unique_ptr<TThreadHook> FKeyboardHook;

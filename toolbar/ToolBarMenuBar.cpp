@@ -759,6 +759,12 @@ bool TOrvCustomToolBar::MenuFormMessage(TMessage& m) {
     auto ch = static_cast<wchar_t>(m.LParam);
     // Alt+Space and Alt+- are the system menus'.
     if (ch == L' ' || ch == L'-') return false;
+    // The release of the Alt that ended the mode asks again while the request that
+    // started it is still being answered: that one is the mode's own, not a new one.
+    if (FInKeyMenu) {
+        m.Result = 0;
+        return true;
+    }
     if (!FMenu || !GetEnabled() || !Showing() || FInMenuLoop || GetCapture()) return false;
     TOrvToolBarMenuButton* button = nullptr;
     if (ch) {
@@ -768,7 +774,15 @@ bool TOrvCustomToolBar::MenuFormMessage(TMessage& m) {
         return false;
     }
     m.Result = 0;
-    MenuLoop(button);
+    std::shared_ptr<bool> alive = FMenuBarAlive;
+    FInKeyMenu = true;
+    try {
+        MenuLoop(button);
+    } catch (...) {
+        if (*alive) FInKeyMenu = false;
+        throw;
+    }
+    if (*alive) FInKeyMenu = false;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "MenuBarTestSupport.h"
 #include "framework/ImageList.h"
 #include "toolbar/OrvToolBarButton.h"
+#include "toolbar/ToolBarMDIButtons.h"
 #include "toolbar/ToolBarMenuBar.h"
 
 using namespace orv;
@@ -153,4 +154,17 @@ TEST(MenuBarValues, WrappingSearchAsksEveryEntryOnceAndGivesUpAfterOneRound) {
     EXPECT_EQ(WrappingSearch(5, 2, true, [&](int) { return ++asked > 100; }), -1);
     EXPECT_EQ(asked, 5);
     EXPECT_EQ(WrappingSearch(0, 0, true, only(0)), -1);
+}
+
+TEST(MenuBarValues, MDIButtonsLieAlongTheRightEndOrStackUpFromTheBottom) {
+    // Horizontal: close 21 pixels from the end (and the indicator's width further in when
+    // one is given), vertically centred; restore and minimise 19 and 38 pixels left.
+    EXPECT_EQ(MDIButtonRect(2, 400, 26, true, 0), (TRect{379, 4, 397, 22}));
+    EXPECT_EQ(MDIButtonRect(1, 400, 26, true, 0), (TRect{360, 4, 378, 22}));
+    EXPECT_EQ(MDIButtonRect(0, 400, 26, true, 0), (TRect{341, 4, 359, 22}));
+    EXPECT_EQ(MDIButtonRect(2, 400, 27, true, 14), (TRect{365, 4, 383, 22}));
+    // Vertical: close at height - 21, centred across, the others above it.
+    EXPECT_EQ(MDIButtonRect(2, 27, 300, false, 14), (TRect{4, 279, 22, 297}));
+    EXPECT_EQ(MDIButtonRect(1, 27, 300, false, 14), (TRect{4, 260, 22, 278}));
+    EXPECT_EQ(MDIButtonRect(0, 27, 300, false, 14), (TRect{4, 241, 22, 259}));
 }

@@ -256,6 +256,61 @@ TEST_F(MenuBarTest, TheMenuLoopAnswersWhetherAnItemWasChosenWithEnter) {
     m.WaitClosed();
 }
 
+TEST_F(MenuBarTest, InTheMenuModeALetterDropsItsButtonAndAltClosesMenuAndMode) {
+    TThreeMenus m;
+    TOrvCustomToolBarButton* open = nullptr;
+    bool modeWithMenu = false, modeAfterAlt = true;
+    TScript script({[] { Tap('E'); },
+                    [&] {
+                        open = m.Bar->MenuButton();
+                        modeWithMenu = m.Bar->InMenuLoop();
+                    },
+                    [] { Tap(VK_MENU); }, [] {},
+                    [&] {
+                        modeAfterAlt = m.Bar->InMenuLoop();
+                        // Should the mode still run, it ends here.
+                        m.Bar->LeaveMenuMode();
+                    }});
+    EXPECT_FALSE(m.Bar->MenuLoop());
+    orvtest::PumpUntil([&] { return script.Done(); }, 3000);
+    m.WaitClosed();
+    EXPECT_EQ(open, m.Button(1));
+    EXPECT_TRUE(modeWithMenu);
+    EXPECT_FALSE(modeAfterAlt) << "Alt in the open menu ends the mode too";
+    EXPECT_EQ(m.Opened, 0);
+}
+
+TEST_F(MenuBarTest, AltAgainLeavesTheMenuModeAndItsReleaseDoesNotStartItAgain) {
+    TThreeMenus m;
+    bool first = false, afterSecond = true;
+    TScript script({[&] { first = m.Bar->InMenuLoop(); }, [] { Tap(VK_MENU); }, [] {},
+                    [&] {
+                        afterSecond = m.Bar->InMenuLoop();
+                        m.Bar->LeaveMenuMode();
+                    }});
+    Tap(VK_MENU);
+    orvtest::PumpUntil([&] { return script.Done(); }, 3000);
+    orvtest::PumpFor(50);
+    EXPECT_TRUE(first);
+    EXPECT_FALSE(afterSecond);
+    EXPECT_EQ(m.Bar->HotControl(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(MenuBarTest, ACommandThatFreesTheFormEndsMenuAndModeCleanly) {
+    auto* m = new TThreeMenus;
+    TMenuItem* open = m->File->Items(0);
+    open->OnClick = [m](TObject*) { m->Form.reset(); };
+    TScript script({[] { Tap(VK_RETURN); }, [] {}, [] { Tap(VK_RETURN); }});
+    EXPECT_FALSE(m->Bar->MenuLoop()) << "the bar went with its form";
+    EXPECT_EQ(m->Form, nullptr);
+    delete m;
+    orvtest::PumpFor(100);
+    EXPECT_EQ(ThreadHookLiveCount(), 0);
+    EXPECT_EQ(ShownMenuWindow(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(MenuBarTest, AltWithAButtonsMnemonicDropsThatButtonsMenu) {
     TThreeMenus m;
     TOrvCustomToolBarButton* open = nullptr;
