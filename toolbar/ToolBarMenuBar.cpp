@@ -675,8 +675,6 @@ void TOrvCustomToolBar::PostMenuDrop() {
 void TOrvCustomToolBar::DropHotMenu() {
     auto* button = dynamic_cast<TOrvCustomToolBarButton*>(FHotControl);
     if (!button || FMenuDropped) return;
-    std::shared_ptr<bool> alive = FMenuBarAlive;
-    bool inMode = FInMenuLoop;
     if (HasMenu(button)) {
         FCaptureChangeCancels = false;
         if (auto* menuButton = dynamic_cast<TOrvToolBarMenuButton*>(button))
@@ -685,8 +683,9 @@ void TOrvCustomToolBar::DropHotMenu() {
             button->CheckMenuDropdown();
         return;
     }
-    // A button without a menu runs: the mode ends with an item chosen.
-    if (inMode) {
+    // A button without a menu runs: the mode ends with an item chosen. Its click (or its
+    // item's) may free this toolbar: nothing of it is used afterwards.
+    if (FInMenuLoop) {
         FMenuResult = true;
         LeaveMenuMode();
     }
@@ -694,7 +693,6 @@ void TOrvCustomToolBar::DropHotMenu() {
         OpenControlMenu(menuButton);
     else
         button->Click();
-    (void)alive;
 }
 
 bool TOrvCustomToolBar::MenuModeKey(uint16_t key, bool down) {
