@@ -395,6 +395,7 @@ bool TOrvCustomToolBar::OpenControlMenu(TControl* control) {
         TOrvCustomToolBar* Bar;
         std::shared_ptr<bool> Alive;
         WPARAM ClosedBy = 0;
+        bool Shown = false;
         ~TCleanup() {
             if (!*Alive) return;
             TOrvCustomToolBar* bar = Bar;
@@ -416,7 +417,7 @@ bool TOrvCustomToolBar::OpenControlMenu(TControl* control) {
             });
             bar->FMenuDropped = false;
             bar->FMenuButton = nullptr;
-            if (bar->HandleAllocated()) PostMessageW(bar->Handle(), kMenuClosedMessage, ClosedBy, 0);
+            if (Shown && bar->HandleAllocated()) PostMessageW(bar->Handle(), kMenuClosedMessage, ClosedBy, 0);
         }
     } cleanup{this, alive};
 
@@ -461,6 +462,7 @@ bool TOrvCustomToolBar::OpenControlMenu(TControl* control) {
     if (menuButton) menuButton->SetMenuDisplayed(true);
     FLastMenuButton = button;
     FMenuDropped = true;
+    cleanup.Shown = true;
     button->Repaint();
     menu->SetPopupComponent(button);
     menu->Popup(at.X, at.Y);
