@@ -12,23 +12,13 @@
 #include "toolbar/OrvToolBarCustomizer.h"
 #include "toolbar/OrvToolBarSeparator.h"
 
+#include "tools/Render/RenderInput.h"
+
 using namespace orv;
 
 namespace orvtools {
 
 namespace {
-
-void Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
 
 // A hidden form with a toolbar of coloured-square buttons, a separator and a customizer
 // with three commands.

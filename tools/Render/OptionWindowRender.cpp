@@ -15,23 +15,13 @@
 #include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 
+#include "tools/Render/RenderInput.h"
+
 using namespace orv;
 
 namespace orvtools {
 
 namespace {
-
-void Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
 
 // Moves the real pointer to a client point of control, as a hand would.
 void PointerTo(TControl* control, int x, int y) {

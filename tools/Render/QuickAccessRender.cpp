@@ -14,23 +14,13 @@
 #include "toolbar/OrvVistaButton.h"
 #include "toolbar/QuickAccessPaint.h"
 
+#include "tools/Render/RenderInput.h"
+
 using namespace orv;
 
 namespace orvtools {
 
 namespace {
-
-void Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
 
 void SetGlyph(TOrvToolBarButton* button, TColor color) {
     TBitmap glyph(16, 16);
