@@ -966,9 +966,9 @@ void TOrvCustomShapeButton::Paint() {
         if (FParent->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)) && query.Key)
             parentKey = query.Key;
     }
-    std::unique_ptr<TFace> back;
+    std::unique_ptr<TFaceSurface> back;
     if (!parentKey) {
-        back = std::make_unique<TFace>(FWidth, FHeight);
+        back = std::make_unique<TFaceSurface>(FWidth, FHeight);
         // No face to be had (the handles ran out): straight onto the canvas.
         if (back->Empty()) {
             paintDirect();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "framework/OffscreenInternal.h"
@@ -27,9 +28,105 @@ unsigned FaceGeneration() {
     return gFaceGeneration;
 }
 
+// --- The shared blit surface ------------------------------------------------------------
+
+namespace {
+
+// Kept faces reach a device through this one surface, a tile at a time: two GDI handles
+// for the whole process however many faces are kept. Made on first use and kept, so a
+// face can still be shown when the process later runs short of handles.
+class TBlitSurface {
+public:
+    static constexpr int kTileWidth = 512;
+    static constexpr int kTileHeight = 128;
+
+    static TBlitSurface& Get() {
+        static TBlitSurface surface;
+        return surface;
+    }
+
+    // Copies source (inside face) to dest at (x, y), through the surface a tile at a time;
+    // alpha blends by the pixels' alpha when asked.
+    void Copy(HDC dest, int x, int y, const TFace& face, const TRect& source, bool alpha) {
+        if (!Ready()) return;
+        for (int ty = source.Top; ty < source.Bottom; ty += kTileHeight)
+            for (int tx = source.Left; tx < source.Right; tx += kTileWidth) {
+                const int w = std::min(kTileWidth, source.Right - tx);
+                const int h = std::min(kTileHeight, source.Bottom - ty);
+                GdiFlush();  // the previous tile's copy must be done before its pixels change
+                for (int row = 0; row < h; ++row)
+                    std::memcpy(FBits + static_cast<std::size_t>(row) * kTileWidth,
+                                face.Bits() + static_cast<std::size_t>(ty + row) * face.Width() + tx,
+                                static_cast<std::size_t>(w) * 4);
+                const int dx = x + tx - source.Left, dy = y + ty - source.Top;
+                if (alpha) {
+                    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+                    AlphaBlend(dest, dx, dy, w, h, FDC.Get(), 0, 0, w, h, blend);
+                } else {
+                    BitBlt(dest, dx, dy, w, h, FDC.Get(), 0, 0, SRCCOPY);
+                }
+            }
+    }
+
+private:
+    bool Ready() {
+        if (FDC) return true;
+        void* bits = nullptr;
+        TGdiBitmap bitmap(detail::CreateOffscreenDIB(nullptr, kTileWidth, kTileHeight, &bits));
+        if (!bitmap || !bits) return false;
+        TGdiMemoryDC dc(detail::CreateOffscreenDC(nullptr));
+        if (!dc) return false;
+        FBitmap = std::move(bitmap);
+        FDC = std::move(dc);
+        FBits = static_cast<uint32_t*>(bits);
+        FSelect = std::make_unique<TSelectGuard>(FDC.Get(), FBitmap.Get());
+        return true;
+    }
+
+    uint32_t* FBits = nullptr;
+    TGdiBitmap FBitmap;
+    TGdiMemoryDC FDC;
+    std::unique_ptr<TSelectGuard> FSelect;
+};
+
+}  // namespace
+
 // --- TFace -----------------------------------------------------------------------------------
 
 TFace::TFace(int width, int height) {
+    if (width < 1 || height < 1) return;
+    try {
+        FPixels.assign(static_cast<std::size_t>(width) * height, 0u);
+    } catch (const std::bad_alloc&) {
+        return;  // empty: the caller paints directly
+    }
+    FWidth = width;
+    FHeight = height;
+}
+
+void TFace::Blit(HDC dest, int x, int y) const {
+    if (Empty()) return;
+    TBlitSurface::Get().Copy(dest, x, y, *this, TRect{0, 0, FWidth, FHeight}, false);
+}
+
+void TFace::BlitPart(HDC dest, int x, int y, const TRect& source) const {
+    if (Empty()) return;
+    // Clipped to the face; the destination moves with a clipped left or top.
+    const int left = std::max(source.Left, 0), top = std::max(source.Top, 0);
+    const int right = std::min(source.Right, FWidth), bottom = std::min(source.Bottom, FHeight);
+    if (left >= right || top >= bottom) return;
+    TBlitSurface::Get().Copy(dest, x + left - source.Left, y + top - source.Top, *this, TRect{left, top, right, bottom},
+                             false);
+}
+
+void TFace::AlphaBlit(HDC dest, int x, int y) const {
+    if (Empty()) return;
+    TBlitSurface::Get().Copy(dest, x, y, *this, TRect{0, 0, FWidth, FHeight}, true);
+}
+
+// --- TFaceSurface ----------------------------------------------------------------------------
+
+TFaceSurface::TFaceSurface(int width, int height) {
     if (width < 1 || height < 1) return;
     void* bits = nullptr;
     FBitmap.Reset(detail::CreateOffscreenDIB(nullptr, width, height, &bits));
@@ -45,19 +142,25 @@ TFace::TFace(int width, int height) {
     FWidth = width;
     FHeight = height;
     FBits = static_cast<uint32_t*>(bits);
-    std::memset(FBits, 0, ByteSize());
+    std::memset(FBits, 0, static_cast<std::size_t>(width) * height * 4);
     FSelect = std::make_unique<TSelectGuard>(FDC.Get(), FBitmap.Get());
 }
 
-void TFace::Blit(HDC dest, int x, int y) const {
+TFaceSurface::~TFaceSurface() = default;
+
+const uint32_t* TFaceSurface::Bits() const {
+    GdiFlush();
+    return FBits;
+}
+
+void TFaceSurface::Blit(HDC dest, int x, int y) const {
     if (Empty()) return;
     BitBlt(dest, x, y, FWidth, FHeight, FDC.Get(), 0, 0, SRCCOPY);
 }
 
-void TFace::AlphaBlit(HDC dest, int x, int y) const {
-    if (Empty()) return;
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dest, x, y, FWidth, FHeight, FDC.Get(), 0, 0, FWidth, FHeight, blend);
+void TFaceSurface::CopyTo(TFace& face) const {
+    if (Empty() || face.Empty() || face.Width() != FWidth || face.Height() != FHeight) return;
+    std::memcpy(face.Bits(), Bits(), face.ByteSize());
 }
 
 void BlendFacePixels(const uint32_t* from, const uint32_t* to, uint32_t* out, std::size_t count, int percent) {
@@ -147,7 +250,13 @@ std::shared_ptr<const TFace> TFaceCache::Lookup(std::size_t hash, const std::fun
 std::shared_ptr<const TFace> TFaceCache::Insert(std::size_t hash, std::unique_ptr<TKeyBase> key, int width, int height,
                                                 const TPaintFace& paint) {
     auto face = std::make_shared<TFace>(width, height);
-    if (!face->Empty() && paint) paint(*face, face->DC());
+    if (!face->Empty() && paint) {
+        TFaceSurface surface(width, height);
+        // No surface to be had (the handles ran out): an empty face, not kept.
+        if (surface.Empty()) return std::make_shared<TFace>(0, 0);
+        paint(*face, surface.DC());
+        surface.CopyTo(*face);
+    }
     if (face->Empty() || face->ByteSize() > FByteLimit || FFaceLimit == 0) return face;
     FEntries.push_front(TEntry{hash, std::move(key), face});
     FIndex.emplace(hash, FEntries.begin());

@@ -2,18 +2,21 @@
 // Rendered control faces, kept by their complete paint description.
 //
 // A face is the pixels of one control part for one paint description record (see
-// FaceKey.h): a premultiplied 32-bit top-down DIB section. A painter asks the cache for
-// the face of its record; on a miss the cache makes a cleared face and calls the painter
-// once to fill it. The cache is bounded in bytes and in faces (each face holds one GDI
-// bitmap and one memory DC, and the process has a limited number of handles), drops the least recently used faces
-// first, and is dropped as a whole when the face generation moves on (a styler or an
+// FaceKey.h): premultiplied 32-bit pixels, top row first, held in plain memory. A painter
+// asks the cache for the face of its record; on a miss the cache lends the painter a
+// device context over cleared pixels (a TFaceSurface, made for that paint and freed after
+// it) and keeps what was painted. Kept faces therefore cost no GDI handle: they reach a
+// device through one small shared surface, so a full cache holds no more handles than an
+// empty one. The cache is bounded in bytes and in faces, drops the least recently used
+// faces first, and is dropped as a whole when the face generation moves on (a styler or an
 // appearance record announces a change through AnnounceFaceChange).
 //
 // Faces are shared: a face evicted while a caller still holds it lives until released.
 //
-// A face can be empty although it was asked for a size: its bitmap or DC could not be
-// made (the process ran out of handles). It is not kept, so the next lookup tries again;
-// meanwhile the caller paints directly what the face would have shown.
+// A face can be empty although it was asked for a size: the surface to paint it could not
+// be made (the process ran out of handles) or its memory could not be had. It is not kept,
+// so the next lookup tries again; meanwhile the caller paints directly what the face would
+// have shown.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -21,35 +24,62 @@
 #include <memory>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 #include "framework/GdiHandles.h"
+#include "framework/Types.h"
 #include "paint/FaceKey.h"
 
 namespace orv {
 
 class TFace {
 public:
-    // A cleared (transparent black) face; an empty face (no bitmap) for a size below 1 x 1
-    // or when the bitmap or DC cannot be made.
+    // A cleared (transparent black) face; an empty face for a size below 1 x 1 or when its
+    // memory cannot be had.
     TFace(int width, int height);
     TFace(const TFace&) = delete;
     TFace& operator=(const TFace&) = delete;
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    bool Empty() const { return !FBitmap; }
+    bool Empty() const { return FPixels.empty(); }
     // Premultiplied BGRA, row after row from the top.
-    uint32_t* Bits() { return FBits; }
-    const uint32_t* Bits() const { return FBits; }
-    HBITMAP Bitmap() const { return FBitmap.Get(); }
-    // A memory DC holding the face, for painting into it and copying from it.
-    HDC DC() const { return FDC.Get(); }
-    std::size_t ByteSize() const { return static_cast<std::size_t>(FWidth) * FHeight * 4; }
+    uint32_t* Bits() { return FPixels.data(); }
+    const uint32_t* Bits() const { return FPixels.data(); }
+    std::size_t ByteSize() const { return FPixels.size() * 4; }
 
     // Copies the face as it is (alpha ignored): for opaque faces, the fast path.
     void Blit(HDC dest, int x, int y) const;
+    // Copies the part source (face coordinates, clipped to the face) to (x, y).
+    void BlitPart(HDC dest, int x, int y, const TRect& source) const;
     // Blends the face by its per-pixel alpha over what dest holds.
     void AlphaBlit(HDC dest, int x, int y) const;
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    std::vector<uint32_t> FPixels;
+};
+
+// A device context over cleared premultiplied pixels, to paint a face (or a scratch
+// picture) with GDI and GDI+. Its bitmap and DC live only as long as it does.
+class TFaceSurface {
+public:
+    // Empty when the bitmap or DC cannot be made, or below 1 x 1.
+    TFaceSurface(int width, int height);
+    ~TFaceSurface();
+    TFaceSurface(const TFaceSurface&) = delete;
+    TFaceSurface& operator=(const TFaceSurface&) = delete;
+
+    bool Empty() const { return !FDC; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    HDC DC() const { return FDC.Get(); }
+    // The pixels, with every drawing call made so far finished.
+    const uint32_t* Bits() const;
+    void Blit(HDC dest, int x, int y) const;
+    // Copies the pixels into face, which has the surface's size.
+    void CopyTo(TFace& face) const;
 
 private:
     int FWidth = 0;
@@ -83,7 +113,8 @@ public:
     TFaceCache(const TFaceCache&) = delete;
     TFaceCache& operator=(const TFaceCache&) = delete;
 
-    // The face for key, painted by paint (into the face's own DC) on a miss.
+    // The face for key, painted by paint on a miss (into a surface over the face's pixels;
+    // the DC is valid only during the call).
     // A face larger than the whole byte limit is painted and returned but not kept.
     template <TiedRecord Key>
     std::shared_ptr<const TFace> Get(const Key& key, int width, int height, const TPaintFace& paint) {

@@ -324,20 +324,19 @@ void PaintTab(TCanvas& canvas, const TTabPaint& t) {
         DrawTab(canvas, t);
         return;
     }
-    HDC src = face->DC();
     // The two columns right of a tab that is not the last of its group hold its shadow
     // lines over the row fill the face repaints there: one copy takes them along.
     if (t.ShadowColor != clNone && !t.LastOfGroup) {
-        BitBlt(dc, r.Left, r.Top, r.Width() + 2, r.Height(), src, kFaceLeft, kFaceTop, SRCCOPY);
+        face->BlitPart(dc, r.Left, r.Top, Bounds(kFaceLeft, kFaceTop, r.Width() + 2, r.Height()));
         return;
     }
-    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, kFaceLeft, kFaceTop, SRCCOPY);
+    face->BlitPart(dc, r.Left, r.Top, Bounds(kFaceLeft, kFaceTop, r.Width(), r.Height()));
     // Only the shadow lines right of the tab: the rest there belongs to the row (and to a
     // group's right line).
     if (t.ShadowColor != clNone) {
         const int col = kFaceLeft + r.Width();
-        BitBlt(dc, r.Right, r.Top + 3, 1, r.Height() - 7, src, col, kFaceTop + 3, SRCCOPY);
-        if (!t.LastOfGroup) BitBlt(dc, r.Right + 1, r.Top + 4, 1, r.Height() - 8, src, col + 1, kFaceTop + 4, SRCCOPY);
+        face->BlitPart(dc, r.Right, r.Top + 3, Bounds(col, kFaceTop + 3, 1, r.Height() - 7));
+        if (!t.LastOfGroup) face->BlitPart(dc, r.Right + 1, r.Top + 4, Bounds(col + 1, kFaceTop + 4, 1, r.Height() - 8));
     }
 }
 

@@ -3,6 +3,7 @@
 // handles released when the cache is cleared.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -183,7 +184,9 @@ TEST(FaceCache, TenThousandFacesStayWithinTheBoundAndReleaseEverything) {
         EXPECT_TRUE(withinBound);
         EXPECT_EQ(painter.Calls, 10000);
         EXPECT_GT(cache.Evictions(), 0u);
-        EXPECT_GT(GdiLiveTotal(), gdiBefore) << "the kept faces hold bitmaps";
+        EXPECT_EQ(cache.Count(), cache.FaceLimit());
+        // Kept faces are memory: at most the shared blit surface's bitmap and DC beyond.
+        EXPECT_LE(GdiLiveTotal(), gdiBefore + 2) << "kept faces hold no handles of their own";
         cache.Clear();
         EXPECT_EQ(cache.Bytes(), 0u);
         EXPECT_EQ(GdiLiveTotal(), gdiBefore);
@@ -210,12 +213,8 @@ TEST(FaceCache, EveryChannelOfEveryPixelBlendsWithinOneOfTheExactMix) {
 
 TEST(FaceCache, AFadeFrameBlendsTheTwoEndFaces) {
     TFace from(10, 10), to(10, 10);
-    {
-        TGdiBrush red(CreateSolidBrush(RGB(200, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 240)));
-        RECT rc{0, 0, 10, 10};
-        FillRect(from.DC(), &rc, red.Get());
-        FillRect(to.DC(), &rc, blue.Get());
-    }
+    std::fill(from.Bits(), from.Bits() + 100, 0xFFC80000u);  // RGB(200, 0, 0) as BGRA
+    std::fill(to.Bits(), to.Bits() + 100, 0xFF0000F0u);      // RGB(0, 0, 240)
     TBitmap target(10, 10);
     HDC dc = target.Canvas().Handle();
     BlendFaces(dc, 0, 0, from, to, 0);
@@ -226,4 +225,47 @@ TEST(FaceCache, AFadeFrameBlendsTheTwoEndFaces) {
     EXPECT_TRUE(Near(target.PixelColor(5, 5), RGB(100, 0, 120), 2)) << std::hex << target.PixelColor(5, 5);
     BlendFaces(dc, 0, 0, from, to, 30);
     EXPECT_TRUE(Near(target.PixelColor(9, 0), RGB(140, 0, 72), 2)) << std::hex << target.PixelColor(9, 0);
+}
+
+TEST(FaceCache, FacesLargerThanTheBlitTileReachTheDeviceWholeAndPartsClipToTheFace) {
+    // 700 x 300 spans several 512 x 128 tiles: a pixel pattern that tells every position.
+    TFace face(700, 300);
+    auto colour = [](int x, int y) { return static_cast<uint32_t>(0xFF000000u | (x % 251) << 16 | (y % 241) << 8 | 7u); };
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 700; ++x) face.Bits()[y * 700 + x] = colour(x, y);
+    auto expected = [&](int x, int y) {  // as TColor (0x00BBGGRR)
+        const uint32_t c = colour(x, y);
+        return static_cast<TColor>(((c >> 16) & 0xFF) | (c & 0xFF00) | ((c & 0xFF) << 16));
+    };
+    TBitmap target(720, 320);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(TRect{0, 0, 720, 320});
+    face.Blit(target.Canvas().Handle(), 10, 10);
+    for (auto [x, y] : {std::pair{0, 0}, {511, 127}, {512, 128}, {699, 299}, {600, 200}, {5, 290}})
+        EXPECT_EQ(target.PixelColor(10 + x, 10 + y), expected(x, y)) << x << ", " << y;
+    EXPECT_EQ(target.PixelColor(9, 9), clWhite);
+    EXPECT_EQ(target.PixelColor(710, 310), clWhite);
+
+    // A part reaching past the face copies only what the face has, where it would be.
+    target.Canvas().FillRect(TRect{0, 0, 720, 320});
+    face.BlitPart(target.Canvas().Handle(), 20, 20, TRect{-5, 290, 8, 310});
+    EXPECT_EQ(target.PixelColor(25, 20), expected(0, 290));
+    EXPECT_EQ(target.PixelColor(32, 29), expected(7, 299));
+    EXPECT_EQ(target.PixelColor(24, 20), clWhite) << "left of the face";
+    EXPECT_EQ(target.PixelColor(25, 30), clWhite) << "below the face";
+    EXPECT_EQ(target.PixelColor(33, 20), clWhite) << "right of the part";
+}
+
+TEST(FaceCache, AlphaBlitBlendsTransparentAndHalfCoveredPixels) {
+    TFace face(3, 1);
+    face.Bits()[0] = 0x00000000u;  // transparent: the target shows through
+    face.Bits()[1] = 0xFF0000FFu;  // opaque blue
+    face.Bits()[2] = 0x80000080u;  // half-covered blue, premultiplied
+    TBitmap target(3, 1);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(TRect{0, 0, 3, 1});
+    face.AlphaBlit(target.Canvas().Handle(), 0, 0);
+    EXPECT_EQ(target.PixelColor(0, 0), clWhite);
+    EXPECT_EQ(target.PixelColor(1, 0), static_cast<TColor>(0xFF0000));
+    EXPECT_TRUE(Near(target.PixelColor(2, 0), 0xFF7F7F, 2)) << std::hex << target.PixelColor(2, 0);
 }
