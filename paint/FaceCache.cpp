@@ -68,6 +68,13 @@ public:
             }
     }
 
+    void Release() {
+        FSelect.reset();
+        FDC.Reset();
+        FBitmap.Reset();
+        FBits = nullptr;
+    }
+
 private:
     bool Ready() {
         if (FDC) return true;
@@ -90,6 +97,10 @@ private:
 };
 
 }  // namespace
+
+void ReleaseFaceBlitSurface() {
+    TBlitSurface::Get().Release();
+}
 
 // --- TFace -----------------------------------------------------------------------------------
 

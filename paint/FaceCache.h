@@ -98,6 +98,10 @@ void BlendFaces(HDC dest, int x, int y, const TFace& from, const TFace& to, int 
 // w = percent of 256, rounded.
 void BlendFacePixels(const uint32_t* from, const uint32_t* to, uint32_t* out, std::size_t count, int percent);
 
+// Gives back the bitmap and DC through which faces reach devices (at shut-down); they are
+// made again at the next blit.
+void ReleaseFaceBlitSurface();
+
 // Moves the face generation on: every cache drops its faces at its next lookup.
 void AnnounceFaceChange();
 unsigned FaceGeneration();

@@ -279,7 +279,10 @@ void RegisterPaintUnits() {
         L"GDI+", [] { StartGdiplus(); }, [] { StopGdiplus(); });
     // The controls are gone by the time the steps shut down; the faces they shared go
     // with them, so the process ends holding no bitmap or DC of ours.
-    RegisterUnit(L"Faces", nullptr, [] { SharedFaceCache().Clear(); });
+    RegisterUnit(L"Faces", nullptr, [] {
+        SharedFaceCache().Clear();
+        ReleaseFaceBlitSurface();
+    });
     RegisterUnit(L"Pictures", RegisterPaintClasses, nullptr);
     // The fill's clipboard format is registered at start-up, so every instance of the
     // program knows it before the first copy.

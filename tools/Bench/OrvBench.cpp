@@ -3,6 +3,7 @@
 // shared machines), and the live GDI / GDI+ object counts before and after.
 #include "BenchTiming.h"
 #include "AppMenuBench.h"
+#include "FaceCacheBench.h"
 #include "FillBench.h"
 #include "GlowButtonBench.h"
 #include "HtmlBench.h"
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     const std::pair<const char*, void (*)()> sections[] = {
         {"glow", orvtools::RunGlowButtonBench},
         {"fill", orvtools::RunFillBench},
+        {"faces", orvtools::RunFaceCacheBench},
         {"item", orvtools::RunItemBench},
         {"list", orvtools::RunListBench},
         {"tbbutton", orvtools::RunToolBarButtonBench},
