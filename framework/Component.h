@@ -18,7 +18,7 @@ enum TComponentStateFlag : uint32_t {
     csReading = 1 << 1,
     csWriting = 1 << 2,
     csDestroying = 1 << 3,
-    csDesigning = 1 << 4,  // never set: the library has no design time
+    csDesigning = 1 << 4,  // the library never sets it; tests do to reach design-time paths
     csInline = 1 << 5,
     csFreeNotification = 1 << 6,
     csUpdating = 1 << 7,
@@ -68,7 +68,7 @@ public:
     TComponentState ComponentState() const { return FComponentState; }
     bool IsLoading() const { return (FComponentState & csLoading) != 0; }
     bool IsDestroying() const { return (FComponentState & csDestroying) != 0; }
-    bool IsDesigning() const { return false; }
+    bool IsDesigning() const { return (FComponentState & csDesigning) != 0; }
     void IncludeState(TComponentState flags) { FComponentState |= flags; }
     void ExcludeState(TComponentState flags) { FComponentState &= ~flags; }
     TComponentStyle ComponentStyle() const { return FComponentStyle; }

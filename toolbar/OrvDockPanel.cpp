@@ -419,7 +419,7 @@ void TRowCollection::CrossRowRequest(TOrvCustomToolBar* toolBar, int& start, int
     const TRect R = Items(index)->FRowRect;
     const int n = Items(index)->ToolBarCount();
     const int T = start;
-    const bool mayReRow = !FOwner->HeightLocked();
+    const bool mayReRow = !FOwner->HeightLocked() || FOwner->IsDesigning();
     if (top(R) - 5 <= T && T <= top(R) - 3 && n >= 2) {
         if (mayReRow) MoveToNewRow(toolBar, index);
     } else if (T < top(R) - 6 && index > 0) {
@@ -446,6 +446,9 @@ void TRowCollection::CrossRowRequest(TOrvCustomToolBar* toolBar, int& start, int
                 break;
             }
         }
+    } else if (FOwner->IsDesigning() && T > top(R) + 5 && index == Count() - 1 && n > 1) {
+        // Dragged below the last row at design time: a row of its own at the end.
+        MoveToNewRow(toolBar, Count());
     }
     int now = IsToolBarAlreadyAdded(toolBar);
     if (now >= 0) start = top(Items(now)->FRowRect);

@@ -9,6 +9,7 @@
 #include "framework/HintWindow.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "framework/Screen.h"
 #include "hints/OrvHintInfo.h"
 #include "menus/OrvMenus.h"
 #include "paint/GDIPPicture.h"
@@ -139,6 +140,7 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FCompactBtn) FCompactBtn = nullptr;
     if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
     if (component == FHotControl) FHotControl = nullptr;
+    std::erase_if(FDockCandidates, [component](const TDockCandidate& c) { return c.Panel == component; });
     if (auto* c = dynamic_cast<TControl*>(component)) {
         FOTBControls.Remove(c);
         FRUControls.Remove(c);
@@ -151,13 +153,13 @@ void TOrvCustomToolBar::SetParent(TWinControl* parent) {
     auto* dock = dynamic_cast<TOrvDockPanel*>(parent);
     if (dock && dock != Parent() && !IsDestroying() && !dock->CanJoin(this)) return;
     bool wasFloating = FFloatingWindow && Parent() == FFloatingWindow && parent != FFloatingWindow;
+    // From a floating window or another dock into this one: a docking the handler hears of.
+    bool redocked = wasFloating || (dock && dynamic_cast<TOrvDockPanel*>(Parent()) && Parent() != dock);
     TCustomControl::SetParent(parent);
     if (IsDestroying()) return;
     if (dock && FCurrentDock == dock) SetToolBarState(tsDocked);
-    if (wasFloating) {
-        EndFloating();
-        if (dock && FCurrentDock == dock && OnDocked) OnDocked(this, dock);
-    }
+    if (wasFloating) EndFloating();
+    if (redocked && dock && FCurrentDock == dock && OnDocked) OnDocked(this, dock);
     UpdateCurrentStyler();
     for (TControl* c : FOTBControls)
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
@@ -185,6 +187,9 @@ void TOrvCustomToolBar::SetToolBarFloating(TPoint point) {
     const TVistaGradientBackground& color = FCurrentToolBarStyler->Color();
     window->SetColor(color.GetColorTo() == clNone ? color.GetColor() : color.GetColorTo());
     if (!IsHorizontal()) SetPosition(daTop);
+    // With a window to go into, the toolbar's own window moves over instead of being
+    // made again: a drag's mouse capture stays with it.
+    if (HandleAllocated()) window->HandleNeeded();
     SetParent(window);
     SetToolBarState(tsFloating);
     window->SetOrvCustomToolBar(this);
@@ -440,6 +445,14 @@ void TOrvCustomToolBar::HintRequest(TMessage& message) {
 void TOrvCustomToolBar::WndProc(TMessage& message) {
     if (MenuBarMessage(message)) return;
     switch (message.Msg) {
+        case WM_LBUTTONUP:
+            FClosePending = false;
+            TCustomControl::WndProc(message);
+            if (FClosePending) {
+                FClosePending = false;
+                CloseFloating();  // last: its OnClose may free the toolbar
+            }
+            return;
         case CM_HINTSHOW:
             if (IsKeyTipRequest(message)) {
                 ShowKeyTips(message.LParam != 0);
@@ -693,6 +706,20 @@ void TOrvCustomToolBar::MouseDown(TMouseButton button, TShiftState shift, int x,
     TCustomControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft) return;
     TPoint p{x, y};
+    if (FToolBarState == tsFloating) {
+        if (GetCloseButtonRect().Contains(p)) {
+            SetCaptionButtonMarks(true, true, false, false);
+            return;
+        }
+        if (GetOptionButtonRect().Contains(p)) {
+            SetCaptionButtonMarks(false, false, true, true);
+            return;
+        }
+    }
+    if (StartsDrag(p)) {
+        DragLoop(p);
+        return;
+    }
     if (ShowingOptionIndicator() && GetOptionIndicatorRect().Contains(p)) {
         FOptionDown = true;
         FOptionPushInc = 20;
@@ -730,6 +757,10 @@ void TOrvCustomToolBar::MouseMove(TShiftState shift, int x, int y) {
         bool overHandle = GetRightHandleRect().Contains(p);
         if (overHandle != FRightHandleHot) SetRightHandleState(overHandle, FRightHandleDown && overHandle);
     }
+    if (FToolBarState == tsFloating) {
+        bool overClose = GetCloseButtonRect().Contains(p), overOption = GetOptionButtonRect().Contains(p);
+        SetCaptionButtonMarks(overClose, FCloseDown && overClose, overOption, FFloatOptionDown && overOption);
+    }
 }
 
 void TOrvCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -742,6 +773,14 @@ void TOrvCustomToolBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
         }
     }
     if (FRightHandleDown) SetRightHandleState(FRightHandleHot, false);
+    if (FCloseDown || FFloatOptionDown) {
+        TPoint p{x, y};
+        // Closing waits until the release is handled: OnClose may free the toolbar.
+        FClosePending = FCloseDown && GetCloseButtonRect().Contains(p);
+        bool option = FFloatOptionDown && GetOptionButtonRect().Contains(p);
+        SetCaptionButtonMarks(FCloseHot, false, FFloatOptionHot, false);
+        if (option) ShowOptionWindow();
+    }
 }
 
 void TOrvCustomToolBar::MouseEnter() {
@@ -756,6 +795,8 @@ void TOrvCustomToolBar::MouseLeave() {
     TCustomControl::MouseLeave();
     bool repaint = FRightHandleHot || FRightHandleDown || FOptionHot || FOptionDown;
     FRightHandleHot = FRightHandleDown = false;
+    SetCaptionButtonMarks(false, false, false, false);
+    if (!FDragging && Screen->GetCursor() == crSizeAll) Screen->SetCursor(crDefault);
     if (FOptionHot || FOptionDown) {
         FOptionHot = false;
         FOptionDown = false;

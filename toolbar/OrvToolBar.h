@@ -139,6 +139,11 @@ public:
     TNotifyEvent OnUnDocked;
     // Asked before a drag pulls the toolbar out of its dock; false keeps it docked.
     TEvent<TObject*, bool&> OnCanFloat;
+    // What the caption's close button does: with AutoDockOnClose back into the last
+    // dock, else the window and the toolbar hide and OnClose follows.
+    void CloseFloating();
+    // A drag by the grip or the floating caption runs (a modal loop of its own).
+    bool Dragging() const { return FDragging; }
 
     // --- control registration (toolbar controls call these) ---------------------------
     void AddToolBarControl(TControl* control);
@@ -484,6 +489,19 @@ public:
         return FRightHandleDown;
     }
     void SetRightHandleState(bool hot, bool down);
+    // Marks of the floating caption's close and option buttons.
+    bool CloseButtonHot() const {
+        return FCloseHot;
+    }
+    bool CloseButtonDown() const {
+        return FCloseDown;
+    }
+    bool OptionButtonHot() const {
+        return FFloatOptionHot;
+    }
+    bool OptionButtonDown() const {
+        return FFloatOptionDown;
+    }
 
 protected:
     ~TOrvCustomToolBar() override;
@@ -672,6 +690,42 @@ private:
     // Leaving a floating window for a dock: the timer stops, the docked thickness
     // comes back, the window goes.
     void EndFloating();
+
+    // --- dragging (ToolBarDrag.cpp) ---------------------------------------------------------
+    // A dock panel the drag may drop the toolbar into and its screen rectangle, reaching
+    // 15 pixels further into the form than the panel.
+    struct TDockCandidate {
+        TOrvDockPanel* Panel;
+        TRect Rect;
+    };
+    // Where a press starts a drag: the grip of an unlocked docked toolbar, the caption
+    // (outside its buttons) of a floating one.
+    bool StartsDrag(TPoint p) const;
+    // Tracks the pointer with the capture until the button goes up, the capture goes or
+    // a quit message comes (posted again for the outer loop). pressed: toolbar client.
+    void DragLoop(TPoint pressed);
+    void DragMove(TPoint screen);
+    // Docked: moves through the rows; true when the pointer pulled the toolbar out.
+    bool DragDocked(TPoint screen);
+    // Pulled out or floating: docks into a candidate under the pointer, else floats.
+    void DockOrFloat(TPoint screen);
+    void CollectDockCandidates();
+    void CollectDockCandidatesIn(TWinControl* root, bool panelsOnly);
+    void AddDockCandidate(TOrvDockPanel* panel);
+    // The corner squares at the far end, so that the rounded end repaints.
+    void InvalidateFarEndCorners();
+    // The floating caption's buttons under p (marks, repaint).
+    void SetCaptionButtonMarks(bool closeHot, bool closeDown, bool optionHot, bool optionDown);
+    bool FDragging = false;
+    int FOldMouseX = 0;
+    int FOldMouseY = 0;
+    std::vector<TDockCandidate> FDockCandidates;
+    bool FCloseHot = false;
+    bool FCloseDown = false;
+    bool FFloatOptionHot = false;
+    bool FFloatOptionDown = false;
+    // The close button was released over it: the toolbar closes once the release is done.
+    bool FClosePending = false;
 
     int FDragGripWidth = 7;
     static constexpr int kMinLength = 60;
