@@ -31,8 +31,6 @@ namespace {
 // Window timers of the toolbar.
 constexpr UINT_PTR kGlowTimer = 1;
 constexpr UINT_PTR kOptionTimer = 2;
-// Follows the form of the last dock while floating.
-constexpr UINT_PTR kFloatTimer = 500;
 
 bool IsSeparator(const TControl* c) {
     return std::wstring(c->ClassName()) == L"TOrvToolBarSeparator";
@@ -171,62 +169,6 @@ void TOrvCustomToolBar::SeparatorsOffAutoSize() {
     if (!OnPage()) return;
     for (TControl* c : FOTBControls)
         if (auto* separator = dynamic_cast<TOrvToolBarSeparator*>(c)) separator->SetAutoSize(false);
-}
-
-void TOrvCustomToolBar::Dock(TOrvDockPanel* panel) {
-    if (panel && panel != Parent()) SetParent(panel);
-}
-
-void TOrvCustomToolBar::SetToolBarFloating(TPoint point) {
-    if (OnPage() || FToolBarState == tsFloating || FFloatingWindow) return;
-    auto* window = new TFloatingWindow(Owner());
-    FFloatingWindow = window;
-    window->FreeNotification(this);
-    window->SetBorderWidth(FCurrentToolBarStyler->GetFloatingWindowBorderWidth());
-    window->SetBorderColor(FCurrentToolBarStyler->GetFloatingWindowBorderColor());
-    const TVistaGradientBackground& color = FCurrentToolBarStyler->Color();
-    window->SetColor(color.GetColorTo() == clNone ? color.GetColor() : color.GetColorTo());
-    if (!IsHorizontal()) SetPosition(daTop);
-    // With a window to go into, the toolbar's own window moves over instead of being
-    // made again: a drag's mouse capture stays with it.
-    if (HandleAllocated()) window->HandleNeeded();
-    SetParent(window);
-    SetToolBarState(tsFloating);
-    window->SetOrvCustomToolBar(this);
-    window->SetBounds(point.X, point.Y, window->Width(), window->Height());
-    if (OnUnDocked) OnUnDocked(this);
-    if (!FFloatingWindow) return;  // docked again by the handler
-    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
-    if (!form || form->GetVisible())
-        window->ShowNoActivate();
-    else
-        window->SetAutoHidden(true);
-    StartTimer(kFloatTimer, 40);
-}
-
-void TOrvCustomToolBar::FloatTick() {
-    TFloatingWindow* window = FFloatingWindow;
-    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
-    if (!window || !form) return;
-    if (!form->GetVisible()) {
-        if (window->GetVisible()) {
-            window->Hide();
-            window->SetAutoHidden(true);
-        }
-    } else if (window->AutoHidden()) {
-        window->SetAutoHidden(false);
-        window->ShowNoActivate();
-    }
-}
-
-void TOrvCustomToolBar::EndFloating() {
-    StopTimer(kFloatTimer);
-    TFloatingWindow* window = FFloatingWindow;
-    FFloatingWindow = nullptr;
-    if (!window) return;
-    window->SetOrvCustomToolBar(nullptr);
-    window->Hide();
-    window->Free();
 }
 
 void TOrvCustomToolBar::SetBounds(int left, int top, int width, int height) {

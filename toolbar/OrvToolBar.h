@@ -685,7 +685,8 @@ private:
     // Set while a dock panel places the toolbar: its bounds pass unfiltered.
     bool FAllowBoundChange = false;
     TFloatingWindow* FFloatingWindow = nullptr;
-    // Hides and shows the floating window with the form of the last dock.
+    // Hides and shows the floating window with the form of the last dock (every 40 ms).
+    static constexpr UINT_PTR kFloatTimer = 500;
     void FloatTick();
     // Leaving a floating window for a dock: the timer stops, the docked thickness
     // comes back, the window goes.

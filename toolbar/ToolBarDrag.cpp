@@ -1,6 +1,7 @@
-// Dragging a classic toolbar: by its grip inside and between the rows of its dock, out
-// of the dock into a floating window, by the floating caption, and into any dock panel
-// that takes it. The floating caption's close and option buttons live here as well.
+// Floating and docking a classic toolbar, and dragging it: by its grip inside and
+// between the rows of its dock, out of the dock into a floating window, by the floating
+// caption, and into any dock panel that takes it. The floating caption's close button
+// lives here as well.
 #include <algorithm>
 
 #include "framework/Forms.h"
@@ -38,11 +39,70 @@ TRect ReachInward(TRect r, TDockAlign align) {
 
 }  // namespace
 
+// --- floating and docking -----------------------------------------------------------------
+
+void TOrvCustomToolBar::Dock(TOrvDockPanel* panel) {
+    if (panel && panel != Parent()) SetParent(panel);
+}
+
+void TOrvCustomToolBar::SetToolBarFloating(TPoint point) {
+    if (OnPage() || FToolBarState == tsFloating || FFloatingWindow) return;
+    auto* window = new TFloatingWindow(Owner());
+    FFloatingWindow = window;
+    window->FreeNotification(this);
+    window->SetBorderWidth(FCurrentToolBarStyler->GetFloatingWindowBorderWidth());
+    window->SetBorderColor(FCurrentToolBarStyler->GetFloatingWindowBorderColor());
+    const TVistaGradientBackground& color = FCurrentToolBarStyler->Color();
+    window->SetColor(color.GetColorTo() == clNone ? color.GetColor() : color.GetColorTo());
+    if (!IsHorizontal()) SetPosition(daTop);
+    // With a window to go into, the toolbar's own window moves over instead of being
+    // made again: a drag's mouse capture stays with it.
+    if (HandleAllocated()) window->HandleNeeded();
+    SetParent(window);
+    SetToolBarState(tsFloating);
+    window->SetOrvCustomToolBar(this);
+    window->SetBounds(point.X, point.Y, window->Width(), window->Height());
+    if (OnUnDocked) OnUnDocked(this);
+    if (!FFloatingWindow) return;  // docked again by the handler
+    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
+    if (!form || form->GetVisible())
+        window->ShowNoActivate();
+    else
+        window->SetAutoHidden(true);
+    StartTimer(kFloatTimer, 40);
+}
+
+void TOrvCustomToolBar::FloatTick() {
+    TFloatingWindow* window = FFloatingWindow;
+    TForm* form = FLastDock ? GetParentForm(FLastDock) : nullptr;
+    if (!window || !form) return;
+    if (!form->GetVisible()) {
+        if (window->GetVisible()) {
+            window->Hide();
+            window->SetAutoHidden(true);
+        }
+    } else if (window->AutoHidden()) {
+        window->SetAutoHidden(false);
+        window->ShowNoActivate();
+    }
+}
+
+void TOrvCustomToolBar::EndFloating() {
+    StopTimer(kFloatTimer);
+    TFloatingWindow* window = FFloatingWindow;
+    FFloatingWindow = nullptr;
+    if (!window) return;
+    window->SetOrvCustomToolBar(nullptr);
+    window->Hide();
+    window->Free();
+}
+
+// --- dragging ------------------------------------------------------------------------------
+
 bool TOrvCustomToolBar::StartsDrag(TPoint p) const {
     if (FToolBarState == tsFloating) {
         if (!FFloatingWindow || Parent() != FFloatingWindow) return false;
-        return GetCaptionRect().Contains(p) && !GetCloseButtonRect().Contains(p) &&
-               !GetOptionButtonRect().Contains(p);
+        return GetCaptionRect().Contains(p) && !GetCloseButtonRect().Contains(p) && !GetOptionButtonRect().Contains(p);
     }
     // A grip exists only on a docked toolbar whose styler draws one.
     if (FLocked || !FCurrentDock || Parent() != FCurrentDock || GripX0() <= 2) return false;

@@ -298,7 +298,9 @@ TEST(ToolBarDrag, OntoAnotherPanelUnlessDockedToItsParentPanelOnly) {
         bool capturedInBottom = false;
         int leftInBottom = 0;
         s.Drag(bar, kGripX, kGripY,
-               {[&] { MoveScreen(bottom->ClientToScreen({100, 1})); },
+               {[&] {
+                    MoveScreen(bottom->ClientToScreen({100, 1}));
+                },
                 [&] {
                     capturedInBottom = bar->Parent() == bottom && GetCapture() == bar->Handle();
                     MoveScreen(bottom->ClientToScreen({100, 5}));
@@ -349,7 +351,10 @@ TEST(ToolBarDrag, TheDragLoopEndsOnAQuitMessageReleasesTheCaptureAndPostsTheQuit
     PointAt(bar, kGripX, kGripY);
     bool draggingAfterQuit = true;
     HWND captureAfterQuit = nullptr;
-    TScript script({[&] { MoveScreen(bar->ClientToScreen({kGripX + 30, kGripY})); }, [] { PostQuitMessage(7); },
+    TScript script({[&] {
+                        MoveScreen(bar->ClientToScreen({kGripX + 30, kGripY}));
+                    },
+                    [] { PostQuitMessage(7); },
                     [&] {
                         draggingAfterQuit = bar->Dragging();
                         captureAfterQuit = GetCapture();
