@@ -484,6 +484,12 @@ TOrvDockPanel::TOrvDockPanel(TComponent* owner) : TCustomControl(owner) {
 TOrvDockPanel::~TOrvDockPanel() = default;
 
 void TOrvDockPanel::BeforeDestruction() {
+    // Saved while every toolbar is still in its row; a store that refuses (a read-only
+    // file) must not keep the program from closing, so the save is skipped then.
+    if (FPersistence.GetEnabled() && !IsDesigning()) try {
+            SaveToolBarsPosition();
+        } catch (const std::exception&) {
+        }
     FUpdatingRows = true;  // toolbars leaving now re-arrange nothing
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler) FToolBarStyler->RemoveControl(this);
     TCustomControl::BeforeDestruction();
@@ -517,6 +523,12 @@ void TOrvDockPanel::Loaded() {
         FRows.Add()->AddToolBar(toolBar);
         toolBar->SetBounds(stored.X, stored.Y, toolBar->Width(), toolBar->Height());
     }
+    // A damaged or unreadable store must not keep the program from starting: the
+    // restore reads before it changes anything, so skipping it leaves the layout's rows.
+    if (FPersistence.GetEnabled() && !IsDesigning()) try {
+            LoadToolBarsPosition();
+        } catch (const std::exception&) {
+        }
     FPropertiesLoaded = true;
     UpdateRows();
 }

@@ -149,6 +149,17 @@ public:
     // The toolbar changed its own size (its controls): the rows follow.
     void ToolBarResized(TOrvCustomToolBar* toolBar);
 
+    // --- stored arrangement (ToolBarPersistence.cpp) -------------------------------------
+    // Writes every row's toolbars, then the hidden ones, to the Persistence store. Runs
+    // at destruction by itself; nothing while Enabled is off, Key or Section is empty.
+    // Store errors raise (the destruction-time save skips itself on one).
+    void SaveToolBarsPosition();
+    // Rebuilds the rows from the store (toolbars named there, in their stored rows, with
+    // their stored bounds and visibility); a toolbar the store lacks gets a row of its
+    // own at the end. Everything is read before anything changes, so a store error
+    // leaves the arrangement as it was. Runs at the end of Loaded by itself.
+    void LoadToolBarsPosition();
+
 protected:
     ~TOrvDockPanel() override;
     void BeforeDestruction() override;

@@ -79,6 +79,11 @@ TOrvCustomToolBar::TOrvCustomToolBar(TComponent* owner)
 TOrvCustomToolBar::~TOrvCustomToolBar() = default;
 
 void TOrvCustomToolBar::BeforeDestruction() {
+    // A store that refuses (a read-only file) must not keep the program from closing.
+    if (FPersistence.GetEnabled() && !IsDesigning()) try {
+            SavePosition();
+        } catch (const std::exception&) {
+        }
     MenuBarDestroying();
     // Controls lent to the option window come home before the window and this toolbar's
     // children go (the toolbar frees them as their parent); its panel frees the
@@ -112,6 +117,12 @@ void TOrvCustomToolBar::Loaded() {
     TCustomControl::Loaded();
     UpdateCurrentStyler();
     MenuBarLoaded();
+    // A docked toolbar may have been restored by its dock panel already; an unreadable
+    // store must not keep the program from starting.
+    if (FPersistence.GetEnabled() && !IsDesigning() && !FPositionLoaded) try {
+            LoadPosition();
+        } catch (const std::exception&) {
+        }
     PositionControls();
     UpdateKeyTipRows();
 }

@@ -145,6 +145,20 @@ public:
     // A drag by the grip or the floating caption runs (a modal loop of its own).
     bool Dragging() const { return FDragging; }
 
+    // --- stored position (ToolBarPersistence.cpp) -----------------------------------------
+    // Writes the floating place (while floating) and the visibility of every named
+    // control to the Persistence store; a docked toolbar that was stored floating is
+    // stored with its state now. Runs at destruction by itself; store errors raise.
+    void SavePosition();
+    // Floats the toolbar where it was stored floating and applies the stored visibility
+    // of its named controls; reads everything before it changes anything. Runs once per
+    // toolbar (in Loaded, or earlier from its dock panel's restore).
+    void LoadPosition();
+    bool PositionLoaded() const { return FPositionLoaded; }
+    // The floating window's screen position while floating, else Left and Top. (The
+    // point comes out through the argument: GetPosition() is the dock side.)
+    void GetPosition(TPoint& point) const;
+
     // --- control registration (toolbar controls call these) ---------------------------
     void AddToolBarControl(TControl* control);
     void InsertToolBarControl(int index, TControl* control);
@@ -685,6 +699,8 @@ private:
     // Set while a dock panel places the toolbar: its bounds pass unfiltered.
     bool FAllowBoundChange = false;
     TFloatingWindow* FFloatingWindow = nullptr;
+    // The stored position was restored (once per toolbar).
+    bool FPositionLoaded = false;
     // Hides and shows the floating window with the form of the last dock (every 40 ms).
     static constexpr UINT_PTR kFloatTimer = 500;
     void FloatTick();

@@ -57,8 +57,13 @@ void TOrvToolBarCustomizer::Loaded() {
     // A file name read with the layout is applied once every link is in place.
     if (FFileNameLoaded) {
         FFileNameLoaded = false;
-        SaveInitialState();
-        LoadCustomization();
+        // A file that refuses the initial state (read-only) must not keep the program
+        // from starting; the customization is then not applied either.
+        try {
+            SaveInitialState();
+            LoadCustomization();
+        } catch (const std::exception&) {
+        }
     }
 }
 

@@ -91,6 +91,11 @@ TOrvToolBarPager::TOrvToolBarPager(TComponent* owner)
 }
 
 void TOrvToolBarPager::BeforeDestruction() {
+    // A store that refuses (a read-only file) must not keep the program from closing.
+    if (FPersistence->GetEnabled() && !IsDesigning()) try {
+            SaveState();
+        } catch (const std::exception&) {
+        }
     Destroying();
     if (this == CtrlF1HookOwner()) ReleaseCtrlF1Hook();
     RemoveFormHook();
@@ -119,6 +124,11 @@ void TOrvToolBarPager::Loaded() {
     UpdateMDIButtons();
     UpdateHelpButtons();
     UpdateTabs();
+    // An unreadable store must not keep the program from starting.
+    if (FPersistence->GetEnabled() && !IsDesigning()) try {
+            LoadState();
+        } catch (const std::exception&) {
+        }
     UpdateCaptionLayer();
     // The popup menu and the styler may be linked in either order while a layout is read.
     ApplyPopupMenuStyler();

@@ -108,6 +108,14 @@ public:
     void ShowMinimizedRibbon();
     void HideMinimizedRibbon();
 
+    // --- stored state (ToolBarPersistence.cpp) --------------------------------------------
+    // "Minimized" and "ShowQATBelow" in the Persistence store; nothing while Enabled is
+    // off or Key or Section is empty. Restoring only collapses and moves the quick access
+    // toolbar below: a stored 0 undoes neither. Store errors raise (the destruction-time
+    // save and the Loaded-time restore skip themselves on one).
+    void SaveState();
+    void LoadState();
+
     // --- key tips ----------------------------------------------------------------------------
     void ShowShortCutHint();
     void HideShortCutHint();
