@@ -176,6 +176,13 @@ void TOrvCustomToolBar::SetParent(TWinControl* parent) {
     MenuBarParentChanged();
 }
 
+void TOrvCustomToolBar::SetParentComponent(TComponent* parent) {
+    if (auto* dock = dynamic_cast<TOrvDockPanel*>(parent))
+        SetParent(dock);
+    else
+        TCustomControl::SetParentComponent(parent);
+}
+
 void TOrvCustomToolBar::SeparatorsOffAutoSize() {
     if (!OnPage()) return;
     for (TControl* c : FOTBControls)

@@ -119,6 +119,8 @@ public:
     // Into a dock panel: joins it (a height-locked panel without an accepting row
     // refuses, and the toolbar stays where it is); out of one: leaves it.
     void SetParent(TWinControl* parent) override;
+    // A stored layout may put the toolbar in a dock panel (which takes no other controls).
+    void SetParentComponent(TComponent* parent) override;
 
     // --- docking ------------------------------------------------------------------------------
     // The panel the toolbar is docked in now (null when not docked) and the one it was

@@ -1,6 +1,6 @@
 // Stored toolbar layouts: what a dock panel, a toolbar and the pager write to an INI file
 // or the registry when they go, what they restore when they are loaded, and damaged
-// stores (missing, non-numeric, wrong-typed, huge or duplicate entries, read-only files).
+// stores (missing, non-numeric, wrong-typed, huge or duplicate entries, stores that refuse writes).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -158,8 +158,8 @@ TEST_F(Persist, RestoreRebuildsTheStoredRowsAndAToolBarTheStoreLacksGetsARowOfIt
     EXPECT_EQ(Panel->Height(), 55);
 }
 
-TEST_F(Persist, NegativeRowsHugeCountsAndJunkNeverLoseAToolBar) {
-    Write(L"Dock", L"ToolBarCount", L"99999999");
+TEST_F(Persist, ANegativeRowIsNoRowUntilShownAndAVisibleToolBarBeyondTheRowsGetsOne) {
+    Write(L"Dock", L"ToolBarCount", L"2");
     Write(L"Dock", L"RowCount", L"-7");
     Write(L"Dock", L"Name1", L"A");
     Write(L"Dock", L"A.Row", L"-1");  // like one past the last row: hidden here, so no row
@@ -178,9 +178,31 @@ TEST_F(Persist, NegativeRowsHugeCountsAndJunkNeverLoseAToolBar) {
     EXPECT_EQ(RowOf(Panel, a), -1);
     ASSERT_EQ(RowOf(Panel, b), 0) << "a visible toolbar in no row gets one";
     EXPECT_EQ(b->Left(), 3) << "'x12' is no number: the row places it";
+    EXPECT_EQ(b->Width(), 74) << "a negative width is none";
     EXPECT_EQ(Panel->RowCount(), 1);
     a->SetVisible(true);
     EXPECT_EQ(RowOf(Panel, a), 1) << "shown again: a new row at the end";
+}
+
+TEST_F(Persist, HugeStoredCountsAreCutTo1024) {
+    Write(L"Dock", L"ToolBarCount", L"99999999");
+    Write(L"Dock", L"RowCount", L"2147483647");
+    Write(L"Dock", L"Name1", L"A");
+    Write(L"Dock", L"A.Row", L"1500");
+    Write(L"Dock", L"Name1024", L"B");
+    Write(L"Dock", L"B.Row", L"1000");
+    Write(L"Dock", L"Name1025", L"C");  // past the cut: not read
+    Write(L"Dock", L"C.Left", L"400");
+    Run();
+    TOrvToolBar* a = Bar(L"A");
+    TOrvToolBar* b = Bar(L"B");
+    TOrvToolBar* c = Bar(L"C");
+    Panel->LoadToolBarsPosition();
+    EXPECT_EQ(RowOf(Panel, b), 0) << "row 1000 of 1024, the only one not empty";
+    EXPECT_EQ(RowOf(Panel, c), 1) << "not read: a row of its own";
+    EXPECT_EQ(c->Left(), 3);
+    EXPECT_EQ(RowOf(Panel, a), 2) << "row 1500 is past the rows";
+    EXPECT_EQ(Panel->RowCount(), 3);
 }
 
 TEST_F(Persist, ARegistryStoreWritesDWordsAndStringsAndReadsWrongTypesAsMissing) {
@@ -327,28 +349,31 @@ TEST_F(Persist, ALayoutWithPersistenceSortsMergesAndRestoresWhenLoaded) {
     }
 }
 
-TEST_F(Persist, AReadOnlyFileNeitherStopsStartNorCloseButAnExplicitSaveRaises) {
-    Write(L"Dock", L"ToolBarCount", L"0");
-    Write(L"CustOrg", L"ToolBarItemCount", L"0");
-    SetFileAttributesW(FFile.c_str(), FILE_ATTRIBUTE_READONLY);
-    const std::wstring before = FileText();
+TEST_F(Persist, AStoreThatRefusesWritesNeitherStopsStartNorCloseButAnExplicitSaveRaises) {
+    // A file in a folder that does not exist cannot be written, like a read-only one.
+    const std::wstring refusing = FFolder + L"\\missing\\layout.ini";
     std::wstring layout = L"object Form1: TForm\n"
                           L"  object Bar: TOrvToolBar\n"
                           L"    object B1: TOrvToolBarButton\n    end\n"
                           L"  end\n"
                           L"  object Cust: TOrvToolBarCustomizer\n"
                           L"    OrvToolBar = Bar\n"
-                          L"    FileName = '" + FFile + L"'\n"
+                          L"    FileName = '" + refusing + L"'\n"
                           L"  end\n"
                           L"end\n";
     Form.reset(Make<TForm>(nullptr));
-    EXPECT_NO_THROW(ReadLayoutText(Form.get(), layout, L"ReadOnly")) << "the customizer's start-up save is skipped";
+    EXPECT_NO_THROW(ReadLayoutText(Form.get(), layout, L"Refusing")) << "the customizer's start-up save is skipped";
     Form.reset();
     Run();
-    Bar(L"A");
+    Panel->Persistence().SetKey(refusing);
+    TOrvToolBar* a = Bar(L"A");
+    auto* b1 = new TOrvToolBarButton(Form.get());
+    b1->SetName(L"B1");
+    b1->SetParent(a);
     EXPECT_THROW(Panel->SaveToolBarsPosition(), std::exception);
-    EXPECT_NO_THROW(Form.reset()) << "the closing save is skipped";
-    EXPECT_EQ(FileText(), before);
+    EXPECT_THROW(a->SavePosition(), std::exception);
+    EXPECT_NO_THROW(Form.reset()) << "the closing saves are skipped";
+    EXPECT_EQ(GetFileAttributesW(refusing.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(Persist, ThePagerStoresMinimizedAndQATBelowAndAStoredZeroUndoesNeither) {
