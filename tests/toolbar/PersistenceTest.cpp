@@ -159,8 +159,10 @@ TEST_F(Persist, RestoreRebuildsTheStoredRowsAndAToolBarTheStoreLacksGetsARowOfIt
 }
 
 TEST_F(Persist, ANegativeRowIsNoRowUntilShownAndAVisibleToolBarBeyondTheRowsGetsOne) {
-    Write(L"Dock", L"ToolBarCount", L"2");
+    Write(L"Dock", L"ToolBarCount", L"3");
     Write(L"Dock", L"RowCount", L"-7");
+    Write(L"Dock", L"Name3", L"D");
+    Write(L"Dock", L"D.Row", L"-1");
     Write(L"Dock", L"Name1", L"A");
     Write(L"Dock", L"A.Row", L"-1");  // like one past the last row: hidden here, so no row
     Write(L"Dock", L"A.Visible", L"0");
@@ -172,6 +174,7 @@ TEST_F(Persist, ANegativeRowIsNoRowUntilShownAndAVisibleToolBarBeyondTheRowsGets
     Run();
     TOrvToolBar* a = Bar(L"A");
     TOrvToolBar* b = Bar(L"B");
+    TOrvToolBar* d = Bar(L"D");
     Panel->LoadToolBarsPosition();
     EXPECT_FALSE(a->GetVisible());
     EXPECT_EQ(a->Left(), 250) << "stored bounds apply without a row";
@@ -179,9 +182,10 @@ TEST_F(Persist, ANegativeRowIsNoRowUntilShownAndAVisibleToolBarBeyondTheRowsGets
     ASSERT_EQ(RowOf(Panel, b), 0) << "a visible toolbar in no row gets one";
     EXPECT_EQ(b->Left(), 3) << "'x12' is no number: the row places it";
     EXPECT_EQ(b->Width(), 74) << "a negative width is none";
-    EXPECT_EQ(Panel->RowCount(), 1);
+    EXPECT_EQ(RowOf(Panel, d), 1) << "row -1 but visible: a row at the end";
+    EXPECT_EQ(Panel->RowCount(), 2);
     a->SetVisible(true);
-    EXPECT_EQ(RowOf(Panel, a), 1) << "shown again: a new row at the end";
+    EXPECT_EQ(RowOf(Panel, a), 2) << "shown again: a new row at the end";
 }
 
 TEST_F(Persist, HugeStoredCountsAreCutTo1024) {
