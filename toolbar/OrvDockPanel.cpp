@@ -10,6 +10,7 @@
 #include "menus/OrvMenus.h"
 #include "paint/OrvGradients.h"
 #include "toolbar/OrvToolBarStylers.h"
+#include "toolbar/ToolBarPersistence.h"
 
 namespace orv {
 
@@ -486,10 +487,7 @@ TOrvDockPanel::~TOrvDockPanel() = default;
 void TOrvDockPanel::BeforeDestruction() {
     // Saved while every toolbar is still in its row; a store that refuses (a read-only
     // file) must not keep the program from closing, so the save is skipped then.
-    if (FPersistence.GetEnabled() && !IsDesigning()) try {
-            SaveToolBarsPosition();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence.GetEnabled() && !IsDesigning()) SkipOnStoreError([this] { SaveToolBarsPosition(); });
     FUpdatingRows = true;  // toolbars leaving now re-arrange nothing
     if (FToolBarStyler && FToolBarStyler != FInternalToolBarStyler) FToolBarStyler->RemoveControl(this);
     TCustomControl::BeforeDestruction();
@@ -525,10 +523,7 @@ void TOrvDockPanel::Loaded() {
     }
     // A damaged or unreadable store must not keep the program from starting: the
     // restore reads before it changes anything, so skipping it leaves the layout's rows.
-    if (FPersistence.GetEnabled() && !IsDesigning()) try {
-            LoadToolBarsPosition();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence.GetEnabled() && !IsDesigning()) SkipOnStoreError([this] { LoadToolBarsPosition(); });
     FPropertiesLoaded = true;
     UpdateRows();
 }

@@ -23,6 +23,7 @@
 #include "toolbar/OrvToolBarSeparator.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/ToolBarCustomizerLink.h"
+#include "toolbar/ToolBarPersistence.h"
 
 namespace orv {
 
@@ -80,10 +81,7 @@ TOrvCustomToolBar::~TOrvCustomToolBar() = default;
 
 void TOrvCustomToolBar::BeforeDestruction() {
     // A store that refuses (a read-only file) must not keep the program from closing.
-    if (FPersistence.GetEnabled() && !IsDesigning()) try {
-            SavePosition();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence.GetEnabled() && !IsDesigning()) SkipOnStoreError([this] { SavePosition(); });
     MenuBarDestroying();
     // Controls lent to the option window come home before the window and this toolbar's
     // children go (the toolbar frees them as their parent); its panel frees the
@@ -119,10 +117,7 @@ void TOrvCustomToolBar::Loaded() {
     MenuBarLoaded();
     // A docked toolbar may have been restored by its dock panel already; an unreadable
     // store must not keep the program from starting.
-    if (FPersistence.GetEnabled() && !IsDesigning() && !FPositionLoaded) try {
-            LoadPosition();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence.GetEnabled() && !IsDesigning() && !FPositionLoaded) SkipOnStoreError([this] { LoadPosition(); });
     PositionControls();
     UpdateKeyTipRows();
 }
@@ -174,13 +169,6 @@ void TOrvCustomToolBar::SetParent(TWinControl* parent) {
         if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(c)) HookGlowButton(glow);
     SeparatorsOffAutoSize();
     MenuBarParentChanged();
-}
-
-void TOrvCustomToolBar::SetParentComponent(TComponent* parent) {
-    if (auto* dock = dynamic_cast<TOrvDockPanel*>(parent))
-        SetParent(dock);
-    else
-        TCustomControl::SetParentComponent(parent);
 }
 
 void TOrvCustomToolBar::SeparatorsOffAutoSize() {

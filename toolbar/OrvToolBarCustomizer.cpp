@@ -13,6 +13,7 @@
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
 #include "toolbar/OrvToolBarSeparator.h"
+#include "toolbar/ToolBarPersistence.h"
 
 namespace orv {
 
@@ -59,11 +60,10 @@ void TOrvToolBarCustomizer::Loaded() {
         FFileNameLoaded = false;
         // A file that refuses the initial state (read-only) must not keep the program
         // from starting; the customization is then not applied either.
-        try {
+        SkipOnStoreError([this] {
             SaveInitialState();
             LoadCustomization();
-        } catch (const std::exception&) {
-        }
+        });
     }
 }
 

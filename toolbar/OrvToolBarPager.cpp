@@ -32,6 +32,7 @@
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/PagerCaptionLayer.h"
 #include "toolbar/PagerPaint.h"
+#include "toolbar/ToolBarPersistence.h"
 
 namespace orv {
 
@@ -92,10 +93,7 @@ TOrvToolBarPager::TOrvToolBarPager(TComponent* owner)
 
 void TOrvToolBarPager::BeforeDestruction() {
     // A store that refuses (a read-only file) must not keep the program from closing.
-    if (FPersistence->GetEnabled() && !IsDesigning()) try {
-            SaveState();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence->GetEnabled() && !IsDesigning()) SkipOnStoreError([this] { SaveState(); });
     Destroying();
     if (this == CtrlF1HookOwner()) ReleaseCtrlF1Hook();
     RemoveFormHook();
@@ -125,10 +123,7 @@ void TOrvToolBarPager::Loaded() {
     UpdateHelpButtons();
     UpdateTabs();
     // An unreadable store must not keep the program from starting.
-    if (FPersistence->GetEnabled() && !IsDesigning()) try {
-            LoadState();
-        } catch (const std::exception&) {
-        }
+    if (FPersistence->GetEnabled() && !IsDesigning()) SkipOnStoreError([this] { LoadState(); });
     UpdateCaptionLayer();
     // The popup menu and the styler may be linked in either order while a layout is read.
     ApplyPopupMenuStyler();

@@ -45,6 +45,13 @@ void TOrvCustomToolBar::Dock(TOrvDockPanel* panel) {
     if (panel && panel != Parent()) SetParent(panel);
 }
 
+void TOrvCustomToolBar::SetParentComponent(TComponent* parent) {
+    if (auto* dock = dynamic_cast<TOrvDockPanel*>(parent))
+        SetParent(dock);
+    else
+        TCustomControl::SetParentComponent(parent);
+}
+
 void TOrvCustomToolBar::SetToolBarFloating(TPoint point) {
     if (OnPage() || FToolBarState == tsFloating || FFloatingWindow) return;
     auto* window = new TFloatingWindow(Owner());

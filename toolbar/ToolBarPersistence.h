@@ -13,6 +13,7 @@
 //
 // The save and restore routines of dock panels, toolbars and the pager that use these
 // stores are members of those classes, defined in ToolBarPersistence.cpp.
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -38,6 +39,16 @@ enum class TStoreAccess { Read, Write };
 // registry key for writing creates it; a key that does not exist yet reads as empty.
 // A key that exists but cannot be opened raises.
 std::unique_ptr<TPersistenceStore> OpenPersistenceStore(const TPersistence& persistence, TStoreAccess access);
+
+// Runs a save or restore that starting or closing the program must survive: an error
+// of the store (a read-only file) skips it. Explicit calls are made without it and raise.
+template <class F>
+void SkipOnStoreError(F&& saveOrRestore) {
+    try {
+        saveOrRestore();
+    } catch (const std::exception&) {
+    }
+}
 
 // Stored counts ("ToolBarCount", "RowCount") above this are taken as this.
 constexpr int kMaxStoredCount = 1024;

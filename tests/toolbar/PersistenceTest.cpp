@@ -30,8 +30,8 @@ protected:
         wchar_t dir[MAX_PATH];
         GetTempPathW(MAX_PATH, dir);
         static int n = 0;
-        FFolder = std::wstring(dir) + L"orv-persist-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                  std::to_wstring(++n);
+        FFolder =
+            std::wstring(dir) + L"orv-persist-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++n);
         CreateDirectoryW(FFolder.c_str(), nullptr);
         FFile = FFolder + L"\\layout.ini";
     }
@@ -74,7 +74,8 @@ protected:
             while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
             CloseHandle(file);
         }
-        if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+        if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+            static_cast<unsigned char>(bytes[1]) == 0xFE)
             return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
         return std::wstring(bytes.begin(), bytes.end());
     }
@@ -129,18 +130,27 @@ TEST_F(Persist, ADockWithTwoToolBarsInARowAndOneHiddenWritesThreeNamesAndOneRow)
     unnamed->SetParent(Panel);
     Panel->Rows().MoveToolBarToRow(unnamed, 0);
     Form.reset();  // the panel saves as it goes
-    for (const wchar_t* line : {L"[Dock]", L"ToolBarCount=3", L"RowCount=1", L"Name1=A", L"Name2=B", L"Name3=C",
-                                L"A.Row=0", L"A.Left=3", L"A.Top=1", L"A.Width=74", L"A.Height=26", L"A.Visible=1",
-                                L"B.Row=0", L"B.Left=79", L"C.Visible=0"})
+    for (const wchar_t* line :
+         {L"[Dock]", L"ToolBarCount=3", L"RowCount=1", L"Name1=A", L"Name2=B", L"Name3=C", L"A.Row=0", L"A.Left=3",
+          L"A.Top=1", L"A.Width=74", L"A.Height=26", L"A.Visible=1", L"B.Row=0", L"B.Left=79", L"C.Visible=0"})
         EXPECT_TRUE(HasLine(line)) << "missing " << testing::PrintToString(std::wstring(line)) << " in\n"
                                    << testing::PrintToString(FileText());
     (void)a;
 }
 
 TEST_F(Persist, RestoreRebuildsTheStoredRowsAndAToolBarTheStoreLacksGetsARowOfItsOwn) {
-    for (auto [k, v] : {std::pair{L"ToolBarCount", L"4"}, {L"RowCount", L"1"}, {L"Name1", L"A"}, {L"A.Row", L"0"},
-                        {L"A.Left", L"3"}, {L"A.Visible", L"1"}, {L"Name2", L"b"}, {L"B.Row", L"0"},
-                        {L"B.Left", L"300"}, {L"B.Top", L"1"}, {L"Name3", L"Nobody"}, {L"Name4", L"A"}})
+    for (auto [k, v] : {std::pair{L"ToolBarCount", L"4"},
+                        {L"RowCount", L"1"},
+                        {L"Name1", L"A"},
+                        {L"A.Row", L"0"},
+                        {L"A.Left", L"3"},
+                        {L"A.Visible", L"1"},
+                        {L"Name2", L"b"},
+                        {L"B.Row", L"0"},
+                        {L"B.Left", L"300"},
+                        {L"B.Top", L"1"},
+                        {L"Name3", L"Nobody"},
+                        {L"Name4", L"A"}})
         Write(L"Dock", k, v);
     Run();
     TOrvToolBar* a = Bar(L"A");
@@ -220,7 +230,8 @@ TEST_F(Persist, ARegistryStoreWritesDWordsAndStringsAndReadsWrongTypesAsMissing)
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\OrvTest\\Dock", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     DWORD type = 0, value = 0, size = sizeof(value);
-    ASSERT_EQ(RegQueryValueExW(key, L"RowCount", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
+    ASSERT_EQ(RegQueryValueExW(key, L"RowCount", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(value, 2u);
     wchar_t text[16] = {};
@@ -317,9 +328,13 @@ TEST_F(Persist, ALayoutWithPersistenceSortsMergesAndRestoresWhenLoaded) {
                L"  ClientWidth = 800\n"
                L"  object Dock1: TOrvDockPanel\n"
                L"    Persistence.Location = plIniFile\n"
-               L"    Persistence.Key = '" + FFile + L"'\n"
+               L"    Persistence.Key = '" +
+               FFile +
+               L"'\n"
                L"    Persistence.Section = 'Dock'\n"
-               L"    Persistence.Enabled = " + (enabled ? L"True" : L"False") + L"\n"
+               L"    Persistence.Enabled = " +
+               (enabled ? L"True" : L"False") +
+               L"\n"
                L"    object A: TOrvToolBar\n      Left = 200\n      Top = 1\n    end\n"
                L"    object B: TOrvToolBar\n      Left = 3\n      Top = 1\n    end\n"
                L"    object C: TOrvToolBar\n      Left = 3\n      Top = 28\n    end\n"
@@ -356,15 +371,18 @@ TEST_F(Persist, ALayoutWithPersistenceSortsMergesAndRestoresWhenLoaded) {
 TEST_F(Persist, AStoreThatRefusesWritesNeitherStopsStartNorCloseButAnExplicitSaveRaises) {
     // A file in a folder that does not exist cannot be written, like a read-only one.
     const std::wstring refusing = FFolder + L"\\missing\\layout.ini";
-    std::wstring layout = L"object Form1: TForm\n"
-                          L"  object Bar: TOrvToolBar\n"
-                          L"    object B1: TOrvToolBarButton\n    end\n"
-                          L"  end\n"
-                          L"  object Cust: TOrvToolBarCustomizer\n"
-                          L"    OrvToolBar = Bar\n"
-                          L"    FileName = '" + refusing + L"'\n"
-                          L"  end\n"
-                          L"end\n";
+    std::wstring layout =
+        L"object Form1: TForm\n"
+        L"  object Bar: TOrvToolBar\n"
+        L"    object B1: TOrvToolBarButton\n    end\n"
+        L"  end\n"
+        L"  object Cust: TOrvToolBarCustomizer\n"
+        L"    OrvToolBar = Bar\n"
+        L"    FileName = '" +
+        refusing +
+        L"'\n"
+        L"  end\n"
+        L"end\n";
     Form.reset(Make<TForm>(nullptr));
     EXPECT_NO_THROW(ReadLayoutText(Form.get(), layout, L"Refusing")) << "the customizer's start-up save is skipped";
     Form.reset();
