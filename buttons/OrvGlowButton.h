@@ -31,9 +31,12 @@ class TOrvCustomGlowButton;
 // then keeps its face composed over that background instead of repainting the parent's
 // background each paint.
 constexpr UINT WM_ORV_PARENTBACKGROUNDKEY = WM_ORV_FIRST + 0x40;
+// A window-less child asking names itself in Child, so that the parent does not count it
+// among the graphic controls painted beneath the rectangle.
 struct TParentBackgroundQuery {
     TRect Rect;
     uint64_t Key = 0;
+    const void* Child = nullptr;
 };
 
 // The fade timer's interval in milliseconds, shared by every glow button (and the

@@ -2,10 +2,12 @@
 
 #include <cstring>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "framework/Bitmap.h"
 #include "framework/ImageList.h"
+#include "paint/FaceCache.h"
 #include "paint/GDIPPicture.h"
 #include "paint/OrvGDIP.h"
 
@@ -68,6 +70,47 @@ void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, T
     if (!imageList || imageIndex < 0) return;
     TSurfaceFor surface(graphics, canvas);
     DrawImageListImage(surface.Get(), origin, imageList, imageIndex, enabled);
+}
+
+namespace {
+
+// The greyed image of one list entry.
+struct TGreyedImageFace {
+    const void* List = nullptr;
+    uint64_t Version = 0;
+    int Index = 0;
+    int Width = 0, Height = 0;
+    auto Tie() const { return std::tie(List, Version, Index, Width, Height); }
+};
+
+}  // namespace
+
+void DrawImageListDisabled(HDC dc, TImageList& list, int x, int y, int index) {
+    if (!dc || index < 0 || index >= list.Count()) return;
+    const int w = list.GetWidth(), h = list.GetHeight();
+    auto face = SharedFaceCache().Get(TGreyedImageFace{&list, list.Version(), index, w, h}, w, h,
+                                      [&list, index, w, h](TFace& f, HDC faceDC) {
+                                          // Over magenta, which no grey equals: what stays magenta
+                                          // is left out, the rest is opaque.
+                                          constexpr uint32_t kKey = 0xFF00FF;
+                                          uint32_t* bits = f.Bits();
+                                          for (int i = 0; i < w * h; ++i) bits[i] = kKey;
+                                          TCanvas canvas;
+                                          canvas.SetHandle(faceDC);
+                                          list.Draw(canvas, 0, 0, index, false);
+                                          canvas.SetHandle(nullptr);
+                                          GdiFlush();
+                                          for (int i = 0; i < w * h; ++i)
+                                              bits[i] = (bits[i] & 0xFFFFFF) == kKey ? 0u : 0xFF000000u | bits[i];
+                                      });
+    if (face && !face->Empty()) {
+        face->AlphaBlit(dc, x, y);
+        return;
+    }
+    TCanvas canvas;  // no face to be had (the handles ran out): greyed now
+    canvas.SetHandle(dc);
+    list.Draw(canvas, x, y, index, false);
+    canvas.SetHandle(nullptr);
 }
 
 void DrawPictureAt(TGPGraphics* graphics, TPoint origin, TCustomGDIPPicture* picture) {

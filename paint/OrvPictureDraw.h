@@ -16,6 +16,11 @@ void DrawImageListImage(TGPGraphics* graphics, TPoint origin, TImageList* imageL
 void DrawImageListImage(TGPGraphics* graphics, TCanvas* canvas, TPoint origin, TImageList* imageList, int imageIndex,
                         bool enabled);
 
+// The list's image drawn disabled (greyed, as TImageList::Draw draws it) at (x, y) of dc,
+// from a face kept in the shared face cache per list, version and index: the grey image
+// is made once, then blended by its alpha. Nothing for an index out of range.
+void DrawImageListDisabled(HDC dc, TImageList& imageList, int x, int y, int imageIndex);
+
 // Natural (pixel) size, whatever resolution the picture is tagged with. A bitmap picture
 // (told by its data's own header, never by the decoder's report) is keyed by its
 // bottom-left pixel; other kinds (PNG, JPEG, GIF, icons) use their own transparency.

@@ -239,7 +239,8 @@ TOrvOfficeStatusPanel::TOrvOfficeStatusPanel(TCollection* collection)
       FDateFormat(LocaleShortDateFormat()),
       FTimeFormat(LocaleLongTimeFormat()),
       FOfficeHint(std::make_unique<TOrvHintInfo>()),
-      FKeptLayout(std::make_unique<THtmlKeptLayout>()) {
+      FKeptLayout(std::make_unique<THtmlKeptLayout>()),
+      FMeasuredLayout(std::make_unique<THtmlKeptLayout>()) {
     FProgress = std::make_unique<TProgressStyle>(this);
     if (TOrvOfficeStatusBar* bar = StatusBar()) FBiDiMode = bar->GetBiDiMode();
 }
@@ -360,6 +361,16 @@ void TOrvOfficeStatusPanel::SetText(const std::wstring& value) {
     PanelChanged();
     if (FAutoSize)
         if (TOrvOfficeStatusBar* bar = StatusBar()) bar->AutoSizePanels();
+}
+
+void TOrvOfficeStatusPanel::SetTickText(const std::wstring& value) {
+    if (FText == value) return;
+    if (FAutoSize) {
+        SetText(value);
+        return;
+    }
+    FText = value;
+    InvalidatePanel();
 }
 
 void TOrvOfficeStatusPanel::StepIt() {
@@ -614,13 +625,14 @@ void TOrvOfficeStatusBar::TickPanel(TOrvOfficeStatusPanel& panel) {
         case psDate: {
             SYSTEMTIME now{};
             Now(now);
-            panel.SetText(FormatStatusDateTime(panel.FStyle == psTime ? panel.FTimeFormat : panel.FDateFormat, now));
+            panel.SetTickText(
+                FormatStatusDateTime(panel.FStyle == psTime ? panel.FTimeFormat : panel.FDateFormat, now));
             break;
         }
         case psNumLock:
         case psCapsLock:
         case psScrollLock:
-            panel.SetText(KeyToggled(LockKey(panel.FStyle)) ? LockText(panel.FStyle) : L"");
+            panel.SetTickText(KeyToggled(LockKey(panel.FStyle)) ? LockText(panel.FStyle) : L"");
             break;
         case psAnimation:
             if (panel.FAnimationImages && FTimerCount % (panel.FAnimationDelay + 1) == 0) {
@@ -648,6 +660,7 @@ void TOrvOfficeStatusBar::AutoSizePanels() {
             options.MeasureOnly = true;
             options.Images = FImages;
             options.Pictures = FPictureContainer;
+            options.Kept = panel.FMeasuredLayout.get();
             THtmlPaintResult result;
             PaintHtmlText(canvas, panel.FText, {0, 0, 1000, 100}, options, result);
             panel.SetWidth(AutoSizeHtmlWidth(result.Width, panel.FMinWidth));

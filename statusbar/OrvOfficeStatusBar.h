@@ -26,6 +26,7 @@ class TOrvOfficeStatusPanel;
 class TCustomOrvOfficeStatusBarStyler;
 class THtmlPictureCache;
 class THtmlKeptLayout;
+struct TStatusPanelFace;
 namespace html {
 class TPictureContainer;
 }
@@ -292,6 +293,9 @@ public:
 private:
     friend class TOrvOfficeStatusBar;
     void PanelChanged();
+    // A tick's clock or lock-key text: only the panel's rectangle waits for a repaint
+    // (unless the panel sizes itself to its text, which may move the others).
+    void SetTickText(const std::wstring& value);
 
     TTextAlignment FAlignment = TTextAlignment::taLeftJustify;
     bool FAnimated = false;
@@ -319,6 +323,8 @@ private:
     int FAnimIndex = 0;
     // The HTML text laid out for its box: paints and mouse moves reuse it.
     std::unique_ptr<THtmlKeptLayout> FKeptLayout;
+    // The same measured for the automatic size, so sizing again measures no unchanged text.
+    std::unique_ptr<THtmlKeptLayout> FMeasuredLayout;
 };
 
 class TOrvOfficeStatusPanels : public TTypedCollection<TOrvOfficeStatusPanel> {
@@ -470,7 +476,16 @@ protected:
 private:
     friend class TOrvOfficeStatusPanel;
     void PaintBar(TCanvas& canvas);
+    // One panel in its painting rectangle: its kept face copied, or painted directly
+    // (owner drawn, or without faces) within the rectangle.
     void PaintPanel(TCanvas& canvas, int index, const TRect& layoutRect);
+    // What the face holds, drawn onto the canvas: fill, separator and content.
+    void DrawPanel(TCanvas& canvas, int index, const TRect& layoutRect, const TRect& r);
+    // The panel's painting rectangle less an external styler's border rows.
+    TRect PanelFaceRect(const TRect& layoutRect) const;
+    // The look a panel paints with in its state: colours and text colour.
+    const statusbar::TVistaBackground& PanelLook(int index, TPanelColors& colors, TColor& textColor) const;
+    TStatusPanelFace PanelFaceOf(int index, const TRect& r) const;
     void PaintGrip(TCanvas& canvas);
     void PaintBorder(TCanvas& canvas);
     TRect PanelPaintRectAt(int index) const;

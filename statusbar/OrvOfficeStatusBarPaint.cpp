@@ -2,14 +2,21 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <cwctype>
+
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
+#include "paint/FaceCache.h"
 #include "paint/OrvColors.h"
 #include "paint/OrvEnvironment.h"
+#include "paint/OrvPictureDraw.h"
 #include "statusbar/HtmlMarkup.h"
 #include "statusbar/HtmlPaint.h"
 #include "statusbar/OrvOfficeStatusBar.h"
+#include "statusbar/PictureContainer.h"
+#include "statusbar/StatusBarFace.h"
 #include "toolbar/OrvToolBarForm.h"
 #include "toolbar/OrvToolBarPager.h"
 
@@ -80,7 +87,8 @@ void TOrvOfficeStatusBar::PaintBar(TCanvas& canvas) {
         THtmlPaintResult result;
         PaintHtmlText(canvas, FSimpleText, {3, 3, w - 1, h - 1}, options, result);
     } else {
-        for (int i = 0; i < FPanels->Count(); ++i) PaintPanel(canvas, i, PanelPaintRectAt(i));
+        const std::vector<TPanelSpan> spans = PanelSpans();
+        for (int i = 0; i < FPanels->Count(); ++i) PaintPanel(canvas, i, PanelPaintRect(spans, i, w, h));
     }
 
     // 2. Size grip, 3. border.
@@ -153,19 +161,23 @@ void TOrvOfficeStatusBar::SetPanelFont(TCanvas& canvas, const statusbar::TVistaB
     SetBkMode(canvas.Handle(), TRANSPARENT);
 }
 
-void TOrvOfficeStatusBar::PaintPanel(TCanvas& canvas, int index, const TRect& layoutRect) {
+TRect TOrvOfficeStatusBar::PanelFaceRect(const TRect& layoutRect) const {
     TRect r = layoutRect;
-    if (r.IsEmpty() || !FCurrentOfficeStatusBarStyler) return;
-    TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
     if (FOfficeStatusBarStyler && FOfficeStatusBarStyler->GetBorderColor() != clNone) {
         r.Top += 1;
         r.Bottom -= 1;
     }
+    return r;
+}
+
+const statusbar::TVistaBackground& TOrvOfficeStatusBar::PanelLook(int index, TPanelColors& colors,
+                                                                   TColor& textColor) const {
+    const TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
     const auto& look = panel.FAppearanceStyle == psLight ? FCurrentOfficeStatusBarStyler->PanelAppearanceLight()
                                                          : FCurrentOfficeStatusBarStyler->PanelAppearanceDark();
-    TPanelColors colors{look.GetColor(), look.GetColorTo(), look.GetColorMirror(), look.GetColorMirrorTo(),
-                        look.GetBorderColor()};
-    TColor textColor = look.GetTextColor();
+    colors = {look.GetColor(), look.GetColorTo(), look.GetColorMirror(), look.GetColorMirrorTo(),
+              look.GetBorderColor()};
+    textColor = look.GetTextColor();
     if (panel.FButton && index == FDownPanelIndex) {
         colors = {look.GetColorDown(), look.GetColorDownTo(), look.GetColorMirrorDown(), look.GetColorMirrorDownTo(),
                   look.GetBorderColorDown()};
@@ -175,6 +187,161 @@ void TOrvOfficeStatusBar::PaintPanel(TCanvas& canvas, int index, const TRect& la
                   look.GetBorderColorHot()};
         textColor = look.GetTextColorHot();
     }
+    return look;
+}
+
+namespace {
+
+TColor KeyColor(TColor c) {
+    return c == clNone ? clNone : ColorToRGB(c);
+}
+
+// Whether a rich text blinks (its tag in any case): only then does the phase change it.
+bool Blinks(const std::wstring& text) {
+    static const std::wstring tag = L"<BLINK";
+    auto it = std::search(text.begin(), text.end(), tag.begin(), tag.end(),
+                          [](wchar_t a, wchar_t b) { return towupper(a) == b; });
+    return it != text.end();
+}
+
+uint64_t VersionOf(const TImageList* list) {
+    return list ? list->Version() : 0;
+}
+
+// A canvas lent a face's DC for one paint.
+class TFaceCanvas : public TCanvas {
+public:
+    explicit TFaceCanvas(HDC dc) { SetHandle(dc); }
+    ~TFaceCanvas() override { SetHandle(nullptr); }
+};
+
+}  // namespace
+
+TStatusPanelFace TOrvOfficeStatusBar::PanelFaceOf(int index, const TRect& r) const {
+    const TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
+    TPanelColors colors;
+    TColor textColor = clNone;
+    const auto& look = PanelLook(index, colors, textColor);
+    TStatusPanelFace k;
+    k.Left = r.Left;
+    k.Top = r.Top;
+    k.Right = r.Right;
+    k.Bottom = r.Bottom;
+    k.ContentRight = r.Right - 2 - (index == FPanels->Count() - 1 && SizeGripShown() ? 15 : 0);
+    k.Separator = index > 0;
+    k.BarColor = KeyColor(GetColor());
+    k.Color = KeyColor(colors.Color);
+    k.ColorTo = KeyColor(colors.ColorTo);
+    k.ColorMirror = KeyColor(colors.ColorMirror);
+    k.ColorMirrorTo = KeyColor(colors.ColorMirrorTo);
+    k.BorderColor = KeyColor(colors.BorderColor);
+    k.TextColor = KeyColor(textColor);
+    // The separator is drawn from the look's ColorTo whatever the state.
+    k.SeparatorColor = KeyColor(look.GetColorTo());
+    k.Font = FontFaceOf(&Font());
+    k.Font.Style |= look.GetTextStyle();
+    k.Font.Color = panel.FEnabled ? k.TextColor : TColor(0x808080);
+    k.AntiAlias = FAntiAlias;
+    k.RightToLeft = IsRightToLeftAlignment();
+    k.Style = panel.FStyle;
+    k.Text = panel.FText;
+    k.Alignment = static_cast<int>(panel.FAlignment);
+    k.Enabled = panel.FEnabled;
+    k.HTMLOffsetX = panel.FHTMLOffsetX;
+    k.HTMLOffsetY = panel.FHTMLOffsetY;
+    k.ImageIndex = panel.FImageIndex;
+    for (const std::wstring& entry : panel.FImageIndexes) k.ImageIndexes += entry + L'\n';
+    k.AnimationImages = panel.FAnimationImages;
+    k.AnimationVersion = VersionOf(panel.FAnimationImages);
+    k.Animated = panel.FAnimated;
+    k.AnimIndex = panel.FAnimIndex;
+    if (panel.FStyle == psProgress) {
+        const TProgressStyle& p = *panel.FProgress;
+        TStatusGaugeFace& g = k.Gauge;
+        g.BackGround = KeyColor(p.GetBackGround());
+        g.Indication = p.GetIndication();
+        g.Level0Color = KeyColor(p.GetLevel0Color());
+        g.Level0ColorTo = KeyColor(p.GetLevel0ColorTo());
+        g.Level1Color = KeyColor(p.GetLevel1Color());
+        g.Level1ColorTo = KeyColor(p.GetLevel1ColorTo());
+        g.Level2Color = KeyColor(p.GetLevel2Color());
+        g.Level2ColorTo = KeyColor(p.GetLevel2ColorTo());
+        g.Level3Color = KeyColor(p.GetLevel3Color());
+        g.Level3ColorTo = KeyColor(p.GetLevel3ColorTo());
+        g.Level1Perc = p.GetLevel1Perc();
+        g.Level2Perc = p.GetLevel2Perc();
+        g.BorderColor = KeyColor(p.GetBorderColor());
+        g.ShowBorder = p.GetShowBorder();
+        g.Stacked = p.GetStacked();
+        g.ShowPercentage = p.GetShowPercentage();
+        g.CompletionSmooth = p.GetCompletionSmooth();
+        g.ShowGradient = p.GetShowGradient();
+        g.Suffix = p.GetSuffix();
+        g.Prefix = p.GetPrefix();
+        g.Min = p.GetMin();
+        g.Max = p.GetMax();
+        g.Position = p.GetPosition();
+    }
+    k.Images = FImages;
+    k.ImagesVersion = VersionOf(FImages);
+    k.DisabledImages = FDisabledImages;
+    k.DisabledImagesVersion = VersionOf(FDisabledImages);
+    if (panel.FStyle == psHTML) {
+        k.Pictures = FPictureContainer;
+        k.PictureCache = FPictureCache.get();
+        k.PicturesGeneration = html::HtmlPicturesGeneration();
+        k.URLColor = KeyColor(FURLColor);
+        k.BlinkOn = BlinkOn() && Blinks(panel.FText);
+    }
+    return k;
+}
+
+void TOrvOfficeStatusBar::PaintPanel(TCanvas& canvas, int index, const TRect& layoutRect) {
+    const TRect r = PanelFaceRect(layoutRect);
+    if (r.IsEmpty() || !FCurrentOfficeStatusBarStyler) return;
+    HDC dc = canvas.Handle();
+    // Panels outside the repainted area (a single panel's repaint) are left alone.
+    RECT shown{r.Left, r.Top, r.Right, r.Bottom};
+    if (!RectVisible(dc, &shown)) return;
+    const TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
+    if (panel.FStyle == psOwnerDraw && OnDrawPanel) {
+        // The handler draws where it likes, on the bar's own canvas.
+        DrawPanel(canvas, index, layoutRect, r);
+        return;
+    }
+    if (StatusBarFaceCache) {
+        auto face = SharedFaceCache().Get(PanelFaceOf(index, r), r.Width(), r.Height(), [&](TFace&, HDC faceDC) {
+            // Painted in bar coordinates, so the painters see the rectangles they always do.
+            SetWindowOrgEx(faceDC, r.Left, r.Top, nullptr);
+            FillSolid(faceDC, r, GetColor());
+            {
+                TFaceCanvas faceCanvas(faceDC);
+                DrawPanel(faceCanvas, index, layoutRect, r);
+            }
+            SetWindowOrgEx(faceDC, 0, 0, nullptr);
+        });
+        if (face && !face->Empty()) {
+            face->Blit(dc, r.Left, r.Top);
+            return;
+        }
+    }
+    // Directly (no faces, or none to be had): what the face holds, kept within the panel
+    // and from the canvas state a fresh face starts with.
+    TCanvasStateGuard state(canvas);
+    IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+    canvas.Brush().SetColor(clWhite);
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Pen().SetColor(clBlack);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    DrawPanel(canvas, index, layoutRect, r);
+}
+
+void TOrvOfficeStatusBar::DrawPanel(TCanvas& canvas, int index, const TRect& layoutRect, const TRect& r) {
+    TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
+    TPanelColors colors;
+    TColor textColor = clNone;
+    const auto& look = PanelLook(index, colors, textColor);
 
     // 3.-4. Background and separator.
     HDC dc = canvas.Handle();
@@ -202,7 +369,7 @@ void TOrvOfficeStatusBar::PaintPanel(TCanvas& canvas, int index, const TRect& la
         else if (FDisabledImages && list == FImages)
             FDisabledImages->Draw(canvas, x, y, image, true);
         else
-            list->Draw(canvas, x, y, image, false);
+            DrawImageListDisabled(canvas.Handle(), *list, x, y, image);
     };
 
     // 7. Content.

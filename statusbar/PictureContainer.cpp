@@ -133,6 +133,17 @@ TOlePicture LoadSystemPicture(const uint8_t* data, size_t size) {
 
 // --- THTMLPicture --------------------------------------------------------------------------
 
+namespace {
+uint64_t gPicturesGeneration = 1;
+void PicturesChanged() {
+    ++gPicturesGeneration;
+}
+}  // namespace
+
+uint64_t HtmlPicturesGeneration() {
+    return gPicturesGeneration;
+}
+
 void THTMLPicture::Assign(const TPersistent* source) {
     if (!source) {
         SetBytes({});
@@ -150,6 +161,7 @@ void THTMLPicture::Assign(const TPersistent* source) {
         FComposer.Reset();
         ResetAnimation();
         FFrame = std::clamp(other->FFrame, 1, std::max(1, FrameCount()));
+        PicturesChanged();
         Changed();
         return;
     }
@@ -169,6 +181,7 @@ void THTMLPicture::SetBytes(std::vector<uint8_t> bytes) {
     FFrameCount = -1;
     FFrame = 1;
     ResetAnimation();
+    PicturesChanged();
     Changed();
 }
 
@@ -380,11 +393,13 @@ void THTMLPicture::LoadFromURL(const std::wstring& url) {
 void THTMLPicture::SetStretch(bool value) {
     if (FStretch == value) return;
     FStretch = value;
+    PicturesChanged();
     Changed();
 }
 
 void THTMLPicture::SetFrame(int value) {
     if (value == FFrame || value < 1) return;
+    PicturesChanged();
     if (FData.empty()) {
         FFrame = value;  // the bytes come later (a layout may give Frame first)
         return;
@@ -423,6 +438,11 @@ bool THTMLPicture::Step() {
 
 TPictureItem::TPictureItem(TCollection* collection) : TCollectionItem(collection) {
     FPicture.OnChange = [this](TObject*) { Changed(false); };
+    PicturesChanged();  // a name may find this picture now
+}
+
+TPictureItem::~TPictureItem() {
+    PicturesChanged();
 }
 
 void TPictureItem::Assign(const TPersistent* source) {
@@ -438,6 +458,7 @@ void TPictureItem::Assign(const TPersistent* source) {
 void TPictureItem::SetName(const std::wstring& value) {
     if (FName == value) return;
     FName = value;
+    PicturesChanged();
     Changed(false);
 }
 

@@ -55,6 +55,11 @@ int OlePictureLiveCount();
 // "Could not load image", and the memory errors of the image stream.
 TOlePicture LoadSystemPicture(const uint8_t* data, size_t size);
 
+// Moves on at every change of any picture of this unit that alters what it draws (bytes,
+// stretch, frame) and of any picture store's names and items: a kept face of rich text
+// that shows pictures is keyed by it.
+uint64_t HtmlPicturesGeneration();
+
 class THTMLPicture : public TGraphic {
 public:
     ORV_CLASS_NAME(THTMLPicture)
@@ -158,6 +163,7 @@ class TPictureItem : public TCollectionItem {
 public:
     const wchar_t* ClassName() const override { return L"THTMLPictureItem"; }
     explicit TPictureItem(TCollection* collection);
+    ~TPictureItem() override;
 
     // Copies name, tag and picture.
     void Assign(const TPersistent* source) override;

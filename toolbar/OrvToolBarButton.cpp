@@ -206,13 +206,16 @@ TOrvCustomToolBarButton::TOrvCustomToolBarButton(TComponent* owner)
                                                            {FGlyphDown.get(), tgDown},
                                                            {FGlyphDisabled.get(), tgDisabled},
                                                            {FGlyphChecked.get(), tgChecked}};
+    GlyphChanged();
     for (auto [bitmap, slot] : slots)
         bitmap->OnChange = [this, slot](TObject*) {
             FGlyphFaces[slot].reset();
+            GlyphChanged();
             ContentChanged();
         };
     FGlyph->OnChange = [this](TObject*) {
         FGlyphFaces[tgNormal].reset();
+        GlyphChanged();
         if (FShaded && !IsLoading()) BuildShade();
         ContentChanged();
     };
@@ -791,6 +794,7 @@ void TOrvCustomToolBarButton::BuildShade() {
     } else {
         FGlyphShade = std::make_unique<TBitmap>();
         FShadedForGlyph = false;
+        GlyphChanged();
         return;
     }
     auto shade = std::make_unique<TBitmap>(source.Width(), source.Height());
@@ -804,181 +808,12 @@ void TOrvCustomToolBarButton::BuildShade() {
     FGlyphShade = std::move(shade);
     FGlyphFaces[kShadeFace].reset();
     FShadedForGlyph = true;
+    GlyphChanged();
 }
 
-// --- painting ---------------------------------------------------------------------------------------------------
-
-TOrvButtonState TOrvCustomToolBarButton::ResolvedState() const {
-    if (!GetEnabled()) return absDisabled;
-    TOrvButtonState state = FState;
-    if (state == absDisabled) state = FDown && FGroupIndex != 0 ? absExclusive : absUp;
-    if (FStyle == tasCheck && FDown) state = absDown;
-    return state;
-}
-
-TToolButtonColors TOrvCustomToolBarButton::StateColors(const TToolButtonStateInput& input) {
-    TCustomOrvToolBarStyler* styler = FParentStyler ? HostStyler() : nullptr;
-    const TButtonAppearance& a = styler ? styler->ButtonAppearance() : FAppearance;
-    return ToolButtonColors(a, FAppearance, input);
-}
-
-TToolButtonColors TOrvCustomToolBarButton::CurrentColors() {
-    TToolButtonStateInput in;
-    in.State = ResolvedState();
-    in.Enabled = GetEnabled();
-    in.Hot = Hot();
-    in.MouseHeld = FMouseDownInControl && FMouseInControl && FDragging;
-    in.Transparent = FTransparent;
-    in.Check = FStyle == tasCheck;
-    in.MenuOpen = FMenuSel;
-    return StateColors(in);
-}
-
-bool TOrvCustomToolBarButton::OnAeroQuickAccess() const {
-    return FOrvQuickAccessToolBar && FOrvQuickAccessToolBar->OnAeroGlass();
-}
-
-TToolButtonFrame TOrvCustomToolBarButton::CurrentFrame() {
-    TToolButtonColors colors = CurrentColors();
-    TToolButtonFrame f = MakeToolButtonFrame(FWidth, FHeight, colors, FDropDownButton, FDropDownSplit,
-                                             FDropDownSectWidth, FMenuSel, Rotated(), FPosition == daLeft);
-    // On the glass of a maximised form an idle arrow is white to stay visible.
-    bool idle = colors.Color == clNone;
-    if (OnAeroQuickAccess() && FOrvQuickAccessToolBar->FormMaximized() && idle) f.ArrowColor = clWhite;
-    return f;
-}
-
-namespace {
-// State bitmaps are keyed by their bottom-left pixel (the shade by magenta), whatever
-// their own transparency flag says.
-TColor GlyphKeyColor(bool shade, TBitmap& bitmap) {
-    return shade ? clFuchsia : bitmap.GetTransparentColor();
-}
-}  // namespace
-
-const TFace& TOrvCustomToolBarButton::GlyphFace(int slot, TBitmap& bitmap) {
-    std::unique_ptr<TFace>& face = FGlyphFaces[slot];
-    if (face && face->Width() == bitmap.Width() && face->Height() == bitmap.Height()) return *face;
-    const TColor key = GlyphKeyColor(slot == kShadeFace, bitmap);
-    face = std::make_unique<TFace>(bitmap.Width(), bitmap.Height());
-    if (face->Empty()) return *face;
-    uint32_t* bits = face->Bits();
-    for (int y = 0; y < bitmap.Height(); ++y)
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            TColor c = bitmap.PixelColor(x, y);
-            uint32_t bgr = (c & 0xFF) << 16 | (c & 0xFF00) | ((c >> 16) & 0xFF);
-            bits[y * bitmap.Width() + x] = c == key ? 0u : 0xFF000000u | bgr;
-        }
-    return *face;
-}
-
-void TOrvCustomToolBarButton::DrawGlyphBitmap(HDC dc, int slot, TBitmap& bitmap, int x, int y) {
-    const TFace& face = GlyphFace(slot, bitmap);
-    if (!face.Empty()) {
-        face.AlphaBlit(dc, x, y);
-        return;
-    }
-    const int w = bitmap.Width(), h = bitmap.Height();
-    if (w <= 0 || h <= 0) return;
-    TransparentBlt(dc, x, y, w, h, bitmap.Canvas().Handle(), 0, 0, w, h,
-                   ToColorRef(GlyphKeyColor(slot == kShadeFace, bitmap)));
-}
-
-void TOrvCustomToolBarButton::DrawGlyph(TCanvas& canvas, TPoint at, const TToolButtonColors& colors) {
-    bool shade = FShaded && FMouseInControl && GetEnabled() && ResolvedState() == absUp && !FMouseDownInControl &&
-                 !FGlyphShade->Empty();
-    if (shade) DrawGlyphBitmap(canvas.Handle(), kShadeFace, *FGlyphShade, at.X + 2, at.Y + 2);
-    int index;
-    bool aero = OnAeroQuickAccess();
-    if (TImageList* list = GlyphImages(index)) {
-        // Only a disabled button whose host has disabled images greys its image (taken from
-        // that list); without them a disabled button shows its image as it is, and its
-        // embossed caption alone tells it is disabled.
-        bool enabledLook = GetEnabled() || !HostDisabledImages();
-        if (aero)
-            DrawImageListImage(nullptr, &canvas, at, list, index, enabledLook);
-        else
-            list->Draw(canvas, at.X, at.Y, index, enabledLook);
-        return;
-    }
-    if (colors.Glyph == tgNone) return;
-    TBitmap* bitmap = StateBitmap(colors.Glyph);
-    if (!bitmap->Empty()) {
-        int slot = bitmap == FGlyph.get() ? tgNormal : colors.Glyph;
-        DrawGlyphBitmap(canvas.Handle(), slot, *bitmap, at.X, at.Y);
-        return;
-    }
-    TGDIPPicture* picture = !GetEnabled() && !FPictureDisabled->Empty() ? FPictureDisabled.get() : FPicture.get();
-    if (picture->Empty()) return;
-    if (aero)
-        DrawGraphicAt(nullptr, &canvas, at, picture, true);
-    else
-        canvas.Draw(at.X, at.Y, *picture);
-}
-
-TImageList* TOrvCustomToolBarButton::HostDisabledImages() const {
-    if (FOrvToolBar) return FOrvToolBar->GetDisabledImages();
-    if (FOrvQuickAccessToolBar) return FOrvQuickAccessToolBar->QuickAccessDisabledImages();
-    return nullptr;
-}
-
-void TOrvCustomToolBarButton::DrawCaption(TCanvas& canvas, const TToolButtonContent& layout,
-                                          const TToolButtonColors& colors) {
-    if (!FShowCaption || FCaption.empty()) return;
-    canvas.Font().Assign(&CaptionFont());
-    canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    bool enabled = GetEnabled();
-    // On the glass of a quick access toolbar in the caption GDI+ draws the text.
-    bool gdipText = OnAeroQuickAccess() && !FOrvQuickAccessToolBar->FullSize();
-    auto draw = [&](int dx, int dy) {
-        if (FDrawPosition.GetEnabled()) {
-            TRect r{FDrawPosition.GetTextX() + dx, FDrawPosition.GetTextY() + dy, FWidth + dx, FHeight + dy};
-            canvas.DrawText(FCaption, r, DT_SINGLELINE | DT_NOCLIP);
-        } else if (Rotated()) {
-            DrawHotKeyText(canvas, FCaption, {layout.CaptionOrigin.X + dx, layout.CaptionOrigin.Y + dy});
-        } else if (gdipText) {
-            TRect r{layout.Caption.Left + dx, layout.Caption.Top + dy, layout.Caption.Right + dx,
-                    layout.Caption.Bottom + dy};
-            TTextAlignment align = (layout.Format & DT_CENTER)  ? TTextAlignment::taCenter
-                                   : (layout.Format & DT_RIGHT) ? TTextAlignment::taRightJustify
-                                                                : TTextAlignment::taLeftJustify;
-            DrawGDIPText(canvas, align, layout.Format, r, FCaption, canvas.Font(), true, true, aaClearType, false,
-                         false);
-        } else {
-            TRect r{layout.Caption.Left + dx, layout.Caption.Top + dy, layout.Caption.Right + dx,
-                    layout.Caption.Bottom + dy};
-            canvas.DrawText(FCaption, r, layout.Format | (layout.Clip ? 0u : DT_NOCLIP));
-        }
-    };
-    if (enabled) {
-        canvas.Font().SetColor(colors.CaptionColor);
-        draw(0, 0);
-    } else {
-        DrawEmbossed(canvas, draw);
-    }
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-}
-
-void TOrvCustomToolBarButton::Paint() {
-    TCanvas& canvas = Canvas();
-    TToolButtonColors colors = CurrentColors();
-    TToolButtonFrame frame = CurrentFrame();
-    if (OnAeroQuickAccess())
-        PaintToolButtonFrameAero(canvas, frame);
-    else
-        DrawToolButtonFrame(canvas, frame);
-
-    TSize glyph = GlyphSize();
-    TSize text = CaptionSize();
-    int width = FWidth, height = FHeight;
-    // The content is laid out in the main part, beside the drop-down section.
-    if (FDropDownButton) (Rotated() ? height : width) -= FDropDownSectWidth;
-    TToolButtonContent layout = ToolButtonContentLayout(width, height, glyph, text, text.cx > 0 ? FSpacing : 0,
-                                                        FGlyphPosition, Rotated(), FAutoSize);
-    TPoint glyphAt =
-        FDrawPosition.GetEnabled() ? TPoint{FDrawPosition.GetImageX(), FDrawPosition.GetImageY()} : layout.Glyph;
-    if (glyph.cx > 0 && glyph.cy > 0) DrawGlyph(canvas, glyphAt, colors);
-    DrawCaption(canvas, layout, colors);
+void TOrvCustomToolBarButton::GlyphChanged() {
+    static uint64_t versions = 0;
+    FGlyphVersion = ++versions;
 }
 
 }  // namespace orv

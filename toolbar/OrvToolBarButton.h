@@ -25,6 +25,7 @@ class TOrvHintInfo;
 class TPopupMenu;
 class TTimer;
 class TOrvCustomToolBarButton;
+struct TToolButtonFace;
 
 // What a quick access toolbar offers the controls placed on it; the quick access
 // toolbar implements it.
@@ -319,6 +320,18 @@ protected:
     void DrawGlyphBitmap(HDC dc, int slot, TBitmap& bitmap, int x, int y);
     bool FMeasuredValid = false;
     const TMeasuredCaption& Measure();
+    // Moves on (from one sequence for every button) whenever a state bitmap or the shade
+    // changes: the kept faces name the bitmaps by address and this version.
+    uint64_t FGlyphVersion = 0;
+    void GlyphChanged();
+    // The hot shade is drawn beneath the glyph now.
+    bool ShadeShown() const;
+    TToolButtonContent ContentLayout(TSize glyph, TSize text);
+    TToolButtonFrame FrameFor(const TToolButtonColors& colors);
+    TToolButtonFace FaceOf(const TToolButtonFrame& frame, const TToolButtonColors& colors,
+                           const TToolButtonContent& layout, TPoint glyphAt, bool glyph);
+    // The serial of the parent's kept face beneath the button, 0 when the parent names none.
+    uint64_t ParentFaceKey();
     // Cleared when the button is destroyed: a click handler may free it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 

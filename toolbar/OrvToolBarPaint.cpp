@@ -342,7 +342,8 @@ bool TOrvCustomToolBar::BackgroundKeyFor(TParentBackgroundQuery& query) {
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         const TRect b = c->BoundsRect();
-        if (c->GetVisible() && !dynamic_cast<TWinControl*>(c) && b.Left < r.Right && r.Left < b.Right &&
+        if (c != query.Child && c->GetVisible() && !dynamic_cast<TWinControl*>(c) && b.Left < r.Right &&
+            r.Left < b.Right &&
             b.Top < r.Bottom && r.Top < b.Bottom)
             return false;
     }

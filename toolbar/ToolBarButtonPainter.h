@@ -121,12 +121,15 @@ struct TToolButtonFrame {
     bool MenuOpen = false;
     bool Rotated = false;
     bool LeftDocked = false;
+    friend bool operator==(const TToolButtonFrame&, const TToolButtonFrame&) = default;
     auto Tie() const {
         return std::tie(Width, Height, Color, ColorTo, DropDownColor, DropDownColorTo, BorderColor, ArrowColor,
                         Horizontal, DropDownButton, DropDownSplit, DropDownWidth, MenuOpen, Rotated, LeftDocked);
     }
     // True when the fill covers every pixel, so the frame can be kept as an opaque face.
     bool Opaque() const { return Color != clNone && ColorTo != clNone; }
+    // True when the fill, solid or gradient, covers every pixel (the drop-down section too).
+    bool Covers() const { return Color != clNone && (!DropDownButton || DropDownColor != clNone); }
 };
 
 TToolButtonFrame MakeToolButtonFrame(int width, int height, const TToolButtonColors& colors, bool dropDownButton,

@@ -8,6 +8,7 @@
 #include "paint/FaceCache.h"
 #include "paint/OrvGDIP.h"
 #include "toolbar/OrvToolBar.h"
+#include "toolbar/ToolBarButtonFace.h"
 
 using namespace orv;
 using namespace tbtest;
@@ -214,6 +215,13 @@ bool InkIsAll(const TBitmap& bmp, Pred pred) {
 }  // namespace
 
 TEST(ToolBarButtonPaint, ADisabledGlyphIsGreyOnlyFromTheDisabledListOtherwiseItsOwnDisabledPicture) {
+    // The glyph as the button draws it, without the toolbar's pixels a kept face of the
+    // button at rest carries (ToolBarButtonFaceTest holds faces and direct paints equal).
+    struct TDirect {
+        bool Saved = ToolButtonFaceCache;
+        TDirect() { ToolButtonFaceCache = false; }
+        ~TDirect() { ToolButtonFaceCache = Saved; }
+    } direct;
     glowtest::TFixture f;
     auto* bar = new TOrvToolBar(f.Form.get());
     bar->SetParent(f.Form.get());

@@ -258,6 +258,44 @@ void PaintSeparators(TBitmap& b) {
     Label(b, 130, 32, L"ssBlank");
 }
 
+// Buttons on a real toolbar in every state, painted by the toolbar's own paint: each from
+// its kept face (the idle and disabled ones composed over the toolbar's kept face).
+void PaintOnToolBar(TBitmap& b) {
+    THost host;
+    TImageList* images = new TImageList(host.Form.get());
+    images->SetSize(16, 16);
+    images->AddMasked(host.Glyph, clFuchsia);
+    TImageList* disabled = new TImageList(host.Form.get());
+    disabled->SetSize(16, 16);
+    disabled->AddMasked(host.Glyph, clFuchsia);
+    auto* bar = new TOrvToolBar(host.Form.get());
+    bar->SetParent(host.Form.get());
+    bar->SetBounds(0, 0, b.Width(), b.Height());
+    bar->SetImages(images);
+    bar->SetDisabledImages(disabled);
+    auto add = [&](const std::wstring& caption, bool glyph = true) {
+        auto* t = new TOrvToolBarButton(host.Form.get());
+        t->SetCaption(caption);
+        t->SetShowCaption(true);
+        if (glyph) t->Glyph().Assign(&host.Glyph);
+        t->SetParent(bar);
+        return t;
+    };
+    add(L"Idle");
+    add(L"Hot")->Perform(CM_MOUSEENTER);
+    TOrvToolBarButton* down = add(L"Down");
+    down->SetGroupIndex(1);
+    down->SetDown(true);
+    TOrvToolBarButton* check = add(L"Check");
+    check->SetStyle(tasCheck);
+    check->SetDown(true);
+    add(L"Off")->SetEnabled(false);
+    TOrvToolBarButton* grey = add(L"Grey", false);
+    grey->SetImageIndex(0);
+    grey->SetEnabled(false);
+    bar->Perform(WM_PAINT, reinterpret_cast<WPARAM>(b.Canvas().Handle()), 0);
+}
+
 }  // namespace
 
 std::vector<TRenderItem> ToolBarButtonRenderItems() {
@@ -274,6 +312,9 @@ std::vector<TRenderItem> ToolBarButtonRenderItems() {
          L"Glyph of a disabled button",
          3 * kCellW, 2 * kCellH, 2, PaintDisabledGlyphs},
         {L"ToolBarSeparators", L"toolbar separators: horizontal, vertical, blank", 190, 46, 4, PaintSeparators},
+        {L"ToolBarButtonsOnToolBar",
+         L"toolbar buttons on a toolbar from their kept faces: idle, hot, down, checked, disabled, greyed list image",
+         420, 30, 3, PaintOnToolBar},
     };
 }
 
