@@ -171,7 +171,7 @@ TRect TOrvOfficeStatusBar::PanelFaceRect(const TRect& layoutRect) const {
 }
 
 const statusbar::TVistaBackground& TOrvOfficeStatusBar::PanelLook(int index, TPanelColors& colors,
-                                                                   TColor& textColor) const {
+                                                                  TColor& textColor) const {
     const TOrvOfficeStatusPanel& panel = *FPanels->Items(index);
     const auto& look = panel.FAppearanceStyle == psLight ? FCurrentOfficeStatusBarStyler->PanelAppearanceLight()
                                                          : FCurrentOfficeStatusBarStyler->PanelAppearanceDark();

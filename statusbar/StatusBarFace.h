@@ -74,8 +74,8 @@ struct TStatusPanelFace {
     bool BlinkOn = false;
     auto Tie() const {
         return std::tie(Left, Top, Right, Bottom, ContentRight, Separator, BarColor, Color, ColorTo, ColorMirror,
-                        ColorMirrorTo, BorderColor, SeparatorColor, TextColor, Font, AntiAlias, RightToLeft, Style, Text, Alignment,
-                        Enabled, HTMLOffsetX, HTMLOffsetY, ImageIndex, ImageIndexes, AnimationImages,
+                        ColorMirrorTo, BorderColor, SeparatorColor, TextColor, Font, AntiAlias, RightToLeft, Style,
+                        Text, Alignment, Enabled, HTMLOffsetX, HTMLOffsetY, ImageIndex, ImageIndexes, AnimationImages,
                         AnimationVersion, Animated, AnimIndex, Gauge, Images, ImagesVersion, DisabledImages,
                         DisabledImagesVersion, Pictures, PictureCache, PicturesGeneration, URLColor, BlinkOn);
     }

@@ -343,8 +343,7 @@ bool TOrvCustomToolBar::BackgroundKeyFor(TParentBackgroundQuery& query) {
         TControl* c = Controls(i);
         const TRect b = c->BoundsRect();
         if (c != query.Child && c->GetVisible() && !dynamic_cast<TWinControl*>(c) && b.Left < r.Right &&
-            r.Left < b.Right &&
-            b.Top < r.Bottom && r.Top < b.Bottom)
+            r.Left < b.Right && b.Top < r.Bottom && r.Top < b.Bottom)
             return false;
     }
     std::shared_ptr<const TFace> face = KeptFace();

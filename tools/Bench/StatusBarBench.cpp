@@ -60,8 +60,14 @@ void RunStatusBarBench() {
     int seconds = 9 * 3600;
     TStatusBarSystemCalls calls;
     calls.Now = [&seconds](SYSTEMTIME& t) {
-        t = SYSTEMTIME{2024, 3, 2, 5, static_cast<WORD>(seconds / 3600 % 24), static_cast<WORD>(seconds / 60 % 60),
-                       static_cast<WORD>(seconds % 60), 0};
+        t = SYSTEMTIME{2024,
+                       3,
+                       2,
+                       5,
+                       static_cast<WORD>(seconds / 3600 % 24),
+                       static_cast<WORD>(seconds / 60 % 60),
+                       static_cast<WORD>(seconds % 60),
+                       0};
     };
     SetStatusBarSystemCalls(calls);
     TOwnedPtr<TForm> form(Make<TForm>(nullptr));
