@@ -1,5 +1,6 @@
 #include "paint/OrvPictureDraw.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <tuple>
@@ -83,25 +84,34 @@ struct TGreyedImageFace {
     auto Tie() const { return std::tie(List, Version, Index, Width, Height); }
 };
 
+// The pixels of the DIB section dc paints on: magenta made transparent, the rest opaque.
+void KeyOutMagenta(HDC dc, int w, int h) {
+    GdiFlush();
+    DIBSECTION dib{};
+    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    if (!bitmap || GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib) || !dib.dsBm.bmBits) return;
+    if (dib.dsBm.bmBitsPixel != 32 || dib.dsBm.bmWidth != w || std::abs(dib.dsBm.bmHeight) != h) return;
+    auto* bits = static_cast<uint32_t*>(dib.dsBm.bmBits);
+    for (std::size_t i = 0, n = static_cast<std::size_t>(w) * h; i < n; ++i)
+        bits[i] = (bits[i] & 0xFFFFFFu) == 0xFF00FFu ? 0u : 0xFF000000u | bits[i];
+}
+
 }  // namespace
 
 void DrawImageListDisabled(HDC dc, TImageList& list, int x, int y, int index) {
     if (!dc || index < 0 || index >= list.Count()) return;
     const int w = list.GetWidth(), h = list.GetHeight();
     auto face = SharedFaceCache().Get(TGreyedImageFace{&list, list.Version(), index, w, h}, w, h,
-                                      [&list, index, w, h](TFace& f, HDC faceDC) {
+                                      [&list, index, w, h](TFace&, HDC faceDC) {
                                           // Over magenta, which no grey equals: what stays magenta
                                           // is left out, the rest is opaque.
-                                          constexpr uint32_t kKey = 0xFF00FF;
-                                          uint32_t* bits = f.Bits();
-                                          for (int i = 0; i < w * h; ++i) bits[i] = kKey;
                                           TCanvas canvas;
                                           canvas.SetHandle(faceDC);
+                                          canvas.Brush().SetColor(clFuchsia);
+                                          canvas.FillRect({0, 0, w, h});
                                           list.Draw(canvas, 0, 0, index, false);
                                           canvas.SetHandle(nullptr);
-                                          GdiFlush();
-                                          for (int i = 0; i < w * h; ++i)
-                                              bits[i] = (bits[i] & 0xFFFFFF) == kKey ? 0u : 0xFF000000u | bits[i];
+                                          KeyOutMagenta(faceDC, w, h);
                                       });
     if (face && !face->Empty()) {
         face->AlphaBlit(dc, x, y);
