@@ -140,6 +140,11 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FOptionMenu) FOptionMenu = nullptr;
     if (component == FCompactWindow) FCompactWindow = nullptr;
     if (component == FFloatingWindow) FFloatingWindow = nullptr;
+    if (component == FLastDock) {
+        // A floating toolbar follows no form any more and takes its own styler.
+        FLastDock = nullptr;
+        if (!IsDestroying()) UpdateCurrentStyler();
+    }
     if (component == FOptionWindow) FOptionWindow = nullptr;
     if (component == FCompactBtn) FCompactBtn = nullptr;
     if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
@@ -429,6 +434,16 @@ void TOrvCustomToolBar::WndProc(TMessage& message) {
         case CM_VISIBLECHANGED:
             TCustomControl::WndProc(message);
             return;
+        case WM_NCHITTEST:
+            // The floating window's edge bands reach over the toolbar: the pointer goes
+            // through to the window there, which resizes.
+            if (FFloatingWindow && Parent() == FFloatingWindow &&
+                FFloatingWindow->EdgeAtScreen({static_cast<short>(LOWORD(message.LParam)),
+                                               static_cast<short>(HIWORD(message.LParam))})) {
+                message.Result = HTTRANSPARENT;
+                return;
+            }
+            break;
         case CM_FOCUSCHANGED: {
             // Every control of the window hears where the focus went: active while it is
             // on the toolbar or on one of its controls.
@@ -491,6 +506,10 @@ void TOrvCustomToolBar::UpdateCurrentStyler() {
             if (page->GetToolBarStyler() && !page->GetToolBarStyler()->IsDestroying())
                 chosen = page->GetToolBarStyler();
         if (auto* dock = dynamic_cast<TOrvDockPanel*>(Parent())) chosen = dock->CurrentToolBarStyler();
+        // Floating: the dock it was last docked in.
+        if (FFloatingWindow && Parent() == FFloatingWindow && FLastDock &&
+            !FLastDock->CurrentToolBarStyler()->IsDestroying())
+            chosen = FLastDock->CurrentToolBarStyler();
         if (auto* window = dynamic_cast<TCompactWindow*>(Parent()))
             if (window->OwnerToolBar()) chosen = window->OwnerToolBar()->CurrentToolBarStyler();
     }

@@ -224,6 +224,12 @@ public:
     int SizeAtDock() const { return FSizeAtDock; }
     // Rows the controls of a floating toolbar take (FloatingRows, fewer when they fit).
     int FloatingRowCount() const { return FFloatingRowCount; }
+    // The size a floating toolbar takes with FloatingRows = rows (kept between 1 and one
+    // control a row); nothing changes.
+    TSize FloatingSizeFor(int rows) const;
+    // The nearest row count from the current rows, more (step > 0) or fewer (step < 0),
+    // that gives the floating toolbar another shape; 0 when there is none.
+    int NextFloatingRows(int step) const;
 
     // --- styler ----------------------------------------------------------------------------
     TCustomOrvToolBarStyler* GetToolBarStyler() const { return FToolBarStyler; }
@@ -553,8 +559,8 @@ private:
     void PositionFlow();
     void PositionLine(int x0, int y0);
     void PositionFloating();
-    // The width at which the visible controls wrap into at most FloatingRows rows.
-    int FloatingWrapWidth(const std::vector<TControl*>& shown) const;
+    // The visible controls a floating toolbar places in its rows.
+    std::vector<TControl*> FloatingControls() const;
     // FMinLength and FSizeAtDock from the visible controls.
     void UpdateLengths();
     void UpdateSize();

@@ -238,41 +238,97 @@ void TOrvCustomToolBar::UpdateLengths() {
     FSizeAtDock = std::max(26, thickest + 4);
 }
 
-int TOrvCustomToolBar::FloatingWrapWidth(const std::vector<TControl*>& shown) const {
-    if (FFloatingRows <= 1) return INT_MAX;
-    auto rowsAt = [&shown](int width) {
-        int rows = 1, x = 2;
-        for (TControl* c : shown) {
-            if (x > 2 && width - x - 2 < c->Width()) {
-                ++rows;
+namespace {
+
+// Where a floating toolbar's controls wrap for a row count, and the rows that result.
+struct TFloatingWrap {
+    int Width = 0;
+    int Rows = 1;
+};
+
+// From the widest control with its margins (or the minimum length) the width grows by
+// 10 until the controls wrap into no more rows than asked; it then gives back the room
+// every row leaves unused, so the rows wrap exactly as they did. rows must be at least 1,
+// or no width would ever do.
+TFloatingWrap SearchFloatingWidth(const std::vector<int>& widths, int rows, int minLength) {
+    int widest = 0;
+    for (int w : widths) widest = std::max(widest, w);
+    TFloatingWrap result;
+    result.Width = std::max(widest + 4, minLength);
+    for (;;) {
+        int count = 1, x = 2, slack = INT_MAX;
+        for (int w : widths) {
+            if (x > 2 && result.Width - x - 2 < w) {
+                slack = std::min(slack, result.Width - x - 2);
+                ++count;
                 x = 2;
             }
-            x += c->Width();
+            x += w;
         }
-        return rows;
-    };
-    int oneRow = 2 + 2;
-    for (TControl* c : shown) oneRow += c->Width();
-    // The narrowest width that needs no more rows than asked for.
-    for (int width = FMinLength; width < oneRow; ++width)
-        if (rowsAt(width) <= FFloatingRows) return width;
-    return std::max(FMinLength, oneRow);
+        if (count > rows) {
+            result.Width += 10;
+            continue;
+        }
+        result.Rows = count;
+        // The last row counts too: a narrower width must still hold it.
+        if (count >= 2) result.Width -= std::min(slack, result.Width - x - 2);
+        return result;
+    }
+}
+
+}  // namespace
+
+std::vector<TControl*> TOrvCustomToolBar::FloatingControls() const {
+    std::vector<TControl*> shown;
+    for (TControl* c : FOTBControls)
+        if (c->Parent() == this && c->GetVisible()) shown.push_back(c);  // not lent to the option window
+    return shown;
+}
+
+TSize TOrvCustomToolBar::FloatingSizeFor(int rows) const {
+    std::vector<int> widths;
+    int sum = 0;
+    for (TControl* c : FloatingControls()) {
+        widths.push_back(c->Width());
+        sum += c->Width();
+    }
+    rows = std::max(1, std::min(rows, static_cast<int>(widths.size())));
+    TFloatingWrap wrap;
+    if (rows > 1) wrap = SearchFloatingWidth(widths, rows, FMinLength);
+    // One row: FMinLength at least; several: the bounding width of the rows.
+    int width = wrap.Rows > 1 ? wrap.Width : std::max(FMinLength, 2 + sum + 2);
+    return {width, FCaptionHeight + wrap.Rows * FSizeAtDock};
+}
+
+int TOrvCustomToolBar::NextFloatingRows(int step) const {
+    if (step == 0) return 0;
+    const int limit = std::max(1, static_cast<int>(FloatingControls().size()));
+    const TSize now{FWidth, FHeight};
+    // A count that wraps the controls as the current one does is passed over.
+    for (int rows = FFloatingRowCount + (step > 0 ? 1 : -1); rows >= 1 && rows <= limit; rows += step > 0 ? 1 : -1)
+        if (FloatingSizeFor(rows) != now) return rows;
+    return 0;
 }
 
 void TOrvCustomToolBar::PositionFloating() {
     // Left to right under the caption; with several rows the controls wrap, each row
     // FSizeAtDock lower.
-    std::vector<TControl*> shown;
-    for (TControl* c : FOTBControls) {
-        if (c->Parent() != this) continue;  // lent to the option window
-        if (c->GetVisible()) {
-            shown.push_back(c);
-        } else if (c->Parent() == this) {
-            c->SetBounds(c->Left(), FHeight + 2, c->Width(), c->Height());
+    std::vector<TControl*> shown = FloatingControls();
+    for (TControl* c : FOTBControls)
+        if (c->Parent() == this && !c->GetVisible()) c->SetBounds(c->Left(), FHeight + 2, c->Width(), c->Height());
+    // Between one row and one control a row.
+    FFloatingRows = std::max(1, std::min(FFloatingRows, static_cast<int>(shown.size())));
+    int wrap = INT_MAX;
+    if (FFloatingRows > 1) {
+        // An auto-sized toolbar takes the width the rows need; otherwise its own width decides.
+        if (!FAutoSize) {
+            wrap = FWidth;
+        } else {
+            std::vector<int> widths;
+            for (TControl* c : shown) widths.push_back(c->Width());
+            wrap = SearchFloatingWidth(widths, FFloatingRows, FMinLength).Width;
         }
     }
-    // An auto-sized toolbar takes the width the rows need; otherwise its own width decides.
-    const int wrap = !FAutoSize && FFloatingRows > 1 ? FWidth : FloatingWrapWidth(shown);
     const int y0 = FCaptionHeight + 2;
     int x = 2, row = 0;
     for (TControl* c : shown) {
@@ -288,16 +344,15 @@ void TOrvCustomToolBar::PositionFloating() {
 }
 
 void TOrvCustomToolBar::UpdateFloatingSize() {
-    // The bounding size of the rows: at least FMinLength wide, a caption and FSizeAtDock
-    // per row high.
+    // The bounding size of the rows (one row: at least FMinLength wide), a caption and
+    // FSizeAtDock per row high.
     int right = 0, sum = 0;
-    for (TControl* c : FOTBControls) {
-        if (!c->GetVisible()) continue;
+    for (TControl* c : FloatingControls()) {
         right = std::max(right, c->Left() + c->Width());
         sum += c->Width();
     }
     FMaxLength = std::max(FMinLength, 2 + sum + 2);
-    int w = std::max(FMinLength, right + 2);
+    int w = FFloatingRowCount > 1 ? right + 2 : std::max(FMinLength, right + 2);
     int h = FCaptionHeight + FFloatingRowCount * FSizeAtDock;
     if (w != FWidth || h != FHeight) TCustomControl::SetBounds(FLeft, FTop, w, h);
     if (auto* window = dynamic_cast<TFloatingWindow*>(Parent())) window->UpdateSize();

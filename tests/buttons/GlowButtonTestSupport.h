@@ -18,9 +18,8 @@ namespace glowtest {
 
 using namespace orv;
 
-// Moves the real pointer to a client point of the control and lets the messages arrive.
-inline void PointAt(TControl* control, int x, int y) {
-    TPoint p = control->ClientToScreen({x, y});
+// Moves the real pointer to a screen point and lets the messages arrive.
+inline void PointAtScreen(TPoint p) {
     int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -32,6 +31,11 @@ inline void PointAt(TControl* control, int x, int y) {
     // The absolute scale may round to a neighbouring pixel: put it exactly there.
     if (GetCursorPos(&now) && (now.x != p.X || now.y != p.Y)) SetCursorPos(p.X, p.Y);
     orvtest::PumpFor(30);
+}
+
+// Moves the real pointer to a client point of the control and lets the messages arrive.
+inline void PointAt(TControl* control, int x, int y) {
+    PointAtScreen(control->ClientToScreen({x, y}));
 }
 
 inline void Mouse(DWORD flags) {

@@ -48,15 +48,6 @@ void DragBy(TPoint from, int dx, int dy) {
     orvtest::PumpFor(400);
 }
 
-// Moves the real pointer to a screen point.
-void PointAtScreen(TPoint screen) {
-    INPUT in = AbsoluteMove(screen);
-    SendInput(1, &in, sizeof(INPUT));
-    POINT now;
-    if (GetCursorPos(&now) && (now.x != screen.X || now.y != screen.Y)) SetCursorPos(screen.X, screen.Y);
-    orvtest::PumpFor(30);
-}
-
 // Black over the control's window, as glass is: what is drawn next is all that shows.
 void Blacken(TWinControl* control) {
     TWindowDC dc(control->Handle());

@@ -116,6 +116,35 @@ TEST(ToolBarFloating, SeveralRowsWrapTheControlsEachRowFSizeAtDockLower) {
     for (auto* c : b) EXPECT_LE(c->Top() + c->Height(), f.Bar->Height());
 }
 
+TEST(ToolBarFloating, TheWidthGrowsByTenUntilTheRowsFitThenGivesBackTheRoomNoRowUses) {
+    TFloatFixture f;
+    // 25, 40, 40, 20 in at most three rows: the minimum length 60 wraps them into four
+    // rows, 70 into two (25 40 | 40 20), which leave 1 and 6 pixels unused: 69 wide.
+    std::vector<TOrvGlowButton*> b;
+    for (int w : {25, 40, 40, 20}) b.push_back(f.Add(w));
+    f.Bar->SetFloatingRows(3);
+    f.Bar->SetToolBarState(tsFloating);
+    EXPECT_EQ(f.Bar->FloatingRowCount(), 2) << "fewer rows than asked";
+    EXPECT_EQ(f.Bar->Width(), 69);
+    EXPECT_EQ(f.Bar->Height(), 16 + 2 * 26);
+    EXPECT_EQ(b[1]->Left(), 27);
+    EXPECT_EQ(b[2]->Left(), 2);
+    EXPECT_EQ(b[2]->Top(), 18 + 26);
+    EXPECT_EQ(b[3]->Left(), 42);
+    EXPECT_EQ(f.Bar->FloatingSizeFor(3), (TSize{69, 16 + 2 * 26}));
+
+    // The last row counts as well: 20, 50, 20, 25, 30 in three rows wrap at 80 into
+    // 20 50 | 20 25 30, leaving 6 and 1 pixels: 79, where the second row still fits.
+    TFloatFixture g;
+    for (int w : {20, 50, 20, 25, 30}) b.push_back(g.Add(w));
+    g.Bar->SetFloatingRows(3);
+    g.Bar->SetToolBarState(tsFloating);
+    EXPECT_EQ(g.Bar->FloatingRowCount(), 2);
+    EXPECT_EQ(g.Bar->Width(), 79);
+    EXPECT_EQ(b.back()->Left() + b.back()->Width(), 77);
+    EXPECT_EQ(b.back()->Top(), 18 + 26);
+}
+
 TEST(ToolBarFloating, EachRowPaintsItsOwnBackgroundBand) {
     TFloatFixture f;
     TCustomOrvToolBarStyler* s = f.Bar->CurrentToolBarStyler();
@@ -134,4 +163,22 @@ TEST(ToolBarFloating, EachRowPaintsItsOwnBackgroundBand) {
         EXPECT_TRUE(Near(bmp->PixelColor(x, top), 0x202020, 12)) << "row " << row << " starts dark";
         EXPECT_TRUE(Near(bmp->PixelColor(x, top + 25), 0xE0E0E0, 12)) << "row " << row << " ends light";
     }
+}
+
+TEST(ToolBarFloating, RowCountIsKeptBetweenOneAndOneControlARow) {
+    // Regression: a row count outside 1 ... number of controls was searched for as it stood.
+    TFloatFixture f;
+    for (int i = 0; i < 6; ++i) f.Add(40);
+    f.Bar->SetToolBarState(tsFloating);
+    f.Bar->SetFloatingRows(10);
+    EXPECT_EQ(f.Bar->GetFloatingRows(), 6) << "one control a row is the most";
+    EXPECT_EQ(f.Bar->FloatingRowCount(), 6);
+    EXPECT_EQ(f.Bar->Height(), 16 + 6 * 26);
+    f.Bar->SetFloatingRows(0);
+    EXPECT_EQ(f.Bar->GetFloatingRows(), 1);
+    EXPECT_EQ(f.Bar->FloatingRowCount(), 1);
+    EXPECT_EQ(f.Bar->Width(), 2 + 240 + 2);
+    f.Bar->SetFloatingRows(-3);
+    EXPECT_EQ(f.Bar->GetFloatingRows(), 1);
+    EXPECT_EQ(f.Bar->Height(), 16 + 26);
 }
