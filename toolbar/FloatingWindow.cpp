@@ -108,9 +108,12 @@ bool TFloatingWindow::EdgeAt(TPoint p, TResizingClip& clip) const {
     return true;
 }
 
-bool TFloatingWindow::EdgeAtScreen(TPoint point) const {
+bool TFloatingWindow::PassEdgeHit(TMessage& message) const {
     TResizingClip clip;
-    return HandleAllocated() && EdgeAt(ScreenToClient(point), clip);
+    TPoint screen{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+    if (message.Msg != WM_NCHITTEST || !HandleAllocated() || !EdgeAt(ScreenToClient(screen), clip)) return false;
+    message.Result = HTTRANSPARENT;
+    return true;
 }
 
 void TFloatingWindow::WndProc(TMessage& message) {

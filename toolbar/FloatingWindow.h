@@ -32,7 +32,9 @@ public:
     // top, the last five pixels and the edge itself right and bottom; asked in the order
     // right, bottom, left, top.
     bool EdgeAt(TPoint point, TResizingClip& clip) const;
-    bool EdgeAtScreen(TPoint point) const;
+    // The edge bands reach over the toolbar: its hit test lets the pointer through to this
+    // window there (true: the message is answered).
+    bool PassEdgeHit(TMessage& message) const;
     bool Resizing() const { return FResizing; }
     void Notification(TComponent* component, TOperation operation) override;
 

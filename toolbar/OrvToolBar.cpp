@@ -141,8 +141,7 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FCompactWindow) FCompactWindow = nullptr;
     if (component == FFloatingWindow) FFloatingWindow = nullptr;
     if (component == FLastDock) {
-        // A floating toolbar follows no form any more and takes its own styler.
-        FLastDock = nullptr;
+        FLastDock = nullptr;  // a floating toolbar follows no form and takes its own styler
         if (!IsDestroying()) UpdateCurrentStyler();
     }
     if (component == FOptionWindow) FOptionWindow = nullptr;
@@ -435,14 +434,7 @@ void TOrvCustomToolBar::WndProc(TMessage& message) {
             TCustomControl::WndProc(message);
             return;
         case WM_NCHITTEST:
-            // The floating window's edge bands reach over the toolbar: the pointer goes
-            // through to the window there, which resizes.
-            if (FFloatingWindow && Parent() == FFloatingWindow &&
-                FFloatingWindow->EdgeAtScreen({static_cast<short>(LOWORD(message.LParam)),
-                                               static_cast<short>(HIWORD(message.LParam))})) {
-                message.Result = HTTRANSPARENT;
-                return;
-            }
+            if (FFloatingWindow && Parent() == FFloatingWindow && FFloatingWindow->PassEdgeHit(message)) return;
             break;
         case CM_FOCUSCHANGED: {
             // Every control of the window hears where the focus went: active while it is
@@ -506,9 +498,7 @@ void TOrvCustomToolBar::UpdateCurrentStyler() {
             if (page->GetToolBarStyler() && !page->GetToolBarStyler()->IsDestroying())
                 chosen = page->GetToolBarStyler();
         if (auto* dock = dynamic_cast<TOrvDockPanel*>(Parent())) chosen = dock->CurrentToolBarStyler();
-        // Floating: the dock it was last docked in.
-        if (FFloatingWindow && Parent() == FFloatingWindow && FLastDock &&
-            !FLastDock->CurrentToolBarStyler()->IsDestroying())
+        if (FFloatingWindow && Parent() == FFloatingWindow && FLastDock)  // floating: its last dock's
             chosen = FLastDock->CurrentToolBarStyler();
         if (auto* window = dynamic_cast<TCompactWindow*>(Parent()))
             if (window->OwnerToolBar()) chosen = window->OwnerToolBar()->CurrentToolBarStyler();
