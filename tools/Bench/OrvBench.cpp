@@ -13,6 +13,7 @@
 #include "LayoutBench.h"
 #include "ToolBarButtonBench.h"
 #include "ToolBarBench.h"
+#include "DockPanelBench.h"
 #include "MenuBarBench.h"
 #include "OptionWindowBench.h"
 #include "PagerBench.h"
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
         {"list", orvtools::RunListBench},
         {"tbbutton", orvtools::RunToolBarButtonBench},
         {"toolbar", orvtools::RunToolBarBench},
+        {"dock", orvtools::RunDockPanelBench},
         {"optionwindow", orvtools::RunOptionWindowBench},
         {"menubar", orvtools::RunMenuBarBench},
         {"pager", orvtools::RunPagerBench},

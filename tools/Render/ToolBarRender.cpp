@@ -11,6 +11,7 @@
 #include "paint/GDIPPicture.h"
 #include "toolbar/CompactWindow.h"
 #include "toolbar/OrvPage.h"
+#include "toolbar/FloatingWindow.h"
 #include "toolbar/OrvDockPanel.h"
 #include "toolbar/OrvToolBar.h"
 #include "toolbar/OrvToolBarButton.h"
@@ -183,6 +184,44 @@ void PaintFloating(TBitmap& bmp) {
         tb->SetToolBarState(tsFloating);
         PaintBarAt(dc, tb, x, 6);
         x += tb->Width() + 10;
+    }
+}
+
+// Floating windows: a toolbar floated out of a dock panel in two rows, and the same
+// controls in three, each in its window with the styler's border and inner corner pixels.
+void PaintFloatingWindow(TBitmap& bmp) {
+    TOwnedPtr<TForm> form{Make<TForm>(nullptr)};
+    form->SetBounds(0, 0, 400, 300);
+    bmp.Canvas().Brush().SetColor(0xF0E8E0);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
+    HDC dc = bmp.Canvas().Handle();
+    auto* styler = new TOrvToolBarOfficeStyler(form.get());
+    styler->SetStyle(bsOffice2003Blue);
+    auto* panel = new TOrvDockPanel(form.get());
+    panel->SetToolBarStyler(styler);
+    panel->SetParent(form.get());
+    int x = 6;
+    for (int rows = 2; rows <= 3; ++rows) {
+        auto* tb = new TOrvToolBar(form.get());
+        tb->SetCaption(L"Standard");
+        for (int i = 0; i < 6; ++i) {
+            if (i == 3) (new TOrvToolBarSeparator(form.get()))->SetOrvToolBar(tb);
+            auto* b = new TOrvToolBarButton(form.get());
+            b->SetCaption(L"Item " + std::to_wstring(i + 1));
+            b->SetShowCaption(true);
+            b->SetOrvToolBar(tb);
+        }
+        tb->SetParent(panel);
+        tb->SetFloatingRows(rows);
+        tb->SetToolBarFloating({x, 6});
+        TFloatingWindow* window = tb->FloatingWindow();
+        if (!window) continue;
+        POINT old;
+        SetViewportOrgEx(dc, x, 6, &old);
+        window->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+        PaintBarAt(dc, tb, x + tb->Left(), 6 + tb->Top());
+        x += window->Width() + 12;
     }
 }
 
@@ -372,6 +411,9 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          200, 2, PaintCompacted},
         {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator", 520,
          110, 2, PaintFloating},
+        {L"FloatingWindow",
+         L"floating windows: a toolbar floated out of a dock panel in two rows and in three, border and corner pixels",
+         340, 140, 2, PaintFloatingWindow},
         {L"DockPanel", L"TOrvDockPanel: a top dock panel in the dock colour with rows of two, one and three toolbars",
          520, 100, 2, PaintDockPanel},
         {L"ToolBarLooks",
