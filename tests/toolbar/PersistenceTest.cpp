@@ -427,4 +427,22 @@ TEST_F(Persist, ThePagerStoresMinimizedAndQATBelowAndAStoredZeroUndoesNeither) {
     pager->LoadState();
     EXPECT_FALSE(pager->GetExpanded()) << "a stored 0 keeps it collapsed";
     EXPECT_TRUE(pager->GetShowQATBelow());
+
+    Write(L"Ribbon", L"Minimized", L"1");
+    Form.reset(Make<TForm>(nullptr));
+    ReadLayoutText(Form.get(),
+                   L"object Form1: TForm\n"
+                   L"  object Pager1: TOrvToolBarPager\n"
+                   L"    Persistence.Location = plIniFile\n"
+                   L"    Persistence.Key = '" +
+                       FFile +
+                       L"'\n"
+                       L"    Persistence.Section = 'Ribbon'\n"
+                       L"    Persistence.Enabled = True\n"
+                       L"  end\n"
+                       L"end\n",
+                   L"Ribbon");
+    pager = dynamic_cast<TOrvToolBarPager*>(Form->FindComponent(L"Pager1"));
+    ASSERT_NE(pager, nullptr);
+    EXPECT_FALSE(pager->GetExpanded()) << "restored when the layout is loaded";
 }
