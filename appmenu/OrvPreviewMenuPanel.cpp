@@ -1,4 +1,5 @@
 #include "appmenu/OrvPreviewMenuPanel.h"
+#include "paint/FaceCache.h"
 
 #include <windowsx.h>
 
@@ -93,6 +94,11 @@ void TPreviewMenuWindow::WndProc(TMessage& m) {
 TOrvCustomPreviewMenuPanel::TOrvCustomPreviewMenuPanel(TComponent* owner) : TCustomControl(owner), FOwner(owner) {}
 
 // --- panel: layout --------------------------------------------------------------------------------
+
+TOrvPreviewMenuPanel::~TOrvPreviewMenuPanel() {
+    // Its faces name this panel, which nothing will paint again.
+    SharedFaceCache().EraseIf<TPreviewPanelFace>([this](const TPreviewPanelFace& key) { return key.Panel == this; });
+}
 
 TOrvPreviewMenuPanel::TOrvPreviewMenuPanel(TComponent* owner)
     : TOrvCustomPreviewMenuPanel(owner), FOfficeHint(std::make_unique<TOrvHintInfo>()) {

@@ -97,6 +97,7 @@ class TOrvPreviewMenuPanel : public TOrvCustomPreviewMenuPanel {
 public:
     ORV_CLASS_NAME(TOrvPreviewMenuPanel)
     explicit TOrvPreviewMenuPanel(TComponent* owner);
+    ~TOrvPreviewMenuPanel() override;
 
     TOrvPreviewMenu* Menu() const { return FOrvPreviewMenu; }
     void SetMenu(TOrvPreviewMenu* value) { FOrvPreviewMenu = value; }
@@ -152,7 +153,8 @@ public:
     void SetItemDown(int index);
     // Something the panel paints changed outside its own state (an item's caption or
     // enabled state, the application button's colours): the kept face is not reused.
-    void LookChanged() { FLookVersion = NextPreviewPanelLookVersion(); }
+    // A new look version; the faces of the old one are dropped, as nothing asks for them again.
+    void LookChanged();
 
     // Paints the panel into a canvas directly (also used by tests and the renderer); the
     // window's own paint copies a kept face of the same picture where it can.

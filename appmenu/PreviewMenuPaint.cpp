@@ -124,6 +124,13 @@ uint64_t NextPreviewPanelLookVersion() {
     return ++counter;
 }
 
+void TOrvPreviewMenuPanel::LookChanged() {
+    const uint64_t old = FLookVersion;
+    FLookVersion = NextPreviewPanelLookVersion();
+    SharedFaceCache().EraseIf<TPreviewPanelFace>(
+        [this, old](const TPreviewPanelFace& key) { return key.Panel == this && key.LookVersion == old; });
+}
+
 void TOrvPreviewMenuPanel::Paint() {
     if (!PreviewMenuFaceCache || !FaceCacheable()) {
         PaintTo(Canvas());

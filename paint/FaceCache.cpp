@@ -276,6 +276,26 @@ std::shared_ptr<const TFace> TFaceCache::Insert(std::size_t hash, std::unique_pt
     return face;
 }
 
+std::size_t TFaceCache::EraseWhere(const std::function<bool(const TKeyBase&)>& which) {
+    std::size_t erased = 0;
+    for (auto entry = FEntries.begin(); entry != FEntries.end();) {
+        if (!which(*entry->Key)) {
+            ++entry;
+            continue;
+        }
+        auto [first, end] = FIndex.equal_range(entry->Hash);
+        for (auto it = first; it != end; ++it)
+            if (it->second == entry) {
+                FIndex.erase(it);
+                break;
+            }
+        FBytes -= entry->Face->ByteSize();
+        entry = FEntries.erase(entry);
+        ++erased;
+    }
+    return erased;
+}
+
 void TFaceCache::EvictLast() {
     TEntries::iterator last = std::prev(FEntries.end());
     auto [first, end] = FIndex.equal_range(last->Hash);

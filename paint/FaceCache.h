@@ -132,6 +132,16 @@ public:
         return Insert(hash, std::make_unique<TKeyHolder<Key>>(key), width, height, paint);
     }
 
+    // Drops the kept faces keyed by a Key for which which(key) holds: a control dropping
+    // faces it can never ask for again. Returns how many went.
+    template <TiedRecord Key>
+    std::size_t EraseIf(const std::function<bool(const Key&)>& which) {
+        return EraseWhere([&which](const TKeyBase& stored) {
+            auto* typed = dynamic_cast<const TKeyHolder<Key>*>(&stored);
+            return typed && which(typed->Value);
+        });
+    }
+
     // Drops every face the cache holds (faces still held by callers live on with them).
     void Clear();
 
@@ -166,6 +176,7 @@ private:
     std::shared_ptr<const TFace> Lookup(std::size_t hash, const std::function<bool(const TKeyBase&)>& matches);
     std::shared_ptr<const TFace> Insert(std::size_t hash, std::unique_ptr<TKeyBase> key, int width, int height,
                                         const TPaintFace& paint);
+    std::size_t EraseWhere(const std::function<bool(const TKeyBase&)>& which);
     void CheckGeneration();
     void Trim();
     void EvictLast();

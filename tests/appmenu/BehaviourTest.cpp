@@ -354,7 +354,9 @@ TEST(PreviewMenuWindow, ShowAndHideCyclesKeepNoHandlesBeyondTheKeptFaces) {
     cycle();
     cycle();
     int gdi = loose(), gdip = GdipLiveTotal(), hooks = ThreadHookLiveCount();
+    const size_t faces = SharedFaceCache().Count();
     for (int i = 0; i < 25; ++i) cycle();
+    EXPECT_EQ(SharedFaceCache().Count(), faces) << "a show leaves the faces of the look before it behind";
     EXPECT_EQ(loose(), gdi) << "GDI objects outside the face cache";
     EXPECT_EQ(GdipLiveTotal(), gdip);
     EXPECT_EQ(ThreadHookLiveCount(), hooks);

@@ -269,3 +269,25 @@ TEST(FaceCache, AlphaBlitBlendsTransparentAndHalfCoveredPixels) {
     EXPECT_EQ(target.PixelColor(1, 0), static_cast<TColor>(0xFF0000));
     EXPECT_TRUE(Near(target.PixelColor(2, 0), 0xFF7F7F, 2)) << std::hex << target.PixelColor(2, 0);
 }
+
+TEST(FaceCache, EraseIfDropsOnlyTheMatchingFacesOfThatKeyType) {
+    TFaceCache cache;
+    TSolidPainter painter;
+    for (uint32_t c : {1u, 2u, 3u}) Get(cache, painter, Key(c));
+    // Another key type with the same fields' values must stay.
+    struct TOtherKey {
+        uint32_t Color = 0;
+        auto Tie() const { return std::tie(Color); }
+    };
+    cache.Get(TOtherKey{2}, 8, 8, [](TFace&, HDC) {});
+    EXPECT_EQ(cache.EraseIf<TSampleKey>([](const TSampleKey& k) { return k.Color >= 2; }), 2u);
+    EXPECT_EQ(cache.Count(), 2u);
+    EXPECT_EQ(cache.Bytes(), 2u * 8 * 8 * 4);
+    const int calls = painter.Calls;
+    Get(cache, painter, Key(1));
+    EXPECT_EQ(painter.Calls, calls) << "the face not matched is still kept";
+    Get(cache, painter, Key(2));
+    EXPECT_EQ(painter.Calls, calls + 1) << "an erased face is painted again";
+    auto other = cache.Get(TOtherKey{2}, 8, 8, [](TFace&, HDC) { ADD_FAILURE() << "the other key type was erased"; });
+    EXPECT_FALSE(other->Empty());
+}
