@@ -524,6 +524,8 @@ public:
     bool OptionButtonDown() const {
         return FFloatOptionDown;
     }
+    // The fill of a floating caption button in that state (clNone: none).
+    TColor CaptionButtonFill(bool hot, bool down) const;
 
 protected:
     ~TOrvCustomToolBar() override;

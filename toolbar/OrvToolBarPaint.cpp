@@ -6,6 +6,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/GdiHandles.h"
+#include "menus/OrvMenus.h"
 #include "paint/FaceCache.h"
 #include "paint/FaceParts.h"
 #include "paint/GDIPPicture.h"
@@ -100,6 +101,15 @@ TRect TOrvCustomToolBar::GetCaptionRect() const {
                                          : TRect{0, client.Bottom - FCaptionHeight, client.Right, client.Bottom};
     return FCaptionPosition == cpTop ? TRect{0, 0, FCaptionHeight, client.Bottom}
                                      : TRect{client.Right - FCaptionHeight, 0, client.Right, client.Bottom};
+}
+
+TColor TOrvCustomToolBar::CaptionButtonFill(bool hot, bool down) const {
+    if (FToolBarState != tsFloating || !(hot || down)) return clNone;
+    // The menu styler's root item, as the menu bar's buttons; the button look without one.
+    menus::TCustomOrvMenuStyler* menuStyler = FCurrentToolBarStyler->CurrentOrvMenuStyler();
+    if (menuStyler) return down ? menuStyler->RootItem().GetSelectedColor() : menuStyler->RootItem().GetHoverColor();
+    const TButtonAppearance& look = FCurrentToolBarStyler->ButtonAppearance();
+    return down ? look.GetColorDown() : look.GetColorHot();
 }
 
 TRect TOrvCustomToolBar::GetCloseButtonRect() const {
@@ -229,6 +239,9 @@ struct TToolBarFace {
     bool GlassDrawing = false;
     const void* Group = nullptr;
     TGroupLookKey GroupLook;
+    // The floating caption's buttons while hot or pressed (clNone: not filled).
+    TColor CloseFill = clNone;
+    TColor OptionFill = clNone;
 
     auto Tie() const {
         return std::tie(Styler, Width, Height, Top, State, Page, Horizontal, LeftDocked, FullSize, CaptionPosition,
@@ -238,7 +251,7 @@ struct TToolBarFace {
                         OptionTimerRunning, OptionStepHover, OptionStepPush, OptionHoverInc, OptionPushInc, Enabled,
                         OptionPicture, OptionVersion, HandleFrame, HandleFrameHot, HandleFrameDown, DragGripImage,
                         RightHandleImage, Active, FloatingRows, SizeAtDock, BackGroundImage, BackGroundDisplay,
-                        GlassDrawing, Group, GroupLook);
+                        GlassDrawing, Group, GroupLook, CloseFill, OptionFill);
     }
 };
 
@@ -299,6 +312,8 @@ std::shared_ptr<const TFace> TOrvCustomToolBar::KeptFace() {
     k.BackGroundImage = !s.BackGround().Empty();
     k.BackGroundDisplay = s.GetBackGroundDisplay();
     k.GlassDrawing = GlassBorder();
+    k.CloseFill = CaptionButtonFill(FCloseHot, FCloseDown);
+    k.OptionFill = CaptionButtonFill(FFloatOptionHot, FFloatOptionDown);
     if (const TGroupAppearance* g = ActiveGroupLook()) {
         const TToolBarAppearance& t = g->ToolBarAppearance();
         const TCaptionAppearance& ca = g->CaptionAppearance();
@@ -489,6 +504,9 @@ void TOrvCustomToolBar::DrawToolBar(HDC dc) {
         if (floating) {
             // Close and option buttons of the floating caption.
             TRect close = GetCloseButtonRect();
+            if (TColor fill = CaptionButtonFill(FFloatOptionHot, FFloatOptionDown); fill != clNone)
+                FillSolid(c, GetOptionButtonRect(), fill);
+            if (TColor fill = CaptionButtonFill(FCloseHot, FCloseDown); fill != clNone) FillSolid(c, close, fill);
             if (FShowClose) {
                 c.Pen().SetColor(clBlack);
                 Line(c, text, close.Left + 4, close.Top + 4, close.Right - 4, close.Bottom - 4);

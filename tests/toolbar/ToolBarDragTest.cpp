@@ -9,6 +9,7 @@
 #include "MenuBarTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Screen.h"
+#include "menus/OrvMenus.h"
 #include "toolbar/ControlSelectorPanel.h"
 #include "toolbar/FloatingWindow.h"
 #include "toolbar/OptionSelectorWindow.h"
@@ -234,6 +235,37 @@ TEST(ToolBarDrag, PulledOutBeyondTwentySixPixelsItFloatsUnlessOnCanFloatRefuses)
     EXPECT_TRUE(bar->FloatingWindow()->GetVisible());
 }
 
+TEST(ToolBarDrag, AVerticalDockExchangesTheAxes) {
+    TDragScene s;
+    TOrvDockPanel* left = s.Panel(daLeft);
+    TOrvToolBar* bar = s.Bar(left, 2);
+    s.Show();
+    ASSERT_EQ(bar->GetPosition(), daLeft);
+    ASSERT_EQ(bar->Top(), 3);
+    // Its row is as thick as the toolbar (buttons 30 wide and 4 more), the panel 3 more.
+    const int w = left->Width();
+    ASSERT_EQ(w, 1 + 30 + 4 + 1 + 1);
+    // The grip is at the top of a vertical toolbar.
+    auto at = [&](int x, int y) { return left->ClientToScreen({x, y}); };
+    int topDuring = 0;
+    bool floatingAt26 = true;
+    s.Drag(bar, 13, kGripX,
+           {[&] { MoveScreen(at(14, 107)); },
+            [&] {
+                topDuring = bar->Top();
+                MoveScreen(at(w + 26, 107));
+            },
+            [&] {
+                floatingAt26 = bar->FloatingWindow() != nullptr;
+                MoveScreen(at(w + 27, 107));
+            }});
+    EXPECT_EQ(topDuring, 103) << "down the column by the pointer's move";
+    EXPECT_FALSE(floatingAt26);
+    EXPECT_EQ(bar->GetToolBarState(), tsFloating) << "27 pixels beside the panel";
+    EXPECT_EQ(bar->GetPosition(), daTop) << "floats horizontal";
+    EXPECT_EQ(left->OrvToolBarCount(), 0);
+}
+
 TEST(ToolBarDrag, ByTheFloatingCaptionThePressedPointStaysUnderThePointerAndAPanelTakesItBack) {
     TDragScene s;
     TOrvToolBar* other = s.Bar(s.Top);
@@ -399,12 +431,35 @@ TEST(ToolBarDrag, TheCaptionCloseButtonDocksBackWithAutoDockOnCloseElseHidesAndR
     back->OnClose = [&](TObject*) { ++closed; };
     TFloatingWindow* window = bar->FloatingWindow();
     ASSERT_NE(window, nullptr);
+    // Hot and pressed buttons fill with the menu styler's root item colours.
+    menus::TCustomOrvMenuStyler* menuStyler = bar->CurrentToolBarStyler()->CurrentOrvMenuStyler();
+    ASSERT_NE(menuStyler, nullptr);
+    const TColor hover = RGB(10, 180, 40), selected = RGB(200, 30, 90);
+    menuStyler->RootItem().SetHoverColor(hover);
+    menuStyler->RootItem().SetSelectedColor(selected);
     TRect close = bar->GetCloseButtonRect();
+    TRect option = bar->GetOptionButtonRect();
     ASSERT_FALSE(close.IsEmpty());
+    ASSERT_FALSE(option.IsEmpty());
+    auto pixel = [&](const TRect& r) { return glowtest::Snapshot(bar)->PixelColor(r.Left + 1, r.Top + 1); };
+    EXPECT_NE(pixel(close), hover);
+    PointAt(bar, option.Left + 4, option.Top + 4);
+    EXPECT_TRUE(bar->OptionButtonHot());
+    EXPECT_EQ(pixel(option), hover);
+    EXPECT_NE(pixel(close), hover);
+    // The option button opens the option window (here with its "Add or Remove Buttons").
+    bar->SetAutoOptionMenu(true);
+    ClickAt(bar, option.Left + 4, option.Top + 4);
+    ASSERT_NE(bar->OptionWindow(), nullptr);
+    EXPECT_TRUE(bar->OptionWindow()->GetVisible());
+    bar->HideOptionWindow();
     PointAt(bar, close.Left + 4, close.Top + 4);
     EXPECT_TRUE(bar->CloseButtonHot());
+    EXPECT_EQ(pixel(close), hover);
+    EXPECT_NE(pixel(option), hover);
     glowtest::LeftDown();
     EXPECT_TRUE(bar->CloseButtonDown());
+    EXPECT_EQ(pixel(close), selected);
     EXPECT_TRUE(bar->GetVisible()) << "the press alone closes nothing";
     glowtest::LeftUp();
     EXPECT_EQ(closed, 1);

@@ -182,7 +182,13 @@ void PaintFloating(TBitmap& bmp) {
         }
         tb->SetFloatingRows(rows);
         tb->SetToolBarState(tsFloating);
+        // The second shows its option button hot, the third its close button pressed.
+        TRect button = rows == 2 ? tb->GetOptionButtonRect() : tb->GetCloseButtonRect();
+        LPARAM at = MAKELPARAM(button.Left + button.Width() / 2, button.Top + button.Height() / 2);
+        if (rows >= 2) tb->Perform(WM_MOUSEMOVE, 0, at);
+        if (rows == 3) tb->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
         PaintBarAt(dc, tb, x, 6);
+        if (rows == 3) ReleaseCapture();
         x += tb->Width() + 10;
     }
 }
@@ -409,8 +415,10 @@ std::vector<TRenderItem> ToolBarPageRenderItems() {
          520, 170, 2, PaintGripStyles},
         {L"CompactToolBar", L"a toolbar compacted to its 45-pixel button, and its clone as the window shows it", 360,
          200, 2, PaintCompacted},
-        {L"FloatingToolBar", L"floating toolbars: caption over one, two and three rows of buttons and a separator", 520,
-         110, 2, PaintFloating},
+        {L"FloatingToolBar",
+         L"floating toolbars: caption over one, two and three rows of buttons and a separator; option button hot, "
+         L"close button pressed",
+         520, 110, 2, PaintFloating},
         {L"FloatingWindow",
          L"floating windows: a toolbar floated out of a dock panel in two rows and in three, border and corner pixels",
          340, 140, 2, PaintFloatingWindow},
