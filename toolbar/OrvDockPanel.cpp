@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "framework/Bitmap.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Menus.h"
 #include "menus/OrvMenus.h"
+#include "paint/FaceCache.h"
 #include "paint/OrvGradients.h"
 #include "toolbar/OrvToolBarStylers.h"
 #include "toolbar/ToolBarPersistence.h"
@@ -832,9 +834,55 @@ void TOrvDockPanel::PersistenceChanged(TObject*) {
 
 // --- painting --------------------------------------------------------------------------
 
+namespace {
+
+// What the dock background depends on; the styler announces changes of its background
+// picture (AnnounceFaceChange), the rest is here.
+struct TDockFace {
+    const void* Styler = nullptr;
+    int Width = 0;
+    int Height = 0;
+    TColor Color = 0;
+    TColor ColorTo = 0;
+    int Steps = 0;
+    int Direction = 0;
+    bool Picture = false;
+    int Display = 0;
+    auto Tie() const { return std::tie(Styler, Width, Height, Color, ColorTo, Steps, Direction, Picture, Display); }
+};
+
+}  // namespace
+
 void TOrvDockPanel::Paint() {
-    TCanvas& canvas = Canvas();
+    // The dock colour is painted once per size and look and kept in the face cache.
     const TRect client = ClientRect();
+    TCustomOrvToolBarStyler& s = *FCurrentToolBarStyler;
+    if (ToolBarFaceCache && client.Width() > 0 && client.Height() > 0) {
+        TDockFace k;
+        k.Styler = &s;
+        k.Width = client.Width();
+        k.Height = client.Height();
+        k.Color = s.DockColor().GetColor();
+        k.ColorTo = s.DockColor().GetColorTo();
+        k.Steps = s.DockColor().GetSteps();
+        k.Direction = s.DockColor().GetDirection();
+        k.Picture = !s.BackGround().Empty();
+        k.Display = s.GetBackGroundDisplay();
+        auto face = SharedFaceCache().Get(k, k.Width, k.Height, [this, client](TFace&, HDC dc) {
+            TCanvas canvas;
+            canvas.SetHandle(dc);
+            PaintDock(canvas, client);
+            canvas.SetHandle(nullptr);
+        });
+        if (face && !face->Empty()) {
+            face->Blit(Canvas().Handle(), 0, 0);
+            return;
+        }
+    }
+    PaintDock(Canvas(), client);
+}
+
+void TOrvDockPanel::PaintDock(TCanvas& canvas, const TRect& client) {
     TGradientBackground& dock = FCurrentToolBarStyler->DockColor();
     if (dock.GetColorTo() == clNone) {
         canvas.Brush().SetColor(dock.GetColor());

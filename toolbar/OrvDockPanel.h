@@ -164,6 +164,8 @@ protected:
     ~TOrvDockPanel() override;
     void BeforeDestruction() override;
     void Paint() override;
+    // The dock colour and the styler's background picture (client coordinates).
+    void PaintDock(TCanvas& canvas, const TRect& client);
     void Resize() override;
     void WndProc(TMessage& message) override;
 

@@ -1,5 +1,7 @@
 #include "tools/Render/CustomizerRender.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include "framework/Bitmap.h"
@@ -75,8 +77,12 @@ void Capture(TForm& form, TBitmap& bmp) {
     Pump(150);
     RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(100);
+    // The window alone: the screen beside it is not part of the picture.
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(TRect{0, 0, bmp.Width(), bmp.Height()});
     HDC screen = GetDC(nullptr);
-    BitBlt(bmp.Canvas().Handle(), 0, 0, bmp.Width(), bmp.Height(), screen, 0, 0, SRCCOPY);
+    BitBlt(bmp.Canvas().Handle(), 0, 0, std::min(bmp.Width(), form.Width()), std::min(bmp.Height(), form.Height()),
+           screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
 }
 
