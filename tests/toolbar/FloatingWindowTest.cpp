@@ -276,10 +276,14 @@ TEST(FloatingWindow, TheEdgeBandsShowTheSizingCursors) {
         HCURSOR Cursor;
         const char* Where;
     } cases[] = {
-        {{w - 2, h / 2}, across, "right border"},  {{w - 5, h / 2}, across, "right band over the toolbar"},
-        {{w / 2, h - 1}, upDown, "bottom border"}, {{w / 2, h - 5}, upDown, "bottom band over the toolbar"},
-        {{1, h / 2}, across, "left border"},       {{4, 30}, across, "left band over the toolbar"},
-        {{w / 2, 1}, upDown, "top border"},        {{w / 3, 5}, upDown, "top band over the caption"},
+        {{w - 2, h / 2}, across, "right border"},
+        {{w - 5, h / 2}, across, "right band over the toolbar"},
+        {{w / 2, h - 1}, upDown, "bottom border"},
+        {{w / 2, h - 5}, upDown, "bottom band over the toolbar"},
+        {{1, h / 2}, across, "left border"},
+        {{4, 30}, across, "left band over the toolbar"},
+        {{w / 2, 1}, upDown, "top border"},
+        {{w / 3, 5}, upDown, "top band over the caption"},
         {{w - 1, h - 1}, across, "corner: the right edge is asked first"},
     };
     for (const auto& c : cases) {

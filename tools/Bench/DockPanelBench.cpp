@@ -79,10 +79,11 @@ void RunDockPanelBench() {
     double panelOnly = MedianMicroseconds(200, paintPanel);
     double withBars = MedianMicroseconds(200, paintAll);
     for (int i = 0; i < 10000; ++i) paintAll();
-    std::printf("dock panel %d x %d, three rows of four toolbars: the panel %.1f us, x FillRect %.1f; with its "
-                "toolbars %.1f us, x FillRect %.1f\n",
-                panel->Width(), panel->Height(), panelOnly, fill > 0 ? panelOnly / fill : 0.0, withBars,
-                fill > 0 ? withBars / fill : 0.0);
+    std::printf(
+        "dock panel %d x %d, three rows of four toolbars: the panel %.1f us, x FillRect %.1f; with its "
+        "toolbars %.1f us, x FillRect %.1f\n",
+        panel->Width(), panel->Height(), panelOnly, fill > 0 ? panelOnly / fill : 0.0, withBars,
+        fill > 0 ? withBars / fill : 0.0);
     std::printf("  after 10,000 paints: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d\n", gdiBefore,
                 GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows());
 
@@ -112,10 +113,10 @@ void RunDockPanelBench() {
     const bool follows = moved->Left() == home;
     moved->SetBounds(home + 6, moved->Top(), moved->Width(), moved->Height());
     const bool moves = moved->Left() == home + 6;
-    std::printf("1,000 bounds-filter moves of a docked toolbar: %.0f us, x 1,000 plain SetBounds of an undocked "
-                "toolbar %.1f (it %s the requests)\n",
-                filteredTime, plainTime > 0 ? filteredTime / plainTime : 0.0,
-                follows && moves ? "follows" : "does NOT follow");
+    std::printf(
+        "1,000 bounds-filter moves of a docked toolbar: %.0f us, x 1,000 plain SetBounds of an undocked "
+        "toolbar %.1f (it %s the requests)\n",
+        filteredTime, plainTime > 0 ? filteredTime / plainTime : 0.0, follows && moves ? "follows" : "does NOT follow");
     plainForm.reset();
 
     // Floating out at a point and docking back into the panel.
@@ -133,10 +134,11 @@ void RunDockPanelBench() {
     double cycled = MedianMicroseconds(10, cycle);
     for (int i = 0; i < 100; ++i) cycle();
     std::printf("float-and-dock cycle of a toolbar: %.0f us\n", cycled);
-    std::printf("  after 100 cycles: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, components %d -> %d, "
-                "rows %d, toolbars %d\n\n",
-                gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(),
-                componentsBefore, TComponent::LiveCount(), panel->RowCount(), panel->OrvToolBarCount());
+    std::printf(
+        "  after 100 cycles: live GDI %d -> %d, live GDI+ %d -> %d, windows %d -> %d, components %d -> %d, "
+        "rows %d, toolbars %d\n\n",
+        gdiBefore, GdiLiveTotal(), gdipBefore, GdipLiveTotal(), windowsBefore, CountThreadWindows(), componentsBefore,
+        TComponent::LiveCount(), panel->RowCount(), panel->OrvToolBarCount());
 }
 
 }  // namespace orvtools
