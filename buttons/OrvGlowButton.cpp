@@ -639,7 +639,12 @@ void TOrvCustomGlowButton::Paint() {
     p.Rect = {0, 0, FWidth, FHeight};
     TGlowColorSet from, to;
     int percent = 0;
-    const uint64_t parentKey = std::exchange(FParentBackgroundKey, 0);
+    uint64_t parentKey = std::exchange(FParentBackgroundKey, 0);
+    // Off screen a rounded opaque button shows its parent at its corners (on screen its
+    // window's shape leaves them out): a parent that names its pixels lets the face carry
+    // them, instead of a parent paint beneath the corners at every paint.
+    if (!parentKey && !FPaintingOnScreen && !FTransparent && FRounded && FPosition != bpMiddle && GlowFaceCache)
+        parentKey = ParentBackgroundKey();
     if (parentKey && GlowFaceCache && FWidth > 0 && FHeight > 0) {
         // The parent's background was left out: the kept face carries it.
         auto faceOver = [this, parentKey](const TGlowButtonPaint& q) {
@@ -709,15 +714,19 @@ void TOrvCustomGlowButton::GiveCornersBack(HDC dc, const TGlowButtonPaint& p) {
 
 void TOrvCustomGlowButton::EraseBackground(HDC dc) {
     FParentBackgroundKey = 0;
-    if (FTransparent && GlowFaceCache && FParent) {
-        TParentBackgroundQuery query;
-        query.Rect = BoundsRect();
-        if (FParent->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)) && query.Key) {
-            FParentBackgroundKey = query.Key;
-            return;
-        }
+    if (FTransparent && GlowFaceCache) {
+        FParentBackgroundKey = ParentBackgroundKey();
+        if (FParentBackgroundKey) return;
     }
     TCustomControl::EraseBackground(dc);
+}
+
+uint64_t TOrvCustomGlowButton::ParentBackgroundKey() {
+    if (!FParent) return 0;
+    TParentBackgroundQuery query;
+    query.Rect = BoundsRect();
+    query.Child = this;
+    return FParent->Perform(WM_ORV_PARENTBACKGROUNDKEY, 0, reinterpret_cast<LPARAM>(&query)) ? query.Key : 0;
 }
 
 // --- animation ---------------------------------------------------------------------------------

@@ -240,6 +240,8 @@ protected:
     void Paint() override;
     // Skipped when the face will carry the parent's background (see TParentBackgroundQuery).
     void EraseBackground(HDC dc) override;
+    // The name of the parent's pixels beneath the button (0: the parent names none).
+    uint64_t ParentBackgroundKey();
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

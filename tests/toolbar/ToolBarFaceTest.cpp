@@ -27,20 +27,34 @@ struct TCachesScope {
     ~TCachesScope() { GlowFaceCache = Glow, ToolBarFaceCache = Bar; }
 };
 
-// A shown page with one captioned toolbar of seven transparent label glow buttons; the
-// hover glow moves the background from grey-blue to orange.
+// Counts its own paints: a button that gives its corners back paints it again.
+class TCountingBar : public TOrvToolBar {
+public:
+    using TOrvToolBar::TOrvToolBar;
+    int Paints = 0;
+
+protected:
+    void Paint() override {
+        ++Paints;
+        TOrvToolBar::Paint();
+    }
+};
+
+// A shown page with one captioned toolbar of seven label glow buttons (transparent, or
+// opaque with rounded corners); the hover glow moves the background from grey-blue to
+// orange.
 struct TBarWindow {
     TFixture Fixture;
     TOrvPage* Page;
-    TOrvToolBar* Bar;
+    TCountingBar* Bar;
     std::vector<TOrvGlowButton*> Buttons;
 
-    TBarWindow() {
+    explicit TBarWindow(bool transparent = true) {
         Fixture.Form->SetBounds(100, 100, 760, 200);
         Page = new TOrvPage(Fixture.Form.get());
         Page->SetBounds(10, 10, 720, 95);
         Page->SetParent(Fixture.Form.get());
-        Bar = new TOrvToolBar(Fixture.Form.get());
+        Bar = new TCountingBar(Fixture.Form.get());
         Bar->SetCaption(L"Clipboard");
         Bar->SetShowCaption(true);
         Bar->SetCaptionPosition(cpBottom);
@@ -56,7 +70,7 @@ struct TBarWindow {
             b->SetCaption(L"Command");
             b->SetButtonSizeState(bsLabel);
             b->SetAutoSize(true);
-            b->SetTransparent(true);
+            b->SetTransparent(transparent);
             b->SetParent(Bar);
             Buttons.push_back(b);
         }
@@ -208,4 +222,36 @@ TEST(ToolBarFaces, TheToolBarNamesItsFaceOnlyWhereItAloneLiesBeneath) {
     EXPECT_EQ(0, AskBackground(w.Bar, s, again)) << "the separator lies beneath";
     separator->SetVisible(false);
     EXPECT_EQ(1, AskBackground(w.Bar, s, again)) << "a hidden one does not";
+}
+
+TEST(ToolBarFaces, OpaqueRoundedButtonsComposeOverTheKeptFaceWithoutPaintingTheToolBarAgain) {
+    TCachesScope scope;
+    TBarWindow w(false);
+    ASSERT_TRUE(w.Buttons[0]->GetRounded());
+    auto check = [&](const char* what) {
+        auto kept = w.Grab(true);
+        auto direct = w.Grab(false);
+        EXPECT_EQ("", FirstDifference(*kept, *direct, 2)) << what;
+    };
+    check("first paint");
+    check("second paint, from the kept faces");
+
+    GlowFaceCache = ToolBarFaceCache = true;
+    for (TOrvGlowButton* b : w.Buttons) Snapshot(b);
+    const int paints = w.Bar->Paints;
+    SharedFaceCache().ResetCounters();
+    for (TOrvGlowButton* b : w.Buttons) Snapshot(b);
+    EXPECT_EQ(0u, SharedFaceCache().Misses()) << "a steady repaint is kept faces only";
+    EXPECT_EQ(w.Bar->Paints, paints) << "the corners come with the button's face, not from a toolbar paint";
+
+    // Changes beneath and of the buttons reach their faces.
+    w.Bar->InternalToolBarStyler()->Color().Mirror().SetColorMirror(0x90E090);
+    check("a colour of the background");
+    w.Buttons[2]->SetCaption(L"Longer command");
+    w.Page->ArrangeToolBars();
+    orvtest::PumpFor(30);
+    check("a caption and the places after it");
+    PointAt(w.Buttons[1], 5, 5);
+    orvtest::PumpFor(300);
+    check("a hot button");
 }
