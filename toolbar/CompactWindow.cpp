@@ -229,13 +229,27 @@ void TOrvCustomToolBar::EnterCompact(bool byPage, bool smallest) {
     FSeqControlList.AssignList(FOTBControls);
     for (TControl* c : FOTBControls) FSavedPlaces.push_back({c, c->BoundsRect()});
 
-    // Named only after a named toolbar: two unnamed ones on a form must not collide.
-    auto* window = new TCompactWindow(this);
-    if (!GetName().empty()) window->SetName(GetName() + L"_CompactWindow");
-    auto* clone = new TOrvToolBar(window);
-    if (!GetName().empty()) clone->SetName(GetName() + L"_SelfClone");
-    clone->FIsClone = true;
-    clone->FSelfClone = this;
+    // The window, clone and button are made at the first compact and kept, hidden, after
+    // leaving it: a dragged window edge compacts and expands a toolbar many times.
+    TCompactWindow* window = std::exchange(FSpareCompactWindow, nullptr);
+    TOrvCustomToolBar* clone = std::exchange(FSpareClone, nullptr);
+    TOrvCustomGlowButton* button = std::exchange(FSpareCompactBtn, nullptr);
+    if (!window || !clone) {
+        if (window) window->Free();
+        // Named only after a named toolbar: two unnamed ones on a form must not collide.
+        window = new TCompactWindow(this);
+        if (!GetName().empty()) window->SetName(GetName() + L"_CompactWindow");
+        clone = new TOrvToolBar(window);
+        if (!GetName().empty()) clone->SetName(GetName() + L"_SelfClone");
+        clone->FIsClone = true;
+        clone->FSelfClone = this;
+        window->SetOrvToolBar(clone);
+        clone->SetParent(window);
+        window->FreeNotification(this);
+    }
+    // With windows of their own (the window hidden) the window and clone take the controls
+    // over with the controls' windows: moving in and out re-parents, nothing is rebuilt.
+    if (HandleAllocated() && !window->HandleAllocated()) window->HandleNeeded();
     clone->OnDblClick = OnDblClick;
     clone->OnKeyDown = OnKeyDown;
     clone->OnKeyUp = OnKeyUp;
@@ -258,24 +272,21 @@ void TOrvCustomToolBar::EnterCompact(bool byPage, bool smallest) {
     clone->FAutoPositionControls = FOldAutoPosition;
     clone->FAutoSize = FOldAutoSize;
     clone->TCustomControl::SetBounds(1, 1, FWidth, FHeight);
-    window->SetOrvToolBar(clone);
-    clone->SetParent(window);
     FSelfClone = clone;
     FCompactWindow = window;
-    window->FreeNotification(this);
     clone->BeginUpdate();
     for (const TSavedPlace& place : FSavedPlaces) place.Control->SetParent(clone);
     clone->EndUpdate();
     window->SetColor(FCurrentToolBarStyler->Color().GetColor());
 
-    auto* button = new TOrvGlowButton(this);
+    bool made = !button;
+    if (made) button = new TOrvGlowButton(this);
     FCompactBtn = button;
     button->SetFocusType(ftNone);
-    if (!FCompactPicture->Empty()) button->Picture().Assign(FCompactPicture.get());
-    if (FImages && FCompactImageIndex >= 0) {
-        button->SetImages(FImages);
-        button->SetImageIndex(FCompactImageIndex);
-    }
+    button->Picture().Assign(FCompactPicture.get());
+    bool fromImages = FImages && FCompactImageIndex >= 0;
+    button->SetImages(fromImages ? FImages : nullptr);
+    button->SetImageIndex(fromImages ? FCompactImageIndex : -1);
     button->SetCaption(FCompactCaption);
     button->SetLayout(blGlyphTop);
     button->SetAppearance(FCurrentToolBarStyler->CompactGlowButtonAppearance());
@@ -283,12 +294,16 @@ void TOrvCustomToolBar::EnterCompact(bool byPage, bool smallest) {
     button->SetDropDownPosition(dpBottom);
     button->SetDropDownSplit(false);
     button->SetStyle(bsCheck);
+    button->SetDown(false);
     button->OfficeHint().Assign(FOfficeHint.get());
     button->SetShortCutHint(FCompactShortCutHint);
     button->SetShortCutHintPos(shpBelowBottomCenter);
     button->OnClick = [this](TObject*) { OpenCompactWindow(); };
     button->SetBounds(0, 0, kCompactMinWidth, FHeight);
-    button->SetParent(this);
+    if (made)
+        button->SetParent(this);
+    else
+        button->SetVisible(true);
     TCustomControl::SetBounds(FLeft, FTop, kCompactMinWidth, FHeight);
     Invalidate();
 }
@@ -314,13 +329,13 @@ void TOrvCustomToolBar::LeaveCompact() {
     if (!IsCompacted()) return;
     if (FCompactWindow) FCompactWindow->HideWindow();
     ReturnControlsFromClone();
-    TOrvCustomGlowButton* button = FCompactBtn;
-    TCompactWindow* window = FCompactWindow;
-    FCompactBtn = nullptr;
-    FCompactWindow = nullptr;
-    FSelfClone = nullptr;
-    button->Free();
-    if (window) window->Free();
+    // Kept hidden for the next compact (see EnterCompact); hidden while still the compact
+    // button, so the toolbar does not take its hiding for one of its controls'.
+    if (FCompactBtn) FCompactBtn->SetVisible(false);
+    FSpareCompactBtn = std::exchange(FCompactBtn, nullptr);
+    FSpareCompactWindow = std::exchange(FCompactWindow, nullptr);
+    FSpareClone = std::exchange(FSelfClone, nullptr);
+    if (!FSpareCompactWindow) FSpareClone = nullptr;
     FAutoPositionControls = FOldAutoPosition;
     FAutoSize = FOldAutoSize;
     FAutoArrangeButtons = FOldAutoArrangeButtons;

@@ -77,7 +77,10 @@ void TOrvPage::Notification(TComponent* component, TOperation operation) {
     if (component == FToolBarStyler) FToolBarStyler = nullptr;
     if (component == FSelfClone) FSelfClone = nullptr;
     if (component == FGlowTimer) FGlowTimer = nullptr;
-    if (auto* tb = dynamic_cast<TOrvCustomToolBar*>(component)) FToolBars.Remove(tb);
+    if (auto* tb = dynamic_cast<TOrvCustomToolBar*>(component)) {
+        FToolBars.Remove(tb);
+        FLayoutSteps.clear();
+    }
 }
 
 // --- parent rules ------------------------------------------------------------------------------
@@ -368,6 +371,8 @@ void TOrvPage::WndProc(TMessage& message) {
     }
     if (message.Msg == CM_TEXTCHANGED) TabChanged(true);
     TCustomControl::WndProc(message);
+    // Shown by other ways than a tab switch (the pager expanding): the put-off pass runs.
+    if (message.Msg == CM_VISIBLECHANGED && message.WParam && FPassPending) LayOutForShow();
     if (message.Msg == CM_CONTROLCHANGE && !IsDestroying()) ArrangeToolBars();
 }
 
@@ -457,6 +462,8 @@ void TOrvPage::ScrollToolBars(int delta) {
 void TOrvPage::UpdateAllToolBars() {
     if (IsLoading() || FRunningPass) return;
     FRunningPass = true;
+    ++FLayoutPasses;
+    FLayoutSteps.clear();
     try {
         UpdateAllPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });
     } catch (...) {
@@ -465,11 +472,14 @@ void TOrvPage::UpdateAllToolBars() {
     }
     FRunningPass = false;
     FLastWidth = FWidth;
+    FPassPending = false;
 }
 
 void TOrvPage::ToolBarVisibilityChanged(bool shown) {
     if (IsLoading() || FRunningPass || IsDestroying()) return;
     FRunningPass = true;
+    ++FLayoutPasses;
+    FLayoutSteps.clear();
     try {
         if (shown)
             ShrinkPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });
@@ -486,16 +496,32 @@ void TOrvPage::ToolBarVisibilityChanged(bool shown) {
 void TOrvPage::Resize() {
     TCustomControl::Resize();
     if (IsLoading() || FRunningPass || IsDestroying()) return;
+    // A hidden page of a pager lays out once, when it is shown.
+    if (FPager && !GetVisible()) {
+        FPassPending = true;
+        return;
+    }
+    WidthPass();
+}
+
+void TOrvPage::LayOutForShow() {
+    if (IsLoading() || FRunningPass || IsDestroying()) return;
+    WidthPass();
+}
+
+void TOrvPage::WidthPass() {
     int last = FLastWidth;
     FLastWidth = FWidth;
+    FPassPending = false;
     FRunningPass = true;
+    ++FLayoutPasses;
     try {
         // With no width known before (a page made in code), the room decides the direction.
         bool narrower = last < 0 ? FreeRoom(FToolBars, FWidth) <= 0 : FWidth < last;
         if (narrower)
-            ShrinkPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });
+            ShrinkPass(FToolBars, FWidth, [this] { ArrangeToolBars(); }, &FLayoutSteps);
         else if (FWidth > last)
-            GrowPass(FToolBars, FWidth, [this] { ArrangeToolBars(); });
+            GrowPass(FToolBars, FWidth, [this] { ArrangeToolBars(); }, &FLayoutSteps);
     } catch (...) {
         FRunningPass = false;
         throw;

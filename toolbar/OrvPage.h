@@ -15,6 +15,7 @@
 #include "framework/WinControl.h"
 #include "toolbar/DbgList.h"
 #include "toolbar/PagerLayout.h"
+#include "toolbar/ToolBarResize.h"
 
 namespace orv {
 
@@ -148,6 +149,17 @@ public:
     TOrvPageScrollButton* RightScrollButton() const { return FRightScroll; }
     void ScrollToolBars(int delta);
 
+    // --- layout passes -------------------------------------------------------------------------
+    // How many ribbon passes (shrinking, growing or updating all toolbars) ran: one per
+    // size change, none while the page is a hidden page of a pager.
+    int LayoutPassCount() const { return FLayoutPasses; }
+    // The pass a hidden page put off (its width changed while hidden), run once as the
+    // page is shown; the pager calls it on a tab switch.
+    void LayOutForShow();
+    // A toolbar's controls changed outside the passes: growing no longer undoes the
+    // recorded shrinking steps but runs the plain pass.
+    void ForgetLayoutSteps() { FLayoutSteps.clear(); }
+
     TNotifyEvent OnToolBarKeyTipsHidden;
 
 protected:
@@ -163,6 +175,7 @@ private:
     void GlowTick(TObject*);
     void TabChanged(bool relayout);
     void UpdateToolBarScroller(int totalWidth);
+    void WidthPass();
 
     TOrvToolBarPager* FPager = nullptr;
     TDbgList<TOrvCustomToolBar> FToolBars;
@@ -171,6 +184,10 @@ private:
     bool FArranging = false;
     bool FRunningPass = false;
     int FLastWidth = -1;
+    int FLayoutPasses = 0;
+    // A size change arrived while the pass could wait: hidden, or the form's edge being dragged.
+    bool FPassPending = false;
+    TRibbonHistory FLayoutSteps;
 
     int FImageIndex = -1;
     std::wstring FTabHint;

@@ -147,6 +147,9 @@ void TOrvCustomToolBar::Notification(TComponent* component, TOperation operation
     if (component == FOptionWindow) FOptionWindow = nullptr;
     if (component == FCompactBtn) FCompactBtn = nullptr;
     if (component == FSelfClone && !FIsClone) FSelfClone = nullptr;
+    if (component == FSpareCompactBtn) FSpareCompactBtn = nullptr;
+    if (component == FSpareCompactWindow) FSpareCompactWindow = nullptr, FSpareClone = nullptr;
+    if (component == FSpareClone) FSpareClone = nullptr;
     if (component == FHotControl) FHotControl = nullptr;
     std::erase_if(FDockCandidates, [component](const TDockCandidate& c) { return c.Panel == component; });
     if (auto* c = dynamic_cast<TControl*>(component)) {
@@ -226,6 +229,9 @@ void TOrvCustomToolBar::UnregisterChild(TControl* control) {
     FRUControls.Remove(control);
     FLUHidedControls.Remove(control);
     if (!FCompactBtn) FSeqControlList.Remove(control);
+    // Not on its way into the compact clone: the page's recorded steps may name it.
+    if (FSavedPlaces.empty())
+        if (auto* page = Page()) page->ForgetLayoutSteps();
     if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(control)) {
         glow->OnSetButtonSize = nullptr;
         glow->OnInternalClick = nullptr;

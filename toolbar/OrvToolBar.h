@@ -465,6 +465,11 @@ public:
     // it was compacted at its smallest).
     int ExpandedWidth();
     static constexpr int kCompactMinWidth = 45;
+    // How many times the controls were positioned (PositionControls ran through), for
+    // the live-resize bench and tests: a toolbar whose size did not change is left alone.
+    int PositionCount() const {
+        return FPositionCount;
+    }
 
     // --- painting pieces (callable with a given state, for docked and floating looks) ----
     TRect GetCaptionRect() const;
@@ -768,6 +773,7 @@ private:
     TFaceSerials FFaceSerials;
     bool FInternalControlPositioning = false;
     bool FPositioning = false;
+    int FPositionCount = 0;
 
     TOptionSelectorWindow* FOptionWindow = nullptr;  // owned (a component of this toolbar)
     IToolBarCustomizer* FCustomizer = nullptr;
@@ -835,6 +841,10 @@ private:
     TOrvCustomGlowButton* FCompactBtn = nullptr;
     TCompactWindow* FCompactWindow = nullptr;
     TOrvCustomToolBar* FSelfClone = nullptr;
+    // Kept hidden after leaving compact mode and taken up again at the next compact.
+    TOrvCustomGlowButton* FSpareCompactBtn = nullptr;
+    TCompactWindow* FSpareCompactWindow = nullptr;
+    TOrvCustomToolBar* FSpareClone = nullptr;
     bool FIsClone = false;
     bool FOldAutoPosition = true;
     bool FOldAutoSize = true;

@@ -326,15 +326,22 @@ bool TOrvToolBarPager::ChangeActivePage(int index) {
         old->SetVisible(false);
     }
     if (!FExpanded) HideMinimizedRibbon();
+    int oldIndex = FActivePageIndex;
     FActivePageIndex = index;
     TOrvPage* page = FPages[index];
     TRect r = GetPageRect();
     page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    // One pass: what the page put off while hidden, before it shows.
+    page->LayOutForShow();
     if (FExpanded && !FHideState) page->SetVisible(true);
     page->BringToFront();
     OnChange(this);
-    InvalidateRect(GetTabRowRect());
-    Invalidate();
+    // The page repaints as it shows; of the pager only the two tabs changed (with the
+    // pixel around them an active tab's frame reaches).
+    for (int i : {oldIndex, index}) {
+        TRect tab = GetTabRect(i);
+        if (tab.Right > tab.Left) InvalidateRect(TRect{tab.Left - 2, tab.Top - 2, tab.Right + 2, tab.Bottom + 2});
+    }
     return true;
 }
 

@@ -105,6 +105,7 @@ void TOrvCustomToolBar::PositionControls() {
     if (!FAutoPositionControls && !FAutoSize) return;
     FPositioning = true;
     FInternalControlPositioning = true;
+    ++FPositionCount;
     try {
         // An auto-sized toolbar grows to its controls unless it was given less room.
         HideForRoom(FAutoSize ? FGivenLength : IsHorizontal() ? FWidth : FHeight);

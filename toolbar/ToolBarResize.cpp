@@ -51,6 +51,19 @@ void SetStates(std::vector<TOrvCustomGlowButton*>& group, TButtonSizeState state
     for (auto* g : group) g->SetButtonSizeState(state);
 }
 
+// The group changes state inside one update, so the toolbar positions its controls once
+// for the step rather than once for each button that changed its size.
+void ApplyStates(TOrvCustomToolBar* toolBar, std::vector<TOrvCustomGlowButton*>& group, TButtonSizeState state) {
+    toolBar->BeginUpdate();
+    try {
+        SetStates(group, state);
+    } catch (...) {
+        toolBar->EndUpdate();
+        throw;
+    }
+    toolBar->EndUpdate();
+}
+
 // The visible toolbars ordered by left edge, each once.
 std::vector<TOrvCustomToolBar*> Listed(const TDbgList<TOrvCustomToolBar>& toolBars) {
     std::vector<TOrvCustomToolBar*> list;
@@ -103,8 +116,21 @@ TChoice ChooseGrow(const std::vector<TOrvCustomToolBar*>& candidates, int free, 
     return chosen;
 }
 
+int RightEdge(const TDbgList<TOrvCustomToolBar>& toolBars) {
+    auto listed = Listed(toolBars);
+    return listed.empty() ? 0 : listed.back()->Left() + listed.back()->Width();
+}
+
+std::vector<std::pair<TOrvCustomGlowButton*, TButtonSizeState>> ButtonStates(TOrvCustomToolBar* toolBar) {
+    std::vector<std::pair<TOrvCustomGlowButton*, TButtonSizeState>> states;
+    for (int i = 0; i < toolBar->ControlCount(); ++i)
+        if (auto* glow = dynamic_cast<TOrvCustomGlowButton*>(toolBar->Controls(i)))
+            states.push_back({glow, glow->GetButtonSizeState()});
+    return states;
+}
+
 void Shrink(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
-            bool updateAll) {
+            bool updateAll, TRibbonHistory* history) {
     for (int steps = 0; steps < kMaxPassSteps; ++steps) {
         arrange();
         int need = -FreeRoom(toolBars, pageWidth);
@@ -112,13 +138,64 @@ void Shrink(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TA
         auto candidates = Candidates(toolBars);
         if (candidates.empty()) return;  // all compact and still too narrow: nothing left
         TChoice chosen = ChooseShrink(candidates, need, updateAll);
+        TRibbonStep step;
+        step.RightBefore = RightEdge(toolBars);
         if (chosen.Bar) {
+            step.Bar = chosen.Bar;
+            if (history) step.Before = ButtonStates(chosen.Bar);
             int kind = 0;
             chosen.Bar->ShrinkStep(true, kind);
         } else {
+            step.Bar = candidates.back();
+            step.Compact = true;
             candidates.back()->EnterCompact(true, !updateAll);
         }
+        if (!history) continue;
+        // Only the buttons the step changed are kept.
+        std::erase_if(step.Before, [](const std::pair<TOrvCustomGlowButton*, TButtonSizeState>& b) {
+            return b.first->GetButtonSizeState() == b.second;
+        });
+        arrange();
+        step.RightAfter = RightEdge(toolBars);
+        history->push_back(std::move(step));
     }
+}
+
+// Undoes the newest recorded step when the layout before it fits the width; false when
+// it does not fit, or the history no longer matches the page (then it is cleared).
+bool UndoStep(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
+              TRibbonHistory& history) {
+    arrange();
+    const TRibbonStep& step = history.back();
+    bool matches = RightEdge(toolBars) == step.RightAfter && toolBars.Contains(step.Bar) &&
+                   step.Bar->IsCompacted() == step.Compact;
+    if (matches && !step.Compact) {
+        for (const auto& [button, state] : step.Before)
+            if (button->Parent() != step.Bar) matches = false;
+    }
+    if (!matches) {
+        history.clear();
+        return false;
+    }
+    if (pageWidth - step.RightBefore - 2 < 0) return false;
+    TOrvCustomToolBar* bar = step.Bar;
+    if (step.Compact) {
+        bar->LeaveCompact();
+    } else {
+        bar->BeginUpdate();
+        try {
+            for (const auto& [button, state] : step.Before) button->SetButtonSizeState(state);
+        } catch (...) {
+            bar->EndUpdate();
+            throw;
+        }
+        bar->EndUpdate();
+    }
+    int expected = step.RightBefore;
+    history.pop_back();
+    arrange();
+    if (RightEdge(toolBars) != expected) history.clear();  // something else moved: start afresh
+    return true;
 }
 
 bool ExpandCompacted(const TDbgList<TOrvCustomToolBar>& toolBars, int free, bool& found) {
@@ -161,18 +238,26 @@ int FreeRoom(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth) {
     return pageWidth - right - 2;
 }
 
-void ShrinkPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
-    Shrink(toolBars, pageWidth, arrange, false);
+void ShrinkPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
+                TRibbonHistory* history) {
+    Shrink(toolBars, pageWidth, arrange, false, history);
 }
 
-void GrowPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
+void GrowPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange,
+              TRibbonHistory* history) {
+    if (history) {
+        for (int steps = 0; steps < kMaxPassSteps && !history->empty(); ++steps)
+            if (!UndoStep(toolBars, pageWidth, arrange, *history)) break;
+        // Steps recorded and still not undone: the width is theirs.
+        if (!history->empty()) return;
+    }
     Grow(toolBars, pageWidth, arrange, false);
 }
 
 void UpdateAllPass(const TDbgList<TOrvCustomToolBar>& toolBars, int pageWidth, const TArrangeToolBars& arrange) {
     arrange();
     if (FreeRoom(toolBars, pageWidth) <= 0)
-        Shrink(toolBars, pageWidth, arrange, true);
+        Shrink(toolBars, pageWidth, arrange, true, nullptr);
     else
         Grow(toolBars, pageWidth, arrange, true);
     arrange();
@@ -193,8 +278,7 @@ int TOrvCustomToolBar::ShrinkStep(bool apply, int& kind) {
         int saved = oldSum - MaxWidthIn(group, bsLabel);
         kind = 1;
         if (apply) {
-            SetStates(group, bsLabel);
-            PositionControls();
+            ApplyStates(this, group, bsLabel);
         }
         return saved;
     }
@@ -205,8 +289,7 @@ int TOrvCustomToolBar::ShrinkStep(bool apply, int& kind) {
         int saved = MaxWidth(group) - MaxWidthIn(group, bsGlyph);
         kind = 0;
         if (apply) {
-            SetStates(group, bsGlyph);
-            PositionControls();
+            ApplyStates(this, group, bsGlyph);
         }
         return saved;
     }
@@ -224,8 +307,7 @@ int TOrvCustomToolBar::GrowStep(bool apply, int& kind) {
         int gain = MaxWidthIn(group, bsLabel) - MaxWidth(group);
         kind = 1;
         if (apply) {
-            SetStates(group, bsLabel);
-            PositionControls();
+            ApplyStates(this, group, bsLabel);
         }
         return gain;
     }
@@ -238,8 +320,7 @@ int TOrvCustomToolBar::GrowStep(bool apply, int& kind) {
         int gain = newSum - MaxWidth(group);
         kind = 2;
         if (apply) {
-            SetStates(group, bsLarge);
-            PositionControls();
+            ApplyStates(this, group, bsLarge);
         }
         return gain;
     }

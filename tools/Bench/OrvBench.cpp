@@ -18,6 +18,7 @@
 #include "OptionWindowBench.h"
 #include "PagerBench.h"
 #include "ShapeButtonBench.h"
+#include "ResizeBench.h"
 #include "appbutton/OrvShapeButton.h"
 #include "buttons/OrvGlowButton.h"
 #include "menus/MenusUnits.h"
@@ -136,6 +137,7 @@ int main(int argc, char** argv) {
         {"statusbar", orvtools::RunStatusBarBench},
         {"appmenu", orvtools::RunAppMenuBench},
         {"shape", orvtools::RunShapeButtonBench},
+        {"resize", orvtools::RunResizeBench},
     };
     for (const auto& [name, run] : sections)
         if (Wanted(argc, argv, name)) run();
