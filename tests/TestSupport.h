@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Hooks.h"
 #include "framework/Units.h"
 
 namespace orv {
@@ -22,11 +23,36 @@ inline void PrintTo(const TRect& r, std::ostream* os) {
 
 namespace orvtest {
 
+// Fails the test after which a thread hook is still installed: menu loops, key redirects
+// and message filters must take theirs down on every path, including a failing test's.
+class THookLeakListener : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override { FBefore = orv::ThreadHookLiveCount(); }
+    // The end events run newest listener first, so the failure is counted before the
+    // result printer reports the test.
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        const int live = orv::ThreadHookLiveCount();
+        if (live != 0)
+            ADD_FAILURE() << live << " thread hook(s) still installed after the test (" << FBefore
+                          << " when it started)";
+    }
+
+private:
+    int FBefore = 0;
+};
+
+// Starts and shuts down the library around the run, and watches every test for hooks
+// left behind. Each test executable's main registers one.
 class TLibraryEnvironment : public ::testing::Environment {
 public:
     explicit TLibraryEnvironment(std::function<void()> registerUnits = nullptr)
         : FRegisterUnits(std::move(registerUnits)) {}
     void SetUp() override {
+        static bool listening = false;  // SetUp runs again with every repeat of the run
+        if (!listening) {
+            ::testing::UnitTest::GetInstance()->listeners().Append(new THookLeakListener);
+            listening = true;
+        }
         orv::RegisterFrameworkUnits();
         if (FRegisterUnits) FRegisterUnits();
         orv::InitializeUnits();

@@ -17,6 +17,7 @@
 #include "MenuBarBench.h"
 #include "OptionWindowBench.h"
 #include "PagerBench.h"
+#include "QuickAccessBench.h"
 #include "ShapeButtonBench.h"
 #include "ResizeBench.h"
 #include "appbutton/OrvShapeButton.h"
@@ -131,6 +132,7 @@ int main(int argc, char** argv) {
         {"dock", orvtools::RunDockPanelBench},
         {"optionwindow", orvtools::RunOptionWindowBench},
         {"menubar", orvtools::RunMenuBarBench},
+        {"qat", orvtools::RunQuickAccessBench},
         {"pager", orvtools::RunPagerBench},
         {"layout", orvtools::RunPictureLayoutBench},
         {"html", orvtools::RunHtmlBench},
