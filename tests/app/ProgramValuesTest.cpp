@@ -581,3 +581,186 @@ TEST(ProgramValues, TheQuickAccessToolBarIsStoredAtItsPlaceInTheCaption) {
     ASSERT_NE(customize, nullptr);
     EXPECT_EQ(customize->Text, L"False");
 }
+
+namespace {
+
+// The backstage frame's own layout: the three lists, the menu list and their items.
+std::vector<TRow> FrameRows() {
+    std::vector<TRow> rows;
+    auto add = [&rows](const std::wstring& component, const std::wstring& path, TValue value) {
+        rows.push_back({component, path, std::move(value)});
+    };
+    const std::wstring states[] = {L"Normal", L"ButtonNormal", L"Down",    L"ButtonDown",    L"Disabled",
+                                   L"ButtonDisabled", L"Hovered", L"ButtonHovered", L"Selected", L"ButtonSelected"};
+    // Colour and border of each state of the lists, in the order above.
+    const TColor listColor[] = {clNone, clWhite, 0x006BD8FE, 0x006BD8FE, clNone,
+                                clNone, 0x008AE3FD, 0x008AE3FD, 0x0045E1FE, 0x0045E1FE};
+    const TColor listBorder[] = {clNone, 0x00EDEDEC, 0x00308AC2, 0x00308AC2, clNone,
+                                 clNone, 0x0060CDF2, 0x0060CDF2, 0x004FA0CE, 0x004FA0CE};
+    const wchar_t* const lists[] = {L"OrvPolyList1", L"OrvPolyList2", L"OrvPolyList3"};
+    const int tabOrders[] = {1, 2, 3};
+    for (int l = 0; l < 3; ++l) {
+        const std::wstring list = lists[l];
+        add(list, L"Left", 161);
+        add(list, L"Top", 0);
+        add(list, L"Width", 413);
+        add(list, L"Height", 395);
+        add(list, L"Align", L"alClient");
+        add(list, L"DoubleBuffered", 1);
+        add(list, L"BorderMode", L"bmTransition");
+        add(list, L"BorderTypes", L"[]");
+        add(list, L"TabOrder", tabOrders[l]);
+        for (int s = 0; s < 10; ++s) {
+            const std::wstring state = L"List.Appearance." + states[s] + L".";
+            add(list, state + L"Color", listColor[s]);
+            add(list, state + L"ColorTo", s == 1 ? 0x00F1EFED : clNone);
+            add(list, state + L"ColorMirror", clNone);
+            add(list, state + L"ColorMirrorTo", clNone);
+            add(list, state + L"BorderColor", listBorder[s]);
+            add(list, state + L"Rounding", 2);
+            add(list, state + L"ShadowOffset", 0);
+        }
+        add(list, L"List.Appearance.ButtonNormal.GradientMirrorType", L"gtNone");
+        for (const wchar_t* glowing : {L"Down", L"Disabled", L"Hovered", L"Selected"})
+            add(list, L"List.Appearance." + std::wstring(glowing) + L".Glow", L"gmGradient");
+        for (const wchar_t* font : {L"Normal", L"Down", L"Disabled", L"Hovered", L"Selected"}) {
+            const std::wstring f = L"List.Appearance." + std::wstring(font) + L"Font.";
+            add(list, f + L"Name", L"Tahoma");
+            add(list, f + L"Height", -11);
+            add(list, f + L"Color", clWindowText);
+        }
+        add(list, L"Fill.Color", clWhite);
+        add(list, L"Fill.ColorTo", clWhite);
+        add(list, L"Fill.ColorMirror", clNone);
+        add(list, L"Fill.ColorMirrorTo", clNone);
+        add(list, L"Fill.BorderColor", clSilver);
+        add(list, L"Fill.Rounding", 0);
+        for (int i = 0; i < 3; ++i) {
+            const std::wstring item = L"TextItem" + std::to_wstring(3 * l + i + 1);
+            add(item, L"X", 3);
+            add(item, L"Y", 3 + 35 * i);
+            add(item, L"Width", 406);
+            add(item, L"Tag", 0);
+            const std::wstring caption =
+                L"Menu Item " + std::to_wstring(l + 1) + L" Sub Item " + std::to_wstring(i + 1);
+            add(item, L"Caption", caption.c_str());
+        }
+    }
+
+    const std::wstring menu = L"AppMenu1";
+    add(menu, L"Left", 0);
+    add(menu, L"Top", 0);
+    add(menu, L"Width", 161);
+    add(menu, L"Height", 395);
+    add(menu, L"Align", L"alLeft");
+    add(menu, L"IsMainMenu", 1);
+    add(menu, L"Ctl3D", 0);
+    add(menu, L"DoubleBuffered", 1);
+    add(menu, L"TabOrder", 0);
+    add(menu, L"BorderMode", L"bmTransition");
+    add(menu, L"BorderTypes", L"[btNormalRight]");
+    add(menu, L"ListMargins.Left", 0);
+    add(menu, L"ListMargins.Right", 0);
+    add(menu, L"PictureContainer", L"GDIPPictureContainer1");
+    add(menu, L"List.Appearance.PictureContainer", L"GDIPPictureContainer1");
+    add(menu, L"OnItemSelect", L"assigned");
+    const std::wstring a = L"List.Appearance.";
+    for (const wchar_t* state : {L"Normal", L"ButtonNormal", L"Down", L"ButtonDown", L"Disabled", L"ButtonDisabled",
+                                 L"Hovered", L"ButtonHovered", L"Selected", L"ButtonSelected"})
+        add(menu, a + state + L".GradientMirrorType", L"gtVertical");
+    for (const wchar_t* part : {L"Color", L"ColorTo", L"ColorMirror", L"ColorMirrorTo", L"BorderColor"})
+        add(menu, a + L"Normal." + part, clNone);
+    add(menu, a + L"Normal.Rounding", 2);
+    add(menu, a + L"ButtonNormal.Color", clWhite);
+    add(menu, a + L"ButtonNormal.ColorTo", 0x00F1EFED);
+    add(menu, a + L"ButtonNormal.BorderColor", 0x00EDEDEC);
+    add(menu, a + L"Down.Color", 0x00F8D1B6);
+    add(menu, a + L"Down.Opacity", 77);
+    add(menu, a + L"Down.BorderColor", 0x00E07D52);
+    add(menu, a + L"Down.RoundingType", L"rtNone");
+    add(menu, a + L"Down.Glow", L"gmGradient");
+    add(menu, a + L"ButtonDown.Color", 0x006BD8FE);
+    add(menu, a + L"ButtonDown.BorderColor", 0x00308AC2);
+    add(menu, a + L"Hovered.Color", 0x00FCEEE2);
+    add(menu, a + L"Hovered.Opacity", 77);
+    add(menu, a + L"Hovered.BorderColor", 0x00E07D52);
+    add(menu, a + L"Hovered.RoundingType", L"rtNone");
+    add(menu, a + L"Hovered.Glow", L"gmGradient");
+    add(menu, a + L"ButtonHovered.Color", 0x008AE3FD);
+    add(menu, a + L"ButtonHovered.BorderColor", 0x0060CDF2);
+    add(menu, a + L"Selected.Color", 0x00BE5A10);
+    add(menu, a + L"Selected.BorderColor", 0x00973F07);
+    add(menu, a + L"Selected.RoundingType", L"rtNone");
+    add(menu, a + L"Selected.Glow", L"gmRadialGradient");
+    add(menu, a + L"Selected.GlowGradientColor", 0x00B1500D);
+    add(menu, a + L"Selected.GlowRadialColor", 0x00F49C59);
+    add(menu, a + L"ButtonSelected.Color", 0x0045E1FE);
+    add(menu, a + L"ButtonSelected.BorderColor", 0x004FA0CE);
+    for (const wchar_t* font : {L"Normal", L"Down", L"Disabled", L"Hovered", L"Selected"}) {
+        const std::wstring f = a + font + L"Font.";
+        add(menu, f + L"Name", L"Tahoma");
+        add(menu, f + L"Height", -11);
+        add(menu, f + L"Color", std::wstring(font) == L"Selected" ? clWhite : clWindowText);
+    }
+    add(menu, L"Fill.Color", 0x00FCF5ED);
+    add(menu, L"Fill.ColorTo", 0x00F2E1D4);
+    add(menu, L"Fill.ColorMirror", clNone);
+    add(menu, L"Fill.ColorMirrorTo", clNone);
+    add(menu, L"Fill.GradientMirrorType", L"gtVertical");
+    add(menu, L"Fill.BorderColor", 0x00CBB199);
+    add(menu, L"Fill.Rounding", 0);
+
+    struct TMenuEntry {
+        const wchar_t* Name;
+        int Y;
+        int Tag;
+        const wchar_t* Picture;  // null: a wedge item
+    };
+    const TMenuEntry entries[] = {
+        {L"ImageTextItem1", 3, 0, L"save.png"},   {L"ImageTextItem3", 38, 0, L"saveas.png"},
+        {L"ImageTextItem2", 73, 0, L"open.png"},  {L"ImageTextItem4", 108, 0, L"close.png"},
+        {L"WedgeItem7", 143, 1, nullptr},         {L"WedgeItem8", 188, 2, nullptr},
+        {L"WedgeItem9", 233, 3, nullptr},         {L"ImageTextItem5", 278, 0, L"options.png"},
+        {L"ImageTextItem6", 313, 0, L"closebutton.png"},
+    };
+    for (const TMenuEntry& e : entries) {
+        add(e.Name, L"X", 0);
+        add(e.Name, L"Y", e.Y);
+        add(e.Name, L"Width", 160);
+        add(e.Name, L"Tag", e.Tag);
+        add(e.Name, L"Selectable", e.Picture ? 0 : 1);
+        if (e.Picture) {
+            add(e.Name, L"Spacing", 20);
+            add(e.Name, L"ImageName", e.Picture);
+        } else {
+            add(e.Name, L"Height", 40);
+            add(e.Name, L"CaptionMargin.Left", 40);
+            add(e.Name, L"WedgeStates", L"[isSelected]");
+        }
+    }
+    // Every item of the frame carries the same status badge.
+    std::vector<std::wstring> items;
+    for (int i = 1; i <= 9; ++i) items.push_back(L"TextItem" + std::to_wstring(i));
+    for (const TMenuEntry& e : entries) items.push_back(e.Name);
+    for (const std::wstring& item : items) {
+        add(item, L"Status.Caption", L"0");
+        add(item, L"Status.OffsetLeft", 14);
+        add(item, L"Status.OffsetTop", -6);
+        add(item, L"Status.Appearance.Fill.Color", clRed);
+        add(item, L"Status.Appearance.Fill.GradientType", L"gtSolid");
+        add(item, L"Status.Appearance.Fill.BorderColor", clGray);
+        add(item, L"Status.Appearance.Font.Name", L"Tahoma");
+        add(item, L"Status.Appearance.Font.Height", -11);
+        add(item, L"Status.Appearance.Font.Color", clWhite);
+        add(item, L"Status.Hint", L"Status Hint");
+    }
+    add(L"GDIPPictureContainer1", L"Items", 35);
+    return rows;
+}
+
+}  // namespace
+
+TEST(ProgramValues, TheBackstageFrameHoldsEveryStoredValue) {
+    TOwnedPtr<TZemFrame2> frame(Make<TZemFrame2>(nullptr));
+    ExpectRows(frame.get(), FrameRows());
+}

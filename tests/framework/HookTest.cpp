@@ -3,6 +3,7 @@
 // window messages.
 #include <windows.h>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -193,3 +194,23 @@ TEST(RegisteredMessages, IdsAreThePlatformsAndRegisteredAtStartUp) {
     EXPECT_EQ(fresh, RegisterWindowMessageW(L"OrvTestFreshMessage"));
     EXPECT_EQ(RegisteredMessage(L"OrvTestFreshMessage"), fresh);
 }
+
+// The listener every test program runs: a test after which a hook is still installed
+// fails, one after which none is passes.
+TEST_F(ThreadHooks, TheRunFailsATestThatLeavesAHookInstalled) {
+    orvtest::THookLeakListener listener;
+    const ::testing::TestInfo& info = *::testing::UnitTest::GetInstance()->current_test_info();
+    listener.OnTestStart(info);
+    {
+        auto hook = std::make_unique<TThreadHook>(WH_GETMESSAGE, [](int, uintptr_t, intptr_t) { return false; });
+        EXPECT_NONFATAL_FAILURE(listener.OnTestEnd(info), "1 thread hook(s) still installed after the test");
+    }
+    ::testing::TestPartResultArray reported;
+    {
+        ::testing::ScopedFakeTestPartResultReporter intercept(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &reported);
+        listener.OnTestEnd(info);
+    }
+    EXPECT_EQ(reported.size(), 0) << "nothing reported once the hook is gone";
+}
+
