@@ -839,9 +839,19 @@ void TOrvCustomQuickAccessToolBar::UpdateAppIcon() {
     Fapp->SetWidth(16);
     Fapp->SetVisible(true);
     // The small icon of the program's window, stretched into 16 x 16.
+    // A form's own stored icon first: its window may not have taken it yet when the
+    // strip loads, and then answers with the system's default icon.
     HICON icon = nullptr;
-    if (TForm* form = GetParentForm(this); form && form->HandleAllocated())
-        icon = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL2, 0));
+    if (TForm* form = GetParentForm(this)) {
+        if (!form->Icon().Empty())
+            icon = form->Icon().Handle();
+        else if (form->HandleAllocated())
+            icon = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL2, 0));
+    }
+    // Before the form's window has its icon (the strip loads first): the application's
+    // own icon, shared, so nothing is freed here.
+    if (!icon)
+        icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, LR_SHARED));
     if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
     if (icon) {
         TBitmap picture(16, 16);

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "app/Program.h"
 #include "app/ZemForm3.h"
+#include "framework/Units.h"
 #include "framework/Bitmap.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Icon.h"
+#include "paint/OrvLook.h"
+#include "toolbar/OrvStyleIF.h"
 #include "toolbar/OrvQuickAccessToolBar.h"
 #include "toolbar/OrvToolBarPager.h"
 
@@ -98,4 +102,76 @@ TEST(MainWindow, PublishesItsFieldsInDeclarationOrderWithTheQuickAccessToolBarIn
     EXPECT_EQ(qat->Height(), 25);
     EXPECT_EQ(qat->Top() + qat->Height(), form->OrvToolBarPager1->Caption().GetHeight());
     EXPECT_TRUE(qat->ControlList().Empty());
+}
+
+// The program's icon on the strip in the caption: the application's own icon, drawn at
+// the icon button's place, not the system's default application icon.
+TEST(MainWindow, TheQuickAccessToolBarShowsTheProgramsIconInTheCaption) {
+    struct TFlags {
+        bool Scenic = ScenicRibbonMode, Office = Office2010Look;
+        ~TFlags() {
+            ScenicRibbonMode = Scenic;
+            Office2010Look = Office;
+        }
+    } restore;
+    orvtest::TScratchCurrentUser scratch;
+    TShowMessageHook old = SetShowMessageHook([](const std::wstring&) {});
+    // Made as the program makes it: the application's first form, its main window.
+    TBitmap shown(16, 16);
+    TRect iconBounds;
+    bool iconVisible = false, scenic = false;
+    RunProgram([&] {
+        TZemForm3* form = Application->CreateForm<TZemForm3>();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        orvtest::PumpFor(200);
+        scenic = ScenicRibbonMode;
+        if (TAppIconGlowButton* icon = form->OrvQuickAccessToolBar1->AppIcon()) {
+            iconVisible = icon->GetVisible();
+            iconBounds = icon->BoundsRect();
+            const TPoint at = icon->ClientToScreen({0, 0});
+            HDC screen = GetDC(nullptr);
+            BitBlt(shown.Canvas().Handle(), 0, 0, 16, 16, screen, at.X, at.Y, SRCCOPY);
+            ReleaseDC(nullptr, screen);
+        }
+        PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    });
+    SetShowMessageHook(old);
+    InitializeUnits();  // the remaining tests run on a started library again
+    ASSERT_TRUE(scenic) << "the Office 2010 style shows the icon";
+    ASSERT_TRUE(iconVisible);
+    EXPECT_EQ(iconBounds, Bounds(0, 5, 16, 16));
+
+    // The program's icon drawn at 16 x 16: a blue field with a white letter. The button
+    // draws its bitmap picture with the bottom-left colour as key, so the field lets the
+    // caption through and the letter shows.
+    auto reference =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    ASSERT_NE(reference, nullptr);
+    TBitmap drawn(16, 16);
+    drawn.Canvas().Brush().SetColor(clWhite);
+    drawn.Canvas().FillRect(TRect{0, 0, 16, 16});
+    DrawIconEx(drawn.Canvas().Handle(), 0, 0, reference, 16, 16, 0, nullptr, DI_NORMAL);
+    DestroyIcon(reference);
+    const TColor key = drawn.PixelColor(0, 15);
+    auto channelsAtLeast = [](TColor c, int least) {
+        return (c & 0xFF) >= least && ((c >> 8) & 0xFF) >= least && ((c >> 16) & 0xFF) >= least;
+    };
+
+    int letter = 0, letterShown = 0, field = 0, fieldWhite = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            if (drawn.PixelColor(x, y) == key) {
+                ++field;
+                fieldWhite += channelsAtLeast(shown.PixelColor(x, y), 250) ? 1 : 0;
+            } else if (channelsAtLeast(drawn.PixelColor(x, y), 240)) {
+                ++letter;
+                letterShown += channelsAtLeast(shown.PixelColor(x, y), 230) ? 1 : 0;
+            }
+        }
+    ASSERT_GT(field, 128) << "the program's icon is mostly its field";
+    ASSERT_GT(letter, 10) << "and a white letter";
+    EXPECT_GE(letterShown, letter * 3 / 4) << "the letter shows (" << letterShown << " of " << letter << ")";
+    EXPECT_LE(fieldWhite, field / 4) << "the field lets the caption through, no white default icon (" << fieldWhite
+                                     << " of " << field << " white)";
 }
