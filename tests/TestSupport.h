@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Bitmap.h"
 #include "framework/Hooks.h"
 #include "framework/Units.h"
 
@@ -128,5 +129,15 @@ private:
     std::wstring FPath;
     HKEY FKey = nullptr;
 };
+
+// The first pixel where two pictures differ, as text; empty when they are equal.
+inline std::string FirstPixelDifference(orv::TBitmap& a, orv::TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return "sizes differ";
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.PixelColor(x, y) != b.PixelColor(x, y))
+                return "at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "";
+}
 
 }  // namespace orvtest

@@ -120,25 +120,15 @@ struct TFaceBar {
     }
 };
 
-// The first pixel where the two differ, or an empty string.
-std::string FirstDifference(TBitmap& a, TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return "sizes differ";
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.PixelColor(x, y) != b.PixelColor(x, y))
-                return "at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-    return "";
-}
-
 // Through the faces against directly, twice through the faces: the second makes no face.
 void ExpectFacesShowTheDirectPaint(TFaceBar& bar, const char* after) {
     auto kept = bar.Grab(true);
     auto direct = bar.Grab(false);
-    EXPECT_EQ(FirstDifference(*kept, *direct), "") << "after " << after;
+    EXPECT_EQ(orvtest::FirstPixelDifference(*kept, *direct), "") << "after " << after;
     const std::size_t misses = SharedFaceCache().Misses();
     auto again = bar.Grab(true);
     EXPECT_EQ(SharedFaceCache().Misses(), misses) << "after " << after << ": the faces are kept";
-    EXPECT_EQ(FirstDifference(*again, *direct), "") << "after " << after;
+    EXPECT_EQ(orvtest::FirstPixelDifference(*again, *direct), "") << "after " << after;
 }
 
 }  // namespace

@@ -78,15 +78,6 @@ struct TPagerWindow {
     }
 };
 
-// The first pixel where a and b differ, as text; empty when they are equal.
-std::string FirstDifference(TBitmap& a, TBitmap& b) {
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Canvas().GetPixel(x, y) != b.Canvas().GetPixel(x, y))
-                return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-    return "";
-}
-
 std::vector<uint8_t> ResourceBytes(const wchar_t* name) {
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC res = FindResourceW(module, name, reinterpret_cast<LPCWSTR>(RT_RCDATA));
@@ -110,7 +101,7 @@ TEST(PagerFaces, KeptFacesMatchTheDirectPaintAfterEveryKindOfChange) {
     auto check = [&](const char* what) {
         auto kept = w.Paint(true);
         auto direct = w.Paint(false);
-        EXPECT_EQ("", FirstDifference(*kept, *direct)) << what;
+        EXPECT_EQ("", orvtest::FirstPixelDifference(*kept, *direct)) << what;
     };
     check("first paint");
     check("second paint, from the kept faces");
@@ -289,7 +280,7 @@ TEST(PagerButtons, TransparentButtonsShowTheirKeptFaceOverThePagersBackdrop) {
         for (size_t i = 0; i < buttons.size(); ++i) {
             auto kept = PaintButton(buttons[i], true);
             auto direct = PaintButton(buttons[i], false);
-            EXPECT_EQ("", FirstDifference(*kept, *direct)) << what << ", button " << i;
+            EXPECT_EQ("", orvtest::FirstPixelDifference(*kept, *direct)) << what << ", button " << i;
         }
     };
     check("first paint");
@@ -303,7 +294,7 @@ TEST(PagerButtons, TransparentButtonsShowTheirKeptFaceOverThePagersBackdrop) {
     auto before = PaintButton(overText, true);
     w.Pager->Caption().SetCaption(L"");
     auto after = PaintButton(overText, true);
-    EXPECT_NE("", FirstDifference(*before, *after)) << "the text beneath showed and is gone";
+    EXPECT_NE("", orvtest::FirstPixelDifference(*before, *after)) << "the text beneath showed and is gone";
     check("caption text gone");
     w.Pager->Collaps();
     check("collapsed");
